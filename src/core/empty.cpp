@@ -1,0 +1,1 @@
+// Keeps a subsystem library valid while it has no sources of its own.
