@@ -6,30 +6,26 @@ namespace zarvex1 {
 
 namespace {
 
-void SetWords(ParameterImage& image, int first, std::initializer_list<int> values)
-{
+void SetWords(ParameterImage &image, int first, std::initializer_list<int> values) {
     for (int v : values)
         image.setWord(first++, v);
 }
 
-void SetBytes(ParameterImage& image, int first, std::initializer_list<int> values)
-{
+void SetBytes(ParameterImage &image, int first, std::initializer_list<int> values) {
     for (int v : values)
         image.setByte(first++, v);
 }
 
-void SetMapRows(ParameterImage& image, int first, std::initializer_list<int> row)
-{
+void SetMapRows(ParameterImage &image, int first, std::initializer_list<int> row) {
     for (int r = 0; r < 10; ++r)
         SetBytes(image, first + 15 * r, row);
 }
 
-constexpr std::initializer_list<int> AdvanceRpm = {1500, 2000, 2500,  3000,  3500,  4000,  5000, 6000,
+constexpr std::initializer_list<int> AdvanceRpm = {1500, 2000, 2500, 3000,  3500,  4000,  5000, 6000,
                                                    7000, 8000, 9000, 10000, 11000, 12000, 14000};
 constexpr std::initializer_list<int> AdvanceRow = {8, 8, 8, 12, 20, 23, 28, 33, 35, 35, 35, 35, 35, 35, 35};
 
-void GeneralDefaults(ParameterImage& image)
-{
+void GeneralDefaults(ParameterImage &image) {
     SetWords(image, Adrw::StartSoftLimiter, {5800, 6000, 10800, 11000});
     image.setByte(Adrb::StartLimiterDelay, 0);
     SetWords(image, Adrw::TpsVoltage0, {700, 4200, 15, 100, 250, 4750, 0});
@@ -81,17 +77,17 @@ void GeneralDefaults(ParameterImage& image)
     SetBytes(image, Adrb::ClutchDelay1, {0, 13, 20, 0});
 }
 
-void ServoDefaults(ParameterImage& image)
-{
+void ServoDefaults(ParameterImage &image) {
     SetBytes(image, Adrb::ServoPercent, {0, 1, 80});
     image.setByte(Adrb::ServoOffZone, 20);
-    SetWords(image, Adrw::ServoRpm,
-             {1000, 2000, 3000, 4000, 6000, 7000, 8000, 9000, 10000, 11000, 12000, 13000, 14000, 15000, 16000});
-    SetMapRows(image, Adrb::Servo, {100, 105, 110, 115, 120, 122, 125, 127, 130, 132, 135, 137, 140, 142, 145});
+    SetWords(
+        image, Adrw::ServoRpm,
+        {1000, 2000, 3000, 4000, 6000, 7000, 8000, 9000, 10000, 11000, 12000, 13000, 14000, 15000, 16000});
+    SetMapRows(image, Adrb::Servo,
+               {100, 105, 110, 115, 120, 122, 125, 127, 130, 132, 135, 137, 140, 142, 145});
 }
 
-void StandardSet(ParameterImage& image)
-{
+void StandardSet(ParameterImage &image) {
     SetBytes(image, Adrb::PickupSystem, {0, image.byte(Adrb::StartRevolutions), 1, 2, 1, 1, 1, 1});
     SetBytes(image, Adrb::StartAdvanceSecondEdge, {1, 1});
     image.setByte(Adrb::MaxAdvanceSecondPickup + 1, 1);
@@ -99,8 +95,7 @@ void StandardSet(ParameterImage& image)
     image.setByte(Adrb::IgnitionsPerRevolution, 1);
 }
 
-void HondaSet(ParameterImage& image, int method, int lobes, int outputs)
-{
+void HondaSet(ParameterImage &image, int method, int lobes, int outputs) {
     image.setByte(Adrb::PickupSystem, method);
     SetBytes(image, Adrb::LobeCount, {lobes, outputs, 2, 2, 3, 3, 1, 1, 1, 1});
     image.setByte(Adrb::MaxAdvanceSecondPickup + 1, 1);
@@ -110,26 +105,44 @@ void HondaSet(ParameterImage& image, int method, int lobes, int outputs)
 
 } // namespace
 
-LoadSelection LoadSelection::ForPage(int page)
-{
+LoadSelection LoadSelection::ForPage(int page) {
     LoadSelection s;
     switch (page) {
-    case Page::Bike: s.sections[0] = true; break;
-    case Page::Inputs: s.sections[1] = true; break;
-    case Page::Advance: s.sections[2] = s.sections[3] = true; break;
-    case Page::Servo: s.sections[5] = true; break;
-    case Page::PowerOut: s.sections[4] = true; break;
-    case Page::Gear: s.sections[6] = true; break;
-    case Page::Race: s.sections[7] = true; break;
-    case Page::Test: s.sections[8] = true; break;
-    case Page::Monitor: s.sections[9] = true; break;
-    default: s.sections.fill(true); break;
+    case Page::Bike:
+        s.sections[0] = true;
+        break;
+    case Page::Inputs:
+        s.sections[1] = true;
+        break;
+    case Page::Advance:
+        s.sections[2] = s.sections[3] = true;
+        break;
+    case Page::Servo:
+        s.sections[5] = true;
+        break;
+    case Page::PowerOut:
+        s.sections[4] = true;
+        break;
+    case Page::Gear:
+        s.sections[6] = true;
+        break;
+    case Page::Race:
+        s.sections[7] = true;
+        break;
+    case Page::Test:
+        s.sections[8] = true;
+        break;
+    case Page::Monitor:
+        s.sections[9] = true;
+        break;
+    default:
+        s.sections.fill(true);
+        break;
     }
     return s;
 }
 
-void SetDefaults(ParameterImage& image, DefaultsState& state, int page)
-{
+void SetDefaults(ParameterImage &image, DefaultsState &state, int page) {
     state.loadSelection = LoadSelection::ForPage(page);
     // A change to the special type keeps everything the tuner set by hand.
     if (!(image.byte(Adrb::BikeType) == 1 && state.bikeChangePending))
@@ -139,24 +152,36 @@ void SetDefaults(ParameterImage& image, DefaultsState& state, int page)
     state.bikeChangePending = false;
 }
 
-void ApplyBikeType(ParameterImage& image)
-{
+void ApplyBikeType(ParameterImage &image) {
     const int type = image.byte(Adrb::BikeType);
     if (type != 1)
         for (int b = Adrb::MaxAdvanceSecondEdge; b <= Adrb::StartAdvanceSecondPickup + 1; ++b)
             image.setByte(b, 0);
     switch (type) {
-    case 0: StandardSet(image); break;
-    case 2: StandardSet(image); image.setByte(Adrb::IgnitionsPerRevolution, 2); break;
+    case 0:
+        StandardSet(image);
+        break;
+    case 2:
+        StandardSet(image);
+        image.setByte(Adrb::IgnitionsPerRevolution, 2);
+        break;
     case 3:
         StandardSet(image);
         image.setByte(Adrb::IgnitionsPerRevolution, 3);
         image.setByte(Adrb::OutputCount, 1);
         break;
-    case 4: StandardSet(image); image.setByte(Adrb::IgnitionsPerRevolution, 0); break;
-    case 5: HondaSet(image, 6, 4, 2); break;
-    case 6: HondaSet(image, 14, 6, 1); break;
-    default: break; // 1 special: set by hand
+    case 4:
+        StandardSet(image);
+        image.setByte(Adrb::IgnitionsPerRevolution, 0);
+        break;
+    case 5:
+        HondaSet(image, 6, 4, 2);
+        break;
+    case 6:
+        HondaSet(image, 14, 6, 1);
+        break;
+    default:
+        break; // 1 special: set by hand
     }
     if (image.byte(Adrb::PickupSystem) == 8) {
         SetBytes(image, Adrb::LobeCount, {2, 2, 1, 2, 1, 2});
@@ -166,8 +191,7 @@ void ApplyBikeType(ParameterImage& image)
     }
 }
 
-void PowerOutModeDefaults(ParameterImage& image, int output, bool keep)
-{
+void PowerOutModeDefaults(ParameterImage &image, int output, bool keep) {
     const int rpm = Adrb::PowerOutRpm + 3 * output;
     const int load = Adrb::PowerOutLoad + 2 * output;
     const int rows = Adrb::PowerOutTable + 3 * output;
@@ -186,7 +210,8 @@ void PowerOutModeDefaults(ParameterImage& image, int output, bool keep)
             SetBytes(image, load, {75, 90});
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

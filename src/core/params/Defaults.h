@@ -17,7 +17,7 @@ struct LoadSelection {
     std::array<bool, 10> sections{};
     static LoadSelection ForPage(int page);
     bool operator[](int section) const { return sections[section]; }
-    friend bool operator==(const LoadSelection&, const LoadSelection&) = default;
+    friend bool operator==(const LoadSelection &, const LoadSelection &) = default;
 };
 
 // The state the defaults share with the motorbike-type selector and the file reader.
@@ -27,10 +27,10 @@ struct DefaultsState {
 };
 
 // Writes a complete, sensible parameter set; page only chooses the load selection.
-void SetDefaults(ParameterImage& image, DefaultsState& state, int page);
+void SetDefaults(ParameterImage &image, DefaultsState &state, int page);
 // The settings that belong to the motorbike type in byte 230.
-void ApplyBikeType(ParameterImage& image);
+void ApplyBikeType(ParameterImage &image);
 // Defaults of power output `output` (0..2) after its mode changed; keep leaves the thresholds alone.
-void PowerOutModeDefaults(ParameterImage& image, int output, bool keep);
+void PowerOutModeDefaults(ParameterImage &image, int output, bool keep);
 
 } // namespace zarvex1

@@ -5,8 +5,7 @@ namespace zarvex1 {
 namespace {
 
 // Three passes: each point at least lo + d i, at most hi - d (n-1-i), then each above its predecessor by d.
-void RisingAxis(ParameterImage& image, int w, int lo, int hi, int n, int d)
-{
+void RisingAxis(ParameterImage &image, int w, int lo, int hi, int n, int d) {
     for (int i = 0; i < n; ++i)
         if (image.word(w + i) < lo + d * i)
             image.setWord(w + i, lo + d * i);
@@ -18,8 +17,7 @@ void RisingAxis(ParameterImage& image, int w, int lo, int hi, int n, int d)
             image.setWord(w + i, image.word(w + i - 1) + d);
 }
 
-void ByteClamp(ParameterImage& image, int a, int lo, int hi, int n)
-{
+void ByteClamp(ParameterImage &image, int a, int lo, int hi, int n) {
     for (int i = a; i < a + n; ++i)
         if (image.byte(i) < lo)
             image.setByte(i, lo);
@@ -28,12 +26,13 @@ void ByteClamp(ParameterImage& image, int a, int lo, int hi, int n)
             image.setByte(i, hi);
 }
 
-bool UsesSecondPickup(int method) { return method == 0 || method == 4 || method == 6 || method == 10; }
+bool UsesSecondPickup(int method) {
+    return method == 0 || method == 4 || method == 6 || method == 10;
+}
 
 } // namespace
 
-void LimitParameters(ParameterImage& image)
-{
+void LimitParameters(ParameterImage &image) {
     RisingAxis(image, Adrw::AdvanceRpm1, 100, 25000, 15, 50);
     RisingAxis(image, Adrw::AdvanceRpm2, 100, 25000, 15, 50);
     RisingAxis(image, Adrw::ServoRpm, 100, 25000, 15, 50);
@@ -75,8 +74,7 @@ void LimitParameters(ParameterImage& image)
     }
 }
 
-void LimitParameters(ParameterImage& image, LimitedSettings& settings)
-{
+void LimitParameters(ParameterImage &image, LimitedSettings &settings) {
     LimitParameters(image);
     if (settings.languageIndex > 3 || settings.languageIndex == 2)
         settings.languageIndex = 0;

@@ -21,13 +21,13 @@ enum : int {
     IapVoltage1 = 8, // mV at the two calibration pressures
     IapVoltage2 = 9,
     PotentiometerRange = 10,
-    IapAxis = 11,        // 10 points, kPa
-    AdvanceRpm1 = 21,    // 15 points
-    AdvanceRpm2 = 36,    // 15 points
-    ServoRpm = 51,       // 15 points
-    SpeedPulses = 66,    // pulses per second at 100 km/h, or mm per pulse
-    GearRatio = 67,      // gears 1..6
-    GearVoltage = 73,    // gears 0..6, mV
+    IapAxis = 11,     // 10 points, kPa
+    AdvanceRpm1 = 21, // 15 points
+    AdvanceRpm2 = 36, // 15 points
+    ServoRpm = 51,    // 15 points
+    SpeedPulses = 66, // pulses per second at 100 km/h, or mm per pulse
+    GearRatio = 67,   // gears 1..6
+    GearVoltage = 73, // gears 0..6, mV
     Count = 80,
 };
 }
@@ -114,9 +114,10 @@ public:
     static constexpr int BlockCount = 6;
     static constexpr int FirstByteParameter = 230;
 
-    std::uint16_t word(int n) const { return static_cast<std::uint16_t>(bytes_[2 * n] | (bytes_[2 * n + 1] << 8)); }
-    void setWord(int n, unsigned value)
-    {
+    std::uint16_t word(int n) const {
+        return static_cast<std::uint16_t>(bytes_[2 * n] | (bytes_[2 * n + 1] << 8));
+    }
+    void setWord(int n, unsigned value) {
         bytes_[2 * n] = static_cast<std::uint8_t>(value & 0xFF);
         bytes_[2 * n + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
     }
@@ -124,31 +125,34 @@ public:
     void setByte(int n, unsigned value) { bytes_[n] = static_cast<std::uint8_t>(value & 0xFF); }
 
     // Block b (1..6) of the transfer: bytes 150 (b - 1) .. 150 b - 1.
-    std::span<const std::uint8_t, BlockSize> block(int b) const
-    {
+    std::span<const std::uint8_t, BlockSize> block(int b) const {
         return std::span<const std::uint8_t, BlockSize>(bytes_.data() + BlockSize * (b - 1), BlockSize);
     }
-    std::span<std::uint8_t, BlockSize> block(int b)
-    {
+    std::span<std::uint8_t, BlockSize> block(int b) {
         return std::span<std::uint8_t, BlockSize>(bytes_.data() + BlockSize * (b - 1), BlockSize);
     }
 
-    const std::array<std::uint8_t, Size>& bytes() const { return bytes_; }
-    std::array<std::uint8_t, Size>& bytes() { return bytes_; }
+    const std::array<std::uint8_t, Size> &bytes() const { return bytes_; }
+    std::array<std::uint8_t, Size> &bytes() { return bytes_; }
     void clear() { bytes_.fill(0); }
 
-    friend bool operator==(const ParameterImage&, const ParameterImage&) = default;
+    friend bool operator==(const ParameterImage &, const ParameterImage &) = default;
 
 private:
     std::array<std::uint8_t, Size> bytes_{};
 };
 
 // The layout checks that the program once made at start, now made by the compiler.
-static_assert(2 * Adrw::Count - ParameterImage::FirstByteParameter < 0, "Software error: Enum Adrw to long - ");
+static_assert(2 * Adrw::Count - ParameterImage::FirstByteParameter < 0,
+              "Software error: Enum Adrw to long - ");
 static_assert(Adrb::End - ParameterImage::Size < 0, "Software error: Enum Adrb to long - ");
 
 // Displayed value = scale x (raw + offset); stored = displayed / scale - offset, truncated toward zero.
-constexpr int DisplayedValue(int raw, int scale, int offset) { return scale * (raw + offset); }
-constexpr int StoredValue(int displayed, int scale, int offset) { return displayed / scale - offset; }
+constexpr int DisplayedValue(int raw, int scale, int offset) {
+    return scale * (raw + offset);
+}
+constexpr int StoredValue(int displayed, int scale, int offset) {
+    return displayed / scale - offset;
+}
 
 } // namespace zarvex1

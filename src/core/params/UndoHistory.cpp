@@ -2,14 +2,12 @@
 
 namespace zarvex1 {
 
-void UndoHistory::InitUndoHistory(const ParameterImage& image, int page)
-{
+void UndoHistory::InitUndoHistory(const ParameterImage &image, int page) {
     oldest_ = current_ = newest_ = 0;
     ring_[0] = Entry{image, static_cast<std::uint8_t>(page)};
 }
 
-bool UndoHistory::RecordUndo(const ParameterImage& image, int page)
-{
+bool UndoHistory::RecordUndo(const ParameterImage &image, int page) {
     if (ring_[current_].image == image)
         return false;
     current_ = (current_ + 1) % Capacity;
@@ -20,16 +18,14 @@ bool UndoHistory::RecordUndo(const ParameterImage& image, int page)
     return true;
 }
 
-std::optional<UndoHistory::Entry> UndoHistory::Undo()
-{
+std::optional<UndoHistory::Entry> UndoHistory::Undo() {
     if (!CanUndo())
         return std::nullopt;
     current_ = (current_ + Capacity - 1) % Capacity;
     return ring_[current_];
 }
 
-std::optional<UndoHistory::Entry> UndoHistory::Redo()
-{
+std::optional<UndoHistory::Entry> UndoHistory::Redo() {
     if (!CanRedo())
         return std::nullopt;
     current_ = (current_ + 1) % Capacity;

@@ -19,9 +19,9 @@ public:
     };
 
     // Starts over with one entry: the image as it is now.
-    void InitUndoHistory(const ParameterImage& image, int page);
+    void InitUndoHistory(const ParameterImage &image, int page);
     // Records the image when it differs from the current entry; tells whether an entry was made.
-    bool RecordUndo(const ParameterImage& image, int page);
+    bool RecordUndo(const ParameterImage &image, int page);
     // Steps back or forward; returns the entry to restore, or nothing when there is no step to take.
     std::optional<Entry> Undo();
     std::optional<Entry> Redo();
