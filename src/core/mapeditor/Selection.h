@@ -130,6 +130,8 @@ public:
 
 private:
     int Family() const;
+    int Measure(std::uint8_t flag);
+    void StartDrag(LayoutRecord &layout, int x, int y, bool shift, bool control, bool cellsOnly);
 };
 
 int HitFamilies(LayoutRecord &layout, int x, int y);
