@@ -7,8 +7,7 @@
 
 #include <exception>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZARVEX1"));
     QApplication::setOrganizationName(QStringLiteral("Morvanel"));
@@ -20,7 +19,7 @@ int main(int argc, char* argv[])
         zarvex1::TMainForm mainForm(options);
         mainForm.show();
         return QApplication::exec();
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         // Whatever escapes the windows ends the program after the standard error dialog.
         QMessageBox::critical(nullptr, QStringLiteral("ZARVEX1"), QString::fromLocal8Bit(error.what()));
     } catch (...) {

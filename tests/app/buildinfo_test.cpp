@@ -5,27 +5,26 @@
 namespace zarvex1 {
 namespace {
 
-TEST(BuildInfo, compileDateTextFromTheBuildDate)
-{
-    const std::pair<const char*, const char*> rows[] = {
-        {"Dec 10 2026", "2026_12_10"}, {"Jan  1 2027", "2027_01_01"}, {"Sep 30 1999", "1999_09_30"},
+TEST(BuildInfo, compileDateTextFromTheBuildDate) {
+    const std::pair<const char *, const char *> rows[] = {
+        {"Dec 10 2026", "2026_12_10"},
+        {"Jan  1 2027", "2027_01_01"},
+        {"Sep 30 1999", "1999_09_30"},
         {"May  9 2030", "2030_05_09"},
     };
-    for (const auto& [date, text] : rows)
+    for (const auto &[date, text] : rows)
         EXPECT_EQ(CompileDateText(date), text) << date;
 }
 
-TEST(BuildInfo, versionTextCarriesProductProtocolAndDate)
-{
+TEST(BuildInfo, versionTextCarriesProductProtocolAndDate) {
     EXPECT_EQ(VersionText("2026_12_10"), "ZARVEX1   RSKEY=99   COMPILE=2026_12_10");
 }
 
-TEST(BuildInfo, languageArgumentIsExactAndCaseSensitive)
-{
+TEST(BuildInfo, languageArgumentIsExactAndCaseSensitive) {
     EXPECT_EQ(LanguageFromArgument("ENGLISH"), 0);
     EXPECT_EQ(LanguageFromArgument("DEUTSCH"), 1);
     EXPECT_EQ(LanguageFromArgument("CESKY"), 3);
-    for (const char* other : {"deutsch", "Deutsch", "CESKY ", "FRANCAIS", ""})
+    for (const char *other : {"deutsch", "Deutsch", "CESKY ", "FRANCAIS", ""})
         EXPECT_EQ(LanguageFromArgument(other), std::nullopt) << other;
 }
 

@@ -1,19 +1,25 @@
 #include "app/MainForm.h"
 
 #include "app/BuildInfo.h"
+#include "app/Dialogs.h"
 #include "app/WindowTexts.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPalette>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #ifndef ZARVEX1_BUILD_DATE
@@ -22,14 +28,17 @@
 
 namespace zarvex1 {
 
-QColor FromBgr(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor FromBgr(unsigned bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
-QColor ButtonFaceColour() { return QApplication::palette().color(QPalette::Button); }
+QColor ButtonFaceColour() {
+    return QApplication::palette().color(QPalette::Button);
+}
 
 namespace {
 
-void SetBackground(QLabel* label, const QColor& colour)
-{
+void SetBackground(QLabel *label, const QColor &colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colour);
     label->setPalette(palette);
@@ -38,18 +47,22 @@ void SetBackground(QLabel* label, const QColor& colour)
 
 } // namespace
 
-TMainForm::TMainForm(const StartOptions& options, QWidget* parent) : QMainWindow(parent), options_(options)
-{
+TMainForm::TMainForm(const StartOptions &options, QWidget *parent) : QMainWindow(parent), options_(options) {
     setObjectName(QStringLiteral("MainForm"));
     resize(1000, 720);
 
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
     column->setContentsMargins(4, 4, 4, 0);
     column->setSpacing(4);
 
-    // The message line with its progress gauge, and the banner that tells the link is down.
-    auto* messageRow = new QHBoxLayout;
+    BuildMenus();
+    BuildToolBar();
+    GroupBoxToolBar->setParent(central);
+
+    // The tool bar, the message line with its progress gauge, and the banner that tells the link is down.
+    auto *messageRow = new QHBoxLayout;
+    messageRow->addWidget(GroupBoxToolBar);
     LabelMessage = new QLabel(central);
     LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
     LabelMessage->setMinimumHeight(24);
@@ -107,10 +120,11 @@ TMainForm::TMainForm(const StartOptions& options, QWidget* parent) : QMainWindow
 
 TMainForm::~TMainForm() = default;
 
-int TMainForm::ActivePageIndex() const { return PageControl1->currentIndex(); }
+int TMainForm::ActivePageIndex() const {
+    return PageControl1->currentIndex();
+}
 
-void TMainForm::BuildPages()
-{
+void TMainForm::BuildPages() {
     for (int page = 0; page < Page::Count; ++page) {
         pages[page] = new QWidget(PageControl1);
         pages[page]->setObjectName(QString::fromLatin1(PageNames[page]));
@@ -119,15 +133,14 @@ void TMainForm::BuildPages()
     PageControl1->setCurrentIndex(Page::Bike);
 }
 
-void TMainForm::FormCreate()
-{
+void TMainForm::FormCreate() {
     BuildPages();
 
     settings.portIndex = 1;
     image.setByte(Adrb::BikeType, 0);
     SetDefaults(image, defaults, Page::All);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
@@ -142,7 +155,9 @@ void TMainForm::FormCreate()
     NoReplyTicks = 18;
     LimitParameters(image, settings);
     ApplyLanguage();
+    ImageToPages();
     undoHistory.InitUndoHistory(image, ActivePageIndex());
+    UpdateUndoButtons();
 
     LabelMessage->hide();
     CGaugeProgram->hide();
@@ -152,32 +167,59 @@ void TMainForm::FormCreate()
     Timer1->start();
 }
 
-void TMainForm::ApplyLanguage()
-{
+void TMainForm::ApplyLanguage() {
     messageTexts.FillMessageTexts(settings.languageIndex);
+    const int language = settings.languageIndex;
+    for (const MenuCaption &row : MenuCaptions) {
+        const QString name = QString::fromLatin1(row.target);
+        if (auto *action = findChild<QAction *>(name))
+            action->setText(row.text.in(language));
+        else if (auto *menu = findChild<QMenu *>(name))
+            menu->setTitle(row.text.in(language));
+        else if (auto *button = findChild<QAbstractButton *>(name))
+            button->setText(row.text.in(language));
+    }
+    MenuEnglish->setChecked(language == 0);
+    MenuGerman->setChecked(language == 1);
+    MenuCzech->setChecked(language == 3);
     for (int page = 0; page < Page::Count; ++page)
-        PageControl1->setTabText(page, PageCaptions[page].in(settings.languageIndex));
+        PageControl1->setTabText(page, PageCaptions[page].in(language));
     LabelSpojeni->setText(NoConnectionText.in(settings.languageIndex));
     UpdateCaption();
 }
 
-void TMainForm::UpdateCaption()
-{
+void TMainForm::UpdateCaption() {
     setWindowTitle(QString::fromStdString(messageTexts[0] + "       " + messageTexts[1]));
 }
 
-void TMainForm::OnHint(const QString& hint) { statusPanels[0]->setText(hint); }
+void TMainForm::ImageToPages() {
+    // The pages bind their controls to the image here as they are added.
+}
 
-void TMainForm::ShowMessageLine(const QString& text, const QColor& colour)
-{
+void TMainForm::Commit() {
+    LimitParameters(image, settings);
+    ImageToPages();
+    if (undoHistory.RecordUndo(image, ActivePageIndex()))
+        UpdateUndoButtons();
+    StartAutoProgram();
+}
+
+void TMainForm::StartAutoProgram() {
+    // Programming after change starts here once the link is attached.
+}
+
+void TMainForm::OnHint(const QString &hint) {
+    statusPanels[0]->setText(hint);
+}
+
+void TMainForm::ShowMessageLine(const QString &text, const QColor &colour) {
     SetBackground(LabelMessage, colour);
     LabelMessage->setText(text);
     LabelMessage->setVisible(!Printing);
     MessageTicks = MessageLineTicks;
 }
 
-void TMainForm::Timer1Timer()
-{
+void TMainForm::Timer1Timer() {
     ++TickCounter;
 
     // The message line stays for 200 ticks after it was last shown.
@@ -200,13 +242,11 @@ void TMainForm::Timer1Timer()
     statusPanels[4]->setText(connectionText);
 }
 
-void TMainForm::FormClose()
-{
+void TMainForm::FormClose() {
     LimitParameters(image, settings);
 }
 
-void TMainForm::closeEvent(QCloseEvent* event)
-{
+void TMainForm::closeEvent(QCloseEvent *event) {
     Timer1->stop();
     FormClose();
     event->accept();

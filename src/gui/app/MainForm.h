@@ -12,8 +12,13 @@
 
 #include <array>
 
+class QAction;
+class QCheckBox;
 class QLabel;
+class QMenu;
 class QProgressBar;
+class QToolButton;
+class QPushButton;
 class QTabWidget;
 class QTimer;
 class QWidget;
@@ -33,12 +38,12 @@ public:
     static constexpr int TickMs = 55;
     static constexpr int MessageLineTicks = 200;
 
-    explicit TMainForm(const StartOptions& options, QWidget* parent = nullptr);
+    explicit TMainForm(const StartOptions &options, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // One tick of the 55 ms timer; public so that tests can step it.
     void Timer1Timer();
-    void ShowMessageLine(const QString& text, const QColor& colour);
+    void ShowMessageLine(const QString &text, const QColor &colour);
 
     // State of the program.
     ParameterImage image;
@@ -57,26 +62,88 @@ public:
     int ActivePageIndex() const;
 
     // Controls of the window, named as in the rest of the program.
-    QTabWidget* PageControl1 = nullptr;
-    std::array<QWidget*, Page::Count> pages{};
-    QLabel* LabelMessage = nullptr;
-    QProgressBar* CGaugeProgram = nullptr;
-    QLabel* LabelSpojeni = nullptr;
-    std::array<QLabel*, 5> statusPanels{};
+    QTabWidget *PageControl1 = nullptr;
+    std::array<QWidget *, Page::Count> pages{};
+    QLabel *LabelMessage = nullptr;
+    QProgressBar *CGaugeProgram = nullptr;
+    QLabel *LabelSpojeni = nullptr;
+    std::array<QLabel *, 5> statusPanels{};
+
+    // Menus and their items.
+    QMenu *MenuFile = nullptr;
+    QMenu *MenuCom = nullptr;
+    QMenu *MenuDevice = nullptr;
+    QMenu *MenuTools = nullptr;
+    QMenu *MenuLanguage = nullptr;
+    QMenu *MenuHelp = nullptr;
+    QAction *MenuNew = nullptr;
+    QAction *MenuNewActPage = nullptr;
+    QAction *MenuOpen = nullptr;
+    QAction *MenuOpenExeDir = nullptr;
+    QAction *MenuOpenActPage = nullptr;
+    QAction *MenuSave = nullptr;
+    QAction *MenuSaveExeDir = nullptr;
+    std::array<QAction *, 9> MenuHistory{};
+    QAction *MenuHistoryEnd = nullptr;
+    QAction *MenuPrint = nullptr;
+    QAction *MenuPrintAll = nullptr;
+    QAction *MenuExit = nullptr;
+    QAction *MenuRead = nullptr;
+    QAction *MenuVerify = nullptr;
+    QAction *MenuProgram = nullptr;
+    QAction *MenuToolsMinus = nullptr;
+    QAction *MenuToolsPlus = nullptr;
+    QAction *MenuZpet = nullptr;
+    QAction *MenuZnovu = nullptr;
+    QAction *MenuInterpol = nullptr;
+    QAction *MenuEnglish = nullptr;
+    QAction *MenuGerman = nullptr;
+    QAction *MenuCzech = nullptr;
+    QAction *MenuContens = nullptr;
+    QAction *MenuAbout = nullptr;
+
+    // The tool bar and the check box beside it.
+    QWidget *GroupBoxToolBar = nullptr;
+    QToolButton *SpeedButtonOpen = nullptr;
+    QToolButton *SpeedButtonNew = nullptr;
+    QToolButton *SpeedButtonSave = nullptr;
+    QToolButton *SpeedButtonPrint = nullptr;
+    QToolButton *SpeedButtonZpet = nullptr;
+    QToolButton *SpeedButtonZnovu = nullptr;
+    QPushButton *BitBtnProgram = nullptr;
+    QPushButton *BitBtnVerify = nullptr;
+    QPushButton *ButtonRead = nullptr;
+    QCheckBox *CheckBoxProgHned = nullptr;
+
+    // Commands.
+    void SpeedButtonZpetClick();  // Undo
+    void SpeedButtonZnovuClick(); // Redo
+    void SetLanguage(int languageIndex);
+    void MenuContensClick();
+    // Stores an edit: limits, refreshes the page, records an undo entry, programs when asked to.
+    void Commit();
+    // Refreshes the active page from the image.
+    void ImageToPages();
+    // Programming after change: programs the image when the check box asks for it.
+    void StartAutoProgram();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate();
     void FormClose();
     void BuildPages();
+    void BuildMenus();
+    void BuildToolBar();
+    void UpdateUndoButtons();
+    void RestoreUndoEntry(const UndoHistory::Entry &entry);
     void ApplyLanguage();
-    void OnHint(const QString& hint);
+    void OnHint(const QString &hint);
     void UpdateCaption();
 
     StartOptions options_;
-    QTimer* Timer1 = nullptr;
+    QTimer *Timer1 = nullptr;
 };
 
 } // namespace zarvex1

@@ -4,8 +4,7 @@
 
 namespace zarvex1 {
 
-StartOptions StartOptions::Parse(const QStringList& arguments, const QString& portFromEnvironment)
-{
+StartOptions StartOptions::Parse(const QStringList &arguments, const QString &portFromEnvironment) {
     StartOptions options;
     options.portDevice = portFromEnvironment;
     // Only the very first argument may name the language; anything else there is ignored.

@@ -13,7 +13,7 @@ struct StartOptions {
     QString portDevice;          // --port DEVICE or ZARVEX1_PORT: one device that every open uses
 
     // arguments without the program name.
-    static StartOptions Parse(const QStringList& arguments, const QString& portFromEnvironment);
+    static StartOptions Parse(const QStringList &arguments, const QString &portFromEnvironment);
 };
 
 } // namespace zarvex1

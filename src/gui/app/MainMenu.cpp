@@ -1,0 +1,197 @@
+#include "app/Dialogs.h"
+#include "app/MainForm.h"
+#include "app/WindowTexts.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+
+namespace zarvex1 {
+
+namespace {
+
+QAction *AddItem(QMenu *menu, const char *name, const QKeySequence &shortcut = {}) {
+    auto *action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+QToolButton *AddToolButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon) {
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(22, 22));
+    parent->layout()->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+void TMainForm::BuildMenus() {
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    MenuFile = bar->addMenu(QString());
+    MenuFile->setObjectName(QStringLiteral("MenuFile"));
+    MenuNew = AddItem(MenuFile, "MenuNew", QKeySequence(Qt::CTRL | Qt::Key_N));
+    MenuNewActPage = AddItem(MenuFile, "MenuNewActPage");
+    MenuFile->addSeparator();
+    MenuOpen = AddItem(MenuFile, "MenuOpen", QKeySequence(Qt::Key_F3));
+    MenuOpenExeDir = AddItem(MenuFile, "MenuOpenExeDir", QKeySequence(Qt::CTRL | Qt::Key_F3));
+    MenuOpenActPage = AddItem(MenuFile, "MenuOpenActPage");
+    MenuFile->addSeparator();
+    MenuSave = AddItem(MenuFile, "MenuSave", QKeySequence(Qt::Key_F2));
+    MenuSaveExeDir = AddItem(MenuFile, "MenuSaveExeDir", QKeySequence(Qt::CTRL | Qt::Key_F2));
+    MenuFile->addSeparator();
+    for (int i = 0; i < 9; ++i) {
+        MenuHistory[i] = AddItem(MenuFile, "MenuHistory");
+        MenuHistory[i]->setObjectName(QStringLiteral("MenuHistory%1").arg(i + 1));
+        MenuHistory[i]->setVisible(false);
+    }
+    MenuHistoryEnd = MenuFile->addSeparator();
+    MenuHistoryEnd->setObjectName(QStringLiteral("MenuHistoryEnd"));
+    MenuHistoryEnd->setVisible(false);
+    MenuPrint = AddItem(MenuFile, "MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuPrintAll = AddItem(MenuFile, "MenuPrintAll");
+    // Printing is not there yet: the items are shown but cannot be chosen.
+    MenuPrint->setEnabled(false);
+    MenuPrintAll->setEnabled(false);
+    MenuFile->addSeparator();
+    MenuExit = AddItem(MenuFile, "MenuExit");
+    connect(MenuExit, &QAction::triggered, this, &QWidget::close);
+
+    MenuCom = bar->addMenu(QString());
+    MenuCom->setObjectName(QStringLiteral("MenuCom"));
+
+    MenuDevice = bar->addMenu(QString());
+    MenuDevice->setObjectName(QStringLiteral("MenuDevice"));
+    MenuRead = AddItem(MenuDevice, "MenuRead", QKeySequence(Qt::Key_F7));
+    MenuVerify = AddItem(MenuDevice, "MenuVerify", QKeySequence(Qt::Key_F8));
+    MenuProgram = AddItem(MenuDevice, "MenuProgram", QKeySequence(Qt::Key_F9));
+
+    MenuTools = bar->addMenu(QString());
+    MenuTools->setObjectName(QStringLiteral("MenuTools"));
+    MenuToolsMinus = AddItem(MenuTools, "MenuToolsMinus", QKeySequence(Qt::Key_F4));
+    MenuToolsPlus = AddItem(MenuTools, "MenuToolsPlus", QKeySequence(Qt::Key_F5));
+    MenuZpet = AddItem(MenuTools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MenuZnovu = AddItem(MenuTools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    MenuInterpol = AddItem(MenuTools, "MenuInterpol", QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(MenuZpet, &QAction::triggered, this, &TMainForm::SpeedButtonZpetClick);
+    connect(MenuZnovu, &QAction::triggered, this, &TMainForm::SpeedButtonZnovuClick);
+
+    MenuLanguage = bar->addMenu(QString());
+    MenuLanguage->setObjectName(QStringLiteral("MenuLanguage"));
+    auto *languages = new QActionGroup(this);
+    MenuEnglish = AddItem(MenuLanguage, "MenuEnglish");
+    MenuGerman = AddItem(MenuLanguage, "MenuGerman");
+    MenuCzech = AddItem(MenuLanguage, "MenuCzech");
+    for (QAction *item : {MenuEnglish, MenuGerman, MenuCzech}) {
+        item->setCheckable(true);
+        languages->addAction(item);
+    }
+    connect(MenuEnglish, &QAction::triggered, this, [this] { SetLanguage(0); });
+    connect(MenuGerman, &QAction::triggered, this, [this] { SetLanguage(1); });
+    connect(MenuCzech, &QAction::triggered, this, [this] { SetLanguage(3); });
+
+    MenuHelp = bar->addMenu(QString());
+    MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
+    MenuContens = AddItem(MenuHelp, "MenuContens", QKeySequence(Qt::Key_F1));
+    MenuAbout = AddItem(MenuHelp, "MenuAbout");
+    MenuAbout->setEnabled(false);
+    connect(MenuContens, &QAction::triggered, this, &TMainForm::MenuContensClick);
+}
+
+void TMainForm::BuildToolBar() {
+    GroupBoxToolBar = new QWidget(this);
+    GroupBoxToolBar->setObjectName(QStringLiteral("GroupBoxToolBar"));
+    auto *row = new QHBoxLayout(GroupBoxToolBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    SpeedButtonOpen = AddToolButton(GroupBoxToolBar, "SpeedButtonOpen", QStyle::SP_DialogOpenButton);
+    SpeedButtonNew = AddToolButton(GroupBoxToolBar, "SpeedButtonNew", QStyle::SP_FileIcon);
+    SpeedButtonSave = AddToolButton(GroupBoxToolBar, "SpeedButtonSave", QStyle::SP_DialogSaveButton);
+    SpeedButtonPrint = AddToolButton(GroupBoxToolBar, "SpeedButtonPrint", QStyle::SP_FileDialogDetailedView);
+    SpeedButtonPrint->setEnabled(false);
+    row->addSpacing(8);
+    SpeedButtonZpet = AddToolButton(GroupBoxToolBar, "SpeedButtonZpet", QStyle::SP_ArrowBack);
+    SpeedButtonZnovu = AddToolButton(GroupBoxToolBar, "SpeedButtonZnovu", QStyle::SP_ArrowForward);
+    connect(SpeedButtonZpet, &QToolButton::clicked, this, &TMainForm::SpeedButtonZpetClick);
+    connect(SpeedButtonZnovu, &QToolButton::clicked, this, &TMainForm::SpeedButtonZnovuClick);
+    row->addSpacing(8);
+    BitBtnProgram = new QPushButton(GroupBoxToolBar);
+    BitBtnProgram->setObjectName(QStringLiteral("BitBtnProgram"));
+    BitBtnVerify = new QPushButton(GroupBoxToolBar);
+    BitBtnVerify->setObjectName(QStringLiteral("BitBtnVerify"));
+    ButtonRead = new QPushButton(GroupBoxToolBar);
+    ButtonRead->setObjectName(QStringLiteral("ButtonRead"));
+    for (QPushButton *button : {BitBtnProgram, BitBtnVerify, ButtonRead})
+        row->addWidget(button);
+    row->addSpacing(8);
+    CheckBoxProgHned = new QCheckBox(GroupBoxToolBar);
+    CheckBoxProgHned->setObjectName(QStringLiteral("CheckBoxProgHned"));
+    CheckBoxProgHned->setAutoFillBackground(true);
+    // Red while ticked: every committed edit goes straight into the unit.
+    connect(CheckBoxProgHned, &QCheckBox::toggled, this, [this](bool on) {
+        QPalette palette = CheckBoxProgHned->palette();
+        palette.setColor(QPalette::Window, on ? FromBgr(0x0000FF) : ButtonFaceColour());
+        CheckBoxProgHned->setPalette(palette);
+    });
+    row->addWidget(CheckBoxProgHned);
+    row->addStretch(1);
+}
+
+void TMainForm::UpdateUndoButtons() {
+    SpeedButtonZpet->setEnabled(undoHistory.CanUndo());
+    MenuZpet->setEnabled(undoHistory.CanUndo());
+    SpeedButtonZnovu->setEnabled(undoHistory.CanRedo());
+    MenuZnovu->setEnabled(undoHistory.CanRedo());
+}
+
+void TMainForm::RestoreUndoEntry(const UndoHistory::Entry &entry) {
+    // Snapshots were taken after the limits: they go back into the image as they are.
+    image = entry.image;
+    ImageToPages();
+    if (ActivePageIndex() != entry.page && entry.page < Page::Count)
+        PageControl1->setCurrentIndex(entry.page);
+    ImageToPages();
+    UpdateUndoButtons();
+    if (CheckBoxProgHned->isChecked())
+        StartAutoProgram();
+}
+
+void TMainForm::SpeedButtonZpetClick() {
+    if (auto entry = undoHistory.Undo())
+        RestoreUndoEntry(*entry);
+}
+
+void TMainForm::SpeedButtonZnovuClick() {
+    if (auto entry = undoHistory.Redo())
+        RestoreUndoEntry(*entry);
+}
+
+void TMainForm::SetLanguage(int languageIndex) {
+    settings.languageIndex = static_cast<std::uint8_t>(languageIndex);
+    ApplyLanguage();
+    ImageToPages();
+}
+
+void TMainForm::MenuContensClick() {
+    const QString manual = QString::fromStdString(messageTexts[3]);
+    const bool opened = QFileInfo::exists(manual) &&
+                        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()));
+    if (!opened)
+        Dialogs::Message(this, QString::fromStdString(messageTexts[37]));
+}
+
+} // namespace zarvex1
