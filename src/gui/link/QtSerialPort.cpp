@@ -1,0 +1,81 @@
+#include "link/QtSerialPort.h"
+
+#include <QtGlobal>
+
+namespace zarvex1 {
+
+QtSerialPort::QtSerialPort() = default;
+
+QtSerialPort::~QtSerialPort() {
+    close();
+}
+
+bool QtSerialPort::open(const std::string &device) {
+    close();
+    lastError_.clear();
+    // QSerialPort takes a bare name ("ttyUSB0", "COM3") or a full path ("/dev/pts/5").
+    port_.setPortName(QString::fromStdString(device));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        lastError_ = port_.errorString();
+        port_.clearError();
+        return false;
+    }
+    const bool configured = port_.setBaudRate(QSerialPort::Baud57600) &&
+                            port_.setDataBits(QSerialPort::Data8) && port_.setParity(QSerialPort::NoParity) &&
+                            port_.setStopBits(QSerialPort::OneStop) &&
+                            port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        lastError_ = port_.errorString();
+        port_.close();
+        port_.clearError();
+        return false;
+    }
+    // Whatever waited in the driver belongs to an earlier session.
+    port_.clear(QSerialPort::Input);
+    return true;
+}
+
+void QtSerialPort::close() {
+    if (!port_.isOpen())
+        return;
+    port_.clear(QSerialPort::Input);
+    port_.close();
+    port_.clearError();
+}
+
+bool QtSerialPort::isOpen() const {
+    return port_.isOpen();
+}
+
+int QtSerialPort::bytesWaiting() {
+    if (!port_.isOpen())
+        return 0;
+    // Line errors (overrun, framing, parity) are dropped here: a damaged frame fails its checksum.
+    if (port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::ResourceError)
+        port_.clearError();
+    return static_cast<int>(qMin<qint64>(port_.bytesAvailable(), 0x7FFFFFFF));
+}
+
+int QtSerialPort::read(std::uint8_t *buffer, int maxBytes) {
+    if (!port_.isOpen() || maxBytes <= 0)
+        return 0;
+    const qint64 n = port_.read(reinterpret_cast<char *>(buffer), maxBytes);
+    return n > 0 ? static_cast<int>(n) : 0;
+}
+
+bool QtSerialPort::write(const std::uint8_t *data, int count) {
+    if (!port_.isOpen())
+        return false;
+    const qint64 n = port_.write(reinterpret_cast<const char *>(data), count);
+    // Hand the frame to the driver now instead of at the next turn of the event loop; flush() never
+    // waits for the line.
+    port_.flush();
+    return n == count;
+}
+
+void QtSerialPort::discardInput() {
+    if (port_.isOpen())
+        port_.clear(QSerialPort::Input);
+}
+
+} // namespace zarvex1
