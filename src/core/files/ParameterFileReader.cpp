@@ -1,0 +1,133 @@
+#include "files/ParameterFile.h"
+#include "files/ParameterFileLayout.h"
+#include "files/TextFiles.h"
+#include "files/WordScanner.h"
+
+#include <cstdint>
+
+namespace zarvex1 {
+
+namespace {
+
+std::uint16_t SelectionFlags(const LoadSelection &selection) {
+    std::uint16_t flags = 0;
+    for (int s = 0; s < static_cast<int>(selection.sections.size()); ++s)
+        if (selection[s])
+            flags |= static_cast<std::uint16_t>(1u << s);
+    return flags;
+}
+
+void Store(ParameterImage &image, const FileField &f, std::int32_t value, int version) {
+    const auto Raw = [value](int scale, int offset) {
+        return static_cast<std::int64_t>(value / scale) - offset;
+    };
+    switch (f.kind) {
+    case FieldKind::Word:
+        image.setWord(f.address, static_cast<unsigned>(Raw(f.scale, f.offset)));
+        return;
+    case FieldKind::Byte:
+        image.setByte(f.address, static_cast<unsigned>(Raw(f.scale, f.offset)));
+        return;
+    case FieldKind::LimiterDelay: {
+        // A current file holds milliseconds, an older one seconds.
+        const auto u = static_cast<std::uint32_t>(value);
+        image.setByte(f.address, u < 100 ? u * 10 : u / 100);
+        return;
+    }
+    case FieldKind::ServoHysteresis:
+        image.setByte(f.address, static_cast<unsigned>(Raw(version == OlderParameterFileVersion ? 1 : 5, 0)));
+        return;
+    case FieldKind::LoadThreshold:
+        image.setByte(f.address, static_cast<unsigned>(Raw(image.byte(Adrb::LoadSensor) == 2 ? 5 : 1, 0)));
+        return;
+    case FieldKind::GridBit: {
+        // The first bit of a row starts the row afresh.
+        unsigned row = f.bit == 0 ? 0u : image.byte(f.address);
+        row = value != 0 ? row | (1u << f.bit) : row & ~(1u << f.bit);
+        image.setByte(f.address, row);
+        return;
+    }
+    }
+}
+
+// A value that is missing or no number ends the block; that word is then read as the next key word.
+void ReadValues(WordScanner &in, const KeyWordLayout &k, ParameterImage &image, bool store, int version) {
+    for (const auto &line : k.lines)
+        for (const FileField &f : line) {
+            const auto value = in.NextInteger();
+            if (!value)
+                return;
+            if (store)
+                Store(image, f, static_cast<std::int32_t>(static_cast<std::uint32_t>(*value)), version);
+        }
+}
+
+void ReadKeyWord(WordScanner &in, const KeyWordLayout &k, ParameterImage &image,
+                 const LoadSelection &selection, int version) {
+    ReadValues(in, k, image, (k.flags & SelectionFlags(selection)) != 0, version);
+    // The pilot-light and power-jet modes own their grids, whatever the file says.
+    if (k.powerOutput >= 0) {
+        const int mode = image.byte(Adrb::PowerOutMode + k.powerOutput);
+        if (mode == 2 || mode == 3)
+            PowerOutModeDefaults(image, k.powerOutput, true);
+    }
+}
+
+} // namespace
+
+ReadPassResult ReadParameterFile(std::string_view text, ParameterImage &image, DefaultsState &state,
+                                 int page) {
+    state.loadSelection = LoadSelection::ForPage(page);
+    ReadPassResult result;
+    WordScanner in(text);
+    bool keyFound = false;
+    while (!keyFound && !in.AtEnd())
+        keyFound = in.NextWord() == FileKeyWord;
+    // Without the key word the text is no parameter file: nothing is stored, not even the defaults.
+    if (!keyFound)
+        return result;
+
+    const std::int64_t version = in.NextDecimal().value_or(0);
+    if (version == OlderParameterFileVersion) {
+        result.message = FileMessage::OlderVersion;
+        // An older file is taken whole, over the defaults, whatever the page.
+        SetDefaults(image, state, Page::All);
+    } else if (version != ParameterFileVersion) {
+        result.message = FileMessage::UnmatchedVersion;
+        return result;
+    }
+    result.loadedVersion = static_cast<int>(version);
+
+    while (!in.AtEnd())
+        if (const KeyWordLayout *k = FindKeyWord(in.NextWord()))
+            ReadKeyWord(in, *k, image, state.loadSelection, result.loadedVersion);
+    return result;
+}
+
+LoadResult LoadParameterText(std::string_view text, int page, ParameterImage &image, DefaultsState &state) {
+    // Work on copies, so that a rejected file leaves the image and the state exactly as they were.
+    ParameterImage work = image;
+    DefaultsState workState = state;
+    const ReadPassResult first = ReadParameterFile(text, work, workState, page);
+    LoadResult result{false, first.loadedVersion, first.message};
+    if (first.loadedVersion == 0)
+        return result;
+    SetDefaults(work, workState, page);
+    const ReadPassResult second = ReadParameterFile(text, work, workState, page);
+    if (second.loadedVersion == 0)
+        return result;
+    image = work;
+    state = workState;
+    result.loaded = true;
+    return result;
+}
+
+LoadResult LoadParameterFile(int page, const std::filesystem::path &path, ParameterImage &image,
+                             DefaultsState &state) {
+    const auto text = ReadWholeFile(path);
+    if (!text)
+        return {false, 0, FileMessage::OpenFileError};
+    return LoadParameterText(*text, page, image, state);
+}
+
+} // namespace zarvex1
