@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BuildInfo.h" // ProtocolVersion, the version this program speaks
 #include "params/ParameterImage.h"
 
 #include <array>
@@ -23,7 +24,6 @@ inline constexpr std::uint8_t ReplyFlag = 0x80; // a reply's code is the request
 inline constexpr std::uint8_t ReadFlag = 0x40;  // the unit sends its memory; clear: the PC writes
 inline constexpr std::uint8_t BlockMask = 0x3F;
 inline constexpr int LastBlock = 6;
-inline constexpr int ProtocolVersion = 99;
 
 // Positions in the PC's frames, counted in frame bytes (byte 0 is the code).
 inline constexpr int TestBitsIndex = 21; // bytes 21, 22, 23 of a poll frame

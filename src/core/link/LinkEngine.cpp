@@ -1,0 +1,540 @@
+#include "link/LinkEngine.h"
+
+#include "link/PortNames.h"
+
+#include <algorithm>
+
+namespace zarvex1 {
+
+namespace {
+
+constexpr int ProgramErrorSlot = 4;
+constexpr int VerifyErrorSlot = 5;
+constexpr int ReadErrorSlot = 6;
+constexpr int ProgramSlot = 7;
+constexpr int VerifySlot = 8;
+constexpr int ReadSlot = 9;
+constexpr int SavingSlot = 10;
+constexpr int ComOpeningErrorSlot = 31;
+constexpr std::size_t ConnectionTextLimit = 8190;
+
+bool SameBlock(std::span<const std::uint8_t, PayloadSize> payload,
+               std::span<const std::uint8_t, PayloadSize> block) {
+    return std::equal(payload.begin(), payload.end(), block.begin());
+}
+
+} // namespace
+
+LinkEngine::LinkEngine(SerialPort &port, ParameterImage &image, LimitedSettings &settings,
+                       MessageTexts &texts, LinkOwner &owner)
+    : port_(port), image_(image), settings_(settings), texts_(texts), owner_(owner),
+      receiveBuffer_(ReceiveBufferSize), bannerVisible_(true) {
+    monitorFrame_.bytes[0] = 0; // the first refresh works on an empty frame
+}
+
+void LinkEngine::Start() {
+    state_.NoReplyTicks = NoConnectionLimit;
+    OpenPort();
+    RefreshMonitor();
+    UpdateConnectionText();
+}
+
+int LinkEngine::PortNumberInUse() const {
+    return settings_.portIndex == 30 ? settings_.scanIndex + 1 : settings_.portIndex + 1;
+}
+
+MapLiveValues LinkEngine::mapLive() const {
+    return {live_.rpm, live_.throttle / 10, live_.pressure, !state_.Connected, live_.map2};
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Port
+
+void LinkEngine::OpenPort() {
+    if (!state_.PortEnabled)
+        return;
+    const bool automatic = settings_.portIndex == 30;
+    const std::string device = deviceOverride_.empty() ? PortDevice(PortNumberInUse()) : deviceOverride_;
+    labelCom_ = "COM= " + ShortDeviceName(device);
+    if (!port_.open(device)) {
+        if (automatic)
+            state_.ReconnectTicks = 200; // try the next port on the next tick
+        else if (!state_.SilentOpen)
+            owner_.ShowComOpeningError(texts_[ComOpeningErrorSlot]);
+    }
+    owner_.ComPortChanged(labelCom_, settings_.portIndex);
+}
+
+void LinkEngine::ClosePort() {
+    if (!port_.isOpen())
+        return;
+    port_.discardInput();
+    port_.close();
+}
+
+void LinkEngine::MenuCom1Click(int index) {
+    settings_.portIndex = std::clamp(index, 0, 30);
+    ClosePort();
+    state_.SilentOpen = false;
+    OpenPort();
+}
+
+void LinkEngine::SetMainCaption(bool handedOver) {
+    std::string caption = texts_[0] + "       " + texts_[1];
+    if (handedOver)
+        caption += "   " + texts_[HandoverCaptionSlot];
+    owner_.SetCaption(caption);
+}
+
+void LinkEngine::ReleasePort() {
+    state_.PortEnabled = false;
+    ClosePort();
+    SetMainCaption(true);
+}
+
+void LinkEngine::PortMessage(int portNumber, std::uint32_t request) {
+    if (portNumber != PortNumberInUse())
+        return;
+    switch (request) {
+    case HandoverRequest:
+        state_.LinkRequest = LinkRequest::Handover;
+        break;
+    case HandoverRestart:
+        state_.RetryCount = 0;
+        state_.StateTicks = ResendInterval;
+        state_.FrameCode = 0;
+        state_.LinkRequest = LinkRequest::Handover;
+        break;
+    case TakeBackRequest:
+        if (!state_.PortEnabled) {
+            state_.PortEnabled = true;
+            OpenPort();
+        }
+        SetMainCaption(false);
+        owner_.ApplyLanguageCaptions();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Sending
+
+void LinkEngine::Send(const Frame &frame) {
+    if (port_.isOpen())
+        port_.write(frame.bytes.data(), FrameSize);
+}
+
+void LinkEngine::SendDataFrame() {
+    state_.StateTicks = 0;
+    frameSentThisTick_ = true;
+    if (!state_.PortEnabled)
+        return;
+    Send(DataFrame(state_.FrameCode, state_.LinkRequest, image_));
+}
+
+void LinkEngine::SendPollFrame() {
+    // While the port is handed over the bits wait for the next poll that really goes out.
+    if (!state_.PortEnabled)
+        return;
+    const Frame frame = PollFrame(state_.TestBits);
+    state_.TestBits = {};
+    Send(frame);
+}
+
+void LinkEngine::ButtonTestClick(TestButton button) {
+    zarvex1::ButtonTestClick(state_.TestBits, button);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Commands
+
+void LinkEngine::StartRequest(LinkRequest request, std::uint8_t frameCode, int messageSlot) {
+    state_.LinkRequest = request;
+    state_.FrameCode = frameCode;
+    state_.RetryCount = 0;
+    ShowMessageLine(texts_[messageSlot], Colour::ButtonFace);
+    SetGauge({6, 0, true});
+}
+
+void LinkEngine::MenuReadClick() {
+    readImage_ = image_;
+    StartRequest(LinkRequest::Read, ReadFlag, ReadSlot);
+    texts_[1].clear();
+    SetMainCaption(false);
+}
+
+void LinkEngine::MenuVerifyClick() {
+    owner_.PagesToImage();
+    LimitParameters(image_, settings_);
+    owner_.ImageToPages();
+    StartRequest(LinkRequest::Verify, ReadFlag | 1, VerifySlot);
+}
+
+void LinkEngine::MenuProgramClick() {
+    owner_.PagesToImage();
+    LimitParameters(image_, settings_);
+    owner_.ImageToPages();
+    StartRequest(LinkRequest::Program, 0x00, ProgramSlot);
+}
+
+void LinkEngine::StartAutoProgram() {
+    StartRequest(LinkRequest::Program, 0x00, ProgramSlot);
+    state_.ProgramDonePending = false;
+}
+
+void LinkEngine::ProgramAfterChange(bool changed, bool programAfterChangeTicked) {
+    if (!programAfterChangeTicked) {
+        state_.AutoProgramArmed = false;
+        return;
+    }
+    if (changed || state_.AutoProgramArmed)
+        StartAutoProgram();
+    state_.AutoProgramArmed = true;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Receiving
+
+void LinkEngine::Receive() {
+    if (!state_.PortEnabled)
+        return;
+    const int waiting = port_.bytesWaiting();
+    if (waiting < FrameSize)
+        return;
+    const int count = port_.read(receiveBuffer_.data(), std::min(waiting, ReceiveBufferSize));
+    // Only what this read delivered is looked at: a short read must not complete itself with the
+    // bytes of an older frame still in the buffer.
+    if (count < FrameSize)
+        return;
+    const std::span<const std::uint8_t> received(receiveBuffer_.data(), FrameSize);
+    if (received[0] == MonitorCode)
+        MonitorDecoder(received);
+    else
+        ReplyDecoder(received);
+}
+
+void LinkEngine::MonitorDecoder(std::span<const std::uint8_t> received) {
+    if (!IsValidMonitorFrame(received))
+        return;
+    state_.NoReplyTicks = 0;
+    monitorFrame_ = Frame::From(received);
+    RefreshMonitor();
+}
+
+void LinkEngine::RefreshMonitor() {
+    RefreshMonitorDisplay(monitorFrame_, state_.Connected, image_, texts_, live_, monitor_);
+    UpdateConnectionText();
+    MonitorChanged();
+}
+
+void LinkEngine::MonitorChanged() {
+    owner_.MonitorRefreshed(monitor_, live_);
+}
+
+void LinkEngine::ReplyDecoder(std::span<const std::uint8_t> received) {
+    if (CheckReply(received, state_.FrameCode, state_.LinkRequest) != ReplyCheck::Accepted)
+        return;
+    state_.NoReplyTicks = 0;
+    const int block = BlockOf(state_.FrameCode);
+    const std::span<const std::uint8_t, PayloadSize> payload(received.data() + 1, PayloadSize);
+    switch (state_.LinkRequest) {
+    case LinkRequest::Read:
+        ReadReply(block, payload);
+        break;
+    case LinkRequest::Program:
+        ProgramReply(block, payload);
+        break;
+    case LinkRequest::Verify:
+        VerifyReply(block, payload);
+        break;
+    case LinkRequest::Handover:
+        HandoverReply(block, payload);
+        break;
+    case LinkRequest::None:
+        break;
+    }
+}
+
+void LinkEngine::DecodeDeviceTexts() {
+    deviceTexts_ = {deviceInfo_.programName(), deviceInfo_.buildDate(), deviceInfo_.buildTime()};
+    owner_.DeviceTextsChanged(deviceTexts_);
+}
+
+bool LinkEngine::VersionMatches() {
+    if (deviceInfo_.version() == ProtocolVersion)
+        return true;
+    state_.LinkRequest = LinkRequest::None;
+    state_.MessageTicks = 0; // the message line goes on the next tick
+    owner_.ShowVersionMessage(VersionMismatchText(texts_, deviceInfo_.version()));
+    return false;
+}
+
+void LinkEngine::ReadReply(int block, std::span<const std::uint8_t, PayloadSize> payload) {
+    if (block == 0) {
+        std::copy(payload.begin(), payload.end(), deviceInfo_.bytes.begin());
+        DecodeDeviceTexts();
+        if (deviceInfo_.version() != ProtocolVersion) {
+            LimitParameters(image_, settings_);
+            owner_.ImageToPages();
+            VersionMatches();
+            return;
+        }
+    } else {
+        std::copy(payload.begin(), payload.end(), readImage_.block(block).begin());
+    }
+    if (block < LastBlock) {
+        NextBlock();
+        return;
+    }
+    image_ = readImage_;
+    LimitParameters(image_, settings_);
+    owner_.ImageToPages();
+    owner_.RecordUndo();
+    SwitchToVerify();
+}
+
+void LinkEngine::ProgramReply(int block, std::span<const std::uint8_t, PayloadSize> payload) {
+    if (block == 0) {
+        std::copy(payload.begin(), payload.end(), deviceInfo_.bytes.begin());
+        DecodeDeviceTexts();
+        LimitParameters(image_, settings_);
+        owner_.ImageToPages();
+        if (!VersionMatches())
+            return;
+    } else if (!SameBlock(payload, image_.block(block))) {
+        return; // the unit stored something else: the timer sends the block again
+    }
+    if (block < LastBlock) {
+        NextBlock();
+        return;
+    }
+    state_.ProgramDonePending = true;
+    SwitchToVerify();
+}
+
+void LinkEngine::VerifyReply(int block, std::span<const std::uint8_t, PayloadSize> payload) {
+    if (block < 1 || !SameBlock(payload, image_.block(block)))
+        return;
+    if (block < LastBlock) {
+        NextBlock();
+        return;
+    }
+    SetGauge({gauge_.maximum, gauge_.maximum, gauge_.visible});
+    ShowMessageLine(texts_[VerifySlot] + ": OK", Colour::ButtonFace);
+    state_.LinkRequest = LinkRequest::None;
+}
+
+void LinkEngine::HandoverReply(int block, std::span<const std::uint8_t, PayloadSize> payload) {
+    if (block != 0)
+        return;
+    std::copy(payload.begin(), payload.end(), deviceInfo_.bytes.begin());
+    if (deviceInfo_.version() != ProtocolVersion) {
+        LimitParameters(image_, settings_);
+        owner_.ImageToPages();
+        state_.LinkRequest = LinkRequest::None;
+        state_.MessageTicks = 0;
+        return;
+    }
+    if (deviceInfo_.acceptsHandover()) {
+        state_.LinkRequest = LinkRequest::None;
+        ReleasePort();
+    }
+}
+
+void LinkEngine::NextBlock() {
+    SetGauge({gauge_.maximum, gauge_.position + 1, gauge_.visible});
+    ++state_.FrameCode;
+    state_.RetryCount = 1;
+    SendDataFrame();
+}
+
+void LinkEngine::SwitchToVerify() {
+    state_.LinkRequest = LinkRequest::Verify;
+    state_.FrameCode = ReadFlag | 1;
+    state_.RetryCount = 1;
+    SendDataFrame();
+    ShowMessageLine(texts_[VerifySlot] + ":", Colour::ButtonFace);
+    SetGauge({gauge_.maximum, 0, gauge_.visible});
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Timer tick
+
+void LinkEngine::Timer1Timer() {
+    ++state_.TickCounter;
+    frameSentThisTick_ = false;
+    Receive();
+    PaceRequest();
+    RunMessageLine();
+    WatchConnection();
+    if (bannerVisible_ && monitor_.LabelVersionVisible) {
+        monitor_.LabelVersionVisible = false;
+        MonitorChanged();
+    }
+    UpdateConnectionText();
+}
+
+void LinkEngine::FailRequest() {
+    switch (state_.LinkRequest) {
+    case LinkRequest::Program:
+        ShowMessageLine(texts_[ProgramErrorSlot], Colour::Red);
+        break;
+    case LinkRequest::Verify:
+        ShowMessageLine(texts_[VerifyErrorSlot], Colour::Red);
+        state_.ProgramDonePending = false;
+        break;
+    case LinkRequest::Read:
+        ShowMessageLine(texts_[ReadErrorSlot], Colour::Red);
+        state_.ProgramDonePending = false;
+        break;
+    case LinkRequest::Handover:
+        ShowMessageLine("Reset error", Colour::Red);
+        ReleasePort();
+        break;
+    case LinkRequest::None:
+        break;
+    }
+    state_.LinkRequest = LinkRequest::None;
+}
+
+void LinkEngine::PaceRequest() {
+    if (state_.LinkRequest == LinkRequest::None) {
+        PaceIdle();
+        return;
+    }
+    const int maxFrames = state_.LinkRequest == LinkRequest::Handover ? MaxHandoverFrames : MaxFrames;
+    // A frame that a reply made go out in this very tick has not waited yet: frames of a block stay
+    // 4 ticks apart however the block started.
+    if (!frameSentThisTick_)
+        ++state_.StateTicks;
+    // At least: the handover's restart leaves the counter one step past the interval.
+    if (state_.StateTicks >= ResendInterval) {
+        state_.StateTicks = 0;
+        if (++state_.RetryCount <= maxFrames)
+            SendDataFrame();
+        else
+            FailRequest();
+    }
+    if (state_.LinkRequest == LinkRequest::Read)
+        state_.ProgramDonePending = false;
+}
+
+void LinkEngine::PaceIdle() {
+    if (++state_.StateTicks >= PollInterval) {
+        state_.StateTicks = 0;
+        SendPollFrame();
+    }
+    const int countdown = live_.SavingCountdown;
+    if (countdown > 0) {
+        ShowMessageLine(texts_[SavingSlot], Colour::ButtonFace);
+        // A countdown above its start would give a negative share: the gauge then stays empty.
+        const int share = std::max(0, 100 * (SavingStart - countdown) / SavingStart);
+        SetGauge({100, share, gauge_.visible});
+        return;
+    }
+    ProgressGauge gauge = gauge_;
+    gauge.maximum = 6;
+    if (state_.ProgramDonePending) {
+        MessageLine line = messageLine_;
+        line.text = texts_[ProgramSlot] + ": OK";
+        SetMessageLine(line);
+        gauge.position = gauge.maximum;
+    }
+    SetGauge(gauge);
+}
+
+void LinkEngine::RunMessageLine() {
+    if (state_.MessageTicks > 0) {
+        --state_.MessageTicks;
+        SetMessageLine({messageLine_.text, messageLine_.colour, !state_.Printing});
+        return;
+    }
+    SetMessageLine({messageLine_.text, messageLine_.colour, false});
+    SetGauge({gauge_.maximum, gauge_.position, false});
+    state_.ProgramDonePending = false;
+}
+
+void LinkEngine::WatchConnection() {
+    if (state_.NoReplyTicks < NoConnectionLimit) {
+        if (state_.PortEnabled)
+            ++state_.NoReplyTicks;
+        SetBanner(false);
+        state_.Connected = true;
+        return;
+    }
+    SetBanner(!state_.Printing);
+    if (state_.Connected) {
+        // The rows turn to "---" at once rather than showing stale values until the next frame.
+        state_.Connected = false;
+        RefreshMonitor();
+    }
+    if (++state_.ReconnectTicks >= ReconnectInterval) {
+        state_.ReconnectTicks = 0;
+        if (state_.PortEnabled) {
+            ClosePort();
+            state_.SilentOpen = true;
+            if (++settings_.scanIndex > 30)
+                settings_.scanIndex = 0;
+            OpenPort();
+        }
+    }
+}
+
+void LinkEngine::UpdateConnectionText() {
+    std::string text;
+    switch (monitor_.connectionState) {
+    case 0:
+        text = "not connected";
+        break;
+    case 1:
+        text = monitor_.LabelVersion.text;
+        break;
+    default:
+        text = deviceTexts_.programName + "   " + deviceTexts_.buildDate + "   " + deviceTexts_.buildTime +
+               "   " + monitor_.LabelVersion.text;
+        break;
+    }
+    if (text.size() > ConnectionTextLimit)
+        text.resize(ConnectionTextLimit);
+    if (text != connectionText_) {
+        connectionText_ = text;
+        owner_.ConnectionTextChanged(connectionText_);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Display state
+
+void LinkEngine::ShowMessageLine(const std::string &text, std::uint32_t colour) {
+    SetMessageLine({text, colour, true});
+    state_.MessageTicks = MessageLineDuration;
+}
+
+void LinkEngine::SetPrinting(bool printing) {
+    state_.Printing = printing;
+}
+
+void LinkEngine::SetMessageLine(const MessageLine &line) {
+    if (line == messageLine_)
+        return;
+    messageLine_ = line;
+    owner_.MessageLineChanged(messageLine_);
+}
+
+void LinkEngine::SetGauge(const ProgressGauge &gauge) {
+    if (gauge == gauge_)
+        return;
+    gauge_ = gauge;
+    owner_.ProgressGaugeChanged(gauge_);
+}
+
+void LinkEngine::SetBanner(bool visible) {
+    if (visible == bannerVisible_)
+        return;
+    bannerVisible_ = visible;
+    owner_.ConnectionBannerChanged(visible);
+}
+
+} // namespace zarvex1

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "app/MessageTexts.h"
+#include "link/Frames.h"
+#include "link/LinkOwner.h"
+#include "link/MonitorDisplay.h"
+#include "link/SerialPort.h"
+#include "link/TestCommands.h"
+#include "params/Limits.h"
+#include "params/ParameterImage.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zarvex1 {
+
+// The link fields of the main window. The chosen and the scanned port (PortIndex, ScanIndex) live in
+// LimitedSettings, where LimitParameters keeps them in range.
+struct LinkState {
+    zarvex1::LinkRequest LinkRequest = zarvex1::LinkRequest::None;
+    std::uint8_t FrameCode = 0;
+    int RetryCount = 0;
+    int StateTicks = 0;
+    int NoReplyTicks = 18; // the program starts without a connection
+    int ReconnectTicks = 0;
+    bool PortEnabled = true; // cleared while a loader program has the port
+    bool SilentOpen = false;
+    zarvex1::TestBits TestBits{};
+    bool ProgramDonePending = false;
+    bool AutoProgramArmed = false;
+    bool Connected = false;
+    int MessageTicks = 0;
+    bool Printing = false;
+    int TickCounter = 0;
+};
+
+// The live values the map editors follow.
+struct MapLiveValues {
+    int rpm = 0;
+    int tps = 0; // whole percent
+    int iap = 0; // kPa
+    bool noConnection = true;
+    bool map2 = false;
+};
+
+// The device link: reading, verifying and programming the unit block by block, polling, the live
+// monitor, test commands, the connection watch and the port handover, all paced by the owner's 55 ms
+// tick. It never waits: every step takes what the port holds and returns.
+class LinkEngine {
+public:
+    static constexpr int ResendInterval = 4; // ticks between frames of one block
+    static constexpr int MaxFrames = 5;      // frames of one block before the request fails
+    static constexpr int MaxHandoverFrames = 2;
+    static constexpr int PollInterval = 6;
+    static constexpr int MessageLineDuration = 200;
+    static constexpr int NoConnectionLimit = 18; // ticks without a valid frame
+    static constexpr int ReconnectInterval = 30;
+    static constexpr int ReceiveBufferSize = 15000;
+    static constexpr int SavingStart = 1800;
+    static constexpr std::uint32_t HandoverRequest = 0x7FFFFFA1; // hand over, going on where the link is
+    static constexpr std::uint32_t HandoverRestart = 0x7FFFFFA2; // hand over, starting with a new frame
+    static constexpr std::uint32_t TakeBackRequest = 0x7FFFFFA4;
+    static constexpr int HandoverCaptionSlot = 2;
+
+    LinkEngine(SerialPort &port, ParameterImage &image, LimitedSettings &settings, MessageTexts &texts,
+               LinkOwner &owner);
+
+    // Opens the port and refreshes the live display once on an empty frame (program start).
+    void Start();
+    // The link steps of one timer tick: receive, pace the request or poll, message line and saving
+    // gauge, connection watch and reconnect, connection text.
+    void Timer1Timer();
+
+    // Commands. They only set the request; the tick sends the first frame within 4 ticks.
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    // Program without storing the pages first (the image is current): after a change and after undo/redo.
+    void StartAutoProgram();
+    // The after-edit step of a commit: changed tells whether the commit made a new undo entry.
+    void ProgramAfterChange(bool changed, bool programAfterChangeTicked);
+    void ButtonTestClick(TestButton button);
+
+    // Port choice from the Com menu (0..29 ports, 30 automatic scanning).
+    void MenuCom1Click(int index);
+    // A loader program borrows (0x7FFFFFA1, 0x7FFFFFA2) or returns (0x7FFFFFA4) the port.
+    void PortMessage(int portNumber, std::uint32_t request);
+    void OpenPort();
+    void ClosePort();
+    // Replaces the device of every open (--port DEVICE); empty: the device of the port number.
+    void SetDeviceOverride(std::string device) { deviceOverride_ = std::move(device); }
+    // 1-based number of the port in use: the chosen port, or the scanned one in automatic mode.
+    int PortNumberInUse() const;
+
+    // Shows a text on the message line for 200 ticks.
+    void ShowMessageLine(const std::string &text, std::uint32_t colour);
+    void SetPrinting(bool printing);
+    // Formats the live display again from the last monitor frame (after a change of language).
+    void RefreshMonitor();
+
+    const LinkState &state() const { return state_; }
+    const MessageLine &messageLine() const { return messageLine_; }
+    const ProgressGauge &progressGauge() const { return gauge_; }
+    bool connectionBannerVisible() const { return bannerVisible_; }
+    const std::string &connectionText() const { return connectionText_; }
+    const std::string &labelCom() const { return labelCom_; }
+    const MonitorDisplay &monitor() const { return monitor_; }
+    const LiveValues &live() const { return live_; }
+    MapLiveValues mapLive() const;
+    const DeviceInfo &deviceInfo() const { return deviceInfo_; }
+    const DeviceTexts &deviceTexts() const { return deviceTexts_; }
+
+private:
+    void Receive();
+    void ReplyDecoder(std::span<const std::uint8_t> received);
+    void MonitorDecoder(std::span<const std::uint8_t> received);
+    void ReadReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
+    void ProgramReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
+    void VerifyReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
+    void HandoverReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
+    bool VersionMatches(); // ends the request with the version message when the unit speaks another
+    void DecodeDeviceTexts();
+
+    void PaceRequest();
+    void PaceIdle();
+    void RunMessageLine();
+    void WatchConnection();
+    void UpdateConnectionText();
+
+    void StartRequest(LinkRequest request, std::uint8_t frameCode, int messageSlot);
+    void NextBlock();
+    void SwitchToVerify();
+    void FailRequest();
+    void SendDataFrame();
+    void SendPollFrame();
+    void Send(const Frame &frame);
+    void ReleasePort();
+    void SetMainCaption(bool handedOver);
+
+    void SetMessageLine(const MessageLine &line);
+    void SetGauge(const ProgressGauge &gauge);
+    void SetBanner(bool visible);
+    void MonitorChanged();
+
+    SerialPort &port_;
+    ParameterImage &image_;
+    LimitedSettings &settings_;
+    MessageTexts &texts_;
+    LinkOwner &owner_;
+
+    LinkState state_;
+    std::string deviceOverride_;
+    bool frameSentThisTick_ = false;
+    std::vector<std::uint8_t> receiveBuffer_;
+    ParameterImage readImage_; // blocks of a running read; taken over only when all six arrived
+    DeviceInfo deviceInfo_;
+    DeviceTexts deviceTexts_;
+    Frame monitorFrame_;
+    MonitorDisplay monitor_;
+    LiveValues live_;
+    MessageLine messageLine_;
+    ProgressGauge gauge_;
+    bool bannerVisible_ = false;
+    std::string connectionText_;
+    std::string labelCom_;
+};
+
+} // namespace zarvex1

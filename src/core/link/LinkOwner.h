@@ -1,0 +1,65 @@
+#pragma once
+
+#include "link/Colours.h"
+#include "link/MonitorDisplay.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zarvex1 {
+
+// The message line of the main window (LabelMessage).
+struct MessageLine {
+    std::string text;
+    std::uint32_t colour = Colour::ButtonFace; // red for errors, button face for progress
+    bool visible = false;
+    friend bool operator==(const MessageLine &, const MessageLine &) = default;
+};
+
+// The transfer progress gauge (CGaugeProgram): 6 blocks while a transfer runs, 100 while the unit saves.
+struct ProgressGauge {
+    int maximum = 6;
+    int position = 0;
+    bool visible = false;
+    friend bool operator==(const ProgressGauge &, const ProgressGauge &) = default;
+};
+
+// The unit's program name, build date and build time (LabelVerze1..3 and the status bar).
+struct DeviceTexts {
+    std::string programName;
+    std::string buildDate;
+    std::string buildTime;
+    friend bool operator==(const DeviceTexts &, const DeviceTexts &) = default;
+};
+
+// What the link asks of the window it works for. Every call comes from the link's own calls (tick,
+// commands, port messages) on the owner's thread; none may wait for the user: message boxes are to be
+// shown without blocking the tick. All functions do nothing by default.
+class LinkOwner {
+public:
+    virtual ~LinkOwner() = default;
+
+    // Display state that changed; the arguments hold the whole new state.
+    virtual void MessageLineChanged(const MessageLine &) {}
+    virtual void ProgressGaugeChanged(const ProgressGauge &) {}
+    virtual void ConnectionBannerChanged(bool /*visible: LabelSpojeni*/) {}
+    virtual void ConnectionTextChanged(const std::string & /*status panel 4*/) {}
+    virtual void MonitorRefreshed(const MonitorDisplay &, const LiveValues &) {}
+    virtual void DeviceTextsChanged(const DeviceTexts &) {}
+    // LabelCom caption ("COM= ttyUSB0") and the Com menu item to tick (0..30).
+    virtual void ComPortChanged(const std::string & /*labelCom*/, int /*tickedItem*/) {}
+    virtual void SetCaption(const std::string &) {}
+
+    // The pages and the image: store the active page, fill the pages again, record an undo entry.
+    virtual void PagesToImage() {}
+    virtual void ImageToPages() {}
+    virtual void RecordUndo() {}
+    // Re-applies the control captions of the current language (after the port is taken back).
+    virtual void ApplyLanguageCaptions() {}
+
+    // Modal messages, shown without blocking the tick.
+    virtual void ShowVersionMessage(const std::string &) {}
+    virtual void ShowComOpeningError(const std::string &) {}
+};
+
+} // namespace zarvex1
