@@ -69,7 +69,7 @@ std::optional<std::int64_t> WordScanner::Number(bool prefixes) {
 
     std::uint64_t magnitude = 0;
     const auto result = std::from_chars(text_.data() + at, text_.data() + end, magnitude, base);
-    constexpr std::uint64_t limit = std::numeric_limits<std::uint32_t>::max();
+    constexpr auto limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     if (result.ec == std::errc::result_out_of_range || magnitude > limit)
         magnitude = limit;
     pos_ = end;

@@ -18,7 +18,7 @@ public:
     // The next word of at most 255 characters (a longer run goes on as the next word); empty at the end.
     std::string_view NextWord();
     // An integer with optional sign; "0x" starts a hexadecimal, a leading "0" an octal number.
-    // Values beyond 32 bits saturate; the caller narrows them as the field needs.
+    // Values beyond 63 bits saturate; the caller narrows them as the field needs.
     std::optional<std::int64_t> NextInteger();
     // An integer with optional sign in decimal only.
     std::optional<std::int64_t> NextDecimal();
