@@ -172,6 +172,9 @@ void CAxe::Normalize() {
             at(j) = std::min(at(j), highest(j));
         for (int j = first; j >= 1; --j)
             at(j - 1) = std::min(at(j - 1), ToInt(at(j) - s));
+        // Pulling the lower points under a lowered point must not take them below the minimum.
+        for (int j = 0; j < n; ++j)
+            at(j) = std::max(at(j), lowest(j));
         for (int j = 1; j < n; ++j)
             at(j) = std::max(at(j), ToInt(at(j - 1) + s));
     }
