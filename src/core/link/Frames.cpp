@@ -133,15 +133,14 @@ std::string DeviceInfo::programName() const {
 std::string DeviceInfo::buildDate() const {
     const int day = bytes[DeviceInfoByte::BuildDay];
     const int month = MonthFromCode(bytes[DeviceInfoByte::BuildMonth]);
-    std::string date;
-    date += day < 10 ? ' ' : static_cast<char>('0' + day / 10 % 10);
-    date += static_cast<char>('0' + day % 10);
-    date += '.';
-    date +=
-        month < 10 ? (month == 0 ? std::string("00") : " " + std::to_string(month)) : std::to_string(month);
-    date += ".20";
-    date += TwoDigits(bytes[DeviceInfoByte::BuildYear]);
-    return date;
+    // Day and month below 10 are padded with a blank; an unknown month reads "00".
+    const char date[] = {day < 10 ? ' ' : static_cast<char>('0' + day / 10 % 10),
+                         static_cast<char>('0' + day % 10),
+                         '.',
+                         month != 0 && month < 10 ? ' ' : static_cast<char>('0' + month / 10),
+                         static_cast<char>('0' + month % 10),
+                         0};
+    return date + (".20" + TwoDigits(bytes[DeviceInfoByte::BuildYear]));
 }
 
 std::string DeviceInfo::buildTime() const {
