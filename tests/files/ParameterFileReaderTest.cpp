@@ -328,12 +328,15 @@ TEST(ParameterFileReader, fileThatCannotBeOpenedChangesNothing) {
     test::TempFolder folder;
     std::mt19937 random(5);
     const ParameterImage before = RandomValidImage(random);
-    ParameterImage image = before;
-    DefaultsState state;
-    const LoadResult result = LoadParameterFile(Page::All, folder / "missing.ign", image, state);
-    EXPECT_EQ(result.loaded, false);
-    EXPECT_EQ(result.message, FileMessage::OpenFileError);
-    EXPECT_EQ(image, before);
+    for (const auto &path : {folder / "missing.ign", folder.path()}) {
+        SCOPED_TRACE(path.string());
+        ParameterImage image = before;
+        DefaultsState state;
+        const LoadResult result = LoadParameterFile(Page::All, path, image, state);
+        EXPECT_EQ(result.loaded, false);
+        EXPECT_EQ(result.message, FileMessage::OpenFileError);
+        EXPECT_EQ(image, before);
+    }
 }
 
 } // namespace

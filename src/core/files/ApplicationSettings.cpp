@@ -22,6 +22,9 @@ std::string HistoryKey(int i) {
 int OneLower(int stored) {
     return stored == std::numeric_limits<int>::min() ? stored : stored - 1;
 }
+int OneHigher(int index) {
+    return index == std::numeric_limits<int>::max() ? index : index + 1;
+}
 
 } // namespace
 
@@ -53,8 +56,8 @@ std::string FormatApplicationSettings(const ApplicationSettings &s) {
     ini.SetIntValue(SettingsSection, "Top", s.top);
     ini.SetIntValue(SettingsSection, "Height", s.height);
     ini.SetIntValue(SettingsSection, "Width", s.width);
-    ini.SetIntValue(SettingsSection, "ComPort", s.link.portIndex + 1);
-    ini.SetIntValue(SettingsSection, "ComPortAuto", s.link.scanIndex + 1);
+    ini.SetIntValue(SettingsSection, "ComPort", OneHigher(s.link.portIndex));
+    ini.SetIntValue(SettingsSection, "ComPortAuto", OneHigher(s.link.scanIndex));
     ini.SetIntValue(SettingsSection, "Language", s.link.languageIndex);
     ini.SetValue(SettingsSection, "File", s.file);
     ini.SetValue(SettingsSection, "IniDir", s.iniDir);

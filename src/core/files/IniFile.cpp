@@ -24,7 +24,7 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // A line break would end the value early; the value is kept up to it.
 std::string_view OneLine(std::string_view value) {
-    return value.substr(0, value.find_first_of("\r\n"));
+    return value.substr(0, value.find('\n'));
 }
 
 } // namespace

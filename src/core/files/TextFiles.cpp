@@ -1,16 +1,25 @@
 #include "files/TextFiles.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace zarvex1 {
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
+    // A folder opens like a file on some systems but has nothing to read.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        if (text.size() + static_cast<std::size_t>(in.gcount()) > MaxTextFileSize)
+            return std::nullopt;
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad())
         return std::nullopt;
     return text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -7,7 +8,11 @@
 
 namespace zarvex1 {
 
-// The whole content of a file, or nothing when it cannot be opened or read.
+// Far more than any file of the program holds; a larger file is not taken.
+inline constexpr std::size_t MaxTextFileSize = 64u << 20;
+
+// The whole content of a file, or nothing when it cannot be opened or read, is a folder or is larger
+// than MaxTextFileSize.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path &path);
 
 // Writes the text to a temporary file beside the target and renames it over the target, so that a failed
