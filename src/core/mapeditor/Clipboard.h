@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "mapeditor/Sheet.h"
+
+namespace zarvex1 {
+
+// Name under which the editor registers its private clipboard format: the text of a whole sheet.
+inline constexpr std::string_view SheetClipboardFormat = "CF_MORVANEL_SHEET";
+
+// What the clipboard offers (ProbeClipboard).
+enum ClipboardContent : int {
+    ClipboardHasText = 1,
+    ClipboardHasSheet = 2,
+};
+
+// Language whose texts carry the decimal comma.
+inline constexpr int LanguageCzech = 3;
+
+// Plain text of the selected cells or headers: tab-separated values, rows separated by a line feed,
+// unselected items of the bounding box left empty. Empty when nothing that is in use is selected.
+std::string CopySelectionText(const CSheet &sheet, int languageIndex);
+
+// Plain text of the whole table: the X row, then one line per Y point. A collapsed axis is left out.
+std::string CopyTableText(const CSheet &sheet, int languageIndex);
+
+// The private text of a whole sheet: title, keys, sizes and collapse state, then the full table.
+std::string SheetText(const CSheet &sheet, int languageIndex);
+
+} // namespace zarvex1
