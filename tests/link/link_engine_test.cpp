@@ -359,6 +359,7 @@ TEST_F(LinkTest, connectionIsLostAfterEighteenSilentTicks) {
     EXPECT_FALSE(engine.state().Connected);
     EXPECT_TRUE(engine.connectionBannerVisible());
     EXPECT_EQ(engine.monitor().LabelRpm.text, "RPM = ---");
+    EXPECT_FALSE(engine.monitor().LabelVersionVisible) << "the banner hides the version label";
     EXPECT_TRUE(engine.mapLive().noConnection);
 }
 
@@ -504,6 +505,24 @@ TEST_F(LinkTest, handoverWithoutAcceptanceGoesOnUntilItsFramesRunOut) {
     EXPECT_EQ(engine.state().LinkRequest, LinkRequest::Handover);
     EXPECT_EQ(engine.deviceInfo(), unit.info);
     tickUntilIdle();
+    EXPECT_EQ(engine.messageLine().text, "Reset error");
+}
+
+TEST_F(LinkTest, handoverRequestGoesOnFromWhereTheLinkStands) {
+    image = LegalImage(12);
+    unit.memory = image;
+    unit.info.bytes[DeviceInfoByte::HandoverAccept] = HandoverAccepted;
+    engine.Start();
+    engine.MenuVerifyClick();
+    tickUntilIdle();
+    unit.silent = true;
+    const std::size_t sent = port.written.size();
+    // The last verify frame counted one send: one more frame of block 6, unmarked, then the failure.
+    engine.PortMessage(1, LinkEngine::HandoverRequest);
+    tickUntilIdle();
+    ASSERT_EQ(port.written.size(), sent + 1);
+    const Frame frame = Frame::From(port.written.back());
+    EXPECT_EQ(frame, DataFrame(0x46, LinkRequest::Verify, image));
     EXPECT_EQ(engine.messageLine().text, "Reset error");
 }
 
