@@ -269,6 +269,23 @@ TEST_F(LinkTest, savingCountdownThenProgrammingOkUntilTheLineRunsOut) {
     EXPECT_FALSE(engine.progressGauge().visible);
 }
 
+TEST_F(LinkTest, unitLostWhileSavingIsNotReportedAsDone) {
+    image = LegalImage(13);
+    engine.Start();
+    engine.MenuProgramClick();
+    tickUntilIdle();
+    port.feed(MonitorFrameWith(1000));
+    tick();
+    ASSERT_EQ(engine.messageLine().text, "Saving:");
+    const std::size_t linesBefore = owner.lines.size();
+    tick(18);
+    ASSERT_FALSE(engine.state().Connected);
+    tick(300);
+    EXPECT_FALSE(engine.messageLine().visible);
+    for (std::size_t i = linesBefore; i < owner.lines.size(); ++i)
+        EXPECT_EQ(owner.lines[i].text, "Saving:");
+}
+
 TEST_F(LinkTest, savingCountdownAboveItsStartKeepsTheGaugeEmpty) {
     engine.Start();
     port.feed(MonitorFrameWith(65535));
@@ -561,7 +578,7 @@ TEST_F(LinkTest, connectionTextFollowsTheUnit) {
     tickUntilIdle(20);
     port.feed(MonitorFrameWith(0));
     tick();
-    EXPECT_EQ(engine.connectionText(), "ZRX07   12. 4.2018   09:30   Not connected");
+    EXPECT_EQ(engine.connectionText(), "ZRX07   12. 4.2018   09:30   ") << "no stale \"Not connected\"";
     Frame other = MonitorFrameWith(0);
     other.setByte(Monb::Version, 97);
     other.seal();

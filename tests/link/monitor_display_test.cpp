@@ -39,7 +39,7 @@ TEST_F(MonitorDisplayTest, versionDecidesTheConnectionState) {
         std::string caption;
     };
     const Row rows[] = {
-        {99, 2, false, "Not connected"},
+        {99, 2, false, ""},
         {0, 1, true, "Not connected"},
         {98, 1, true, "Unmatched version of PC and Ignition programs!  PC-99, IGN-98"},
     };

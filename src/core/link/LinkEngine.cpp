@@ -40,7 +40,7 @@ void LinkEngine::Start() {
 }
 
 int LinkEngine::PortNumberInUse() const {
-    return settings_.portIndex == 30 ? settings_.scanIndex + 1 : settings_.portIndex + 1;
+    return settings_.portIndex == AutoPortIndex ? settings_.scanIndex + 1 : settings_.portIndex + 1;
 }
 
 MapLiveValues LinkEngine::mapLive() const {
@@ -53,7 +53,7 @@ MapLiveValues LinkEngine::mapLive() const {
 void LinkEngine::OpenPort() {
     if (!state_.PortEnabled)
         return;
-    const bool automatic = settings_.portIndex == 30;
+    const bool automatic = settings_.portIndex == AutoPortIndex;
     const std::string device = deviceOverride_.empty() ? PortDevice(PortNumberInUse()) : deviceOverride_;
     labelCom_ = "COM= " + ShortDeviceName(device);
     if (!port_.open(device)) {
@@ -73,7 +73,7 @@ void LinkEngine::ClosePort() {
 }
 
 void LinkEngine::MenuCom1Click(int index) {
-    settings_.portIndex = std::clamp(index, 0, 30);
+    settings_.portIndex = std::clamp(index, 0, AutoPortIndex);
     ClosePort();
     state_.SilentOpen = false;
     OpenPort();
@@ -426,7 +426,9 @@ void LinkEngine::PaceIdle() {
         state_.StateTicks = 0;
         SendPollFrame();
     }
-    const int countdown = live_.SavingCountdown;
+    // A countdown is only believed while the unit is heard: a unit that fell silent while saving must
+    // neither keep "Saving:" up for ever nor be reported as done.
+    const int countdown = state_.Connected ? live_.SavingCountdown : 0;
     if (countdown > 0) {
         ShowMessageLine(texts_[SavingSlot], Colour::ButtonFace);
         // A countdown above its start would give a negative share: the gauge then stays empty.
@@ -469,13 +471,15 @@ void LinkEngine::WatchConnection() {
         // The rows turn to "---" at once rather than showing stale values until the next frame.
         state_.Connected = false;
         RefreshMonitor();
+        if (live_.SavingCountdown > 0)
+            state_.ProgramDonePending = false;
     }
     if (++state_.ReconnectTicks >= ReconnectInterval) {
         state_.ReconnectTicks = 0;
         if (state_.PortEnabled) {
             ClosePort();
             state_.SilentOpen = true;
-            if (++settings_.scanIndex > 30)
+            if (++settings_.scanIndex > LastScanIndex)
                 settings_.scanIndex = 0;
             OpenPort();
         }

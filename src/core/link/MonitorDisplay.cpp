@@ -148,6 +148,8 @@ void RefreshMonitorDisplay(const Frame &frame, bool connected, const ParameterIm
 
     const int version = frame.byte(Monb::Version);
     if (version == ProtocolVersion) {
+        // The hidden caption also ends the status-bar text: an old "Not connected" must not stay there.
+        d.LabelVersion.text.clear();
         d.LabelVersionVisible = false;
         d.connectionState = 2;
     } else {
