@@ -115,7 +115,8 @@ void TTabModel::Increment(int step) {
             k = AxisY;
         else if (anyX && s.axisX.editable != 0)
             k = AxisX;
-        const ChangeKey key = MakeChangeKey(StepKind::Selection, step, k, sel.count);
+        // The key names the selection's position too, so that "+" on another block notifies apart.
+        const ChangeKey key = MakeChangeKey(StepKind::Selection, step, sel.boxX0, sel.boxY0, sel.count * 8 + k);
         NoteChange(0, key);
         StepItems(step, s.axisX.editable != 0, s.axisY.editable != 0, s.axisData.editable != 0);
         NoteChange(k, key);

@@ -104,7 +104,7 @@ void TTabModel::StepSpinnerTarget(int step) {
         if (s.axisX.editable == 0)
             return;
         const bool many = (sel.xMarks[static_cast<std::size_t>(c)] & MarkSelected) != 0;
-        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedX, step, sel.count, 0)
+        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedX, step, sel.boxX0, sel.boxY0, sel.count)
                                    : MakeChangeKey(StepKind::SpinnerX, step, c, -1);
         NoteChange(0, key);
         if (many)
@@ -117,7 +117,7 @@ void TTabModel::StepSpinnerTarget(int step) {
         if (s.axisY.editable == 0)
             return;
         const bool many = (sel.yMarks[static_cast<std::size_t>(r)] & MarkSelected) != 0;
-        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedY, step, sel.count, 0)
+        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedY, step, sel.boxX0, sel.boxY0, sel.count)
                                    : MakeChangeKey(StepKind::SpinnerY, step, -1, r);
         NoteChange(0, key);
         if (many)
@@ -130,7 +130,7 @@ void TTabModel::StepSpinnerTarget(int step) {
         if (s.axisData.editable == 0)
             return;
         const bool many = (sel.CellMark(c, r) & MarkSelected) != 0;
-        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedCell, step, sel.count, 0)
+        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedCell, step, sel.boxX0, sel.boxY0, sel.count)
                                    : MakeChangeKey(StepKind::SpinnerCell, step, c, r);
         NoteChange(0, key);
         if (many)

@@ -21,13 +21,14 @@ std::string TranslateOrKeep(std::string_view text, int language) {
 
 } // namespace
 
-ChangeKey MakeChangeKey(StepKind kind, int step, int column, int row) {
-    // Disjoint bit fields: kind, sign of the step, column and row (each offset past -2).
+ChangeKey MakeChangeKey(StepKind kind, int step, int column, int row, int count) {
+    // Disjoint bit fields: kind, sign of the step, item count, column and row (offset past -2).
     const auto k = static_cast<ChangeKey>(kind);
     const ChangeKey sign = step > 0 ? 1 : 0;
+    const auto n = static_cast<ChangeKey>(count & 0x7FFF);
     const auto c = static_cast<ChangeKey>(static_cast<std::uint16_t>(column + 2));
     const auto r = static_cast<ChangeKey>(static_cast<std::uint16_t>(row + 2));
-    return (k << 40) | (sign << 36) | (c << 16) | r;
+    return (k << 48) | (sign << 47) | (n << 32) | (c << 16) | r;
 }
 
 TTabModel::TTabModel(int w, int h, int options, int ppi)

@@ -47,7 +47,8 @@ enum class StepKind : int {
     SpinnerSelectedCell,
     SpinnerCell,
 };
-ChangeKey MakeChangeKey(StepKind kind, int step, int column, int row);
+// Key of a step on a target: a column and row, and for selections also the number of items.
+ChangeKey MakeChangeKey(StepKind kind, int step, int column, int row, int count = 0);
 
 // A block of items: columns x0..x1, rows y0..y1; -1 on the missing axis of a header block.
 struct Block {
