@@ -127,5 +127,22 @@ TEST(HeightColours, heightsRoundToTheNearestEntryWithinTheScale) {
     EXPECT_EQ(0, HeightColourIndex(std::nan(""))); // an empty colour range divides 0 by 0
 }
 
+TEST(HeightColours, heightsRunOverTheDisplayRangeOrTheFixedRange) {
+    CAxe values;
+    values.min = 0;
+    values.max = 60;
+    values.displayMin = 10;
+    values.displayMax = 40;
+    ColourRange range = ColourRangeOf(values);
+    EXPECT_EQ(0.0, HeightIndexOf(0, values.displayMin, range));   // at the display minimum
+    EXPECT_EQ(61.0, HeightIndexOf(30, values.displayMin, range)); // at the display maximum
+
+    values.fixedRange = 1;
+    range = ColourRangeOf(values);
+    EXPECT_EQ(10.0 / 60 * 61, HeightIndexOf(0, values.displayMin, range));
+
+    EXPECT_EQ(0.0, HeightIndexOf(5, 0, ColourRange{7, 7})); // a flat range does not divide by zero
+}
+
 } // namespace
 } // namespace zarvex1

@@ -16,6 +16,15 @@ enum ClipboardContent : int {
     ClipboardHasSheet = 2,
 };
 
+enum class PasteKind { None, Values, Table };
+
+// Paste takes the private sheet text when there is one, else plain text when that is all there is.
+inline PasteKind ChoosePaste(int probe) {
+    if (probe & ClipboardHasSheet)
+        return PasteKind::Table;
+    return probe == ClipboardHasText ? PasteKind::Values : PasteKind::None;
+}
+
 // Language whose texts carry the decimal comma.
 inline constexpr int LanguageCzech = 3;
 

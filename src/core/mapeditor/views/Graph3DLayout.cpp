@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "mapeditor/views/HeightColours.h"
+
 namespace zarvex1 {
 namespace {
 
@@ -45,6 +47,27 @@ int WrapAngle(int angle) {
 AxisSpans SpansOf(const GraphRanges &ranges) {
     return {ranges.xAxis->displayMin,     ranges.xAxis->displayMax, ranges.valueAxis->displayMin,
             ranges.valueAxis->displayMax, ranges.yAxis->displayMin, ranges.yAxis->displayMax};
+}
+
+AxisSpans SpansOf(const CSheet &sheet) {
+    const bool swapped = (sheet.flags & SwapGraphAxes) != 0;
+    const CAxe &x = swapped ? sheet.axisY : sheet.axisX;
+    const CAxe &y = swapped ? sheet.axisX : sheet.axisY;
+    return {x.displayMin, x.displayMax, sheet.axisData.displayMin, sheet.axisData.displayMax,
+            y.displayMin, y.displayMax};
+}
+
+ColourRange ColourRangeOf(const CAxe &valueAxis) {
+    if (valueAxis.fixedRange)
+        return {valueAxis.min, valueAxis.max};
+    return {valueAxis.displayMin, valueAxis.displayMax};
+}
+
+double HeightIndexOf(double g, int valueDisplayMin, const ColourRange &range) {
+    // A flat colour range shows every height in the lowest colour instead of dividing by zero.
+    if (range.hi == range.lo)
+        return 0.0;
+    return (g + valueDisplayMin - range.lo) / (static_cast<double>(range.hi) - range.lo) * HeightColourTop;
 }
 
 Graph3DLayout LayoutGraph3D(const GraphArea &area, const ViewAngles &angles, const AxisSpans &spans) {

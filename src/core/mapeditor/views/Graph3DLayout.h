@@ -37,6 +37,19 @@ struct AxisSpans {
     int yMin = 0, yMax = 0;
 };
 AxisSpans SpansOf(const GraphRanges &ranges);
+// The same from the sheet's axes, X and Y exchanged with SwapGraphAxes.
+AxisSpans SpansOf(const CSheet &sheet);
+
+// Value range the height colours run over: the value display range, or min … max of a value axis
+// with a fixed range.
+struct ColourRange {
+    int lo = 0;
+    int hi = 0;
+};
+ColourRange ColourRangeOf(const CAxe &valueAxis);
+
+// Height index 0 … 61 (not clamped) of a grid height g, raw above the value display minimum.
+double HeightIndexOf(double g, int valueDisplayMin, const ColourRange &range);
 
 struct Graph3DLayout {
     int plotWidth = 0;
