@@ -370,6 +370,7 @@ TEST_F(LinkTest, connectionIsLostAfterEighteenSilentTicks) {
     tick();
     EXPECT_FALSE(engine.connectionBannerVisible());
     EXPECT_TRUE(engine.state().Connected);
+    EXPECT_EQ(engine.monitor().LabelRpm.text, "RPM = 0") << "the first frame's values show at once";
     tick(17);
     EXPECT_TRUE(engine.state().Connected);
     tick();

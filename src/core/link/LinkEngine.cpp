@@ -463,7 +463,11 @@ void LinkEngine::WatchConnection() {
         if (state_.PortEnabled)
             ++state_.NoReplyTicks;
         SetBanner(false);
-        state_.Connected = true;
+        if (!state_.Connected) {
+            // The frame that brought the link back was shown as "---": show its values now.
+            state_.Connected = true;
+            RefreshMonitor();
+        }
         return;
     }
     SetBanner(!state_.Printing);
