@@ -1,4 +1,7 @@
+#include "app/Dialogs.h"
 #include "app/MainForm.h"
+#include "link/MockPort.h"
+#include "pages/MonitorPage.h"
 
 #include <QAction>
 #include <QLabel>
@@ -9,23 +12,41 @@
 
 using namespace zarvex1;
 
+namespace {
+
+// A window on an in-process port, so that no test touches a real serial device.
+struct Window {
+    explicit Window(const StartOptions &options = {}) {
+        auto mock = std::make_unique<test::MockPort>();
+        port = mock.get();
+        form = std::make_unique<TMainForm>(options, std::move(mock));
+    }
+    TMainForm *operator->() { return form.get(); }
+    test::MockPort *port;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace
+
 class MainFormTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
         settingsDir_ = std::make_unique<QTemporaryDir>();
         qputenv("ZARVEX1_SETTINGS_DIR", settingsDir_->path().toUtf8());
+        messages_.clear();
+        Dialogs::messageHook = [this](const QString &text) { messages_ << text; };
     }
 
     void pagesComeInTheirFixedOrder() {
-        TMainForm form(StartOptions{});
+        Window form;
         const QStringList names = {"TabSheet_Bike",  "TabSheet_Inputs",   "TabSheet_Advance",
                                    "TabSheet_Servo", "TabSheet_PowerOut", "TabSheet_Gear",
                                    "TabSheet_Race",  "TabSheet_Test",     "TabSheet_Monitor"};
-        QCOMPARE(form.PageControl1->count(), names.size());
+        QCOMPARE(form->PageControl1->count(), names.size());
         for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(form.PageControl1->widget(i)->objectName(), names[i]);
-        QCOMPARE(form.PageControl1->tabText(4), QStringLiteral("Power out"));
+            QCOMPARE(form->PageControl1->widget(i)->objectName(), names[i]);
+        QCOMPARE(form->PageControl1->tabText(4), QStringLiteral("Power out"));
     }
 
     void languageArgumentSelectsTheCaptions_data() {
@@ -45,87 +66,135 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, bikeCaption);
         QFETCH(QString, banner);
-        TMainForm form(StartOptions::Parse(arguments, {}));
-        QCOMPARE(form.PageControl1->tabText(0), bikeCaption);
-        QCOMPARE(form.LabelSpojeni->text(), banner);
+        Window form(StartOptions::Parse(arguments, {}));
+        QCOMPARE(form->PageControl1->tabText(0), bikeCaption);
+        QCOMPARE(form->LabelSpojeni->text(), banner);
     }
 
     void statusBarShowsVersionAndFixedTexts() {
-        TMainForm form(StartOptions{});
-        QVERIFY(form.statusPanels[2]->text().startsWith(QStringLiteral("ZARVEX1   RSKEY=99   COMPILE=")));
-        QCOMPARE(form.statusPanels[2]->text(), form.versionText);
-        QCOMPARE(form.statusPanels[1]->text(), QStringLiteral("EXE"));
-        QCOMPARE(form.statusPanels[3]->text(), QStringLiteral("HEX"));
-        form.Timer1Timer();
-        QCOMPARE(form.statusPanels[4]->text(), QStringLiteral("not connected"));
+        Window form;
+        QVERIFY(form->statusPanels[2]->text().startsWith(QStringLiteral("ZARVEX1   RSKEY=99   COMPILE=")));
+        QCOMPARE(form->statusPanels[2]->text(), form->versionText);
+        QCOMPARE(form->statusPanels[1]->text(), QStringLiteral("EXE"));
+        QCOMPARE(form->statusPanels[3]->text(), QStringLiteral("HEX"));
+        form->Timer1Timer();
+        // The refresh at start reads an empty frame: the unit's version is 0.
+        QCOMPARE(form->statusPanels[4]->text(), QStringLiteral("Not connected"));
     }
 
     void messageLineStaysFor200Ticks() {
-        TMainForm form(StartOptions{});
-        form.show();
-        form.ShowMessageLine(QStringLiteral("Read error!"), FromBgr(MessageColourError));
-        QCOMPARE(form.LabelMessage->text(), QStringLiteral("Read error!"));
-        QCOMPARE(form.LabelMessage->palette().color(QPalette::Window), QColor(255, 0, 0));
+        Window form;
+        form->show();
+        form->ShowMessageLine(QStringLiteral("Read error!"), FromBgr(MessageColourError));
+        QCOMPARE(form->LabelMessage->text(), QStringLiteral("Read error!"));
+        QCOMPARE(form->LabelMessage->palette().color(QPalette::Window), QColor(255, 0, 0));
         for (int i = 0; i < 200; ++i)
-            form.Timer1Timer();
-        QVERIFY(form.LabelMessage->isVisible());
-        form.Timer1Timer();
-        QVERIFY(!form.LabelMessage->isVisible());
-        QVERIFY(!form.CGaugeProgram->isVisible());
+            form->Timer1Timer();
+        QVERIFY(form->LabelMessage->isVisible());
+        form->Timer1Timer();
+        QVERIFY(!form->LabelMessage->isVisible());
+        QVERIFY(!form->CGaugeProgram->isVisible());
     }
 
     void printingHidesMessageLineAndBannerButCountersGoOn() {
-        TMainForm form(StartOptions{});
-        form.show();
-        form.Timer1Timer();
-        QVERIFY(form.LabelSpojeni->isVisible());
-        form.Printing = true;
-        form.ShowMessageLine(QStringLiteral("x"), Qt::white);
-        form.Timer1Timer();
-        QVERIFY(!form.LabelMessage->isVisible());
-        QVERIFY(!form.LabelSpojeni->isVisible());
-        QCOMPARE(form.MessageTicks, 199);
+        Window form;
+        form->show();
+        form->Timer1Timer();
+        QVERIFY(form->LabelSpojeni->isVisible());
+        form->link->SetPrinting(true);
+        form->ShowMessageLine(QStringLiteral("x"), Qt::white);
+        form->Timer1Timer();
+        QVERIFY(!form->LabelMessage->isVisible());
+        QVERIFY(!form->LabelSpojeni->isVisible());
+        QCOMPARE(form->link->state().MessageTicks, 199);
+    }
+
+    void comMenuChoosesThePortAndTicksIt() {
+        Window form;
+        QCOMPARE(form.port->opened.size(), size_t(1)); // the port chosen at start, Com 2
+        auto *com5 = form->findChild<QAction *>(QStringLiteral("MenuCom5"));
+        QVERIFY(com5);
+        com5->trigger();
+        QCOMPARE(form->settings.portIndex, 4);
+        QCOMPARE(QString::fromStdString(form.port->opened.back()), QStringLiteral("/dev/ttyUSB4"));
+        QCOMPARE(form->LabelCom->text(), QStringLiteral("COM= ttyUSB4"));
+        for (int i = 0; i < 31; ++i)
+            QCOMPARE(form->ComMenuItems[i]->isChecked(), i == 4);
+        QCOMPARE(form->ComMenuItems[30]->text(), QStringLiteral("Com Auto"));
+    }
+
+    void failedOpenOfAChosenPortSaysSoButNotInAutomaticMode() {
+        Window form;
+        form.port->failAll = true;
+        form->ComMenuItems[2]->trigger();
+        QCOMPARE(messages_, QStringList{QStringLiteral("Com opening error!")});
+        form->ComMenuItems[30]->trigger();
+        QCOMPARE(messages_.size(), 1);
+    }
+
+    void monitorFrameFillsTheMonitorPage() {
+        Window form;
+        form->show();
+        Frame frame;
+        frame.setByte(0, MonitorCode);
+        frame.setWord(Monw::Rpm, 4321);
+        frame.setWord(Monw::Supply, 12345);
+        frame.setByte(Monb::Version, 99);
+        frame.seal();
+        // The first frame makes the link connected; the values show from the next frame on.
+        form.port->feed(frame);
+        form->Timer1Timer();
+        form.port->feed(frame);
+        form->Timer1Timer();
+        auto *rpm = form->MonitorPage->findChild<QLabel *>(QStringLiteral("LabelRpm"));
+        auto *supply = form->MonitorPage->findChild<QLabel *>(QStringLiteral("LabelNapeti"));
+        QVERIFY(rpm && supply);
+        QCOMPARE(rpm->text(), QStringLiteral("RPM = 4321"));
+        QVERIFY(supply->text().contains(QStringLiteral("12.3")));
+        QVERIFY(!form->LabelSpojeni->isVisible());
+        QCOMPARE(form->MonitorPage->CGaugeRpm->value(), 4321);
     }
 
     void undoAndRedoFollowTheCommits() {
-        TMainForm form(StartOptions{});
-        auto *undo = form.findChild<QAction *>(QStringLiteral("MenuZpet"));
-        auto *redo = form.findChild<QAction *>(QStringLiteral("MenuZnovu"));
+        Window form;
+        auto *undo = form->findChild<QAction *>(QStringLiteral("MenuZpet"));
+        auto *redo = form->findChild<QAction *>(QStringLiteral("MenuZnovu"));
         QVERIFY(undo && redo);
         QVERIFY(!undo->isEnabled());
         QVERIFY(!redo->isEnabled());
 
-        const ParameterImage start = form.image;
-        form.Commit(); // nothing changed: no entry
+        const ParameterImage start = form->image;
+        form->Commit(); // nothing changed: no entry
         QVERIFY(!undo->isEnabled());
 
-        form.PageControl1->setCurrentIndex(Page::Gear);
-        form.image.setByte(Adrb::GearCount, 4);
-        form.Commit();
+        form->PageControl1->setCurrentIndex(Page::Gear);
+        form->image.setByte(Adrb::GearCount, 4);
+        form->Commit();
         QVERIFY(undo->isEnabled());
-        form.PageControl1->setCurrentIndex(Page::Bike);
+        form->PageControl1->setCurrentIndex(Page::Bike);
 
         undo->trigger();
-        QCOMPARE(form.image, start);
+        QCOMPARE(form->image, start);
         QVERIFY(!undo->isEnabled());
         QVERIFY(redo->isEnabled());
         redo->trigger();
-        QCOMPARE(form.image.byte(Adrb::GearCount), 4);
-        QCOMPARE(form.ActivePageIndex(), int(Page::Gear)); // the page of the entry comes back
+        QCOMPARE(form->image.byte(Adrb::GearCount), 4);
+        QCOMPARE(form->ActivePageIndex(), int(Page::Gear)); // the page of the entry comes back
     }
 
     void languageMenuTicksTheLanguageAndRelabels() {
-        TMainForm form(StartOptions{});
-        auto *german = form.findChild<QAction *>(QStringLiteral("MenuGerman"));
+        Window form;
+        auto *german = form->findChild<QAction *>(QStringLiteral("MenuGerman"));
         german->trigger();
         QVERIFY(german->isChecked());
-        QCOMPARE(form.settings.languageIndex, 1);
-        QCOMPARE(form.findChild<QAction *>(QStringLiteral("MenuRead"))->text(), QStringLiteral("&Lesen"));
-        QCOMPARE(form.messageTexts[6], std::string("Lesefehler"));
+        QCOMPARE(form->settings.languageIndex, 1);
+        QCOMPARE(form->findChild<QAction *>(QStringLiteral("MenuRead"))->text(), QStringLiteral("&Lesen"));
+        QCOMPARE(form->messageTexts[6], std::string("Lesefehler"));
     }
 
 private:
     std::unique_ptr<QTemporaryDir> settingsDir_;
+    QStringList messages_;
 };
 
 QTEST_MAIN(MainFormTest)

@@ -12,6 +12,17 @@ void Dialogs::Message(QWidget *parent, const QString &text) {
     QMessageBox::information(parent, QStringLiteral("ZARVEX1"), text);
 }
 
+void Dialogs::Notify(QWidget *parent, const QString &text) {
+    if (messageHook) {
+        messageHook(text);
+        return;
+    }
+    auto *box =
+        new QMessageBox(QMessageBox::Information, QStringLiteral("ZARVEX1"), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 QMessageBox::StandardButton Dialogs::AskYesNoCancel(QWidget *parent, const QString &text) {
     if (askHook)
         return askHook(text);

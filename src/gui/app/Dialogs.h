@@ -13,6 +13,8 @@ namespace zarvex1 {
 struct Dialogs {
     // A message box with an OK button.
     static void Message(QWidget *parent, const QString &text);
+    // A message box that does not stop the caller: the timer goes on while it is shown.
+    static void Notify(QWidget *parent, const QString &text);
     // Yes, No and Cancel; returns the button pressed.
     static QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &text);
     // File dialogs; an empty result means Cancel.

@@ -2,7 +2,11 @@
 
 #include "app/BuildInfo.h"
 #include "app/Dialogs.h"
+#include "app/LoaderServer.h"
 #include "app/WindowTexts.h"
+#include "link/PortNames.h"
+#include "link/QtSerialPort.h"
+#include "pages/MonitorPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,9 +51,14 @@ void SetBackground(QLabel *label, const QColor &colour) {
 
 } // namespace
 
-TMainForm::TMainForm(const StartOptions &options, QWidget *parent) : QMainWindow(parent), options_(options) {
+TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> serialPort, QWidget *parent)
+    : QMainWindow(parent), port(std::move(serialPort)), options_(options) {
     setObjectName(QStringLiteral("MainForm"));
     resize(1000, 720);
+    if (!port)
+        port = std::make_unique<QtSerialPort>();
+    link =
+        std::make_unique<LinkEngine>(*port, image, settings, messageTexts, static_cast<LinkOwner &>(*this));
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -60,20 +69,21 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent) : QMainWindow
     BuildToolBar();
     GroupBoxToolBar->setParent(central);
 
-    // The tool bar, the message line with its progress gauge, and the banner that tells the link is down.
-    auto *messageRow = new QHBoxLayout;
-    messageRow->addWidget(GroupBoxToolBar);
-    LabelMessage = new QLabel(central);
-    LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
-    LabelMessage->setMinimumHeight(24);
-    LabelMessage->setContentsMargins(6, 0, 6, 0);
-    QFont bold = LabelMessage->font();
+    QFont bold = font();
     bold.setBold(true);
-    LabelMessage->setFont(bold);
-    CGaugeProgram = new QProgressBar(central);
-    CGaugeProgram->setObjectName(QStringLiteral("CGaugeProgram"));
-    CGaugeProgram->setFixedWidth(220);
-    CGaugeProgram->setTextVisible(false);
+    auto keepPlace = [](QWidget *widget) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    };
+
+    // The tool bar, the port in use and the banner that tells the link is down.
+    auto *toolRow = new QHBoxLayout;
+    toolRow->addWidget(GroupBoxToolBar, 1);
+    LabelCom = new QLabel(central);
+    LabelCom->setObjectName(QStringLiteral("LabelCom"));
+    LabelCom->setContentsMargins(8, 0, 8, 0);
+    toolRow->addWidget(LabelCom);
     LabelSpojeni = new QLabel(central);
     LabelSpojeni->setObjectName(QStringLiteral("LabelSpojeni"));
     LabelSpojeni->setAlignment(Qt::AlignCenter);
@@ -86,9 +96,36 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent) : QMainWindow
         palette.setColor(QPalette::WindowText, Qt::white);
         LabelSpojeni->setPalette(palette);
     }
+    keepPlace(LabelSpojeni);
+    toolRow->addWidget(LabelSpojeni);
+    column->addLayout(toolRow);
+
+    // The message line with its progress gauge, the unit's version warning and its data error.
+    auto *messageRow = new QHBoxLayout;
+    LabelMessage = new QLabel(central);
+    LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
+    LabelMessage->setMinimumHeight(24);
+    LabelMessage->setContentsMargins(6, 0, 6, 0);
+    LabelMessage->setFont(bold);
+    keepPlace(LabelMessage);
+    CGaugeProgram = new QProgressBar(central);
+    CGaugeProgram->setObjectName(QStringLiteral("CGaugeProgram"));
+    CGaugeProgram->setFixedWidth(220);
+    CGaugeProgram->setTextVisible(false);
+    keepPlace(CGaugeProgram);
+    LabelVersion = new QLabel(central);
+    LabelVersion->setObjectName(QStringLiteral("LabelVersion"));
+    LabelVersion->setContentsMargins(6, 0, 6, 0);
+    LabelVersion->setAutoFillBackground(true);
+    LabelEeDataErr = new QLabel(QStringLiteral("Programmed data error"), central);
+    LabelEeDataErr->setObjectName(QStringLiteral("LabelEeDataErr"));
+    LabelEeDataErr->setContentsMargins(6, 0, 6, 0);
+    LabelEeDataErr->setFont(bold);
+    SetBackground(LabelEeDataErr, FromBgr(0x0000FF));
     messageRow->addWidget(LabelMessage, 1);
     messageRow->addWidget(CGaugeProgram);
-    messageRow->addWidget(LabelSpojeni);
+    messageRow->addWidget(LabelVersion);
+    messageRow->addWidget(LabelEeDataErr);
     column->addLayout(messageRow);
 
     PageControl1 = new QTabWidget(central);
@@ -118,7 +155,11 @@ TMainForm::TMainForm(const StartOptions &options, QWidget *parent) : QMainWindow
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The link closes the port before the window's members go.
+    if (link)
+        link->ClosePort();
+}
 
 int TMainForm::ActivePageIndex() const {
     return PageControl1->currentIndex();
@@ -126,14 +167,35 @@ int TMainForm::ActivePageIndex() const {
 
 void TMainForm::BuildPages() {
     for (int page = 0; page < Page::Count; ++page) {
-        pages[page] = new QWidget(PageControl1);
+        if (page == Page::Monitor)
+            pages[page] = MonitorPage = new TMonitorPage(PageControl1);
+        else
+            pages[page] = new QWidget(PageControl1);
         pages[page]->setObjectName(QString::fromLatin1(PageNames[page]));
         PageControl1->addTab(pages[page], QString());
     }
     PageControl1->setCurrentIndex(Page::Bike);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { ImageToPages(); });
+}
+
+void TMainForm::BuildComMenu() {
+    for (int i = 0; i < ComMenuItemCount; ++i) {
+        QAction *item = MenuCom->addAction(QString::fromStdString(ComMenuCaption(i)));
+        item->setObjectName(QStringLiteral("MenuCom%1").arg(i + 1));
+        item->setCheckable(true);
+        // The hint names the device behind the number on this machine.
+        const QString device =
+            i == AutoPortIndex ? QStringLiteral("automatic scan") : QString::fromStdString(PortDevice(i + 1));
+        item->setStatusTip(device);
+        item->setToolTip(device);
+        connect(item, &QAction::triggered, this, [this, i] { link->MenuCom1Click(i); });
+        ComMenuItems[i] = item;
+    }
+    MenuCom->setToolTipsVisible(true);
 }
 
 void TMainForm::FormCreate() {
+    BuildComMenu();
     BuildPages();
 
     settings.portIndex = 1;
@@ -147,23 +209,41 @@ void TMainForm::FormCreate() {
 
     compileDateText = QString::fromStdString(CompileDateText(ZARVEX1_BUILD_DATE));
     versionText = QString::fromStdString(VersionText(compileDateText.toStdString()));
-    connectionText = QStringLiteral("not connected");
 
     if (options_.language)
         settings.languageIndex = static_cast<std::uint8_t>(*options_.language);
 
-    NoReplyTicks = 18;
     LimitParameters(image, settings);
     ApplyLanguage();
     ImageToPages();
     undoHistory.InitUndoHistory(image, ActivePageIndex());
     UpdateUndoButtons();
+    link->SetDeviceOverride(options_.portDevice.toStdString());
+    link->Start();
+    ApplyLanguage();
+    ImageToPages();
 
     LabelMessage->hide();
     CGaugeProgram->hide();
     CGaugeProgram->setMaximum(6);
+    LabelEeDataErr->hide();
+    LabelVersion->hide();
 
     statusPanels[2]->setText(versionText);
+
+    connect(MenuRead, &QAction::triggered, this, [this] { link->MenuReadClick(); });
+    connect(MenuVerify, &QAction::triggered, this, [this] { link->MenuVerifyClick(); });
+    connect(MenuProgram, &QAction::triggered, this, [this] { link->MenuProgramClick(); });
+    connect(ButtonRead, &QPushButton::clicked, MenuRead, &QAction::trigger);
+    connect(BitBtnVerify, &QPushButton::clicked, MenuVerify, &QAction::trigger);
+    connect(BitBtnProgram, &QPushButton::clicked, MenuProgram, &QAction::trigger);
+
+    // A loader program may borrow the port through a local socket.
+    loaderServer_ = new LoaderServer(this);
+    connect(loaderServer_, &LoaderServer::portMessage, this,
+            [this](int portNumber, quint32 request) { link->PortMessage(portNumber, request); });
+    loaderServer_->listen();
+
     Timer1->start();
 }
 
@@ -182,30 +262,51 @@ void TMainForm::ApplyLanguage() {
     MenuEnglish->setChecked(language == 0);
     MenuGerman->setChecked(language == 1);
     MenuCzech->setChecked(language == 3);
+    ApplyLanguageCaptions();
+    link->RefreshMonitor();
+}
+
+void TMainForm::ApplyLanguageCaptions() {
+    const int language = settings.languageIndex;
+    UpdateCaption();
     for (int page = 0; page < Page::Count; ++page)
         PageControl1->setTabText(page, PageCaptions[page].in(language));
-    LabelSpojeni->setText(NoConnectionText.in(settings.languageIndex));
-    UpdateCaption();
+    LabelSpojeni->setText(NoConnectionText.in(language));
+    MonitorPage->ApplyCaptions(language);
 }
 
 void TMainForm::UpdateCaption() {
-    setWindowTitle(QString::fromStdString(messageTexts[0] + "       " + messageTexts[1]));
+    SetCaption(messageTexts[0] + "       " + messageTexts[1]);
+}
+
+void TMainForm::SetCaption(const std::string &caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TMainForm::PagesToImage() {
+    // The pages store their controls into the image here as they are added.
 }
 
 void TMainForm::ImageToPages() {
     // The pages bind their controls to the image here as they are added.
 }
 
+void TMainForm::RecordUndo() {
+    undoHistory.RecordUndo(image, ActivePageIndex());
+    UpdateUndoButtons();
+}
+
 void TMainForm::Commit() {
+    PagesToImage();
     LimitParameters(image, settings);
     ImageToPages();
-    if (undoHistory.RecordUndo(image, ActivePageIndex()))
-        UpdateUndoButtons();
-    StartAutoProgram();
+    const bool changed = undoHistory.RecordUndo(image, ActivePageIndex());
+    UpdateUndoButtons();
+    link->ProgramAfterChange(changed, CheckBoxProgHned->isChecked());
 }
 
 void TMainForm::StartAutoProgram() {
-    // Programming after change starts here once the link is attached.
+    link->StartAutoProgram();
 }
 
 void TMainForm::OnHint(const QString &hint) {
@@ -213,36 +314,58 @@ void TMainForm::OnHint(const QString &hint) {
 }
 
 void TMainForm::ShowMessageLine(const QString &text, const QColor &colour) {
-    SetBackground(LabelMessage, colour);
-    LabelMessage->setText(text);
-    LabelMessage->setVisible(!Printing);
-    MessageTicks = MessageLineTicks;
+    link->ShowMessageLine(text.toStdString(), colour.red() | (colour.green() << 8) | (colour.blue() << 16));
+}
+
+void TMainForm::MessageLineChanged(const MessageLine &line) {
+    SetBackground(LabelMessage, LabelColour(line.colour));
+    LabelMessage->setText(QString::fromStdString(line.text));
+    LabelMessage->setVisible(line.visible);
+}
+
+void TMainForm::ProgressGaugeChanged(const ProgressGauge &gauge) {
+    CGaugeProgram->setMaximum(gauge.maximum);
+    CGaugeProgram->setValue(std::clamp(gauge.position, 0, gauge.maximum));
+    CGaugeProgram->setVisible(gauge.visible);
+}
+
+void TMainForm::ConnectionBannerChanged(bool visible) {
+    LabelSpojeni->setVisible(visible);
+}
+
+void TMainForm::ConnectionTextChanged(const std::string &text) {
+    statusPanels[4]->setText(QString::fromStdString(text));
+}
+
+void TMainForm::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &) {
+    MonitorPage->Show(display);
+    ShowLabel(LabelVersion, display.LabelVersion);
+    LabelVersion->setVisible(display.LabelVersionVisible);
+    LabelEeDataErr->setVisible(display.LabelEeDataErrVisible);
+}
+
+void TMainForm::ComPortChanged(const std::string &labelCom, int tickedItem) {
+    LabelCom->setText(QString::fromStdString(labelCom));
+    for (int i = 0; i < ComMenuItemCount; ++i)
+        ComMenuItems[i]->setChecked(i == tickedItem);
+}
+
+void TMainForm::ShowVersionMessage(const std::string &text) {
+    Dialogs::Notify(this, QString::fromStdString(text));
+}
+
+void TMainForm::ShowComOpeningError(const std::string &text) {
+    Dialogs::Notify(this, QString::fromStdString(text));
 }
 
 void TMainForm::Timer1Timer() {
     ++TickCounter;
-
-    // The message line stays for 200 ticks after it was last shown.
-    if (MessageTicks > 0) {
-        --MessageTicks;
-        LabelMessage->setVisible(!Printing);
-    } else {
-        LabelMessage->hide();
-        CGaugeProgram->hide();
-    }
-
-    // The banner follows the time since the last valid frame from the unit.
-    if (NoReplyTicks < 18) {
-        ++NoReplyTicks;
-        LabelSpojeni->hide();
-    } else {
-        LabelSpojeni->setVisible(!Printing);
-    }
-
-    statusPanels[4]->setText(connectionText);
+    link->Timer1Timer();
 }
 
 void TMainForm::FormClose() {
+    link->ClosePort();
+    PagesToImage();
     LimitParameters(image, settings);
 }
 

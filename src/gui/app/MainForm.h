@@ -2,6 +2,8 @@
 
 #include "app/MessageTexts.h"
 #include "app/StartOptions.h"
+#include "link/LinkEngine.h"
+#include "link/LinkOwner.h"
 #include "params/Defaults.h"
 #include "params/Limits.h"
 #include "params/ParameterImage.h"
@@ -11,6 +13,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -25,6 +28,10 @@ class QWidget;
 
 namespace zarvex1 {
 
+class LoaderServer;
+class QtSerialPort;
+class TMonitorPage;
+
 // Colours of the message line, in the platform's 0x00BBGGRR order.
 inline constexpr unsigned MessageColourError = 0x0000FF;
 inline constexpr unsigned MessageColourPrinting = 0xFFFFFF;
@@ -32,13 +39,15 @@ QColor ButtonFaceColour();
 QColor FromBgr(unsigned bgr);
 
 // The main window. It owns every piece of state of the program; the rules live in the core.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, private LinkOwner {
     Q_OBJECT
 public:
     static constexpr int TickMs = 55;
     static constexpr int MessageLineTicks = 200;
 
-    explicit TMainForm(const StartOptions &options, QWidget *parent = nullptr);
+    // port: the transport the link uses; by default the real serial port.
+    explicit TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> port = {},
+                       QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // One tick of the 55 ms timer; public so that tests can step it.
@@ -52,12 +61,11 @@ public:
     MessageTexts messageTexts;
     UndoHistory undoHistory;
     int TickCounter = 0;
-    int MessageTicks = 0;
-    bool Printing = false;
-    int NoReplyTicks = 18;
     QString compileDateText;
     QString versionText;
-    QString connectionText;
+    // The serial port and the link that runs on it.
+    std::unique_ptr<SerialPort> port;
+    std::unique_ptr<LinkEngine> link;
 
     int ActivePageIndex() const;
 
@@ -67,6 +75,11 @@ public:
     QLabel *LabelMessage = nullptr;
     QProgressBar *CGaugeProgram = nullptr;
     QLabel *LabelSpojeni = nullptr;
+    QLabel *LabelVersion = nullptr;
+    QLabel *LabelEeDataErr = nullptr;
+    QLabel *LabelCom = nullptr;
+    TMonitorPage *MonitorPage = nullptr;
+    std::array<QAction *, 31> ComMenuItems{};
     std::array<QLabel *, 5> statusPanels{};
 
     // Menus and their items.
@@ -123,7 +136,7 @@ public:
     // Stores an edit: limits, refreshes the page, records an undo entry, programs when asked to.
     void Commit();
     // Refreshes the active page from the image.
-    void ImageToPages();
+    void RefreshPages() { ImageToPages(); }
     // Programming after change: programs the image when the check box asks for it.
     void StartAutoProgram();
 
@@ -135,6 +148,7 @@ private:
     void FormClose();
     void BuildPages();
     void BuildMenus();
+    void BuildComMenu();
     void BuildToolBar();
     void UpdateUndoButtons();
     void RestoreUndoEntry(const UndoHistory::Entry &entry);
@@ -142,7 +156,23 @@ private:
     void OnHint(const QString &hint);
     void UpdateCaption();
 
+    // What the link shows through the window.
+    void MessageLineChanged(const MessageLine &line) override;
+    void ProgressGaugeChanged(const ProgressGauge &gauge) override;
+    void ConnectionBannerChanged(bool visible) override;
+    void ConnectionTextChanged(const std::string &text) override;
+    void MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) override;
+    void ComPortChanged(const std::string &labelCom, int tickedItem) override;
+    void SetCaption(const std::string &caption) override;
+    void PagesToImage() override;
+    void ImageToPages() override;
+    void RecordUndo() override;
+    void ApplyLanguageCaptions() override;
+    void ShowVersionMessage(const std::string &text) override;
+    void ShowComOpeningError(const std::string &text) override;
+
     StartOptions options_;
+    LoaderServer *loaderServer_ = nullptr;
     QTimer *Timer1 = nullptr;
 };
 
