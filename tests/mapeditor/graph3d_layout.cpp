@@ -101,6 +101,32 @@ TEST(WrapAngle, keepsAnglesWithinOneTurn) {
         EXPECT_EQ(row[1], WrapAngle(row[0])) << row[0];
 }
 
+TEST(RotateByDrag, fivePixelsAreNoStepAndAFullTurnGivesThePictureBack) {
+    const struct {
+        int dx, dy;
+        ViewAngles expected;
+    } rows[] = {
+        {100, 0, {-5, 34, 0}},  // 100 pixels right: 10 steps, 50 degrees
+        {9, -9, {-5, 24, 0}},   // less than 10 pixels is no step, either way
+        {-19, 25, {-7, 23, 0}}, // integer division toward zero
+        {120, 0, {-5, 36, 0}},  // 180 degrees is the last angle of the turn
+        {130, 0, {-5, -35, 0}}, // past it the angle wraps
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::to_string(row.dx) + ", " + std::to_string(row.dy));
+        EXPECT_EQ(row.expected, RotateByDrag(ViewIso2, row.dx, row.dy));
+    }
+    // 72 steps are one turn: the same projection returns.
+    const GraphArea area{500, 300, 10, 27, 36, 27, 140};
+    const ViewAngles turned = RotateByDrag(ViewIso2, 720, 0);
+    EXPECT_EQ(ViewIso2, turned);
+    const Graph3DLayout once = LayoutGraph3D(area, RotateByDrag(ViewIso2, 70, 0), {0, 10, 0, 10, 0, 10});
+    const Graph3DLayout again =
+        LayoutGraph3D(area, {ViewIso2.angleX, ViewIso2.angleXY + 7 + 72, 0}, {0, 10, 0, 10, 0, 10});
+    EXPECT_NEAR(Project(once, 3, 4, 5).x, Project(again, 3, 4, 5).x, 1e-9);
+    EXPECT_NEAR(Project(once, 3, 4, 5).y, Project(again, 3, 4, 5).y, 1e-9);
+}
+
 std::uint32_t Rgb(int red, int green, int blue) {
     return static_cast<std::uint32_t>(red | green << 8 | blue << 16);
 }

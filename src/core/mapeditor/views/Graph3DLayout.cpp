@@ -44,6 +44,10 @@ int WrapAngle(int angle) {
     return angle;
 }
 
+ViewAngles RotateByDrag(const ViewAngles &atStart, int dx, int dy) {
+    return {WrapAngle(atStart.angleX - dy / 10), WrapAngle(atStart.angleXY + dx / 10), atStart.angleXYZ};
+}
+
 AxisSpans SpansOf(const GraphRanges &ranges) {
     return {ranges.xAxis->displayMin,     ranges.xAxis->displayMax, ranges.valueAxis->displayMin,
             ranges.valueAxis->displayMax, ranges.yAxis->displayMin, ranges.yAxis->displayMax};

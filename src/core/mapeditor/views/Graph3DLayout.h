@@ -19,6 +19,10 @@ inline constexpr ViewAngles ViewIso2{-5, 24, 0};
 // Brings an angle into -35 … 36 by whole turns of 72 steps.
 int WrapAngle(int angle);
 
+// Angles while the user drags the graph: 5 degrees per 10 pixels, up and down turning about the
+// first axis, left and right about the second; the roll angle is kept.
+ViewAngles RotateByDrag(const ViewAngles &atStart, int dx, int dy);
+
 // The control's size and the graph area margins the 3D graph is laid out in.
 struct GraphArea {
     int width = 0;
