@@ -424,5 +424,52 @@ TEST(Commands, useOnlyOneAxisCollapsesTheOther) {
     EXPECT_EQ(e.sheet().enabled, 0);
 }
 
+TEST(BlockDrag, fillHandleAndBorderDragsFollowTheMouseByCells) {
+    AdvanceEditor e;
+    e.setRow(0, 0, {10, 12});
+    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
+    e.sheet().sel.SelectRange(e.tab.tableLayout, 1, 0);
+    const int cw = static_cast<int>(e.tab.columnWidth) + 1;
+    e.tab.BeginBlockDrag(DragFill, 200, 100);
+    EXPECT_FALSE(e.tab.UpdateBlockDrag(200 + cw / 2, 100));
+    EXPECT_TRUE(e.tab.UpdateBlockDrag(200 + 2 * cw, 100));
+    EXPECT_EQ(e.tab.dragBlock, (Block{0, 3, 0, 0}));
+    EXPECT_TRUE(e.tab.UpdateBlockDrag(200 - 5 * cw, 100)); // dragged past the first column: ordered, clamped
+    EXPECT_EQ(e.tab.dragBlock, (Block{0, 0, 0, 0}));
+    e.tab.UpdateBlockDrag(200 + 2 * cw, 100);
+    e.tab.EndBlockDrag();
+    EXPECT_EQ(e.row(0, 0, 4), (V{10, 12, 14, 16, 0}));
+    EXPECT_EQ(e.tab.dragMode, DragNone);
+
+    e.sheet().sel.SelectOne(e.tab.tableLayout, 13, 0);
+    e.sheet().sel.SelectRange(e.tab.tableLayout, 14, 0);
+    e.tab.BeginBlockDrag(DragCopy, 200, 100);
+    e.tab.UpdateBlockDrag(200 + 3 * cw, 100 + 20 * static_cast<int>(e.tab.rowHeight + 1));
+    EXPECT_EQ(e.tab.dragBlock, (Block{13, 14, 9, 9})); // shifted back inside the table
+}
+
+TEST(BlockDrag, selectionBandScrollsTowardsAMouseBeyondTheCells) {
+    AdvanceEditor e;
+    e.tab.colsWanted = 5;
+    e.tab.RebuildToolbar();
+    const Rect start = e.tab.tableLayout.Cell(3, 1);
+    e.sheet().sel.BeginSelectionDrag(e.tab.tableLayout, start.left + 3, start.top + 3, false, false);
+    const int right = static_cast<int>(e.tab.cellsX + 5 * e.tab.columnWidth);
+    e.tab.mouseX = right + 95; // far out: one column every tick
+    e.tab.mouseY = start.top + 3;
+    Ticks(e.tab, 1);
+    EXPECT_EQ(e.sheet().axisX.firstVisible, 1);
+    EXPECT_EQ(e.sheet().sel.CellMark(5, 1), MarkPending);
+    EXPECT_EQ(e.sheet().sel.CellMark(3, 1), MarkPending); // the anchor stays on its cell
+    Ticks(e.tab, 3);
+    EXPECT_EQ(e.sheet().axisX.firstVisible, 4);
+    e.sheet().sel.CommitSelection(e.tab.fullLayout);
+    EXPECT_EQ((V{e.sheet().sel.boxX0, e.sheet().sel.boxX1}), (V{3, 8}));
+    e.tab.mouseX = right + 50; // nearer: one column every fifth tick
+    const int first = e.sheet().axisX.firstVisible;
+    Ticks(e.tab, 5);
+    EXPECT_EQ(e.sheet().axisX.firstVisible, first); // the band was committed: no drag any more
+}
+
 } // namespace
 } // namespace zarvex1

@@ -298,6 +298,8 @@ bool TTabModel::Tick(bool shiftDown, bool controlDown) {
     if ((tickCount & 2) != 0)
         UpdateActualPosition();
 
+    DragScrollTick();
+
     for (ScrollBar *bar : {&horizontalBar, &verticalBar}) {
         if (bar->Tick()) {
             CSheet &s = Current();

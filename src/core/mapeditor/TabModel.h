@@ -160,6 +160,17 @@ public:
     int ColumnBoundaryAt(int x) const;
     int RowBoundaryAt(int y) const;
 
+    // ---- Block drags of the table (fill handle, border) and drags beyond the visible cells ----
+    // The selection's bounding box, ordered; x or y -1 on a header line.
+    Block SelectionBlock() const;
+    void BeginBlockDrag(int mode, int x, int y);
+    // Mouse move during a block drag: returns true when the dragged block changed.
+    bool UpdateBlockDrag(int x, int y);
+    // Button up: applies the drag to the dragged block.
+    void EndBlockDrag();
+    // Scrolls a selection or block drag towards a mouse beyond the visible cells (once per tick).
+    void DragScrollTick();
+
     // ---- Input: cursor, spinner, value entry ----
     static constexpr int MoveTo = 10000; // dx or dy of MoveTo + i moves to index i
     void MoveCursor(int dx, int dy, bool extend);
@@ -231,6 +242,12 @@ public:
     ChangeKey changeGroup = GroupNow; // GroupNow: no key stored
     int flushDeadline = 0;
     int dirty = 0;
+    int mouseX = -1; // last mouse position in the control
+    int mouseY = -1;
+    int dragMode = DragNone;
+    int dragStartX = 0;
+    int dragStartY = 0;
+    Block dragBlock;
     int shiftState = 0;
     int controlState = 0;
     std::vector<int> scratch = std::vector<int>(MaxCells, 0);
