@@ -471,5 +471,47 @@ TEST(BlockDrag, selectionBandScrollsTowardsAMouseBeyondTheCells) {
     EXPECT_EQ(e.sheet().axisX.firstVisible, first); // the band was committed: no drag any more
 }
 
+TEST(Mouse, wheelStepsTheSpinnerOrScrollsAndIsIgnoredWhileAButtonIsHeld) {
+    AdvanceEditor e;
+    e.tab.rowsWanted = 5;
+    e.tab.RebuildToolbar();
+    ASSERT_EQ(e.tab.verticalBar.shown, 1);
+    e.tab.PlaceSpinner(2, 3);
+    EXPECT_TRUE(e.tab.MouseWheel(120, true, true, false));
+    EXPECT_EQ(e.sheet().Cell(2, 3), 0);
+    EXPECT_TRUE(e.tab.MouseWheel(120, false, true, false));
+    EXPECT_EQ(e.sheet().Cell(2, 3), 1);
+    e.tab.HideSpinner();
+    EXPECT_TRUE(e.tab.MouseWheel(-120, false, true, false));
+    EXPECT_EQ(e.sheet().axisY.firstVisible, 1);
+    EXPECT_FALSE(e.tab.MouseWheel(-120, false, false, true)); // for the graph
+}
+
+TEST(Mouse, sheetTabsSitSideBySideAndTheCurrentOneIsWider) {
+    AdvanceEditor e;
+    e.tab.AddSheet("Advance 2", "RPM", "TPS", "Advance", 15, 10, 0);
+    e.tab.Sheet(0).titleWidth = 60;
+    e.tab.Sheet(1).titleWidth = 70;
+    EXPECT_EQ(e.tab.SheetTabRect(0), (Rect{0, 0, 64, 20}));
+    EXPECT_EQ(e.tab.SheetTabRect(1), (Rect{63, 0, 133, 18}));
+    EXPECT_EQ(e.tab.SheetTabAt(64, 10), 1); // the current tab reaches 2 pixels further
+    EXPECT_EQ(e.tab.SheetTabAt(65, 10), 2);
+    EXPECT_EQ(e.tab.SheetTabAt(64, 25), 0);
+    EXPECT_EQ(e.tab.SheetTabAt(200, 10), 0);
+}
+
+TEST(Mouse, sensorEditorSwitchesViewsInTheZoneBelowTheTable) {
+    TTabModel tab(250, 300, AllowTable | AllowGraph2D | ShowTitleLine, 96);
+    tab.colsWanted = tab.rowsWanted = 2;
+    tab.AddSheet("TPS sensor", "Voltage", "TPS", "Voltage", 2, 2, 0x22);
+    tab.SelectSheet(0);
+    const int y = static_cast<int>(tab.cellsY + 2 * tab.rowHeight - 2) + 5;
+    EXPECT_FALSE(tab.ClickViewSwitch(tab.tableX + 5, y));
+    EXPECT_TRUE(tab.ClickViewSwitch(tab.tableX - 5, y));
+    EXPECT_EQ(tab.shownViews, ViewGraph2D);
+    EXPECT_TRUE(tab.ClickViewSwitch(tab.tableX - 5, y));
+    EXPECT_EQ(tab.viewMode, ViewTable);
+}
+
 } // namespace
 } // namespace zarvex1

@@ -171,6 +171,21 @@ public:
     // Scrolls a selection or block drag towards a mouse beyond the visible cells (once per tick).
     void DragScrollTick();
 
+    // ---- Mouse areas ----
+    // Sheet tab i: from the previous tab's right edge + 1 (2 for the first), titleWidth wide, down to
+    // y 18 (the current one to y 20, 2 pixels wider on both sides).
+    Rect SheetTabRect(int index) const;
+    // Index + 1 of the sheet tab under the mouse, 0 for none (only with more than one sheet).
+    int SheetTabAt(int x, int y) const;
+    bool OverTable(int x, int y) const;
+    bool OverGraph(int x, int y) const;
+    // Without a toolbar, the small zone left of the table below its last row switches table and 2D graph.
+    bool ClickViewSwitch(int x, int y);
+    // Mouse wheel outside the graphs' own handling: returns true when consumed.
+    bool MouseWheel(int delta, bool buttonHeld, bool overTable, bool overGraph);
+    // Focus lost: commits the entry; returns whether the control stays a tab stop.
+    bool FocusLost();
+
     // ---- Input: cursor, spinner, value entry ----
     static constexpr int MoveTo = 10000; // dx or dy of MoveTo + i moves to index i
     void MoveCursor(int dx, int dy, bool extend);
