@@ -4,6 +4,8 @@
 #include "app/Dialogs.h"
 #include "app/LoaderServer.h"
 #include "app/WindowTexts.h"
+#include "files/SettingsFolder.h"
+#include "files/SettingsLocation.h"
 #include "link/PortNames.h"
 #include "link/QtSerialPort.h"
 #include "pages/MonitorPage.h"
@@ -57,6 +59,8 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     resize(1000, 720);
     if (!port)
         port = std::make_unique<QtSerialPort>();
+    settingsFolder = SettingsFolder();
+    defaultParameterPath = QString::fromStdU16String(DefaultParameterPath().u16string());
     link =
         std::make_unique<LinkEngine>(*port, image, settings, messageTexts, static_cast<LinkOwner &>(*this));
 
@@ -207,6 +211,8 @@ void TMainForm::FormCreate() {
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
 
+    LoadSettings();
+
     compileDateText = QString::fromStdString(CompileDateText(ZARVEX1_BUILD_DATE));
     versionText = QString::fromStdString(VersionText(compileDateText.toStdString()));
 
@@ -229,7 +235,11 @@ void TMainForm::FormCreate() {
     LabelEeDataErr->hide();
     LabelVersion->hide();
 
+    TestMode = ReadTestMode(TestModeMarkerPath());
+    MonitorPage->SetTestMode(TestMode);
+
     statusPanels[2]->setText(versionText);
+    ConnectFileCommands();
 
     connect(MenuRead, &QAction::triggered, this, [this] { link->MenuReadClick(); });
     connect(MenuVerify, &QAction::triggered, this, [this] { link->MenuVerifyClick(); });
@@ -367,6 +377,7 @@ void TMainForm::FormClose() {
     link->ClosePort();
     PagesToImage();
     LimitParameters(image, settings);
+    SaveSettings();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {

@@ -2,6 +2,7 @@
 
 #include "app/MessageTexts.h"
 #include "app/StartOptions.h"
+#include "files/RecentFiles.h"
 #include "link/LinkEngine.h"
 #include "link/LinkOwner.h"
 #include "params/Defaults.h"
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
 class QAction;
@@ -63,6 +65,11 @@ public:
     int TickCounter = 0;
     QString compileDateText;
     QString versionText;
+    bool TestMode = false;
+    RecentFiles recentFiles;
+    std::filesystem::path settingsFolder;
+    QString dialogFileName;       // the file name both file dialogs start at
+    QString defaultParameterPath; // "data.ign" beside the executable
     // The serial port and the link that runs on it.
     std::unique_ptr<SerialPort> port;
     std::unique_ptr<LinkEngine> link;
@@ -128,6 +135,17 @@ public:
     QPushButton *ButtonRead = nullptr;
     QCheckBox *CheckBoxProgHned = nullptr;
 
+    // File commands.
+    void NewParameters(bool currentPageOnly);
+    // flags: bit 0 start at the default path, bit 1 load only the current page.
+    void OpenWithDialog(int flags);
+    void SaveParameterFile(bool toDefaultPath);
+    // Opens a parameter file for one page or all (Page::All); false when the image was not changed.
+    bool LoadParameterFile(int page, const QString &path);
+    void MenuHistoryClick(int item);
+    // Loads the first dropped path that ends in ".ign" in any letter case.
+    bool DropFiles(const QStringList &paths);
+
     // Commands.
     void SpeedButtonZpetClick();  // Undo
     void SpeedButtonZnovuClick(); // Redo
@@ -142,6 +160,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void FormCreate();
@@ -155,6 +175,12 @@ private:
     void ApplyLanguage();
     void OnHint(const QString &hint);
     void UpdateCaption();
+    void LoadSettings();
+    void ConnectFileCommands();
+    void SaveSettings();
+    void RebuildRecentMenu();
+    void RecordCurrentFile(const QString &path);
+    void ShowFileMessage(int slot);
 
     // What the link shows through the window.
     void MessageLineChanged(const MessageLine &line) override;

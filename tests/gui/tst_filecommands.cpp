@@ -1,0 +1,176 @@
+#include "app/Dialogs.h"
+#include "app/MainForm.h"
+#include "link/MockPort.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zarvex1;
+
+namespace {
+
+std::unique_ptr<TMainForm> NewWindow(const StartOptions &options = {}) {
+    return std::make_unique<TMainForm>(options, std::make_unique<test::MockPort>());
+}
+
+void WriteText(const QString &path, const QByteArray &text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+} // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("ZARVEX1_SETTINGS_DIR", dir_->filePath(QStringLiteral("settings")).toUtf8());
+        messages_.clear();
+        Dialogs::messageHook = [this](const QString &text) { messages_ << text; };
+        Dialogs::askHook = [this](const QString &) { return answer_; };
+        Dialogs::openHook = [this](const QString &start) {
+            openStart_ = start;
+            return chosen_;
+        };
+        Dialogs::saveHook = [this](const QString &start) {
+            saveStart_ = start;
+            return chosen_;
+        };
+        answer_ = QMessageBox::Yes;
+    }
+
+    void saveThenOpenGivesTheSameImageAndRecordsTheFile() {
+        auto form = NewWindow();
+        form->image.setWord(Adrw::SoftLimiter, 9650);
+        form->image.setByte(Adrb::Advance1 + 17, 41);
+        form->Commit();
+        const ParameterImage saved = form->image;
+        chosen_ = dir_->filePath(QStringLiteral("race.ign"));
+        form->MenuSave->trigger();
+        QVERIFY(QFile::exists(chosen_));
+        QVERIFY(form->windowTitle().endsWith(chosen_));
+
+        form->image.setWord(Adrw::SoftLimiter, 7000);
+        form->MenuOpen->trigger();
+        QCOMPARE(form->image, saved);
+        QCOMPARE(openStart_, chosen_); // F3 starts at the last used file
+        QCOMPARE(form->recentFiles.count(), 1);
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void exeDirCommandsStartAtTheDefaultFile() {
+        auto form = NewWindow();
+        chosen_.clear();
+        form->MenuOpenExeDir->trigger();
+        QCOMPARE(openStart_, form->defaultParameterPath);
+        QVERIFY(form->defaultParameterPath.endsWith(QStringLiteral("data.ign")));
+        form->MenuSaveExeDir->trigger();
+        QCOMPARE(saveStart_, form->defaultParameterPath);
+    }
+
+    void rejectedFileChangesNothing() {
+        auto form = NewWindow();
+        const ParameterImage before = form->image;
+        chosen_ = dir_->filePath(QStringLiteral("other.ign"));
+        WriteText(chosen_, "MORVANEL_KEY 98\r\nLIMITER 1000 2000 0 3000 4000\r\n");
+        form->MenuOpen->trigger();
+        QCOMPARE(form->image, before);
+        QCOMPARE(messages_, QStringList{QStringLiteral("Unmatched version of *.ign file!")});
+        QCOMPARE(form->recentFiles.count(), 0);
+        QVERIFY(!form->MenuZpet->isEnabled());
+    }
+
+    void missingFileSaysOpenFileError() {
+        auto form = NewWindow();
+        const ParameterImage before = form->image;
+        chosen_ = dir_->filePath(QStringLiteral("missing.ign"));
+        form->MenuOpen->trigger();
+        QCOMPARE(form->image, before);
+        QCOMPARE(messages_, QStringList{QStringLiteral("Open file error!")});
+    }
+
+    void newAsksFirstAndForgetsTheFile() {
+        auto form = NewWindow();
+        chosen_ = dir_->filePath(QStringLiteral("a.ign"));
+        form->MenuSave->trigger();
+        form->image.setWord(Adrw::SoftLimiter, 9000);
+        form->Commit();
+
+        answer_ = QMessageBox::Cancel;
+        form->MenuNew->trigger();
+        QCOMPARE(form->image.word(Adrw::SoftLimiter), 9000);
+
+        answer_ = QMessageBox::Yes;
+        form->MenuNewActPage->trigger();
+        QCOMPARE(form->image.word(Adrw::SoftLimiter), 10800);
+        QCOMPARE(form->windowTitle(), QStringLiteral("  ZARVEX1       "));
+    }
+
+    void dropLoadsTheFirstParameterFile() {
+        auto form = NewWindow();
+        auto other = NewWindow();
+        other->image.setWord(Adrw::HardLimiter, 12345);
+        const QString upper = dir_->filePath(QStringLiteral("UPPER.IGN"));
+        chosen_ = upper;
+        other->MenuSave->trigger();
+        QCOMPARE(form->DropFiles({QStringLiteral("a.txt"), QStringLiteral("ign"), upper}), true);
+        QCOMPARE(form->image.word(Adrw::HardLimiter), 12345);
+        QCOMPARE(form->DropFiles({QStringLiteral("notes.txt")}), false);
+    }
+
+    void recentFilesReopenAndMoveToTheFront() {
+        auto form = NewWindow();
+        QStringList files;
+        for (int i = 0; i < 3; ++i) {
+            files << dir_->filePath(QStringLiteral("set %1.ign").arg(i));
+            form->image.setWord(Adrw::SoftLimiter, 9000 + 100 * i);
+            chosen_ = files.last();
+            form->MenuSave->trigger();
+            form->MenuOpen->trigger();
+        }
+        QCOMPARE(form->recentFiles.count(), 3);
+        QVERIFY(form->MenuHistory[0]->isVisible());
+        QCOMPARE(form->MenuHistory[1]->text(), QStringLiteral("2 set 0"));
+        QVERIFY(!form->MenuHistory[2]->isVisible());
+        form->MenuHistory[1]->trigger();
+        QCOMPARE(form->image.word(Adrw::SoftLimiter), 9000);
+        QCOMPARE(QString::fromStdString(form->recentFiles.entry(0)), files[0]);
+    }
+
+    void settingsSurviveARestart() {
+        {
+            auto form = NewWindow();
+            form->settings.portIndex = 2;
+            form->PageControl1->setCurrentIndex(Page::Gear);
+            form->image.setWord(Adrw::SoftLimiter, 9100);
+            form->close();
+        }
+        QFile ini(qEnvironmentVariable("ZARVEX1_SETTINGS_DIR") + QStringLiteral("/application.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("ComPort=3"));
+        auto form = NewWindow();
+        QCOMPARE(form->settings.portIndex, 2);
+        QCOMPARE(form->ActivePageIndex(), int(Page::Gear));
+        QCOMPARE(form->image.word(Adrw::SoftLimiter), 9100);
+    }
+
+    void firstStartWithoutComPortUsesTheFirstPort() {
+        auto form = NewWindow();
+        QCOMPARE(form->settings.portIndex, 0);
+        QCOMPARE(form->recentFiles.count(), 0);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QStringList messages_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Yes;
+    QString chosen_, openStart_, saveStart_;
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "tst_filecommands.moc"
