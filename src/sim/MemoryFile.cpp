@@ -1,5 +1,6 @@
 #include "MemoryFile.h"
 
+#include "files/ParameterFile.h"
 #include "params/Defaults.h"
 #include "params/Limits.h"
 
@@ -34,8 +35,19 @@ ParameterImage FactoryMemory() {
 
 bool LoadMemory(const std::string &path, ParameterImage &image, std::string &error) {
     if (IsParameterFile(path)) {
-        error = path + ": parameter files are not supported yet";
-        return false;
+        ParameterImage loaded = FactoryMemory();
+        DefaultsState state;
+        const LoadResult result = LoadParameterFile(Page::All, path, loaded, state);
+        if (!result.loaded) {
+            error = path + (result.message == FileMessage::OpenFileError
+                                ? ": cannot open"
+                                : ": not a parameter file of version 81 or 99");
+            return false;
+        }
+        // What the program would program from this file: the same limits apply.
+        LimitParameters(loaded);
+        image = loaded;
+        return true;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -54,8 +66,11 @@ bool LoadMemory(const std::string &path, ParameterImage &image, std::string &err
 
 bool SaveMemory(const std::string &path, const ParameterImage &image, std::string &error) {
     if (IsParameterFile(path)) {
-        error = path + ": parameter files are not supported yet";
-        return false;
+        if (!WriteParameterFile(image, path)) {
+            error = "cannot write " + path;
+            return false;
+        }
+        return true;
     }
     // Write beside the target and rename, so an interrupted save never leaves half an image.
     const std::string temporary = path + ".tmp";

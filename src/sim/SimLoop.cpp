@@ -112,8 +112,9 @@ void SimLoop::sendMonitor(long long nowMs) {
     if (options_.monitorMs <= 0 || nowMs < nextMonitorMs_)
         return;
     nextMonitorMs_ = std::max(nextMonitorMs_ + options_.monitorMs, nowMs + 1);
-    // A frame that would come between a request and its answer is left out.
-    if (unit_.inLoader(nowMs) || nowMs - lastRequestMs_ < QuietAfterRequestMs || !outgoing_.empty())
+    // The unit answers a request before it reports again: a monitor frame never pushes itself
+    // between a request and a (late) reply.
+    if (unit_.inLoader(nowMs) || !outgoing_.empty() || nowMs - lastRequestMs_ < QuietAfterRequestMs)
         return;
     queue(unit_.monitorFrame(nowMs), nowMs);
 }
@@ -122,6 +123,10 @@ void SimLoop::queue(const Frame &frame, long long dueMs) {
     Frame sent = frame;
     faults_.corrupt(sent);
     std::vector<std::uint8_t> bytes = faults_.noise();
+    if (options_.verbose && sent.bytes[ChecksumIndex] != frame.bytes[ChecksumIndex])
+        std::fprintf(stderr, "zarvex1-sim: spoilt the checksum of 0x%02X\n", frame.code());
+    if (options_.verbose && !bytes.empty())
+        std::fprintf(stderr, "zarvex1-sim: %zu noise bytes before 0x%02X\n", bytes.size(), frame.code());
     bytes.insert(bytes.end(), sent.bytes.begin(), sent.bytes.end());
     outgoing_.push_back({dueMs, std::move(bytes)});
 }

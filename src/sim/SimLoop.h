@@ -17,8 +17,10 @@ namespace zarvex1 {
 // frames, plays the faults. Waits in poll() with a timeout, so it sleeps between events.
 class SimLoop {
 public:
-    // Monitor frames pause this long after a request, so they do not crowd the replies of a transfer.
-    static constexpr long long QuietAfterRequestMs = 300;
+    // Monitor frames pause for this long after a request of a transfer. The PC decodes only the first
+    // frame of what it reads at a tick, so a monitor frame landing just before a reply would cost that
+    // reply a resend; the unit therefore keeps quiet while a transfer runs.
+    static constexpr long long QuietAfterRequestMs = 150;
 
     SimLoop(int fd, SimulatedUnit &unit, Faults &faults, const SimOptions &options);
 

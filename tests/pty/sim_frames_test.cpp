@@ -169,6 +169,35 @@ private slots:
         }
     }
 
+    void parameterFileKeepsTheMemoryAcrossRuns() {
+        // Changed only where a parameter file carries values, so the file holds the whole set.
+        ParameterImage image = DefaultImage();
+        image.setWord(Adrw::HardLimiter, 11500);
+        image.setByte(Adrb::Advance1 + 17, 29);
+        image.setByte(Adrb::ClutchAdvance, 9);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("unit.IGN"));
+        {
+            SimProcess sim;
+            QVERIFY(sim.start({"--save", file}));
+            RawLink link;
+            QVERIFY(link.open(sim.device()));
+            for (int b = 1; b <= 6; ++b)
+                QVERIFY(link.exchange(Request(static_cast<std::uint8_t>(b), image)).has_value());
+        }
+        QVERIFY(QFile(file).size() > 0);
+        SimProcess sim;
+        QVERIFY(sim.start({"--load", file}));
+        RawLink link;
+        QVERIFY(link.open(sim.device()));
+        for (int b = 1; b <= 6; ++b) {
+            const auto reply = link.exchange(Request(static_cast<std::uint8_t>(ReadFlag | b)));
+            QVERIFY(reply && reply->valid());
+            QVERIFY2(std::ranges::equal(reply->payload(), image.block(b)),
+                     qPrintable(QStringLiteral("block %1").arg(b)));
+        }
+    }
+
     void framesThatAreNoRequestGetNoAnswer() {
         SimProcess sim;
         QVERIFY(sim.start({"--monitor-ms", "0"}));

@@ -1,0 +1,346 @@
+// The link engine against the unit simulator: the real serial port on a pseudo-terminal, the engine
+// stepped tick by tick. A tick here is one engine tick plus a short, bounded wait for the answer.
+
+#include "SimHarness.h"
+
+#include "app/MessageTexts.h"
+#include "link/Colours.h"
+#include "link/LinkEngine.h"
+#include "params/Defaults.h"
+#include "params/Limits.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+
+using namespace zarvex1;
+using namespace zarvex1::pty;
+
+namespace {
+
+constexpr int TickWaitMs = 20;
+
+ParameterImage DefaultImage() {
+    ParameterImage image;
+    DefaultsState state;
+    SetDefaults(image, state, Page::All);
+    LimitParameters(image);
+    return image;
+}
+
+// Legal and different from the defaults in every block.
+ParameterImage UnitImage() {
+    ParameterImage image = DefaultImage();
+    image.setWord(Adrw::HardLimiter, 11500);
+    image.setByte(Adrb::Advance1 + 40, 31);
+    image.setByte(Adrb::Advance2 + 40, 32);
+    image.setByte(Adrb::Servo + 100, 77);
+    image.setByte(Adrb::ClutchAdvance, 12);
+    image.setByte(899, 0x5A); // unused, but transferred like every byte
+    LimitParameters(image);
+    return image;
+}
+
+void WriteRaw(const QString &path, const ParameterImage &image) {
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    out.write(reinterpret_cast<const char *>(image.bytes().data()), ParameterImage::Size);
+}
+
+ParameterImage ReadRaw(const QString &path) {
+    ParameterImage image;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() == ParameterImage::Size)
+        file.read(reinterpret_cast<char *>(image.bytes().data()), ParameterImage::Size);
+    return image;
+}
+
+struct RecordingOwner : LinkOwner {
+    std::vector<MessageLine> lines;
+    std::vector<std::string> versionMessages;
+    std::string caption;
+    int maxGauge = 0;
+
+    void MessageLineChanged(const MessageLine &line) override {
+        if (lines.empty() || lines.back().text != line.text || lines.back().colour != line.colour)
+            lines.push_back(line);
+    }
+    void ProgressGaugeChanged(const ProgressGauge &gauge) override {
+        maxGauge = std::max(maxGauge, gauge.maximum);
+    }
+    void ShowVersionMessage(const std::string &text) override { versionMessages.push_back(text); }
+    void SetCaption(const std::string &text) override { caption = text; }
+
+    bool showed(const std::string &text) const {
+        return std::any_of(lines.begin(), lines.end(), [&](const MessageLine &l) { return l.text == text; });
+    }
+};
+
+// The program's side: the engine with the real port, its image and texts, and a simulator to talk to.
+class Rig {
+public:
+    Rig() : engine(port, image, settings, texts, owner) { texts.FillMessageTexts(0); }
+
+    bool start(const QStringList &simArguments) {
+        if (!sim.start(QStringList{"--verbose"} + simArguments))
+            return false;
+        engine.SetDeviceOverride(sim.device());
+        engine.Start();
+        return port.isOpen();
+    }
+
+    void tick() {
+        engine.Timer1Timer();
+        QElapsedTimer timer;
+        timer.start();
+        while (port.isOpen() && port.bytesWaiting() < FrameSize && timer.elapsed() < TickWaitMs)
+            QTest::qWait(1);
+    }
+
+    // Ticks until the condition holds; the ticks it took, or -1 after maxTicks.
+    int ticksUntil(const std::function<bool()> &done, int maxTicks) {
+        for (int n = 1; n <= maxTicks; ++n) {
+            tick();
+            if (done())
+                return n;
+        }
+        return -1;
+    }
+    int ticksUntilIdle(int maxTicks = 200) {
+        return ticksUntil([this] { return engine.state().LinkRequest == LinkRequest::None; }, maxTicks);
+    }
+    int dataFramesSeen() {
+        int n = 0;
+        for (int code : {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46})
+            n += sim.framesReceived(static_cast<std::uint8_t>(code));
+        return n;
+    }
+    QString ok(int slot) const { return QString::fromStdString(texts[slot] + ": OK"); }
+    QString messageText() const { return QString::fromStdString(engine.messageLine().text); }
+    // The message lines shown so far, for failure reports.
+    QByteArray history() const {
+        QStringList texts;
+        for (const MessageLine &line : owner.lines)
+            texts << QString::fromStdString(line.text);
+        return texts.join(QStringLiteral(" | ")).toUtf8();
+    }
+
+    SimProcess sim;
+    QtSerialPort port;
+    ParameterImage image;
+    LimitedSettings settings;
+    MessageTexts texts;
+    RecordingOwner owner;
+    LinkEngine engine;
+};
+
+constexpr int ProgramError = 4, VerifyError = 5, ProgramDevice = 7, Verify = 8, Read = 9, Saving = 10,
+              VersionMismatch = 11;
+
+} // namespace
+
+class LinkEndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readTakesTheUnitSetAndVerifiesIt() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("unit.bin"));
+        const ParameterImage unit = UnitImage();
+        WriteRaw(path, unit);
+        Rig rig;
+        QVERIFY(rig.start({"--load", path}));
+        rig.image = DefaultImage();
+
+        rig.engine.MenuReadClick();
+        const int ticks = rig.ticksUntilIdle();
+        QVERIFY(ticks > 0);
+        QCOMPARE(rig.messageText(), rig.ok(Verify));
+        QVERIFY(rig.image == unit);
+        QVERIFY(rig.owner.showed(rig.texts[Read]));
+        QVERIFY(rig.owner.showed(rig.texts[Verify] + ":"));
+        QCOMPARE(rig.dataFramesSeen(), 13);
+        // The first frame waits for the resend step (at most 4 ticks), then one exchange per tick.
+        QVERIFY2(ticks <= 4 + 13 + 1, qPrintable(QString::number(ticks)));
+        QCOMPARE(QString::fromStdString(rig.engine.deviceTexts().programName), QStringLiteral("ZRX01"));
+    }
+
+    void programStoresTheSetThenReportsSavingAndDone() {
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("saved.bin"));
+        Rig rig;
+        QVERIFY(rig.start({"--save", saved, "--saving-ms", "800"}));
+        rig.image = UnitImage();
+
+        rig.engine.MenuProgramClick();
+        QVERIFY(rig.ticksUntilIdle() > 0);
+        QVERIFY2(rig.owner.showed(rig.ok(Verify).toStdString()), rig.history());
+        QCOMPARE(rig.dataFramesSeen(), 13);
+        QVERIFY(ReadRaw(saved) == UnitImage());
+
+        // The unit's saving countdown runs, then the programming is reported done.
+        QVERIFY(rig.ticksUntil([&] { return rig.messageText() == QString::fromStdString(rig.texts[Saving]); },
+                               40) > 0);
+        QVERIFY(rig.ticksUntil([&] { return rig.messageText() == rig.ok(ProgramDevice); }, 150) > 0);
+        QCOMPARE(rig.owner.maxGauge, 100);
+    }
+
+    void verifyComparesWithoutChangingEither_data() {
+        QTest::addColumn<int>("changedByte"); // -1: the PC holds what the unit holds
+        QTest::addColumn<int>("expectedSlot");
+        QTest::addColumn<int>("frames");
+        QTest::newRow("equal") << -1 << Verify << 6;
+        QTest::newRow("block 4 differs") << 460 << VerifyError << 3 + 5;
+    }
+
+    void verifyComparesWithoutChangingEither() {
+        QFETCH(int, changedByte);
+        QFETCH(int, expectedSlot);
+        QFETCH(int, frames);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("unit.bin"));
+        WriteRaw(path, UnitImage());
+        Rig rig;
+        QVERIFY(rig.start({"--load", path, "--save", path}));
+        rig.image = UnitImage();
+        if (changedByte >= 0)
+            rig.image.setByte(changedByte, rig.image.byte(changedByte) ^ 0x01);
+        const ParameterImage before = rig.image;
+
+        rig.engine.MenuVerifyClick();
+        QVERIFY(rig.ticksUntilIdle() > 0);
+        const std::string expected =
+            expectedSlot == Verify ? rig.ok(Verify).toStdString() : rig.texts[expectedSlot];
+        QCOMPARE(rig.messageText(), QString::fromStdString(expected));
+        QCOMPARE(rig.engine.messageLine().colour, expectedSlot == Verify ? Colour::ButtonFace : Colour::Red);
+        QCOMPARE(rig.dataFramesSeen(), frames);
+        QVERIFY(rig.image == before);
+        QVERIFY(ReadRaw(path) == UnitImage());
+    }
+
+    void lineFaultsAreRecoveredByResending_data() {
+        QTest::addColumn<QStringList>("faults");
+        // Without monitor frames the fault generator draws only for replies: the same run every time.
+        QTest::newRow("dropped replies") << QStringList{"--drop", "25", "--seed", "4", "--monitor-ms", "0"};
+        QTest::newRow("noise and bad checksums")
+            << QStringList{"--noise", "15", "--corrupt", "10", "--seed", "5", "--monitor-ms", "0"};
+        QTest::newRow("late replies") << QStringList{"--delay", "120"};
+    }
+
+    void lineFaultsAreRecoveredByResending() {
+        QFETCH(QStringList, faults);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("unit.bin"));
+        WriteRaw(path, UnitImage());
+        Rig rig;
+        QVERIFY(rig.start(QStringList{"--load", path} + faults));
+        rig.image = DefaultImage();
+
+        rig.engine.MenuReadClick();
+        QVERIFY(rig.ticksUntilIdle(400) > 0);
+        QVERIFY2(rig.messageText() == rig.ok(Verify), rig.history());
+        QVERIFY(rig.image == UnitImage());
+        QVERIFY2(rig.dataFramesSeen() > 13, "no fault was played");
+    }
+
+    void wrongEchoEndsInProgramError() {
+        Rig rig;
+        QVERIFY(rig.start({"--bad-echo", "3"}));
+        rig.image = UnitImage();
+
+        rig.engine.MenuProgramClick();
+        QVERIFY(rig.ticksUntilIdle() > 0);
+        QCOMPARE(rig.messageText(), QString::fromStdString(rig.texts[ProgramError]));
+        QCOMPARE(rig.engine.messageLine().colour, Colour::Red);
+        QCOMPARE(rig.sim.framesReceived(0x03), 5);
+        QCOMPARE(rig.sim.framesReceived(0x04), 0);
+        QVERIFY(!rig.owner.showed(rig.texts[Verify] + ":"));
+    }
+
+    void anotherProtocolVersionEndsWithTheVersionMessage() {
+        for (auto command : {&LinkEngine::MenuReadClick, &LinkEngine::MenuProgramClick}) {
+            Rig rig;
+            QVERIFY(rig.start({"--protocol", "42"}));
+            rig.image = UnitImage();
+
+            (rig.engine.*command)();
+            QVERIFY(rig.ticksUntilIdle() > 0);
+            QCOMPARE(rig.owner.versionMessages.size(), std::size_t(1));
+            QCOMPARE(rig.owner.versionMessages[0], rig.texts[VersionMismatch] + "  PC-99, IGN-42");
+            QCOMPARE(rig.dataFramesSeen(), 1); // nothing after the block-0 exchange
+            QVERIFY(rig.image == UnitImage());
+            rig.tick();
+            QVERIFY(!rig.engine.messageLine().visible);
+        }
+    }
+
+    void liveValuesAndTestCommandsFlow() {
+        Rig rig;
+        QVERIFY(rig.start({"--engine", "running"}));
+        int highest = 0;
+        QVERIFY(rig.ticksUntil(
+                    [&] {
+                        highest = std::max(highest, rig.engine.live().rpm);
+                        return highest > 0 && rig.engine.state().Connected;
+                    },
+                    100) > 0);
+        QCOMPARE(rig.engine.monitor().connectionState, 2);
+        QVERIFY(!rig.engine.connectionBannerVisible());
+        QVERIFY(rig.engine.live().pickupActive);
+
+        rig.engine.ButtonTestClick(TestButton::Ign1);
+        rig.engine.ButtonTestClick(TestButton::Ign1); // one command: both presses go in the same poll
+        rig.engine.ButtonTestClick(TestButton::ServoMinus);
+        QVERIFY(rig.ticksUntil([&] { return rig.engine.monitor().LabelTest[0].text == "Test1 = 1"; }, 60) >
+                0);
+        rig.ticksUntil([] { return false; }, 20);
+        QCOMPARE(QString::fromStdString(rig.engine.monitor().LabelTest[0].text), QStringLiteral("Test1 = 1"));
+        QCOMPARE(QString::fromStdString(rig.engine.monitor().LabelTest[7].text),
+                 QStringLiteral("Test8 = 99"));
+    }
+
+    void handoverReleasesThePort_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("unit accepts") << QStringList{} << true;
+        QTest::newRow("unit refuses") << QStringList{"--no-handover"} << false;
+    }
+
+    void handoverReleasesThePort() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, accepted);
+        Rig rig;
+        QVERIFY(rig.start(arguments));
+        rig.engine.PortMessage(rig.engine.PortNumberInUse(), LinkEngine::HandoverRestart);
+        QVERIFY(rig.ticksUntilIdle(40) > 0);
+        QVERIFY(!rig.engine.state().PortEnabled);
+        QVERIFY(!rig.port.isOpen());
+        QVERIFY(QString::fromStdString(rig.owner.caption)
+                    .endsWith(QStringLiteral("(Disconnected by bootloader)")));
+        QCOMPARE(rig.owner.showed("Reset error"), !accepted);
+        QCOMPARE(rig.sim.framesReceived(0x00), accepted ? 1 : 2);
+
+        // Taken back, the link works again.
+        rig.engine.PortMessage(rig.engine.PortNumberInUse(), LinkEngine::TakeBackRequest);
+        QVERIFY(rig.port.isOpen());
+    }
+
+    void silentUnitIsReconnectedAndStillAnswers() {
+        Rig rig;
+        QVERIFY(rig.start({"--monitor-ms", "0"}));
+        rig.ticksUntil([] { return false; }, 70); // two reopenings of the port
+        QVERIFY(rig.engine.connectionBannerVisible());
+        QVERIFY(rig.sim.running());
+
+        rig.engine.MenuReadClick();
+        QVERIFY(rig.ticksUntilIdle() > 0);
+        QCOMPARE(rig.messageText(), rig.ok(Verify));
+        QVERIFY(rig.image == DefaultImage());
+    }
+};
+
+QTEST_GUILESS_MAIN(LinkEndToEndTest)
+#include "link_e2e_test.moc"
