@@ -395,6 +395,21 @@ TEST(ScrollBarTicks, trackPagesUntilTheThumbReachesTheMouse) {
     EXPECT_EQ(bar.position, 17); // 40 x -54 / 270 = -8
 }
 
+TEST(Keys, disabledSheetTakesOnlyTab) {
+    AdvanceEditor e;
+    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 1);
+    e.tab.ToggleSheetEnabled();
+    EXPECT_FALSE(e.tab.HandleKey('+', false, false));
+    EXPECT_FALSE(e.tab.HandleKey('5', false, false));
+    EXPECT_EQ(e.sheet().Cell(1, 1), 0);
+    e.tab.ToggleSheetEnabled();
+    EXPECT_TRUE(e.tab.HandleKey('+', false, false));
+    EXPECT_TRUE(e.tab.HandleKey('5', false, false));
+    EXPECT_EQ(e.tab.edit.active, 1);
+    e.tab.SetViewMode(ViewGraph3D);
+    EXPECT_FALSE(e.tab.HandleKey(KeyLeft, false, false)); // left to the 3D graph
+}
+
 TEST(Keys, tabSwitchesSheetsOnlyWhenThereAreSeveral) {
     AdvanceEditor e;
     EXPECT_FALSE(e.tab.CommonKey(KeyTab, false, false));

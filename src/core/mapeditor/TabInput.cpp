@@ -104,8 +104,9 @@ void TTabModel::StepSpinnerTarget(int step) {
         if (s.axisX.editable == 0)
             return;
         const bool many = (sel.xMarks[static_cast<std::size_t>(c)] & MarkSelected) != 0;
-        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedX, step, sel.boxX0, sel.boxY0, sel.count)
-                                   : MakeChangeKey(StepKind::SpinnerX, step, c, -1);
+        const ChangeKey key =
+            many ? MakeChangeKey(StepKind::SpinnerSelectedX, step, sel.boxX0, sel.boxY0, sel.count)
+                 : MakeChangeKey(StepKind::SpinnerX, step, c, -1);
         NoteChange(0, key);
         if (many)
             StepItems(step, true, false, false);
@@ -117,8 +118,9 @@ void TTabModel::StepSpinnerTarget(int step) {
         if (s.axisY.editable == 0)
             return;
         const bool many = (sel.yMarks[static_cast<std::size_t>(r)] & MarkSelected) != 0;
-        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedY, step, sel.boxX0, sel.boxY0, sel.count)
-                                   : MakeChangeKey(StepKind::SpinnerY, step, -1, r);
+        const ChangeKey key =
+            many ? MakeChangeKey(StepKind::SpinnerSelectedY, step, sel.boxX0, sel.boxY0, sel.count)
+                 : MakeChangeKey(StepKind::SpinnerY, step, -1, r);
         NoteChange(0, key);
         if (many)
             StepItems(step, false, true, false);
@@ -130,8 +132,9 @@ void TTabModel::StepSpinnerTarget(int step) {
         if (s.axisData.editable == 0)
             return;
         const bool many = (sel.CellMark(c, r) & MarkSelected) != 0;
-        const ChangeKey key = many ? MakeChangeKey(StepKind::SpinnerSelectedCell, step, sel.boxX0, sel.boxY0, sel.count)
-                                   : MakeChangeKey(StepKind::SpinnerCell, step, c, r);
+        const ChangeKey key =
+            many ? MakeChangeKey(StepKind::SpinnerSelectedCell, step, sel.boxX0, sel.boxY0, sel.count)
+                 : MakeChangeKey(StepKind::SpinnerCell, step, c, r);
         NoteChange(0, key);
         if (many)
             StepItems(step, false, false, true);
@@ -303,6 +306,16 @@ bool TTabModel::CommonKey(int key, bool shift, bool control) {
         return true;
     }
     return false;
+}
+
+bool TTabModel::HandleKey(int key, bool shift, bool control) {
+    if (!HasCurrent())
+        return false;
+    if (Current().enabled == 0)
+        return key == KeyTab && CommonKey(key, shift, control);
+    if (CommonKey(key, shift, control))
+        return true;
+    return viewMode == ViewTable && TableKey(key, shift, control);
 }
 
 bool TTabModel::TableKey(int key, bool shift, bool control) {

@@ -205,6 +205,9 @@ public:
     bool TableKey(int key, bool shift, bool control);
     // Keys of every view: "+", "-", Tab. Copy and paste go to the callbacks.
     bool CommonKey(int key, bool shift, bool control);
+    // A key for the editor: the common keys first, then the table's while the table is the view.
+    // A disabled sheet takes only Tab. Returns whether the key was used (else the 3D graph may).
+    bool HandleKey(int key, bool shift, bool control);
 
     // ---- State ----
     int width;
@@ -273,7 +276,7 @@ public:
     std::function<void()> OnCopy;               // Ctrl+C, Ctrl+Insert
     std::function<void()> OnPaste;              // Ctrl+V, Shift+Insert
     ErrorBox ShowError;
-    TextWidth MeasureTitle; // width of a text in the 9-point font of the control
+    TextWidth MeasureTitle; // width of a text in the 9-point font of the control; set before AddSheet
     TextWidth MeasureEntry; // width of a text in the bold entry font
     int entryXHeight = 0;   // height of "X" in the entry font
 
