@@ -34,19 +34,24 @@ int Half(long long a, long long b) {
 }
 
 void BlockFill(CSheet &s, int x0, int x1, int y0, int y1) {
+    BlockFill(s, s.axisData.values, x0, x1, y0, y1);
+}
+
+void BlockFill(const CSheet &s, std::vector<int> &cells, int x0, int x1, int y0, int y1) {
     auto xAt = [&](int i) {
         return s.axisX.hasValues != 0 ? s.axisX.values[static_cast<std::size_t>(i)] : i;
     };
     auto yAt = [&](int j) {
         return s.axisY.hasValues != 0 ? s.axisY.values[static_cast<std::size_t>(j)] : j;
     };
-    const double a = s.Cell(x0, y0), b = s.Cell(x1, y0), c = s.Cell(x0, y1), d = s.Cell(x1, y1);
+    auto cell = [&cells](int x, int y) -> int & { return cells[static_cast<std::size_t>(y * MaxX + x)]; };
+    const double a = cell(x0, y0), b = cell(x1, y0), c = cell(x0, y1), d = cell(x1, y1);
     for (int y = y0; y <= y1; ++y) {
         const double h = Fraction(yAt(y), yAt(y0), yAt(y1));
         for (int x = x0; x <= x1; ++x) {
             const double g = Fraction(xAt(x), xAt(x0), xAt(x1));
             const double m = g * (h * d + (1 - h) * b) + (1 - g) * (h * c + (1 - h) * a);
-            s.Cell(x, y) = RoundAway(m);
+            cell(x, y) = RoundAway(m);
         }
     }
 }
@@ -116,7 +121,8 @@ void TTabModel::Increment(int step) {
         else if (anyX && s.axisX.editable != 0)
             k = AxisX;
         // The key names the selection's position too, so that "+" on another block notifies apart.
-        const ChangeKey key = MakeChangeKey(StepKind::Selection, step, sel.boxX0, sel.boxY0, sel.count * 8 + k);
+        const ChangeKey key =
+            MakeChangeKey(StepKind::Selection, step, sel.boxX0, sel.boxY0, sel.count * 8 + k);
         NoteChange(0, key);
         StepItems(step, s.axisX.editable != 0, s.axisY.editable != 0, s.axisData.editable != 0);
         NoteChange(k, key);

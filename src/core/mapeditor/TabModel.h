@@ -142,6 +142,19 @@ public:
     bool Cursor(int &column, int &row) const;
     bool TargetEditable(int column, int row) const;
 
+    // ---- Whole-line selections of the table ----
+    // Every cell in use (only the used line of a collapsed axis); clears instead when all are selected.
+    void SelectAllCells();
+    // Every X header (AxisX) or Y header (AxisY).
+    void SelectAllHeaders(int which);
+    // The cells of a column (AxisX, index) or row (AxisY, index) unless all are selected already.
+    void SelectLine(int which, int index);
+    // Right click on an item: an unselected cell or header becomes the only selection.
+    void SelectForPopup(int column, int row);
+    // The interpolation preview into scratch: the cells with the selected rectangle filled, or for a
+    // header run the axis values in the first row of scratch. False without a rectangle.
+    bool PreviewInterpolation();
+
     // ---- Editing operations ----
     void Increment(int step);
     void InsertColumn(int index);
