@@ -4,8 +4,10 @@
 #include "pages/MonitorPage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -153,6 +155,19 @@ private slots:
         QVERIFY(supply->text().contains(QStringLiteral("12.3")));
         QVERIFY(!form->LabelSpojeni->isVisible());
         QCOMPARE(form->MonitorPage->CGaugeRpm->value(), 4321);
+    }
+
+    void hintsGoToTheFirstPanelAndProgramAfterChangeIsRed() {
+        Window form;
+        QStatusTipEvent tip(QStringLiteral("Open a parameter file"));
+        QApplication::sendEvent(form.form.get(), &tip);
+        QCOMPARE(form->statusPanels[0]->text(), QStringLiteral("Open a parameter file"));
+        QVERIFY(form->statusPanels[2]->isVisibleTo(form.form.get()));
+
+        form->CheckBoxProgHned->setChecked(true);
+        QCOMPARE(form->CheckBoxProgHned->palette().color(QPalette::Window), QColor(255, 0, 0));
+        form->CheckBoxProgHned->setChecked(false);
+        QCOMPARE(form->CheckBoxProgHned->palette().color(QPalette::Window), ButtonFaceColour());
     }
 
     void undoAndRedoFollowTheCommits() {

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -321,6 +322,15 @@ void TMainForm::StartAutoProgram() {
 
 void TMainForm::OnHint(const QString &hint) {
     statusPanels[0]->setText(hint);
+}
+
+bool TMainForm::event(QEvent *event) {
+    // Hints go to the first panel instead of covering the whole status bar.
+    if (event->type() == QEvent::StatusTip) {
+        OnHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void TMainForm::ShowMessageLine(const QString &text, const QColor &colour) {
