@@ -72,5 +72,47 @@ TEST(SelectionLines, previewShowsTheInterpolationWithoutChangingTheSheet) {
     EXPECT_FALSE(e.tab.PreviewInterpolation());
 }
 
+TEST(SelectionZones, fillHandleBorderAndInterpolationMarkers) {
+    AdvanceEditor e;
+    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 1);
+    e.sheet().sel.SelectRange(e.tab.tableLayout, 3, 2);
+    const Rect r = e.tab.BlockPixels(e.tab.SelectionBlock());
+    EXPECT_EQ(r.left, e.tab.tableLayout.Cell(1, 1).left);
+    EXPECT_EQ(r.bottom, e.tab.tableLayout.Cell(3, 2).bottom);
+    struct Case {
+        const char *name;
+        int x, y;
+        int zone;
+    };
+    const Case cases[] = {
+        {"fill handle", r.right + 3, r.bottom - 4, DragFill},
+        {"left border", r.left - 1, (r.top + r.bottom) / 2, DragCopy},
+        {"top border", (r.left + r.right) / 2, r.top + 2, DragCopy},
+        {"inside", (r.left + r.right) / 2, (r.top + r.bottom) / 2, DragNone},
+        {"beside the border line", r.left - 1, r.bottom + 10, DragNone},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(e.tab.BlockZoneAt(c.x, c.y), c.zone);
+    }
+    EXPECT_TRUE(e.tab.InterpolationMarkerAt(r.left + 3, r.top + 3));
+    EXPECT_FALSE(e.tab.InterpolationMarkerAt((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    e.sheet().axisData.editable = 0;
+    EXPECT_EQ(e.tab.BlockZoneAt(r.right, r.bottom), DragNone);
+    EXPECT_FALSE(e.tab.InterpolationMarkerAt(r.left + 3, r.top + 3));
+}
+
+TEST(SelectionZones, collapsedAxisReducesTheBlockToItsUsedColumn) {
+    AdvanceEditor e;
+    e.sheet().axisX.collapsed = 1;
+    e.sheet().axisX.collapsePosition = 4;
+    e.tab.Relayout();
+    const int cellsX = e.tab.cellsX;
+    EXPECT_EQ(e.tab.BlockPixels(Block{2, 6, 0, 1}).left, cellsX);
+    EXPECT_EQ(e.tab.BlockPixels(Block{5, 6, 0, 1}), Rect{});
+    EXPECT_EQ(e.tab.BlockPixels(Block{2, 6, -1, -1}), Rect{});
+    EXPECT_EQ(e.tab.BlockPixels(Block{-1, -1, 0, 1}).left, e.tab.tableX);
+}
+
 } // namespace
 } // namespace zarvex1

@@ -194,6 +194,15 @@ public:
     bool OverGraph(int x, int y) const;
     // Without a toolbar, the small zone left of the table below its last row switches table and 2D graph.
     bool ClickViewSwitch(int x, int y);
+    // Pixel rectangle of a block of the table at its scrolled position (header column and row for -1);
+    // empty when the block is not shown because of a collapsed axis.
+    Rect BlockPixels(const Block &block) const;
+    // The part of the table that holds a block: the cell area, the header row or the header column.
+    Rect BlockPart(const Block &block) const;
+    // Hover zone of the selection block: DragFill at its bottom-right corner, DragCopy on its border.
+    int BlockZoneAt(int x, int y) const;
+    // Whether the pointer is on a corner marker of the interpolation rectangle.
+    bool InterpolationMarkerAt(int x, int y) const;
     // Mouse wheel outside the graphs' own handling: returns true when consumed.
     bool MouseWheel(int delta, bool buttonHeld, bool overTable, bool overGraph);
     // Focus lost: commits the entry; returns whether the control stays a tab stop.

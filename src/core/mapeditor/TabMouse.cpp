@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 #include "mapeditor/TabModel.h"
 
@@ -94,6 +96,100 @@ bool TTabModel::FocusLost() {
     CommitValueEdit();
     dirty |= DirtyRedraw;
     return HasCurrent() && !Current().sel.Empty() && viewMode == ViewTable;
+}
+
+Rect TTabModel::BlockPixels(const Block &b) const {
+    if (!HasCurrent())
+        return Rect{};
+    const CAxe &ax = Current().axisX;
+    const CAxe &ay = Current().axisY;
+    const double cw = columnWidth, rh = rowHeight;
+    Rect r;
+    if (b.x0 == -1) {
+        r.left = tableX;
+        r.right = tableX + rowHeaderWidth;
+    } else if (ax.collapsed != 0) {
+        if (b.y0 == -1 || ax.collapsedIndex < b.x0 || ax.collapsedIndex > b.x1)
+            return Rect{}; // the header row of a collapsed axis, or a block beside the used column
+        r.left = cellsX;
+        r.right = Trunc(cellsX + cw);
+    } else {
+        r.left = Trunc(cellsX + (b.x0 - ax.firstVisible) * cw);
+        r.right = Trunc(cellsX + (b.x1 + 1 - ax.firstVisible) * cw);
+    }
+    if (b.y0 == -1) {
+        r.top = tableY;
+        r.bottom = tableY + columnHeaderHeight;
+    } else if (ay.collapsed != 0) {
+        if (b.x0 == -1 || ay.collapsedIndex < b.y0 || ay.collapsedIndex > b.y1)
+            return Rect{};
+        r.top = cellsY;
+        r.bottom = Trunc(cellsY + rh);
+    } else {
+        r.top = Trunc(cellsY + (b.y0 - ay.firstVisible) * rh);
+        r.bottom = Trunc(cellsY + (b.y1 + 1 - ay.firstVisible) * rh);
+    }
+    return r;
+}
+
+Rect TTabModel::BlockPart(const Block &b) const {
+    const int right = Trunc(cellsX + visibleCols * static_cast<double>(columnWidth));
+    const int bottom = Trunc(cellsY + visibleRows * static_cast<double>(rowHeight));
+    if (b.y0 == -1)
+        return Rect{cellsX, tableY, right, tableY + columnHeaderHeight};
+    if (b.x0 == -1)
+        return Rect{tableX, cellsY, tableX + rowHeaderWidth, bottom};
+    return Rect{cellsX, cellsY, right, bottom};
+}
+
+namespace {
+
+Rect Grown(const Rect &r, int by) {
+    return Rect{r.left - by, r.top - by, r.right + by, r.bottom + by};
+}
+
+bool BlockEditable(const CSheet &s, const Block &b) {
+    if (b.y0 == -1)
+        return s.axisX.editable != 0;
+    if (b.x0 == -1)
+        return s.axisY.editable != 0;
+    return s.axisData.editable != 0;
+}
+
+} // namespace
+
+int TTabModel::BlockZoneAt(int x, int y) const {
+    if (!HasCurrent() || Current().sel.mode != SelNothing || Current().sel.Empty())
+        return DragNone;
+    const Block b = SelectionBlock();
+    if (b.x0 < -1 || !BlockEditable(Current(), b))
+        return DragNone;
+    const Rect r = BlockPixels(b);
+    if (r == Rect{} || !Grown(BlockPart(b), 2).Contains(x, y))
+        return DragNone;
+    if (std::abs(x - r.right) <= 5 && std::abs(y - r.bottom) <= 5)
+        return DragFill;
+    const bool onEdge = std::abs(x - r.left) <= 2 || std::abs(x - r.right) <= 2 || std::abs(y - r.top) <= 2 ||
+                        std::abs(y - r.bottom) <= 2;
+    return onEdge && Grown(r, 2).Contains(x, y) ? DragCopy : DragNone;
+}
+
+bool TTabModel::InterpolationMarkerAt(int x, int y) const {
+    if (!HasCurrent() || Current().sel.isRectangle == 0)
+        return false;
+    const TSel &sel = Current().sel;
+    const Block b{sel.rectX0, sel.rectX1, sel.rectY0, sel.rectY1};
+    if (!BlockEditable(Current(), b))
+        return false;
+    const Rect r = BlockPixels(b);
+    if (r == Rect{} || !r.Contains(x, y) || !BlockPart(b).Contains(x, y))
+        return false;
+    const int reach = Trunc(rowHeight);
+    for (const auto &[cx, cy] : {std::pair{r.left, r.top}, std::pair{r.right, r.top},
+                                 std::pair{r.left, r.bottom}, std::pair{r.right, r.bottom}})
+        if (std::abs(x - cx) + std::abs(y - cy) <= reach)
+            return true;
+    return false;
 }
 
 } // namespace zarvex1
