@@ -40,7 +40,7 @@ TEST(SheetText, czechCommaTouchesOnlyTheNumbers) {
               "\t0\t1\n" // a collapsed axis is written all the same
               "0\t0,5\t0\n"
               "100\t4,5\t0",
-              SheetText(sheet, LanguageCzech));
+              SheetText(sheet, LanguageWithDecimalComma));
 }
 
 TEST(CopyTableText, leavesOutACollapsedAxis) {
@@ -61,7 +61,7 @@ TEST(CopyTableText, leavesOutACollapsedAxis) {
          },
          0, "1 000\t2 000\t3 500\t6 000\n12\t15\t30\t36"},
         {"X collapsed", VoltageSheet, 0, "0\t0.5\n100\t4.5"},
-        {"X collapsed, Czech", VoltageSheet, LanguageCzech, "0\t0,5\n100\t4,5"},
+        {"X collapsed, Czech", VoltageSheet, LanguageWithDecimalComma, "0\t0,5\n100\t4,5"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -80,7 +80,11 @@ TEST(CopySelectionText, writesTheSelectedItemsOfTheBoundingBox) {
         {"cells with gaps", AdvanceSheet, {{0, 0}, {2, 0}, {1, 1}}, 0, "10\t\t25\n\t14\t"},
         {"X headers with a gap", AdvanceSheet, {{1, -1}, {3, -1}}, 0, "2 000\t\t6 000"},
         {"Y headers go out as a column", AdvanceSheet, {{-1, 0}, {-1, 1}}, 0, "0\n50"},
-        {"collapsed X: its used column", VoltageSheet, {{0, 0}, {0, 1}}, LanguageCzech, "0,5\n4,5"},
+        {"collapsed X: its used column",
+         VoltageSheet,
+         {{0, 0}, {0, 1}},
+         LanguageWithDecimalComma,
+         "0,5\n4,5"},
         {"collapsed X: headers are not in use", VoltageSheet, {{1, -1}}, 0, ""},
     };
     for (const auto &row : rows) {

@@ -82,7 +82,7 @@ TEST(Graph3DGrid, collapsedAxisExtrudesItsUsedLineAndSwappedAxesExchangeCells) {
 }
 
 TEST(CellOrderOf, farCellsFirstAndTheWiderAxisOutside) {
-    const GraphArea area{500, 300, 10, 27, 36, 27, 140};
+    const Graph3DArea area{500, 300, 10, 27, 36, 27, 140};
     const AxisSpans spans{0, 10, 0, 10, 0, 10};
     const struct {
         ViewAngles angles;

@@ -12,7 +12,7 @@ namespace zarvex1 {
 namespace {
 
 // Margins 0 and the default strip: plotWidth = width - 160, plotHeight = height - 20.
-GraphArea AreaForPlot(int plotWidth, int plotHeight) {
+Graph3DArea AreaForPlot(int plotWidth, int plotHeight) {
     return {plotWidth + 160, plotHeight + 20, 0, 0, 0, 0, 140};
 }
 
@@ -39,7 +39,7 @@ TEST(LayoutGraph3D, aspectIsShrunkAndSnapsToOneNearSquare) {
 }
 
 TEST(LayoutGraph3D, unrotatedViewMapsEachAxisOntoThePlotHeight) {
-    const GraphArea area{400, 300, 10, 27, 36, 27, 140};
+    const Graph3DArea area{400, 300, 10, 27, 36, 27, 140};
     const Graph3DLayout layout = LayoutGraph3D(area, {0, 0, 0}, {10, 60, 0, 40, 0, 9});
     ASSERT_EQ(300 - 36 - 27 - 20, layout.plotHeight);
     EXPECT_EQ(10 + 140 + 10, layout.originX);
@@ -68,7 +68,7 @@ TEST(LayoutGraph3D, topViewProjectsTheValueAxisOntoTheOrigin) {
 }
 
 TEST(LayoutGraph3D, rotatedBoxStartsRightOfTheStripAndStandsAboveTheBottom) {
-    const GraphArea area{600, 400, 10, 27, 36, 27, 140};
+    const Graph3DArea area{600, 400, 10, 27, 36, 27, 140};
     for (const ViewAngles angles : {ViewIso1, ViewIso2, ViewAngles{7, -20, 3}, ViewAngles{-30, 33, -12}}) {
         SCOPED_TRACE(std::to_string(angles.angleX) + " " + std::to_string(angles.angleXY) + " " +
                      std::to_string(angles.angleXYZ));
@@ -117,7 +117,7 @@ TEST(RotateByDrag, fivePixelsAreNoStepAndAFullTurnGivesThePictureBack) {
         EXPECT_EQ(row.expected, RotateByDrag(ViewIso2, row.dx, row.dy));
     }
     // 72 steps are one turn: the same projection returns.
-    const GraphArea area{500, 300, 10, 27, 36, 27, 140};
+    const Graph3DArea area{500, 300, 10, 27, 36, 27, 140};
     const ViewAngles turned = RotateByDrag(ViewIso2, 720, 0);
     EXPECT_EQ(ViewIso2, turned);
     const Graph3DLayout once = LayoutGraph3D(area, RotateByDrag(ViewIso2, 70, 0), {0, 10, 0, 10, 0, 10});

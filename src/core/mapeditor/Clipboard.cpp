@@ -11,7 +11,7 @@ namespace {
 // titles and keys stay as stored.
 class NumberWriter {
 public:
-    explicit NumberWriter(int languageIndex) : comma_(languageIndex == LanguageCzech) {}
+    explicit NumberWriter(int languageIndex) : comma_(languageIndex == LanguageWithDecimalComma) {}
 
     std::string operator()(int raw, double scale) const {
         std::string text = FormatValue(raw, scale);

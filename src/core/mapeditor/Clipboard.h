@@ -25,8 +25,8 @@ inline PasteKind ChoosePaste(int probe) {
     return probe == ClipboardHasText ? PasteKind::Values : PasteKind::None;
 }
 
-// Language whose texts carry the decimal comma.
-inline constexpr int LanguageCzech = 3;
+// Language (Czech) whose texts carry the decimal comma.
+inline constexpr int LanguageWithDecimalComma = 3;
 
 // Plain text of the selected cells or headers: tab-separated values, rows separated by a line feed,
 // unselected items of the bounding box left empty. Empty when nothing that is in use is selected.

@@ -329,30 +329,4 @@ ClipboardMessage DimensionMismatchMessage(int languageIndex) {
             TranslateText(TextTableGeneral, "Error", languageIndex)};
 }
 
-void PasteIntoEntry(std::string &entry, int &caret, int &selStart, int &selEnd, std::string_view text) {
-    std::string insert;
-    for (char c : text) {
-        if (c == '\t' || c == '\n')
-            break;
-        if (c == ',')
-            c = '.';
-        if (IsNumberChar(c) || c == ' ')
-            insert += c;
-    }
-    if (selStart >= 0 && selEnd >= 0 && selStart != selEnd) {
-        const auto from = static_cast<std::size_t>(
-            std::clamp(std::min(selStart, selEnd), 0, static_cast<int>(entry.size())));
-        const auto to = static_cast<std::size_t>(
-            std::clamp(std::max(selStart, selEnd), 0, static_cast<int>(entry.size())));
-        entry.erase(from, to - from);
-        caret = static_cast<int>(from);
-    }
-    selStart = selEnd = -1;
-    caret = std::clamp(caret, 0, static_cast<int>(entry.size()));
-    const std::size_t room = entry.size() < MaxEntryLength ? MaxEntryLength - entry.size() : 0;
-    insert.resize(std::min(insert.size(), room));
-    entry.insert(static_cast<std::size_t>(caret), insert);
-    caret += static_cast<int>(insert.size());
-}
-
 } // namespace zarvex1

@@ -63,12 +63,4 @@ struct ClipboardMessage {
 };
 ClipboardMessage DimensionMismatchMessage(int languageIndex);
 
-// An in-place entry takes at most this many characters.
-inline constexpr std::size_t MaxEntryLength = 16;
-
-// Pasting into an in-place entry: the digits, "-", "." (a "," becomes ".") and blanks of the text up to
-// its first tab or line feed replace the entry's text selection and are inserted at the caret, as
-// many as fit. selStart and selEnd are -1 when nothing is selected; the selection is cleared.
-void PasteIntoEntry(std::string &entry, int &caret, int &selStart, int &selEnd, std::string_view text);
-
 } // namespace zarvex1

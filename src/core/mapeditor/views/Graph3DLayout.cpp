@@ -74,7 +74,7 @@ double HeightIndexOf(double g, int valueDisplayMin, const ColourRange &range) {
     return (g + valueDisplayMin - range.lo) / (static_cast<double>(range.hi) - range.lo) * HeightColourTop;
 }
 
-Graph3DLayout LayoutGraph3D(const GraphArea &area, const ViewAngles &angles, const AxisSpans &spans) {
+Graph3DLayout LayoutGraph3D(const Graph3DArea &area, const ViewAngles &angles, const AxisSpans &spans) {
     Graph3DLayout layout;
     layout.plotWidth = area.width - area.graphLeft - area.graphRight - (area.stripWidth + 10) - 10;
     layout.plotHeight = area.height - area.graphTop - area.graphBottom - 20;

@@ -24,7 +24,7 @@ int WrapAngle(int angle);
 ViewAngles RotateByDrag(const ViewAngles &atStart, int dx, int dy);
 
 // The control's size and the graph area margins the 3D graph is laid out in.
-struct GraphArea {
+struct Graph3DArea {
     int width = 0;
     int height = 0;
     int graphLeft = 0;
@@ -67,7 +67,7 @@ struct Graph3DLayout {
 };
 
 // Plot size, rotated and scaled projection, origin and horizontal stretch of the 3D graph.
-Graph3DLayout LayoutGraph3D(const GraphArea &area, const ViewAngles &angles, const AxisSpans &spans);
+Graph3DLayout LayoutGraph3D(const Graph3DArea &area, const ViewAngles &angles, const AxisSpans &spans);
 
 struct ProjectedPoint {
     double x = 0.0;
