@@ -1,0 +1,208 @@
+#include "CliArguments.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+namespace zarvex1 {
+
+namespace {
+
+// The options a command takes.
+enum Accepts : unsigned {
+    Port = 1u << 0,
+    Output = 1u << 1,
+    Bike = 1u << 2,
+    PageOption = 1u << 3,
+    Frames = 1u << 4,
+    Json = 1u << 5,
+    Input = 1u << 6, // one positional file name
+};
+
+struct CommandInfo {
+    std::string_view name;
+    CliCommand command;
+    unsigned accepts;
+    unsigned required;
+};
+
+constexpr std::array<CommandInfo, 7> Commands = {{
+    {"new", CliCommand::New, Bike | Output, Output},
+    {"normalize", CliCommand::Normalize, Input | PageOption | Output, Input | Output},
+    {"read", CliCommand::Read, Port | Output, Port | Output},
+    {"program", CliCommand::Program, Port | Input, Port | Input},
+    {"verify", CliCommand::Verify, Port | Input, Port | Input},
+    {"info", CliCommand::Info, Port, Port},
+    {"monitor", CliCommand::Monitor, Port | Frames | Json, Port},
+}};
+
+std::optional<int> ParseInt(std::string_view text, int lo, int hi) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < lo || value > hi)
+        return std::nullopt;
+    return value;
+}
+
+ParsedArguments Fail(std::string error) {
+    ParsedArguments parsed;
+    parsed.error = std::move(error);
+    return parsed;
+}
+
+std::string MissingText(unsigned missing) {
+    if (missing & Port)
+        return "--port DEVICE is missing";
+    if (missing & Input)
+        return "the input file is missing";
+    return "-o OUT.ign is missing";
+}
+
+} // namespace
+
+ParsedArguments ParseCliArguments(const std::vector<std::string> &args) {
+    for (const std::string &arg : args) {
+        if (arg == "--")
+            break;
+        if (arg == "--help" || arg == "-h")
+            return {true, CliOptions{}, {}};
+    }
+    if (args.empty())
+        return Fail("no command given");
+
+    const CommandInfo *info = nullptr;
+    for (const CommandInfo &c : Commands)
+        if (c.name == args[0])
+            info = &c;
+    if (info == nullptr)
+        return Fail("unknown command " + args[0]);
+
+    ParsedArguments parsed;
+    CliOptions &o = parsed.options;
+    o.command = info->command;
+    unsigned seen = 0;
+    bool positionalOnly = false;
+    const std::string command(info->name);
+
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (!positionalOnly && arg == "--") {
+            positionalOnly = true;
+            continue;
+        }
+        if (positionalOnly || arg.empty() || arg[0] != '-' || arg == "-") {
+            if (!(info->accepts & Input) || (seen & Input))
+                return Fail(command + ": unexpected argument " + arg);
+            o.input = arg;
+            seen |= Input;
+            continue;
+        }
+
+        // --name=value or --name value
+        std::optional<std::string> inlineValue;
+        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            inlineValue = arg.substr(eq + 1);
+            arg.resize(eq);
+        }
+        unsigned option = 0;
+        if (arg == "--port")
+            option = Port;
+        else if (arg == "-o" || arg == "--output")
+            option = Output;
+        else if (arg == "--bike")
+            option = Bike;
+        else if (arg == "--page")
+            option = PageOption;
+        else if (arg == "--frames")
+            option = Frames;
+        else if (arg == "--json")
+            option = Json;
+        if (option == 0 || !(info->accepts & option))
+            return Fail(command + ": unknown option " + arg);
+        if (seen & option)
+            return Fail(command + ": " + arg + " given twice");
+        seen |= option;
+
+        if (option == Json) {
+            if (inlineValue)
+                return Fail(command + ": --json takes no value");
+            o.json = true;
+            continue;
+        }
+        std::string value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return Fail(command + ": " + arg + " needs a value");
+        }
+        if (value.empty())
+            return Fail(command + ": " + arg + " needs a value");
+
+        switch (option) {
+        case Port:
+            o.port = value;
+            break;
+        case Output:
+            o.output = value;
+            break;
+        case Bike:
+            if (const auto v = ParseInt(value, 0, 6))
+                o.bike = *v;
+            else
+                return Fail(command + ": --bike takes a motorbike type 0..6, not " + value);
+            break;
+        case PageOption:
+            if (const auto v = ParseInt(value, 0, Page::Count - 1))
+                o.page = *v;
+            else
+                return Fail(command + ": --page takes a page 0..8, not " + value);
+            break;
+        case Frames:
+            if (const auto v = ParseInt(value, 1, 1'000'000'000))
+                o.frames = *v;
+            else
+                return Fail(command + ": --frames takes a number of frames of at least 1, not " + value);
+            break;
+        default:
+            break;
+        }
+    }
+
+    if (const unsigned missing = info->required & ~seen)
+        return Fail(command + ": " + MissingText(missing));
+    parsed.ok = true;
+    return parsed;
+}
+
+std::string CliUsage() {
+    return "Usage: zarvex1-cli COMMAND [options]\n"
+           "Reads, programs and verifies a ZARVEX1 ignition unit and keeps its parameter sets in *.ign\n"
+           "files, without the window of ZARVEX1 Studio.\n"
+           "\n"
+           "Commands:\n"
+           "  new [--bike CODE] -o OUT.ign          the parameter set of a first start for motorbike\n"
+           "                                        type CODE 0..6 (default 0)\n"
+           "  normalize IN.ign [--page N] -o OUT.ign open IN as ZARVEX1 Studio does (all pages, or page\n"
+           "                                        N 0..8), keep it in range and save it as OUT\n"
+           "  read --port DEVICE -o OUT.ign         read the unit (with its verify) into OUT\n"
+           "  program --port DEVICE IN.ign          program IN into the unit, verify it and wait\n"
+           "                                        until the unit has saved it\n"
+           "  verify --port DEVICE IN.ign           compare the unit with IN\n"
+           "  info --port DEVICE                    program name, build date, build time and protocol\n"
+           "                                        version of the unit\n"
+           "  monitor --port DEVICE [--frames N] [--json]\n"
+           "                                        print the unit's live values, one line a frame\n"
+           "                                        (--json: one JSON object a line); without --frames\n"
+           "                                        until Ctrl+C\n"
+           "\n"
+           "DEVICE is the serial port of the unit, for example /dev/ttyUSB0 or COM3.\n"
+           "Messages go to standard error, results to standard output.\n"
+           "\n"
+           "Exit status: 0 success; 1 the transfer failed; 2 usage error, or a file that cannot be\n"
+           "opened, written or is rejected; 3 the unit speaks another protocol version.\n";
+}
+
+} // namespace zarvex1

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "params/Defaults.h"
+
+#include <string>
+#include <vector>
+
+namespace zarvex1 {
+
+enum class CliCommand { Help, New, Normalize, Read, Program, Verify, Info, Monitor };
+
+// What the command line asks for.
+struct CliOptions {
+    CliCommand command = CliCommand::Help;
+    std::string port;   // --port DEVICE
+    std::string input;  // IN.ign of normalize, program and verify
+    std::string output; // -o OUT.ign
+    int bike = 0;       // --bike CODE of new
+    int page = Page::All;
+    int frames = 0; // --frames N of monitor; 0 runs until interrupted
+    bool json = false;
+};
+
+struct ParsedArguments {
+    bool ok = false;
+    CliOptions options;
+    std::string error; // one line saying what is wrong when !ok
+};
+
+// Reads the arguments after the program name. --help anywhere asks for the usage.
+ParsedArguments ParseCliArguments(const std::vector<std::string> &args);
+std::string CliUsage();
+
+} // namespace zarvex1

@@ -1,0 +1,34 @@
+#include "CliLinkOwner.h"
+
+#include "link/Colours.h"
+
+namespace zarvex1 {
+
+namespace {
+constexpr int ProgramSlot = 7;
+constexpr int SavingSlot = 10;
+} // namespace
+
+void CliLinkOwner::MessageLineChanged(const MessageLine &line) {
+    if (!line.visible || line.text == printed_)
+        return;
+    if (lines_ == Lines::ErrorsOnly && line.colour != Colour::Red)
+        return;
+    // The link shows the programming OK as soon as a transfer ends, before the unit has reported its
+    // saving; the program command reports both itself once the unit has really saved.
+    if (line.text == texts_[SavingSlot] || line.text == texts_[ProgramSlot] + ": OK")
+        return;
+    printed_ = line.text;
+    err_ << line.text << std::endl;
+}
+
+void CliLinkOwner::ShowVersionMessage(const std::string &text) {
+    versionMismatch_ = true;
+    err_ << text << std::endl;
+}
+
+void CliLinkOwner::ShowComOpeningError(const std::string &) {
+    comOpeningError_ = true; // the session prints it with the port's reason
+}
+
+} // namespace zarvex1

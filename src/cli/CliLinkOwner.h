@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/MessageTexts.h"
+#include "link/LinkOwner.h"
+
+#include <ostream>
+#include <string>
+
+namespace zarvex1 {
+
+// The link's window for the command line: the message line goes to standard error, a line only when
+// its text changes. The unit's saving after programming is left to the program command, which tells
+// it from the monitor frames.
+class CliLinkOwner : public LinkOwner {
+public:
+    enum class Lines { All, ErrorsOnly };
+
+    CliLinkOwner(std::ostream &err, const MessageTexts &texts, Lines lines)
+        : err_(err), texts_(texts), lines_(lines) {}
+
+    void MessageLineChanged(const MessageLine &line) override;
+    void ShowVersionMessage(const std::string &text) override;
+    void ShowComOpeningError(const std::string &text) override;
+    void DeviceTextsChanged(const DeviceTexts &) override { deviceInfoReceived_ = true; }
+
+    bool versionMismatch() const { return versionMismatch_; }
+    bool comOpeningError() const { return comOpeningError_; }
+    bool deviceInfoReceived() const { return deviceInfoReceived_; }
+
+private:
+    std::ostream &err_;
+    const MessageTexts &texts_;
+    Lines lines_;
+    std::string printed_;
+    bool versionMismatch_ = false;
+    bool comOpeningError_ = false;
+    bool deviceInfoReceived_ = false;
+};
+
+} // namespace zarvex1

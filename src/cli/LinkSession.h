@@ -1,0 +1,56 @@
+#pragma once
+
+#include "CliLinkOwner.h"
+#include "MonitorTap.h"
+
+#include "app/MessageTexts.h"
+#include "link/LinkEngine.h"
+#include "link/QtSerialPort.h"
+#include "params/Limits.h"
+#include "params/ParameterImage.h"
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace zarvex1 {
+
+// The program's link on one named port, run by a 55 ms timer in the Qt event loop so that the port
+// collects the unit's bytes between ticks. Needs a QCoreApplication.
+class LinkSession {
+public:
+    static constexpr int TickMs = 55;
+
+    enum class RunEnd { Done, BudgetUsed, Stopped };
+
+    LinkSession(const std::string &device, const ParameterImage &image, CliLinkOwner::Lines lines,
+                std::ostream &err);
+
+    // Opens the port (the program's start). False, with "Com opening error!" and the reason on the error
+    // stream, when it cannot be opened; the link then goes on without a port, as the program does.
+    bool Start();
+    // Runs ticks until `done` holds after a tick, `budgetTicks` ticks have passed or a stop signal came.
+    RunEnd RunUntil(const std::function<bool()> &done, int budgetTicks);
+
+    // The request that ran has ended without an error message or a version mismatch.
+    bool RequestSucceeded() const;
+
+    LinkEngine &engine() { return engine_; }
+    MonitorTap &tap() { return tap_; }
+    CliLinkOwner &owner() { return owner_; }
+    const MessageTexts &texts() const { return texts_; }
+    const ParameterImage &image() const { return image_; }
+
+private:
+    std::ostream &err_;
+    std::string device_;
+    QtSerialPort port_;
+    MonitorTap tap_;
+    ParameterImage image_;
+    LimitedSettings settings_;
+    MessageTexts texts_;
+    CliLinkOwner owner_;
+    LinkEngine engine_;
+};
+
+} // namespace zarvex1

@@ -1,0 +1,190 @@
+#include "UnitCommands.h"
+
+#include "ExitCodes.h"
+#include "LinkSession.h"
+#include "MonitorFormat.h"
+#include "ParameterSets.h"
+#include "StopSignals.h"
+
+#include "link/Colours.h"
+
+#include <algorithm>
+
+#include <limits>
+
+namespace zarvex1 {
+
+namespace {
+
+constexpr int ProgramErrorSlot = 4;
+constexpr int VerifyErrorSlot = 5;
+constexpr int ReadErrorSlot = 6;
+constexpr int ProgramSlot = 7;
+constexpr int SavingSlot = 10;
+constexpr const char *NoConnectionText = "No connection with PC";
+
+// Safety nets on top of the link's own retries (at most 5 frames, 4 ticks apart, for every block).
+constexpr int TicksPerBlock = LinkEngine::MaxFrames * LinkEngine::ResendInterval;
+constexpr int SpareTicks = 20;
+constexpr int ReadBudget = 13 * TicksPerBlock + SpareTicks; // block 0, six blocks read, six verified
+constexpr int ProgramBudget = ReadBudget;
+constexpr int VerifyBudget = 6 * TicksPerBlock + SpareTicks;
+constexpr int InfoBudget = TicksPerBlock + SpareTicks;
+// The unit stores programmed data for a while (its countdown starts at 1800); give up after 3 minutes.
+constexpr int SavingBudget = 3 * 60 * 1000 / LinkSession::TickMs;
+constexpr int SilenceTicks = LinkEngine::NoConnectionLimit;
+
+bool RequestEnded(LinkSession &session) {
+    return session.engine().state().LinkRequest == LinkRequest::None;
+}
+
+// Runs the started request to its end and turns the outcome into an exit status.
+int RunRequest(LinkSession &session, int budget, int failureSlot, std::ostream &err) {
+    if (session.RunUntil([&] { return RequestEnded(session); }, budget) != LinkSession::RunEnd::Done) {
+        err << session.texts()[failureSlot] << std::endl;
+        return ExitCode::TransferFailed;
+    }
+    if (session.owner().versionMismatch())
+        return ExitCode::VersionMismatch;
+    return session.RequestSucceeded() ? ExitCode::Success : ExitCode::TransferFailed;
+}
+
+// After programming: follows the unit's saving countdown in its monitor frames until it is 0, or until
+// the unit stops sending them.
+int WaitForSaving(LinkSession &session, std::ostream &err) {
+    const MessageTexts &texts = session.texts();
+    session.tap().TakeFrames(); // only frames after the transfer tell about the saving
+    int silentTicks = 0;
+    int shownTenth = -1;
+    bool saving = false;
+    bool saved = false;
+    const auto step = [&] {
+        const std::vector<Frame> frames = session.tap().TakeFrames();
+        silentTicks = frames.empty() ? silentTicks + 1 : 0;
+        for (const Frame &frame : frames) {
+            const int countdown = frame.word(Monw::SavingCountdown);
+            if (countdown == 0) {
+                saved = true;
+                return true;
+            }
+            saving = true;
+            const int percent =
+                std::max(0, 100 * (LinkEngine::SavingStart - countdown) / LinkEngine::SavingStart);
+            if (percent / 10 != shownTenth) {
+                shownTenth = percent / 10;
+                err << texts[SavingSlot] << " " << percent << "%" << std::endl;
+            }
+        }
+        return silentTicks >= SilenceTicks;
+    };
+    if (session.RunUntil(step, SavingBudget) != LinkSession::RunEnd::Done) {
+        err << texts[ProgramErrorSlot] << std::endl;
+        return ExitCode::TransferFailed;
+    }
+    if (!saved && saving) {
+        // The unit fell silent while storing: whether it kept the data is unknown.
+        err << NoConnectionText << std::endl << texts[ProgramErrorSlot] << std::endl;
+        return ExitCode::TransferFailed;
+    }
+    // Saved, or a unit that reports no live values at all: programming and its verify went through.
+    err << texts[ProgramSlot] << ": OK" << std::endl;
+    return ExitCode::Success;
+}
+
+} // namespace
+
+int RunRead(const CliOptions &options, std::ostream &err) {
+    LinkSession session(options.port, NewParameterSet(0), CliLinkOwner::Lines::All, err);
+    if (!OutputFolderExists(options.output)) {
+        err << WithPath(session.texts()[FileMessage::OpenFileError], options.output) << std::endl;
+        return ExitCode::UsageOrFile;
+    }
+    session.Start();
+    session.engine().MenuReadClick();
+    const int status = RunRequest(session, ReadBudget, ReadErrorSlot, err);
+    if (status != ExitCode::Success)
+        return status; // nothing is written from a read that did not verify
+    return SaveParameterSet(session.image(), options.output, session.texts(), err) ? ExitCode::Success
+                                                                                   : ExitCode::UsageOrFile;
+}
+
+int RunProgram(const CliOptions &options, std::ostream &err) {
+    MessageTexts texts;
+    texts.FillMessageTexts(0);
+    const OpenedSet set = OpenParameterSet(options.input, Page::All, texts, err);
+    if (!set.loaded)
+        return ExitCode::UsageOrFile;
+    LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
+    session.Start();
+    session.engine().MenuProgramClick();
+    const int status = RunRequest(session, ProgramBudget, ProgramErrorSlot, err);
+    if (status != ExitCode::Success)
+        return status;
+    return WaitForSaving(session, err);
+}
+
+int RunVerify(const CliOptions &options, std::ostream &err) {
+    MessageTexts texts;
+    texts.FillMessageTexts(0);
+    const OpenedSet set = OpenParameterSet(options.input, Page::All, texts, err);
+    if (!set.loaded)
+        return ExitCode::UsageOrFile;
+    LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
+    session.Start();
+    session.engine().MenuVerifyClick();
+    return RunRequest(session, VerifyBudget, VerifyErrorSlot, err);
+}
+
+int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err) {
+    LinkSession session(options.port, NewParameterSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+    session.Start();
+    // The block-0 exchange of a read brings the device info; the rest of the read is not needed.
+    session.engine().MenuReadClick();
+    const auto answered = [&] { return session.owner().deviceInfoReceived() || RequestEnded(session); };
+    if (session.RunUntil(answered, InfoBudget) != LinkSession::RunEnd::Done ||
+        !session.owner().deviceInfoReceived()) {
+        if (session.engine().messageLine().colour != Colour::Red)
+            err << session.texts()[ReadErrorSlot] << std::endl;
+        return ExitCode::TransferFailed;
+    }
+    const DeviceTexts &device = session.engine().deviceTexts();
+    out << device.programName << '\n'
+        << device.buildDate << '\n'
+        << device.buildTime << '\n'
+        << session.engine().deviceInfo().version() << std::endl;
+    return session.owner().versionMismatch() ? ExitCode::VersionMismatch : ExitCode::Success;
+}
+
+int RunMonitor(const CliOptions &options, std::ostream &out, std::ostream &err) {
+    InstallStopSignals();
+    LinkSession session(options.port, NewParameterSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+    if (!session.Start())
+        return ExitCode::TransferFailed;
+    int printed = 0;
+    int silentTicks = 0;
+    bool otherVersion = false;
+    const auto step = [&] {
+        const std::vector<Frame> frames = session.tap().TakeFrames();
+        silentTicks = frames.empty() ? silentTicks + 1 : 0;
+        for (const Frame &frame : frames) {
+            if (frame.byte(Monb::Version) != ProtocolVersion && !otherVersion) {
+                otherVersion = true;
+                err << VersionMismatchText(session.texts(), frame.byte(Monb::Version)) << std::endl;
+            }
+            out << (options.json ? MonitorJson(frame) : MonitorLine(frame)) << std::endl;
+            if (options.frames > 0 && ++printed >= options.frames)
+                return true;
+        }
+        return silentTicks >= SilenceTicks;
+    };
+    const int budget = std::numeric_limits<int>::max();
+    const LinkSession::RunEnd end = session.RunUntil(step, budget);
+    if (otherVersion)
+        return ExitCode::VersionMismatch;
+    if (end == LinkSession::RunEnd::Stopped || (options.frames > 0 && printed >= options.frames))
+        return ExitCode::Success;
+    err << NoConnectionText << std::endl;
+    return ExitCode::TransferFailed;
+}
+
+} // namespace zarvex1

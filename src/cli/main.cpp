@@ -1,0 +1,56 @@
+// zarvex1-cli: the link, the parameter files and the live values of ZARVEX1 Studio from a shell.
+
+#include "CliArguments.h"
+#include "ExitCodes.h"
+#include "FileCommands.h"
+#include "UnitCommands.h"
+
+#include "app/MessageTexts.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char *argv[]) {
+    using namespace zarvex1;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const ParsedArguments parsed = ParseCliArguments(args);
+    if (!parsed.ok) {
+        std::cerr << "zarvex1-cli: " << parsed.error << "\n\n" << CliUsage();
+        return ExitCode::UsageOrFile;
+    }
+    const CliOptions &options = parsed.options;
+    MessageTexts texts;
+    texts.FillMessageTexts(0);
+
+    switch (options.command) {
+    case CliCommand::Help:
+        std::cout << CliUsage();
+        return ExitCode::Success;
+    case CliCommand::New:
+        return RunNew(options, texts, std::cerr);
+    case CliCommand::Normalize:
+        return RunNormalize(options, texts, std::cerr);
+    default:
+        break;
+    }
+
+    // The serial port collects the unit's bytes in Qt's event loop.
+    QCoreApplication app(argc, argv);
+    switch (options.command) {
+    case CliCommand::Read:
+        return RunRead(options, std::cerr);
+    case CliCommand::Program:
+        return RunProgram(options, std::cerr);
+    case CliCommand::Verify:
+        return RunVerify(options, std::cerr);
+    case CliCommand::Info:
+        return RunInfo(options, std::cout, std::cerr);
+    case CliCommand::Monitor:
+        return RunMonitor(options, std::cout, std::cerr);
+    default:
+        return ExitCode::UsageOrFile;
+    }
+}
