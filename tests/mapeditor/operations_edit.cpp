@@ -60,6 +60,17 @@ TEST(InsertColumn, afterDeletingTheLastColumnItsPointComesBack) {
     EXPECT_EQ(e.xValues(), (V{10, 20, 30, 40, 50}));
 }
 
+TEST(InsertColumn, pushedNeighbourDoesNotSpringBackToAnotherPointsValue) {
+    FiveColumns e;
+    e.sheet().axisX.values[1] = 33; // pushes point 2 from 30 to 34
+    e.tab.NoteChange(AxisX, GroupNow);
+    ASSERT_EQ(e.xValues(), (V{10, 33, 34, 40, 50}));
+    e.tab.InsertColumn(1); // the new point 1 lies at 21; the edited one moves to index 2
+    e.sheet().axisX.values[1] = 25;
+    e.tab.NoteChange(AxisX, GroupNow);
+    EXPECT_EQ(e.xValues(), (V{10, 25, 33, 34, 40, 50}));
+}
+
 TEST(InsertColumn, atMaximumShowsTheMessageAndChangesNothing) {
     AdvanceEditor e;
     const V before = e.xValues();

@@ -22,6 +22,12 @@ int Clamped(long long v) {
         std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+// Points move to other indices: what a pushed point remembers belongs to another point now.
+void ForgetPushes(CAxe &axis) {
+    std::fill(axis.pushed.begin(), axis.pushed.end(), 0);
+    std::fill(axis.beforePush.begin(), axis.beforePush.end(), 0);
+}
+
 // Fraction of c between a and b, 0.5 when they coincide.
 double Fraction(double c, double a, double b) {
     return a == b ? 0.5 : (c - a) / (b - a);
@@ -169,6 +175,7 @@ void TTabModel::InsertPoint(int which, int b) {
     }
     b = std::clamp(b, 0, axis.count);
     NoteChange(0, GroupBegin);
+    ForgetPushes(axis);
     s.sel.ClearSelection();
 
     // Cell of point p of the resized axis in line q of the other axis.
@@ -221,6 +228,7 @@ void TTabModel::DeletePoint(int which, int index) {
         index >= axis.count)
         return;
     NoteChange(0, GroupBegin);
+    ForgetPushes(axis);
     TSel &sel = s.sel;
     std::span<std::uint8_t> headerMarks =
         columns ? std::span<std::uint8_t>(sel.xMarks) : std::span<std::uint8_t>(sel.yMarks);
