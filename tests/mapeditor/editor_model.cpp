@@ -54,6 +54,17 @@ TEST(ChangeNotes, aSecondTargetDeliversThePendingChangeFirst) {
     EXPECT_EQ(e.notes.size(), 3u);
 }
 
+TEST(ChangeNotes, maximumMessageFollowsTheLanguage) {
+    AdvanceEditor e;
+    e.tab.languageIndex = 3;
+    e.tab.dirty = 0;
+    EXPECT_TRUE(e.tab.Tick(false, false)); // the language change redraws
+    e.tab.InsertRow(0);
+    ASSERT_EQ(e.errors.size(), 1u);
+    EXPECT_NE(e.errors[0].first, "Row count is on maximum !\nDelete some first...");
+    EXPECT_EQ(e.errors[0].second, "Chyba");
+}
+
 TEST(ChangeNotes, beginAndEndFrameOneDelivery) {
     AdvanceEditor e;
     e.tab.NoteChange(AxisX, GroupEnd); // End without Begin is ignored

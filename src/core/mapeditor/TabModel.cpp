@@ -313,6 +313,12 @@ bool TTabModel::Tick(bool shiftDown, bool controlDown) {
         }
     }
 
+    if (languageIndex != shownLanguage) {
+        shownLanguage = languageIndex;
+        RebuildToolbar();
+        dirty |= DirtyRedraw;
+    }
+
     FlushChanges();
     return dirty != 0;
 }

@@ -272,7 +272,8 @@ public:
     int liveIap = 0;
     int noConnection = 0;
     std::shared_ptr<int> autoscroll = std::make_shared<int>(1); // shared by all editors of the window
-    int languageIndex = 0;
+    int languageIndex = 0; // the program's language; a change rebuilds the toolbar at the next tick
+    int shownLanguage = 0;
     ScrollBar horizontalBar{true};
     ScrollBar verticalBar{false};
     Spinner spinner;
