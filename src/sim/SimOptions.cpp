@@ -61,7 +61,8 @@ std::string SimUsage() {
            "  --no-handover         refuse the handover to the loader\n"
            "\n"
            "Parameter memory:\n"
-           "  --load FILE           start with the parameters of FILE (*.ign, or a raw 900-byte image)\n"
+           "  --load FILE           start with the parameters of FILE (*.ign, or a raw 900-byte image);\n"
+           "                        without it the unit holds the program's defaults\n"
            "  --save FILE           write the parameters to FILE after every programming run\n"
            "                        (*.ign text when the name ends in .ign, otherwise a raw image)\n"
            "\n"
@@ -82,7 +83,9 @@ std::string SimUsage() {
            "Other:\n"
            "  --link PATH           also make PATH a symbolic link to the device\n"
            "  --verbose             log every frame to standard error\n"
-           "  --help                show this text\n";
+           "  --help                show this text\n"
+           "\n"
+           "An option with a value may also be written --option=VALUE.\n";
 }
 
 ParseResult ParseSimOptions(const std::vector<std::string> &args, SimOptions &o, std::string &error) {
