@@ -12,10 +12,9 @@ namespace {
 
 constexpr std::string_view PageKey = "PageControl1->ActivePageIndex";
 
+// "MenuHistory00" .. "MenuHistory09".
 std::string HistoryKey(int i) {
-    char key[16];
-    std::snprintf(key, sizeof key, "MenuHistory%02d", i);
-    return key;
+    return "MenuHistory0" + std::to_string(i);
 }
 
 // The port keys hold the index plus one.

@@ -30,7 +30,7 @@ struct DefaultsState {
 void SetDefaults(ParameterImage &image, DefaultsState &state, int page);
 // The settings that belong to the motorbike type in byte 230.
 void ApplyBikeType(ParameterImage &image);
-// Defaults of power output `output` (0..2) after its mode changed; keep leaves the thresholds alone.
+// Defaults of power output `output` (0..3) after its mode changed; keep leaves the thresholds alone.
 void PowerOutModeDefaults(ParameterImage &image, int output, bool keep);
 
 } // namespace zarvex1
