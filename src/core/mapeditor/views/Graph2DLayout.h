@@ -1,0 +1,38 @@
+#pragma once
+
+#include <vector>
+
+#include "mapeditor/Selection.h"
+#include "mapeditor/TabModel.h"
+#include "mapeditor/views/GraphRanges.h"
+
+namespace zarvex1 {
+
+// Plot rectangle, scales and point positions of the 2D graph. Point i of curve c shows the sheet's
+// value at index i × pointStride + c × curveStride + fixedOffset (the cell index y × 50 + x).
+struct Graph2DLayout {
+    int plotLeft = 0;
+    int plotBottom = 0;
+    int plotWidth = 0;
+    int plotHeight = 0;
+    double xScale = 1.0; // pixels per raw unit of the horizontal axis
+    double yScale = 1.0; // pixels per raw unit of the value axis
+    int pointStride = 1;
+    int curveStride = MaxX;
+    int fixedOffset = 0;
+    int selectedCurve = 0;
+    std::vector<int> pointX = std::vector<int>(MaxCells, 0); // at c × 50 + i
+    std::vector<int> pointY = std::vector<int>(MaxCells, 0);
+    std::vector<int> startY = std::vector<int>(MaxX, 0); // each curve's start point, drawn at plotLeft
+    LayoutRecord layout;                                 // 5 × 5 point rectangles at their values' index
+
+    int ValueIndex(int curve, int point) const {
+        return point * pointStride + curve * curveStride + fixedOffset;
+    }
+};
+
+// Lays the 2D graph out in the graph area of a control of the given size, after the ranges.
+Graph2DLayout LayoutGraph2D(const CSheet &sheet, const GraphRanges &ranges, int width, int height,
+                            const GraphArea &area, int baseMarker, int selectedCurve);
+
+} // namespace zarvex1
