@@ -122,7 +122,7 @@ std::string MonitorLine(const Frame &f) {
         {Monb::StartSoftLimiter, "start soft limiter"},
         {Monb::StartHardLimiter, "start hard limiter"},
         {Monb::SoftLimiter, "soft limiter"},
-        {Monb::HardLimiter, "limiter"},
+        {Monb::HardLimiter, "hard limiter"},
         {Monb::EngineBlocked, "motor off"},
         {Monb::Clutch, "clutch master"},
         {Monb::Retard, "retard"},
