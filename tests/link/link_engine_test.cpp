@@ -41,10 +41,14 @@ TEST_F(LinkTest, programTakesThirteenExchangesAndStoresTheImageInTheUnit) {
               (Codes{0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
     EXPECT_EQ(unit.memory, programmed);
     EXPECT_EQ(image, programmed);
-    // The first idle tick after the verify turns the line into the programming OK.
+    // The programming OK waits until the unit reports on its saving: until then only the verify is done.
+    tick(10);
+    EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK"}));
+    EXPECT_TRUE(engine.state().ProgramDonePending);
+    port.feed(MonitorFrameWith(0));
+    tick();
     EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK",
                                                            "Program device:: OK"}));
-    EXPECT_TRUE(engine.state().ProgramDonePending);
     EXPECT_EQ(owner.undoRecords, 0);
 
     // Block 1 carries image bytes 0..149 behind code 0x01.
@@ -143,6 +147,8 @@ TEST_F(LinkTest, droppedRepliesAreResentAndTheTransferCompletes) {
     tickUntilIdle();
     EXPECT_EQ(unit.memory, image);
     EXPECT_EQ(std::count(unit.codes.begin(), unit.codes.end(), 0x01), 5);
+    port.feed(MonitorFrameWith(0));
+    tick();
     EXPECT_EQ(engine.messageLine().text, "Program device:: OK");
 }
 

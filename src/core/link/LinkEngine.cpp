@@ -219,6 +219,7 @@ void LinkEngine::MonitorDecoder(std::span<const std::uint8_t> received) {
     if (!IsValidMonitorFrame(received))
         return;
     state_.NoReplyTicks = 0;
+    savingReportPending_ = false;
     monitorFrame_ = Frame::From(received);
     RefreshMonitor();
 }
@@ -311,6 +312,9 @@ void LinkEngine::ProgramReply(int block, std::span<const std::uint8_t, PayloadSi
         return;
     }
     state_.ProgramDonePending = true;
+    // Monitor frames from before the transfer know nothing of the saving that starts now: the OK waits
+    // for the unit's next report.
+    savingReportPending_ = true;
     SwitchToVerify();
 }
 
@@ -438,7 +442,7 @@ void LinkEngine::PaceIdle() {
     }
     ProgressGauge gauge = gauge_;
     gauge.maximum = 6;
-    if (state_.ProgramDonePending) {
+    if (state_.ProgramDonePending && !savingReportPending_) {
         MessageLine line = messageLine_;
         line.text = texts_[ProgramSlot] + ": OK";
         SetMessageLine(line);

@@ -153,6 +153,7 @@ private:
     LinkState state_;
     std::string deviceOverride_;
     bool frameSentThisTick_ = false;
+    bool savingReportPending_ = false; // programmed, but no monitor frame has told of the saving yet
     std::vector<std::uint8_t> receiveBuffer_;
     ParameterImage readImage_; // blocks of a running read; taken over only when all six arrived
     DeviceInfo deviceInfo_;
