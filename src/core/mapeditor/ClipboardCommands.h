@@ -21,6 +21,13 @@ struct TableTexts {
 };
 TableTexts CopyTableCommandTexts(const TTabModel &editor);
 
+// Plain text into the current selection (or into an active in-place entry); the change reaches the
+// owner at once.
+void PasteValues(TTabModel &editor, std::string_view plainText);
+
+// The private text of a sheet into the current sheet; a size the sheet cannot take shows the error box.
+void PasteTable(TTabModel &editor, std::string_view sheetText);
+
 // Paste with what the clipboard offers (ClipboardContent flags) and its texts. While an in-place
 // entry is active the plain text goes into the entry. A private sheet text is pasted as a table, else
 // plain text into the selection; the change reaches the owner at once.
