@@ -9,7 +9,6 @@
 #include "link/Colours.h"
 
 #include <algorithm>
-
 #include <limits>
 
 namespace zarvex1 {
