@@ -4,11 +4,6 @@
 
 namespace zarvex1 {
 
-namespace {
-constexpr int ProgramSlot = 7;
-constexpr int SavingSlot = 10;
-} // namespace
-
 void CliLinkOwner::MessageLineChanged(const MessageLine &line) {
     if (!line.visible || line.text == printed_)
         return;
@@ -16,7 +11,7 @@ void CliLinkOwner::MessageLineChanged(const MessageLine &line) {
         return;
     // The link shows the programming OK as soon as a transfer ends, before the unit has reported its
     // saving; the program command reports both itself once the unit has really saved.
-    if (line.text == texts_[SavingSlot] || line.text == texts_[ProgramSlot] + ": OK")
+    if (line.text == texts_[MessageSlot::Saving] || line.text == texts_[MessageSlot::Program] + ": OK")
         return;
     printed_ = line.text;
     err_ << line.text << std::endl;

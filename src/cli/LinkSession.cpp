@@ -10,7 +10,6 @@
 namespace zarvex1 {
 
 namespace {
-constexpr int ComOpeningErrorSlot = 31;
 
 MessageTexts EnglishTexts() {
     MessageTexts texts;
@@ -30,8 +29,8 @@ bool LinkSession::Start() {
     engine_.Start();
     if (!owner_.comOpeningError())
         return true;
-    err_ << texts_[ComOpeningErrorSlot] << " (" << device_ << ": " << port_.errorText().toStdString() << ")"
-         << std::endl;
+    err_ << texts_[MessageSlot::ComOpeningError] << " (" << device_ << ": " << port_.errorText().toStdString()
+         << ")" << std::endl;
     return false;
 }
 

@@ -15,11 +15,6 @@ namespace zarvex1 {
 
 namespace {
 
-constexpr int ProgramErrorSlot = 4;
-constexpr int VerifyErrorSlot = 5;
-constexpr int ReadErrorSlot = 6;
-constexpr int ProgramSlot = 7;
-constexpr int SavingSlot = 10;
 constexpr const char *NoConnectionText = "No connection with PC";
 
 // Safety nets on top of the link's own retries (at most 5 frames, 4 ticks apart, for every block).
@@ -71,22 +66,22 @@ int WaitForSaving(LinkSession &session, std::ostream &err) {
                 std::max(0, 100 * (LinkEngine::SavingStart - countdown) / LinkEngine::SavingStart);
             if (percent / 10 != shownTenth) {
                 shownTenth = percent / 10;
-                err << texts[SavingSlot] << " " << percent << "%" << std::endl;
+                err << texts[MessageSlot::Saving] << " " << percent << "%" << std::endl;
             }
         }
         return silentTicks >= SilenceTicks;
     };
     if (session.RunUntil(step, SavingBudget) != LinkSession::RunEnd::Done) {
-        err << texts[ProgramErrorSlot] << std::endl;
+        err << texts[MessageSlot::ProgramError] << std::endl;
         return ExitCode::TransferFailed;
     }
     if (!saved && saving) {
         // The unit fell silent while storing: whether it kept the data is unknown.
-        err << NoConnectionText << std::endl << texts[ProgramErrorSlot] << std::endl;
+        err << NoConnectionText << std::endl << texts[MessageSlot::ProgramError] << std::endl;
         return ExitCode::TransferFailed;
     }
     // Saved, or a unit that reports no live values at all: programming and its verify went through.
-    err << texts[ProgramSlot] << ": OK" << std::endl;
+    err << texts[MessageSlot::Program] << ": OK" << std::endl;
     return ExitCode::Success;
 }
 
@@ -100,7 +95,7 @@ int RunRead(const CliOptions &options, std::ostream &err) {
     }
     session.Start();
     session.engine().MenuReadClick();
-    const int status = RunRequest(session, ReadBudget, ReadErrorSlot, err);
+    const int status = RunRequest(session, ReadBudget, MessageSlot::ReadError, err);
     if (status != ExitCode::Success)
         return status; // nothing is written from a read that did not verify
     return SaveParameterSet(session.image(), options.output, session.texts(), err) ? ExitCode::Success
@@ -116,7 +111,7 @@ int RunProgram(const CliOptions &options, std::ostream &err) {
     LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
     session.engine().MenuProgramClick();
-    const int status = RunRequest(session, ProgramBudget, ProgramErrorSlot, err);
+    const int status = RunRequest(session, ProgramBudget, MessageSlot::ProgramError, err);
     if (status != ExitCode::Success)
         return status;
     return WaitForSaving(session, err);
@@ -131,7 +126,7 @@ int RunVerify(const CliOptions &options, std::ostream &err) {
     LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
     session.engine().MenuVerifyClick();
-    return RunRequest(session, VerifyBudget, VerifyErrorSlot, err);
+    return RunRequest(session, VerifyBudget, MessageSlot::VerifyError, err);
 }
 
 int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err) {
@@ -143,7 +138,7 @@ int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err) {
     if (session.RunUntil(answered, InfoBudget) != LinkSession::RunEnd::Done ||
         !session.owner().deviceInfoReceived()) {
         if (session.engine().messageLine().colour != Colour::Red)
-            err << session.texts()[ReadErrorSlot] << std::endl;
+            err << session.texts()[MessageSlot::ReadError] << std::endl;
         return ExitCode::TransferFailed;
     }
     const DeviceTexts &device = session.engine().deviceTexts();

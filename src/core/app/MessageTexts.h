@@ -5,6 +5,20 @@
 
 namespace zarvex1 {
 
+// Slots of the texts that the link and its tools show.
+namespace MessageSlot {
+enum : int {
+    ProgramError = 4, // "Program error!"
+    VerifyError = 5,  // "Verify error!"
+    ReadError = 6,    // "Read error!"
+    Program = 7,      // "Program device:"
+    Verify = 8,       // "Verify:"
+    Read = 9,         // "Read:"
+    Saving = 10,      // "Saving:"
+    ComOpeningError = 31,
+};
+}
+
 // The numbered texts of the main window in the current language: messages, the message line and the
 // names of the live display. Slot 1 holds the name of the current parameter file.
 class MessageTexts {

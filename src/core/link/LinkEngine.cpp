@@ -8,14 +8,6 @@ namespace zarvex1 {
 
 namespace {
 
-constexpr int ProgramErrorSlot = 4;
-constexpr int VerifyErrorSlot = 5;
-constexpr int ReadErrorSlot = 6;
-constexpr int ProgramSlot = 7;
-constexpr int VerifySlot = 8;
-constexpr int ReadSlot = 9;
-constexpr int SavingSlot = 10;
-constexpr int ComOpeningErrorSlot = 31;
 constexpr std::size_t ConnectionTextLimit = 8190;
 
 bool SameBlock(std::span<const std::uint8_t, PayloadSize> payload,
@@ -60,7 +52,7 @@ void LinkEngine::OpenPort() {
         if (automatic)
             state_.ReconnectTicks = 200; // try the next port on the next tick
         else if (!state_.SilentOpen)
-            owner_.ShowComOpeningError(texts_[ComOpeningErrorSlot]);
+            owner_.ShowComOpeningError(texts_[MessageSlot::ComOpeningError]);
     }
     owner_.ComPortChanged(labelCom_, settings_.portIndex);
 }
@@ -160,7 +152,7 @@ void LinkEngine::StartRequest(LinkRequest request, std::uint8_t frameCode, int m
 
 void LinkEngine::MenuReadClick() {
     readImage_ = image_;
-    StartRequest(LinkRequest::Read, ReadFlag, ReadSlot);
+    StartRequest(LinkRequest::Read, ReadFlag, MessageSlot::Read);
     texts_[1].clear();
     SetMainCaption(false);
 }
@@ -169,18 +161,18 @@ void LinkEngine::MenuVerifyClick() {
     owner_.PagesToImage();
     LimitParameters(image_, settings_);
     owner_.ImageToPages();
-    StartRequest(LinkRequest::Verify, ReadFlag | 1, VerifySlot);
+    StartRequest(LinkRequest::Verify, ReadFlag | 1, MessageSlot::Verify);
 }
 
 void LinkEngine::MenuProgramClick() {
     owner_.PagesToImage();
     LimitParameters(image_, settings_);
     owner_.ImageToPages();
-    StartRequest(LinkRequest::Program, 0x00, ProgramSlot);
+    StartRequest(LinkRequest::Program, 0x00, MessageSlot::Program);
 }
 
 void LinkEngine::StartAutoProgram() {
-    StartRequest(LinkRequest::Program, 0x00, ProgramSlot);
+    StartRequest(LinkRequest::Program, 0x00, MessageSlot::Program);
     state_.ProgramDonePending = false;
 }
 
@@ -326,7 +318,7 @@ void LinkEngine::VerifyReply(int block, std::span<const std::uint8_t, PayloadSiz
         return;
     }
     SetGauge({gauge_.maximum, gauge_.maximum, gauge_.visible});
-    ShowMessageLine(texts_[VerifySlot] + ": OK", Colour::ButtonFace);
+    ShowMessageLine(texts_[MessageSlot::Verify] + ": OK", Colour::ButtonFace);
     state_.LinkRequest = LinkRequest::None;
 }
 
@@ -359,7 +351,7 @@ void LinkEngine::SwitchToVerify() {
     state_.FrameCode = ReadFlag | 1;
     state_.RetryCount = 1;
     SendDataFrame();
-    ShowMessageLine(texts_[VerifySlot] + ":", Colour::ButtonFace);
+    ShowMessageLine(texts_[MessageSlot::Verify] + ":", Colour::ButtonFace);
     SetGauge({gauge_.maximum, 0, gauge_.visible});
 }
 
@@ -383,14 +375,14 @@ void LinkEngine::Timer1Timer() {
 void LinkEngine::FailRequest() {
     switch (state_.LinkRequest) {
     case LinkRequest::Program:
-        ShowMessageLine(texts_[ProgramErrorSlot], Colour::Red);
+        ShowMessageLine(texts_[MessageSlot::ProgramError], Colour::Red);
         break;
     case LinkRequest::Verify:
-        ShowMessageLine(texts_[VerifyErrorSlot], Colour::Red);
+        ShowMessageLine(texts_[MessageSlot::VerifyError], Colour::Red);
         state_.ProgramDonePending = false;
         break;
     case LinkRequest::Read:
-        ShowMessageLine(texts_[ReadErrorSlot], Colour::Red);
+        ShowMessageLine(texts_[MessageSlot::ReadError], Colour::Red);
         state_.ProgramDonePending = false;
         break;
     case LinkRequest::Handover:
@@ -434,7 +426,7 @@ void LinkEngine::PaceIdle() {
     // neither keep "Saving:" up for ever nor be reported as done.
     const int countdown = state_.Connected ? live_.SavingCountdown : 0;
     if (countdown > 0) {
-        ShowMessageLine(texts_[SavingSlot], Colour::ButtonFace);
+        ShowMessageLine(texts_[MessageSlot::Saving], Colour::ButtonFace);
         // A countdown above its start would give a negative share: the gauge then stays empty.
         const int share = std::max(0, 100 * (SavingStart - countdown) / SavingStart);
         SetGauge({100, share, gauge_.visible});
@@ -444,7 +436,7 @@ void LinkEngine::PaceIdle() {
     gauge.maximum = 6;
     if (state_.ProgramDonePending && !savingReportPending_) {
         MessageLine line = messageLine_;
-        line.text = texts_[ProgramSlot] + ": OK";
+        line.text = texts_[MessageSlot::Program] + ": OK";
         SetMessageLine(line);
         gauge.position = gauge.maximum;
     }
