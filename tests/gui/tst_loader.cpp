@@ -56,11 +56,15 @@ private slots:
     void loaderBorrowsAndReturnsThePortOfTheWindow() {
         auto mock = std::make_unique<test::MockPort>();
         test::MockPort *port = mock.get();
-        TMainForm form(StartOptions{}, std::move(mock));
+        // A name of its own, so that windows of other tests running at the same time do not answer.
+        StartOptions options;
+        options.loaderName =
+            QStringLiteral("ZARVEX1-loader-window-%1").arg(QCoreApplication::applicationPid());
+        TMainForm form(options, std::move(mock));
         const int inUse = form.settings.portIndex + 1;
 
         QLocalSocket socket;
-        socket.connectToServer(QString::fromLatin1(LoaderServer::Name));
+        socket.connectToServer(options.loaderName);
         QVERIFY(socket.waitForConnected(2000));
 
         // A message about another port changes nothing.

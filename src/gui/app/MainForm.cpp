@@ -253,7 +253,7 @@ void TMainForm::FormCreate() {
     loaderServer_ = new LoaderServer(this);
     connect(loaderServer_, &LoaderServer::portMessage, this,
             [this](int portNumber, quint32 request) { link->PortMessage(portNumber, request); });
-    loaderServer_->listen();
+    loaderServer_->listen(options_.loaderName);
 
     Timer1->start();
 }
