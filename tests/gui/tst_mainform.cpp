@@ -87,7 +87,7 @@ private slots:
     void messageLineStaysFor200Ticks() {
         Window form;
         form->show();
-        form->ShowMessageLine(QStringLiteral("Read error!"), FromBgr(MessageColourError));
+        form->ShowMessageLine(QStringLiteral("Read error!"), Colour::Red);
         QCOMPARE(form->LabelMessage->text(), QStringLiteral("Read error!"));
         QCOMPARE(form->LabelMessage->palette().color(QPalette::Window), QColor(255, 0, 0));
         for (int i = 0; i < 200; ++i)
@@ -104,7 +104,7 @@ private slots:
         form->Timer1Timer();
         QVERIFY(form->LabelSpojeni->isVisible());
         form->link->SetPrinting(true);
-        form->ShowMessageLine(QStringLiteral("x"), Qt::white);
+        form->ShowMessageLine(QStringLiteral("x"), Colour::White);
         form->Timer1Timer();
         QVERIFY(!form->LabelMessage->isVisible());
         QVERIFY(!form->LabelSpojeni->isVisible());
@@ -167,7 +167,7 @@ private slots:
         form->CheckBoxProgHned->setChecked(true);
         QCOMPARE(form->CheckBoxProgHned->palette().color(QPalette::Window), QColor(255, 0, 0));
         form->CheckBoxProgHned->setChecked(false);
-        QCOMPARE(form->CheckBoxProgHned->palette().color(QPalette::Window), ButtonFaceColour());
+        QCOMPARE(form->CheckBoxProgHned->palette().color(QPalette::Window), LabelColour(Colour::ButtonFace));
     }
 
     void undoAndRedoFollowTheCommits() {

@@ -35,14 +35,6 @@
 
 namespace zarvex1 {
 
-QColor FromBgr(unsigned bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-QColor ButtonFaceColour() {
-    return QApplication::palette().color(QPalette::Button);
-}
-
 namespace {
 
 void SetBackground(QLabel *label, const QColor &colour) {
@@ -95,7 +87,7 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     LabelSpojeni->setMinimumHeight(24);
     LabelSpojeni->setContentsMargins(12, 0, 12, 0);
     LabelSpojeni->setFont(bold);
-    SetBackground(LabelSpojeni, FromBgr(0x0000FF));
+    SetBackground(LabelSpojeni, LabelColour(Colour::Red));
     {
         QPalette palette = LabelSpojeni->palette();
         palette.setColor(QPalette::WindowText, Qt::white);
@@ -126,7 +118,7 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     LabelEeDataErr->setObjectName(QStringLiteral("LabelEeDataErr"));
     LabelEeDataErr->setContentsMargins(6, 0, 6, 0);
     LabelEeDataErr->setFont(bold);
-    SetBackground(LabelEeDataErr, FromBgr(0x0000FF));
+    SetBackground(LabelEeDataErr, LabelColour(Colour::Red));
     messageRow->addWidget(LabelMessage, 1);
     messageRow->addWidget(CGaugeProgram);
     messageRow->addWidget(LabelVersion);
@@ -333,8 +325,8 @@ bool TMainForm::event(QEvent *event) {
     return QMainWindow::event(event);
 }
 
-void TMainForm::ShowMessageLine(const QString &text, const QColor &colour) {
-    link->ShowMessageLine(text.toStdString(), colour.red() | (colour.green() << 8) | (colour.blue() << 16));
+void TMainForm::ShowMessageLine(const QString &text, std::uint32_t colour) {
+    link->ShowMessageLine(text.toStdString(), colour);
 }
 
 void TMainForm::MessageLineChanged(const MessageLine &line) {

@@ -34,18 +34,11 @@ class LoaderServer;
 class QtSerialPort;
 class TMonitorPage;
 
-// Colours of the message line, in the platform's 0x00BBGGRR order.
-inline constexpr unsigned MessageColourError = 0x0000FF;
-inline constexpr unsigned MessageColourPrinting = 0xFFFFFF;
-QColor ButtonFaceColour();
-QColor FromBgr(unsigned bgr);
-
 // The main window. It owns every piece of state of the program; the rules live in the core.
 class TMainForm : public QMainWindow, private LinkOwner {
     Q_OBJECT
 public:
     static constexpr int TickMs = 55;
-    static constexpr int MessageLineTicks = 200;
 
     // port: the transport the link uses; by default the real serial port.
     explicit TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> port = {},
@@ -54,7 +47,7 @@ public:
 
     // One tick of the 55 ms timer; public so that tests can step it.
     void Timer1Timer();
-    void ShowMessageLine(const QString &text, const QColor &colour);
+    void ShowMessageLine(const QString &text, std::uint32_t colour);
 
     // State of the program.
     ParameterImage image;
@@ -154,7 +147,6 @@ public:
     // Stores an edit: limits, refreshes the page, records an undo entry, programs when asked to.
     void Commit();
     // Refreshes the active page from the image.
-    void RefreshPages() { ImageToPages(); }
     // Programming after change: programs the image when the check box asks for it.
     void StartAutoProgram();
 

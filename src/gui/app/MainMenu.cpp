@@ -1,4 +1,5 @@
 #include "app/Dialogs.h"
+#include "app/LabelColour.h"
 #include "app/MainForm.h"
 #include "app/WindowTexts.h"
 
@@ -144,7 +145,7 @@ void TMainForm::BuildToolBar() {
     // Red while ticked: every committed edit goes straight into the unit.
     connect(CheckBoxProgHned, &QCheckBox::toggled, this, [this](bool on) {
         QPalette palette = CheckBoxProgHned->palette();
-        palette.setColor(QPalette::Window, on ? FromBgr(0x0000FF) : ButtonFaceColour());
+        palette.setColor(QPalette::Window, LabelColour(on ? Colour::Red : Colour::ButtonFace));
         CheckBoxProgHned->setPalette(palette);
     });
     row->addWidget(CheckBoxProgHned);

@@ -11,12 +11,6 @@
 
 namespace zarvex1 {
 
-QColor LabelColour(std::uint32_t colour) {
-    if (colour == Colour::ButtonFace)
-        return QApplication::palette().color(QPalette::Button);
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 void ShowLabel(QLabel *label, const LabelView &view) {
     const QString text = QString::fromStdString(view.text);
     if (label->text() != text)

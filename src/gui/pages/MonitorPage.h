@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LabelColour.h"
 #include "link/MonitorDisplay.h"
 
 #include <QWidget>
@@ -11,8 +12,6 @@ class QLabel;
 class QProgressBar;
 
 namespace zarvex1 {
-
-QColor LabelColour(std::uint32_t colour);
 
 // The Monitor page: labels and gauges of the live values. It only copies what the monitor display holds.
 class TMonitorPage : public QWidget {
