@@ -1,4 +1,4 @@
-#include "LinkFixture.h"
+#include "link_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // zarvex1-cli end to end: the tool as a process, against the unit simulator on a pseudo-terminal and
 // against parameter files made here. Every process wait is bounded.
 
-#include "SimHarness.h"
+#include "sim_harness.h"
 
 #include "files/ParameterFile.h"
 #include "params/Defaults.h"

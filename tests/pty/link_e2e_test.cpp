@@ -1,7 +1,7 @@
 // The link engine against the unit simulator: the real serial port on a pseudo-terminal, the engine
 // stepped tick by tick. A tick here is one engine tick plus a short, bounded wait for the answer.
 
-#include "SimHarness.h"
+#include "sim_harness.h"
 
 #include "app/MessageTexts.h"
 #include "link/Colours.h"

@@ -1,7 +1,7 @@
 // The real serial port on a pseudo-terminal: exclusive opening, reading only what is queued,
 // discarding input, and a closed port that stays harmless.
 
-#include "SimHarness.h"
+#include "sim_harness.h"
 
 #include <QtTest>
 

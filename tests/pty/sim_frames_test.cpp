@@ -1,6 +1,6 @@
 // The simulator's own side of the protocol, spoken to frame by frame over the pseudo-terminal.
 
-#include "SimHarness.h"
+#include "sim_harness.h"
 
 #include "params/Defaults.h"
 #include "params/Limits.h"

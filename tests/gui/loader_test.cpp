@@ -1,7 +1,7 @@
 #include "app/Dialogs.h"
 #include "app/LoaderServer.h"
 #include "app/MainForm.h"
-#include "link/MockPort.h"
+#include "link/mock_port.h"
 
 #include <QLocalSocket>
 #include <QTemporaryDir>
@@ -97,4 +97,4 @@ private:
 };
 
 QTEST_MAIN(LoaderTest)
-#include "tst_loader.moc"
+#include "loader_test.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MockPort.h"
+#include "mock_port.h"
 
 #include "app/MessageTexts.h"
 #include "link/LinkEngine.h"

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "temp_folder.h"
 
 #include "files/ApplicationSettings.h"
 #include "files/DefaultIni.h"

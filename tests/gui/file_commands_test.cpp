@@ -1,6 +1,6 @@
 #include "app/Dialogs.h"
 #include "app/MainForm.h"
-#include "link/MockPort.h"
+#include "link/mock_port.h"
 
 #include <QAction>
 #include <QFile>
@@ -173,4 +173,4 @@ private:
 };
 
 QTEST_MAIN(FileCommandsTest)
-#include "tst_filecommands.moc"
+#include "file_commands_test.moc"

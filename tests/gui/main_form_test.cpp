@@ -1,6 +1,6 @@
 #include "app/Dialogs.h"
 #include "app/MainForm.h"
-#include "link/MockPort.h"
+#include "link/mock_port.h"
 #include "pages/MonitorPage.h"
 
 #include <QAction>
@@ -213,4 +213,4 @@ private:
 };
 
 QTEST_MAIN(MainFormTest)
-#include "tst_mainform.moc"
+#include "main_form_test.moc"
