@@ -43,9 +43,7 @@ Frame BusyMonitorFrame() {
 }
 
 void TickWithMonitorFrame(benchmark::State &state) {
-    ParameterImage image;
-    DefaultsState defaults;
-    SetDefaults(image, defaults, Page::All);
+    ParameterImage image = FirstStartSet();
     LimitedSettings settings;
     MessageTexts texts;
     texts.FillMessageTexts(0);

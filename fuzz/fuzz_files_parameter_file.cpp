@@ -16,10 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int page = static_cast<int>(data[0] % (Page::Count + 1)) - 1; // -1 .. 8
     const std::string_view text(reinterpret_cast<const char *>(data + 1), size - 1);
 
-    ParameterImage before;
+    ParameterImage before = FirstStartSet(data[0] % 7);
     DefaultsState state;
-    SetDefaults(before, state, Page::All);
-    before.setByte(Adrb::BikeType, data[0] % 7);
 
     ParameterImage image = before;
     const LoadResult result = LoadParameterText(text, page, image, state);

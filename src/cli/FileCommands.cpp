@@ -5,17 +5,14 @@
 
 namespace zarvex1 {
 
-int RunNew(const CliOptions &options, const MessageTexts &texts, std::ostream &err) {
-    if (!SaveParameterSet(NewParameterSet(options.bike), options.output, texts, err))
-        return ExitCode::UsageOrFile;
-    return ExitCode::Success;
+int RunNew(const CliOptions &options, std::ostream &err) {
+    CliSession cli(err, options.bike);
+    return cli.Save(options.output) ? ExitCode::Success : ExitCode::UsageOrFile;
 }
 
-int RunNormalize(const CliOptions &options, const MessageTexts &texts, std::ostream &err) {
-    const OpenedSet set = OpenParameterSet(options.input, options.page, texts, err);
-    if (!set.loaded)
-        return ExitCode::UsageOrFile;
-    if (!SaveParameterSet(set.image, options.output, texts, err))
+int RunNormalize(const CliOptions &options, std::ostream &err) {
+    CliSession cli(err);
+    if (!cli.Open(options.input, options.page) || !cli.Save(options.output))
         return ExitCode::UsageOrFile;
     return ExitCode::Success;
 }

@@ -1,49 +1,48 @@
 #include "ParameterSets.h"
 
 #include "params/Defaults.h"
-#include "params/Limits.h"
 
 #include <system_error>
 
 namespace zarvex1 {
 
-ParameterImage NewParameterSet(int bike) {
-    ParameterImage image;
-    image.setByte(Adrb::BikeType, static_cast<unsigned>(bike));
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    LimitParameters(image);
-    return image;
-}
-
 std::string WithPath(const std::string &text, const std::filesystem::path &path) {
     return text + " (" + path.string() + ")";
 }
 
-OpenedSet OpenParameterSet(const std::filesystem::path &path, int page, const MessageTexts &texts,
-                           std::ostream &err) {
-    OpenedSet set{false, NewParameterSet(0)};
-    DefaultsState state;
-    const LoadResult result = LoadParameterFile(page, path, set.image, state);
-    if (result.message != FileMessage::None)
-        err << WithPath(texts[result.message], path) << '\n';
-    if (!result.loaded) {
-        // A file without the key word is passed over by the program without a word; here it is an error.
-        if (result.message == FileMessage::None)
-            err << WithPath("No parameter set (MORVANEL_KEY) in the file", path) << '\n';
-        return set;
-    }
-    LimitParameters(set.image);
-    set.loaded = true;
-    return set;
+void CliSessionFront::ShowMessage(const std::string &text) {
+    err_ << WithPath(text, file_) << '\n';
 }
 
-bool SaveParameterSet(const ParameterImage &image, const std::filesystem::path &path,
-                      const MessageTexts &texts, std::ostream &err) {
-    if (WriteParameterFile(image, path))
-        return true;
-    err << WithPath(texts[FileMessage::OpenFileError], path) << '\n';
-    return false;
+CliSession::CliSession(std::ostream &err, int bike) : err_(err), front_(err), session_(front_, bike) {
+    session_.Start();
+}
+
+bool CliSession::Open(const std::filesystem::path &path, int page) {
+    front_.SetFile(path);
+    session_.PageChanged(page == Page::All ? Page::Bike : page);
+    const ParameterSession::OpenResult result = session_.Open(path, page != Page::All);
+    // A file without the key word is passed over by the program without a word; here it is an error.
+    if (!result.loaded && result.message < 0)
+        err_ << WithPath("No parameter set (MORVANEL_KEY) in the file", path) << '\n';
+    return result.loaded;
+}
+
+bool CliSession::Save(const std::filesystem::path &path) {
+    front_.SetFile(path);
+    return session_.Save(path);
+}
+
+OpenedSet OpenParameterSet(const std::filesystem::path &path, std::ostream &err) {
+    CliSession cli(err);
+    const bool loaded = cli.Open(path, Page::All);
+    return {loaded, cli.session().image()};
+}
+
+bool SaveParameterSet(const ParameterImage &image, const std::filesystem::path &path, std::ostream &err) {
+    CliSession cli(err);
+    cli.session().image() = image;
+    return cli.Save(path);
 }
 
 bool OutputFolderExists(const std::filesystem::path &path) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/MessageTexts.h"
 #include "files/ParameterFile.h"
 #include "params/ParameterImage.h"
+#include "session/ParameterSession.h"
 
 #include <filesystem>
 #include <ostream>
@@ -10,24 +10,45 @@
 
 namespace zarvex1 {
 
-// The parameter set of a first start with motorbike type `bike`: the defaults over an all-zero image,
-// kept in range.
-ParameterImage NewParameterSet(int bike);
+// The command line's side of a parameter session: no pages, Yes to every question, and the file
+// messages on the error stream with the file they are about.
+class CliSessionFront : public SessionFrontEnd {
+public:
+    explicit CliSessionFront(std::ostream &err) : err_(err) {}
+    // The file that the next messages are about.
+    void SetFile(std::filesystem::path file) { file_ = std::move(file); }
+    void ShowMessage(const std::string &text) override;
+
+private:
+    std::ostream &err_;
+    std::filesystem::path file_;
+};
+
+// A parameter session of the command line: a first start with motorbike type `bike`.
+class CliSession {
+public:
+    explicit CliSession(std::ostream &err, int bike = 0);
+    ParameterSession &session() { return session_; }
+    // Open and Save of the program, with the messages about `path`. Opening also says why a file
+    // without a parameter set was not taken, which the program passes over without a word.
+    bool Open(const std::filesystem::path &path, int page);
+    bool Save(const std::filesystem::path &path);
+
+private:
+    std::ostream &err_;
+    CliSessionFront front_;
+    ParameterSession session_;
+};
 
 struct OpenedSet {
     bool loaded = false;
     ParameterImage image;
 };
 
-// Opens a parameter file as the Open command does, on the set of a first start, and commits it (keeps
-// it in range). Writes the file's messages to `err`: the older-version note when the file is taken, the
-// reason when it is not.
-OpenedSet OpenParameterSet(const std::filesystem::path &path, int page, const MessageTexts &texts,
-                           std::ostream &err);
-
+// Opens a parameter file as the Open command does, on the set of a first start (all pages).
+OpenedSet OpenParameterSet(const std::filesystem::path &path, std::ostream &err);
 // Saves the image as the Save command does; on failure writes "Open file error!" with the path to `err`.
-bool SaveParameterSet(const ParameterImage &image, const std::filesystem::path &path,
-                      const MessageTexts &texts, std::ostream &err);
+bool SaveParameterSet(const ParameterImage &image, const std::filesystem::path &path, std::ostream &err);
 
 // Whether a file can be created at `path` as far as can be told without creating it: its folder exists.
 bool OutputFolderExists(const std::filesystem::path &path);

@@ -88,7 +88,7 @@ int WaitForSaving(LinkSession &session, std::ostream &err) {
 } // namespace
 
 int RunRead(const CliOptions &options, std::ostream &err) {
-    LinkSession session(options.port, NewParameterSet(0), CliLinkOwner::Lines::All, err);
+    LinkSession session(options.port, FirstStartSet(0), CliLinkOwner::Lines::All, err);
     if (!OutputFolderExists(options.output)) {
         err << WithPath(session.texts()[FileMessage::OpenFileError], options.output) << std::endl;
         return ExitCode::UsageOrFile;
@@ -98,14 +98,11 @@ int RunRead(const CliOptions &options, std::ostream &err) {
     const int status = RunRequest(session, ReadBudget, MessageSlot::ReadError, err);
     if (status != ExitCode::Success)
         return status; // nothing is written from a read that did not verify
-    return SaveParameterSet(session.image(), options.output, session.texts(), err) ? ExitCode::Success
-                                                                                   : ExitCode::UsageOrFile;
+    return SaveParameterSet(session.image(), options.output, err) ? ExitCode::Success : ExitCode::UsageOrFile;
 }
 
 int RunProgram(const CliOptions &options, std::ostream &err) {
-    MessageTexts texts;
-    texts.FillMessageTexts(0);
-    const OpenedSet set = OpenParameterSet(options.input, Page::All, texts, err);
+    const OpenedSet set = OpenParameterSet(options.input, err);
     if (!set.loaded)
         return ExitCode::UsageOrFile;
     LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
@@ -118,9 +115,7 @@ int RunProgram(const CliOptions &options, std::ostream &err) {
 }
 
 int RunVerify(const CliOptions &options, std::ostream &err) {
-    MessageTexts texts;
-    texts.FillMessageTexts(0);
-    const OpenedSet set = OpenParameterSet(options.input, Page::All, texts, err);
+    const OpenedSet set = OpenParameterSet(options.input, err);
     if (!set.loaded)
         return ExitCode::UsageOrFile;
     LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
@@ -130,7 +125,7 @@ int RunVerify(const CliOptions &options, std::ostream &err) {
 }
 
 int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err) {
-    LinkSession session(options.port, NewParameterSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+    LinkSession session(options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
     session.Start();
     // The block-0 exchange of a read brings the device info; the rest of the read is not needed.
     session.engine().MenuReadClick();
@@ -151,7 +146,7 @@ int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err) {
 
 int RunMonitor(const CliOptions &options, std::ostream &out, std::ostream &err) {
     InstallStopSignals();
-    LinkSession session(options.port, NewParameterSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+    LinkSession session(options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
     if (!session.Start())
         return ExitCode::TransferFailed;
     int printed = 0;

@@ -5,8 +5,6 @@
 #include "FileCommands.h"
 #include "UnitCommands.h"
 
-#include "app/MessageTexts.h"
-
 #include <QCoreApplication>
 
 #include <iostream>
@@ -22,17 +20,14 @@ int main(int argc, char *argv[]) {
         return ExitCode::UsageOrFile;
     }
     const CliOptions &options = parsed.options;
-    MessageTexts texts;
-    texts.FillMessageTexts(0);
-
     switch (options.command) {
     case CliCommand::Help:
         std::cout << CliUsage();
         return ExitCode::Success;
     case CliCommand::New:
-        return RunNew(options, texts, std::cerr);
+        return RunNew(options, std::cerr);
     case CliCommand::Normalize:
-        return RunNormalize(options, texts, std::cerr);
+        return RunNormalize(options, std::cerr);
     default:
         break;
     }

@@ -26,11 +26,7 @@ bool IsParameterFile(const std::string &path) {
 } // namespace
 
 ParameterImage FactoryMemory() {
-    ParameterImage image;
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    LimitParameters(image);
-    return image;
+    return FirstStartSet();
 }
 
 bool LoadMemory(const std::string &path, ParameterImage &image, std::string &error) {

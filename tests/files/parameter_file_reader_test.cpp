@@ -54,10 +54,7 @@ ParameterImage RandomValidImage(std::mt19937 &random) {
 }
 
 ParameterImage DefaultImage() {
-    ParameterImage image;
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    return image;
+    return FirstStartSet();
 }
 
 void ExpectSameBytes(const ParameterImage &actual, const ParameterImage &expected,

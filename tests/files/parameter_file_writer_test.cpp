@@ -11,10 +11,7 @@ namespace {
 
 // The image of a first start: the defaults over an all-zero image with motorbike type 0.
 ParameterImage FirstStartImage() {
-    ParameterImage image;
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    return image;
+    return FirstStartSet();
 }
 
 std::string Lines(const std::vector<std::string> &lines) {

@@ -61,7 +61,7 @@ private slots:
         options.loaderName =
             QStringLiteral("ZARVEX1-loader-window-%1").arg(QCoreApplication::applicationPid());
         TMainForm form(options, std::move(mock));
-        const int inUse = form.settings.portIndex + 1;
+        const int inUse = form.session().settings().portIndex + 1;
 
         QLocalSocket socket;
         socket.connectToServer(options.loaderName);

@@ -117,7 +117,7 @@ private slots:
         auto *com5 = form->findChild<QAction *>(QStringLiteral("MenuCom5"));
         QVERIFY(com5);
         com5->trigger();
-        QCOMPARE(form->settings.portIndex, 4);
+        QCOMPARE(form->session().settings().portIndex, 4);
         QCOMPARE(QString::fromStdString(form.port->opened.back()), QStringLiteral("/dev/ttyUSB4"));
         QCOMPARE(form->LabelCom->text(), QStringLiteral("COM= ttyUSB4"));
         for (int i = 0; i < 31; ++i)
@@ -178,22 +178,22 @@ private slots:
         QVERIFY(!undo->isEnabled());
         QVERIFY(!redo->isEnabled());
 
-        const ParameterImage start = form->image;
-        form->Commit(); // nothing changed: no entry
+        const ParameterImage start = form->session().image();
+        form->session().Commit(); // nothing changed: no entry
         QVERIFY(!undo->isEnabled());
 
         form->PageControl1->setCurrentIndex(Page::Gear);
-        form->image.setByte(Adrb::GearCount, 4);
-        form->Commit();
+        form->session().image().setByte(Adrb::GearCount, 4);
+        form->session().Commit();
         QVERIFY(undo->isEnabled());
         form->PageControl1->setCurrentIndex(Page::Bike);
 
         undo->trigger();
-        QCOMPARE(form->image, start);
+        QCOMPARE(form->session().image(), start);
         QVERIFY(!undo->isEnabled());
         QVERIFY(redo->isEnabled());
         redo->trigger();
-        QCOMPARE(form->image.byte(Adrb::GearCount), 4);
+        QCOMPARE(form->session().image().byte(Adrb::GearCount), 4);
         QCOMPARE(form->ActivePageIndex(), int(Page::Gear)); // the page of the entry comes back
     }
 
@@ -202,9 +202,9 @@ private slots:
         auto *german = form->findChild<QAction *>(QStringLiteral("MenuGerman"));
         german->trigger();
         QVERIFY(german->isChecked());
-        QCOMPARE(form->settings.languageIndex, 1);
+        QCOMPARE(form->session().settings().languageIndex, 1);
         QCOMPARE(form->findChild<QAction *>(QStringLiteral("MenuRead"))->text(), QStringLiteral("&Lesen"));
-        QCOMPARE(form->messageTexts[6], std::string("Lesefehler"));
+        QCOMPARE(form->session().texts()[6], std::string("Lesefehler"));
     }
 
 private:

@@ -299,27 +299,6 @@ TEST_F(LinkTest, savingCountdownAboveItsStartKeepsTheGaugeEmpty) {
     EXPECT_EQ(engine.progressGauge().position, 0);
 }
 
-TEST_F(LinkTest, programmingAfterChangeSkipsOnlyTheFirstUnchangedCommit) {
-    struct Commit {
-        bool changed;
-        bool ticked;
-        bool programs;
-    };
-    const Commit commits[] = {
-        {false, true, false}, {false, true, true}, {true, true, true},    {true, false, false},
-        {false, true, false}, {false, true, true}, {false, false, false}, {true, true, true},
-    };
-    engine.Start();
-    int i = 0;
-    for (const Commit &commit : commits) {
-        SCOPED_TRACE(i++);
-        engine.MenuVerifyClick(); // any other request, so that a start shows
-        engine.ProgramAfterChange(commit.changed, commit.ticked);
-        EXPECT_EQ(engine.state().LinkRequest == LinkRequest::Program, commit.programs);
-    }
-    EXPECT_EQ(owner.pagesToImage, 8) << "only the verify commands stored the pages";
-}
-
 TEST_F(LinkTest, testBitsGoOutOnceWithTheNextPoll) {
     engine.Start();
     engine.ButtonTestClick(TestButton::ServoPlus);

@@ -134,9 +134,7 @@ protected:
     // A legal parameter set (LimitParameters leaves it alone) whose unused bytes carry a pattern, so
     // that sets with different seeds differ in blocks 2 and 6.
     static ParameterImage LegalImage(int seed) {
-        ParameterImage image;
-        DefaultsState state;
-        SetDefaults(image, state, Page::All);
+        ParameterImage image = FirstStartSet();
         for (int i = 160; i < 230; ++i)
             image.setByte(i, static_cast<unsigned>(i * 13 + seed));
         for (int i = Adrb::End; i < ParameterImage::Size; ++i)

@@ -59,6 +59,15 @@ TEST(SetDefaults, defaultsAreAlreadyLegal) {
     }
 }
 
+TEST(FirstStartSet, isTheDefaultsOfTheTypeKeptInRange) {
+    for (int type = 0; type <= 6; ++type) {
+        DefaultsState state;
+        ParameterImage expected = FirstStart(type, state);
+        LimitParameters(expected);
+        EXPECT_EQ(FirstStartSet(type), expected) << "type " << type;
+    }
+}
+
 TEST(SetDefaults, pageOnlyChangesTheLoadSelection) {
     DefaultsState all, servo;
     EXPECT_EQ(FirstStart(0, all, Page::All), FirstStart(0, servo, Page::Servo));

@@ -71,19 +71,14 @@ void WriteText(const QString &path, const QByteArray &text) {
 
 // The image a parameter file holds, read as the program opens it.
 ParameterImage Load(const QString &path) {
-    ParameterImage image;
+    ParameterImage image = FirstStartSet();
     DefaultsState state;
-    SetDefaults(image, state, Page::All);
     LoadParameterFile(Page::All, path.toStdString(), image, state);
     return image;
 }
 
 ParameterImage FirstStart() {
-    ParameterImage image;
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    LimitParameters(image);
-    return image;
+    return FirstStartSet();
 }
 
 // Legal and different from the first-start set in every block.

@@ -25,11 +25,7 @@ namespace {
 constexpr int TickWaitMs = 20;
 
 ParameterImage DefaultImage() {
-    ParameterImage image;
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    LimitParameters(image);
-    return image;
+    return FirstStartSet();
 }
 
 // Legal and different from the defaults in every block.

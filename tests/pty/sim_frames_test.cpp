@@ -18,11 +18,7 @@ using namespace zarvex1::pty;
 namespace {
 
 ParameterImage DefaultImage() {
-    ParameterImage image;
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    LimitParameters(image);
-    return image;
+    return FirstStartSet();
 }
 
 // A set that differs from the defaults in every block.

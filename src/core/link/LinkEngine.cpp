@@ -176,16 +176,6 @@ void LinkEngine::StartAutoProgram() {
     state_.ProgramDonePending = false;
 }
 
-void LinkEngine::ProgramAfterChange(bool changed, bool programAfterChangeTicked) {
-    if (!programAfterChangeTicked) {
-        state_.AutoProgramArmed = false;
-        return;
-    }
-    if (changed || state_.AutoProgramArmed)
-        StartAutoProgram();
-    state_.AutoProgramArmed = true;
-}
-
 // ---------------------------------------------------------------------------------------------------
 // Receiving
 

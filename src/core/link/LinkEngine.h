@@ -29,7 +29,6 @@ struct LinkState {
     bool SilentOpen = false;
     zarvex1::TestBits TestBits{};
     bool ProgramDonePending = false;
-    bool AutoProgramArmed = false;
     bool Connected = false;
     int MessageTicks = 0;
     bool Printing = false;
@@ -79,8 +78,6 @@ public:
     void MenuProgramClick();
     // Program without storing the pages first (the image is current): after a change and after undo/redo.
     void StartAutoProgram();
-    // The after-edit step of a commit: changed tells whether the commit made a new undo entry.
-    void ProgramAfterChange(bool changed, bool programAfterChangeTicked);
     void ButtonTestClick(TestButton button);
 
     // Port choice from the Com menu (0..29 ports, 30 automatic scanning).

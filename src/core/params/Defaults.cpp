@@ -1,4 +1,5 @@
 #include "params/Defaults.h"
+#include "params/Limits.h"
 
 #include <initializer_list>
 
@@ -150,6 +151,15 @@ void SetDefaults(ParameterImage &image, DefaultsState &state, int page) {
     ServoDefaults(image);
     ApplyBikeType(image);
     state.bikeChangePending = false;
+}
+
+ParameterImage FirstStartSet(int bike) {
+    ParameterImage image;
+    image.setByte(Adrb::BikeType, static_cast<unsigned>(bike));
+    DefaultsState state;
+    SetDefaults(image, state, Page::All);
+    LimitParameters(image);
+    return image;
 }
 
 void ApplyBikeType(ParameterImage &image) {

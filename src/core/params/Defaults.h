@@ -30,6 +30,10 @@ struct DefaultsState {
 void SetDefaults(ParameterImage &image, DefaultsState &state, int page);
 // The settings that belong to the motorbike type in byte 230.
 void ApplyBikeType(ParameterImage &image);
+// The parameter set of a first start: the defaults for motorbike type `bike` over an all-zero image, in
+// range. The program starts from it (before the image stored at the last close goes over it), and so do
+// the command-line tool and the unit simulator.
+ParameterImage FirstStartSet(int bike = 0);
 // Defaults of power output `output` (0..3) after its mode changed; keep leaves the thresholds alone.
 void PowerOutModeDefaults(ParameterImage &image, int output, bool keep);
 

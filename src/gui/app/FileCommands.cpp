@@ -1,9 +1,7 @@
 #include "app/Dialogs.h"
 #include "app/MainForm.h"
 #include "files/ApplicationSettings.h"
-#include "files/DefaultIni.h"
 #include "files/FitToMonitor.h"
-#include "files/ParameterFile.h"
 #include "files/SettingsFolder.h"
 #include "files/SettingsLocation.h"
 
@@ -39,15 +37,18 @@ bool ControlHeld() {
 
 } // namespace
 
+ApplicationSettings TMainForm::WindowPlace() const {
+    ApplicationSettings place;
+    place.left = x();
+    place.top = y();
+    place.width = width();
+    place.height = height();
+    return place;
+}
+
 void TMainForm::LoadSettings() {
-    ApplicationSettings stored;
-    stored.left = x();
-    stored.top = y();
-    stored.width = width();
-    stored.height = height();
-    stored.link = settings;
-    stored.activePageIndex = ActivePageIndex();
-    ReadApplicationSettings(ApplicationIniPath(settingsFolder), stored);
+    ApplicationSettings stored = WindowPlace();
+    session_.LoadSettings(settingsFolder, stored);
 
     // The window goes back where it was, but always onto a monitor that is there now.
     std::vector<ScreenRect> monitors;
@@ -59,119 +60,52 @@ void TMainForm::LoadSettings() {
         {stored.left, stored.top, stored.left + stored.width, stored.top + stored.height}, monitors);
     move(fitted.left, fitted.top);
     resize(fitted.right - fitted.left, fitted.bottom - fitted.top);
-
-    settings = stored.link;
-    messageTexts[1] = stored.file;
-    dialogFileName = QString::fromStdString(stored.iniDir);
-    if (stored.activePageIndex >= 0 && stored.activePageIndex < Page::Count)
-        PageControl1->setCurrentIndex(stored.activePageIndex);
-    recentFiles = stored.recentFiles;
-    RebuildRecentMenu();
-    ReadDefaultIni(DefaultIniPath(settingsFolder), image);
 }
 
 void TMainForm::SaveSettings() {
-    ApplicationSettings stored;
-    stored.left = x();
-    stored.top = y();
-    stored.width = width();
-    stored.height = height();
-    stored.link = settings;
-    stored.file = messageTexts[1];
-    stored.iniDir = dialogFileName.toStdString();
-    stored.activePageIndex = ActivePageIndex();
-    stored.recentFiles = recentFiles;
-    WriteApplicationSettings(ApplicationIniPath(settingsFolder), stored);
-    WriteDefaultIni(DefaultIniPath(settingsFolder), image);
+    session_.Close(settingsFolder, WindowPlace());
 }
 
 void TMainForm::RebuildRecentMenu() {
+    const RecentFiles &recent = session_.recentFiles();
     for (int item = 1; item <= 9; ++item) {
         QAction *action = MenuHistory[item - 1];
-        action->setVisible(recentFiles.MenuItemVisible(item));
-        if (item < recentFiles.count()) {
-            action->setText(QString::fromStdString(recentFiles.caption(item)));
-            action->setStatusTip(QString::fromStdString(recentFiles.entry(item)));
+        action->setVisible(recent.MenuItemVisible(item));
+        if (item < recent.count()) {
+            action->setText(QString::fromStdString(recent.caption(item)));
+            action->setStatusTip(QString::fromStdString(recent.entry(item)));
         }
     }
-    MenuHistoryEnd->setVisible(recentFiles.MenuSeparatorVisible());
+    MenuHistoryEnd->setVisible(recent.MenuSeparatorVisible());
 }
 
-void TMainForm::RecordCurrentFile(const QString &path) {
-    messageTexts[1] = path.toStdString();
-    UpdateCaption();
-    dialogFileName = path;
-}
-
-void TMainForm::ShowFileMessage(int slot) {
-    if (slot >= 0)
-        Dialogs::Message(this, QString::fromStdString(messageTexts[slot]));
-}
-
-void TMainForm::NewParameters(bool currentPageOnly) {
-    if (Dialogs::AskYesNoCancel(this, QString::fromStdString(messageTexts[33])) != QMessageBox::Yes)
-        return;
-    SetDefaults(image, defaults, currentPageOnly ? ActivePageIndex() : Page::All);
-    ImageToPages();
-    Commit();
-    LabelMessage->hide();
-    CGaugeProgram->hide();
-    // The parameters no longer come from a file.
-    messageTexts[1].clear();
-    UpdateCaption();
+QString TMainForm::DialogFileName() const {
+    return QString::fromStdString(session_.lastPath());
 }
 
 void TMainForm::OpenWithDialog(int flags) {
-    const int page = (flags & 2) ? ActivePageIndex() : Page::All;
     if (flags & 1)
-        dialogFileName = defaultParameterPath;
-    const QString path = Dialogs::OpenFileName(this, dialogFileName, OpenFilter);
+        session_.SetLastPath(defaultParameterPath.toStdString());
+    const QString path = Dialogs::OpenFileName(this, DialogFileName(), OpenFilter);
     if (path.isEmpty())
         return;
-    LoadParameterFile(page, path);
-}
-
-bool TMainForm::LoadParameterFile(int page, const QString &path) {
-    const LoadResult result = zarvex1::LoadParameterFile(page, ToPath(path), image, defaults);
-    ShowFileMessage(result.message);
-    if (result.loaded) {
-        ImageToPages();
-        Commit();
-        RecordCurrentFile(path);
-        recentFiles.AddRecentFile(path.left(8190).toStdString());
-        RebuildRecentMenu();
-    }
-    LabelMessage->hide();
-    CGaugeProgram->hide();
-    return result.loaded;
+    session_.Open(ToPath(path), (flags & 2) != 0);
 }
 
 void TMainForm::SaveParameterFile(bool toDefaultPath) {
     if (toDefaultPath)
-        dialogFileName = defaultParameterPath;
-    const QString path = Dialogs::SaveFileName(this, dialogFileName, SaveFilter);
+        session_.SetLastPath(defaultParameterPath.toStdString());
+    const QString path = Dialogs::SaveFileName(this, DialogFileName(), SaveFilter);
     if (path.isEmpty())
         return;
-    PagesToImage();
-    LimitParameters(image, settings);
-    ImageToPages();
-    if (!WriteParameterFile(image, ToPath(path))) {
-        ShowFileMessage(FileMessage::OpenFileError);
-        return;
-    }
-    RecordCurrentFile(path);
-}
-
-void TMainForm::MenuHistoryClick(int item) {
-    if (item >= 1 && item < recentFiles.count())
-        LoadParameterFile(Page::All, QString::fromStdString(recentFiles.entry(item)));
+    session_.Save(ToPath(path));
 }
 
 bool TMainForm::DropFiles(const QStringList &paths) {
     for (const QString &path : paths) {
         if (IsParameterFileName(path.toStdString())) {
-            dialogFileName = path;
-            LoadParameterFile(Page::All, path);
+            session_.SetLastPath(path.toStdString());
+            session_.Open(ToPath(path), false);
             return true;
         }
     }
@@ -193,18 +127,19 @@ void TMainForm::dropEvent(QDropEvent *event) {
 }
 
 void TMainForm::ConnectFileCommands() {
-    connect(MenuNew, &QAction::triggered, this, [this] { NewParameters(false); });
-    connect(MenuNewActPage, &QAction::triggered, this, [this] { NewParameters(true); });
+    connect(MenuNew, &QAction::triggered, this, [this] { session_.New(false); });
+    connect(MenuNewActPage, &QAction::triggered, this, [this] { session_.New(true); });
     connect(MenuOpen, &QAction::triggered, this, [this] { OpenWithDialog(0); });
     connect(MenuOpenExeDir, &QAction::triggered, this, [this] { OpenWithDialog(1); });
     connect(MenuOpenActPage, &QAction::triggered, this, [this] { OpenWithDialog(2); });
     connect(MenuSave, &QAction::triggered, this, [this] { SaveParameterFile(false); });
     connect(MenuSaveExeDir, &QAction::triggered, this, [this] { SaveParameterFile(true); });
     for (int item = 1; item <= 9; ++item)
-        connect(MenuHistory[item - 1], &QAction::triggered, this, [this, item] { MenuHistoryClick(item); });
+        connect(MenuHistory[item - 1], &QAction::triggered, this,
+                [this, item] { session_.OpenRecent(item); });
     // The tool buttons: with a Control key held, Open and Save use the file beside the executable.
     connect(SpeedButtonOpen, &QToolButton::clicked, this, [this] { OpenWithDialog(ControlHeld() ? 1 : 0); });
-    connect(SpeedButtonNew, &QToolButton::clicked, this, [this] { NewParameters(false); });
+    connect(SpeedButtonNew, &QToolButton::clicked, MenuNew, &QAction::trigger);
     connect(SpeedButtonSave, &QToolButton::clicked, this, [this] { SaveParameterFile(ControlHeld()); });
     setAcceptDrops(true);
 }

@@ -47,15 +47,16 @@ void SetBackground(QLabel *label, const QColor &colour) {
 } // namespace
 
 TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> serialPort, QWidget *parent)
-    : QMainWindow(parent), port(std::move(serialPort)), options_(options) {
+    : QMainWindow(parent), port(std::move(serialPort)), options_(options),
+      session_(static_cast<SessionFrontEnd &>(*this)) {
     setObjectName(QStringLiteral("MainForm"));
     resize(1000, 720);
     if (!port)
         port = std::make_unique<QtSerialPort>();
     settingsFolder = SettingsFolder();
     defaultParameterPath = QString::fromStdU16String(DefaultParameterPath().u16string());
-    link =
-        std::make_unique<LinkEngine>(*port, image, settings, messageTexts, static_cast<LinkOwner &>(*this));
+    link = std::make_unique<LinkEngine>(*port, session_.image(), session_.settings(), session_.texts(),
+                                        static_cast<LinkOwner &>(*this));
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -172,7 +173,8 @@ void TMainForm::BuildPages() {
         PageControl1->addTab(pages[page], QString());
     }
     PageControl1->setCurrentIndex(Page::Bike);
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this] { ImageToPages(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+            [this](int page) { session_.PageChanged(page); });
 }
 
 void TMainForm::BuildComMenu() {
@@ -195,10 +197,7 @@ void TMainForm::FormCreate() {
     BuildComMenu();
     BuildPages();
 
-    settings.portIndex = 1;
-    image.setByte(Adrb::BikeType, 0);
-    SetDefaults(image, defaults, Page::All);
-
+    // The session starts with the set of a first start; the stored settings and image go over it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
@@ -210,17 +209,14 @@ void TMainForm::FormCreate() {
     versionText = QString::fromStdString(VersionText(compileDateText.toStdString()));
 
     if (options_.language)
-        settings.languageIndex = static_cast<std::uint8_t>(*options_.language);
+        session_.SetLanguage(*options_.language);
 
-    LimitParameters(image, settings);
+    session_.Start();
     ApplyLanguage();
-    ImageToPages();
-    undoHistory.InitUndoHistory(image, ActivePageIndex());
-    UpdateUndoButtons();
     link->SetDeviceOverride(options_.portDevice.toStdString());
     link->Start();
     ApplyLanguage();
-    ImageToPages();
+    session_.ImageToPages();
 
     LabelMessage->hide();
     CGaugeProgram->hide();
@@ -251,8 +247,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::ApplyLanguage() {
-    messageTexts.FillMessageTexts(settings.languageIndex);
-    const int language = settings.languageIndex;
+    const int language = session_.settings().languageIndex;
     for (const MenuCaption &row : MenuCaptions) {
         const QString name = QString::fromLatin1(row.target);
         if (auto *action = findChild<QAction *>(name))
@@ -270,7 +265,7 @@ void TMainForm::ApplyLanguage() {
 }
 
 void TMainForm::ApplyLanguageCaptions() {
-    const int language = settings.languageIndex;
+    const int language = session_.settings().languageIndex;
     UpdateCaption();
     for (int page = 0; page < Page::Count; ++page)
         PageControl1->setTabText(page, PageCaptions[page].in(language));
@@ -279,7 +274,7 @@ void TMainForm::ApplyLanguageCaptions() {
 }
 
 void TMainForm::UpdateCaption() {
-    SetCaption(messageTexts[0] + "       " + messageTexts[1]);
+    SetCaption(session_.Caption());
 }
 
 void TMainForm::SetCaption(const std::string &caption) {
@@ -287,29 +282,57 @@ void TMainForm::SetCaption(const std::string &caption) {
 }
 
 void TMainForm::PagesToImage() {
-    // The pages store their controls into the image here as they are added.
+    session_.PagesToImage();
 }
 
 void TMainForm::ImageToPages() {
-    // The pages bind their controls to the image here as they are added.
+    session_.ImageToPages();
 }
 
 void TMainForm::RecordUndo() {
-    undoHistory.RecordUndo(image, ActivePageIndex());
-    UpdateUndoButtons();
+    session_.RecordUndo();
 }
 
-void TMainForm::Commit() {
-    PagesToImage();
-    LimitParameters(image, settings);
-    ImageToPages();
-    const bool changed = undoHistory.RecordUndo(image, ActivePageIndex());
-    UpdateUndoButtons();
-    link->ProgramAfterChange(changed, CheckBoxProgHned->isChecked());
+void TMainForm::StorePage(int) {
+    // The pages store their controls into the image here as they are added.
+}
+
+void TMainForm::LoadPage(int) {
+    // The pages bind their controls to the image here as they are added.
+}
+
+void TMainForm::ShowPage(int page) {
+    PageControl1->setCurrentIndex(page);
+}
+
+Answer TMainForm::Ask(const std::string &question) {
+    switch (Dialogs::AskYesNoCancel(this, QString::fromStdString(question))) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void TMainForm::ShowMessage(const std::string &text) {
+    Dialogs::Message(this, QString::fromStdString(text));
+}
+
+void TMainForm::HideMessageLine() {
+    LabelMessage->hide();
+    CGaugeProgram->hide();
 }
 
 void TMainForm::StartAutoProgram() {
     link->StartAutoProgram();
+}
+
+void TMainForm::SessionChanged() {
+    UpdateCaption();
+    UpdateUndoButtons();
+    RebuildRecentMenu();
 }
 
 void TMainForm::OnHint(const QString &hint) {
@@ -371,14 +394,11 @@ void TMainForm::ShowComOpeningError(const std::string &text) {
 }
 
 void TMainForm::Timer1Timer() {
-    ++TickCounter;
     link->Timer1Timer();
 }
 
 void TMainForm::FormClose() {
     link->ClosePort();
-    PagesToImage();
-    LimitParameters(image, settings);
     SaveSettings();
 }
 

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "app/MessageTexts.h"
 #include "app/StartOptions.h"
-#include "files/RecentFiles.h"
 #include "link/LinkEngine.h"
 #include "link/LinkOwner.h"
 #include "params/Defaults.h"
-#include "params/Limits.h"
-#include "params/ParameterImage.h"
-#include "params/UndoHistory.h"
+#include "session/ParameterSession.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -34,8 +30,9 @@ class LoaderServer;
 class QtSerialPort;
 class TMonitorPage;
 
-// The main window. It owns every piece of state of the program; the rules live in the core.
-class TMainForm : public QMainWindow, private LinkOwner {
+// The main window. It owns every piece of state of the program; the rules live in the core: the
+// parameter set in the session, the device link in the link engine.
+class TMainForm : public QMainWindow, private LinkOwner, private SessionFrontEnd {
     Q_OBJECT
 public:
     static constexpr int TickMs = 55;
@@ -49,19 +46,12 @@ public:
     void Timer1Timer();
     void ShowMessageLine(const QString &text, std::uint32_t colour);
 
-    // State of the program.
-    ParameterImage image;
-    LimitedSettings settings; // PortIndex, ScanIndex, LanguageIndex
-    DefaultsState defaults;   // LoadSelection, BikeChangePending
-    MessageTexts messageTexts;
-    UndoHistory undoHistory;
-    int TickCounter = 0;
+    // The parameter set being edited, with its undo history, files and settings.
+    ParameterSession &session() { return session_; }
     QString compileDateText;
     QString versionText;
     bool TestMode = false;
-    RecentFiles recentFiles;
     std::filesystem::path settingsFolder;
-    QString dialogFileName;       // the file name both file dialogs start at
     QString defaultParameterPath; // "data.ign" beside the executable
     // The serial port and the link that runs on it.
     std::unique_ptr<SerialPort> port;
@@ -128,27 +118,16 @@ public:
     QPushButton *ButtonRead = nullptr;
     QCheckBox *CheckBoxProgHned = nullptr;
 
-    // File commands.
-    void NewParameters(bool currentPageOnly);
+    // File commands with their dialogs.
     // flags: bit 0 start at the default path, bit 1 load only the current page.
     void OpenWithDialog(int flags);
     void SaveParameterFile(bool toDefaultPath);
-    // Opens a parameter file for one page or all (Page::All); false when the image was not changed.
-    bool LoadParameterFile(int page, const QString &path);
-    void MenuHistoryClick(int item);
     // Loads the first dropped path that ends in ".ign" in any letter case.
     bool DropFiles(const QStringList &paths);
 
     // Commands.
-    void SpeedButtonZpetClick();  // Undo
-    void SpeedButtonZnovuClick(); // Redo
     void SetLanguage(int languageIndex);
     void MenuContensClick();
-    // Stores an edit: limits, refreshes the page, records an undo entry, programs when asked to.
-    void Commit();
-    // Refreshes the active page from the image.
-    // Programming after change: programs the image when the check box asks for it.
-    void StartAutoProgram();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -164,16 +143,15 @@ private:
     void BuildComMenu();
     void BuildToolBar();
     void UpdateUndoButtons();
-    void RestoreUndoEntry(const UndoHistory::Entry &entry);
     void ApplyLanguage();
     void OnHint(const QString &hint);
     void UpdateCaption();
+    ApplicationSettings WindowPlace() const;
     void LoadSettings();
     void ConnectFileCommands();
     void SaveSettings();
     void RebuildRecentMenu();
-    void RecordCurrentFile(const QString &path);
-    void ShowFileMessage(int slot);
+    QString DialogFileName() const;
 
     // What the link shows through the window.
     void MessageLineChanged(const MessageLine &line) override;
@@ -190,7 +168,18 @@ private:
     void ShowVersionMessage(const std::string &text) override;
     void ShowComOpeningError(const std::string &text) override;
 
+    // What the session asks of the window.
+    void StorePage(int page) override;
+    void LoadPage(int page) override;
+    void ShowPage(int page) override;
+    Answer Ask(const std::string &question) override;
+    void ShowMessage(const std::string &text) override;
+    void HideMessageLine() override;
+    void StartAutoProgram() override;
+    void SessionChanged() override;
+
     StartOptions options_;
+    ParameterSession session_;
     LoaderServer *loaderServer_ = nullptr;
     QTimer *Timer1 = nullptr;
 };

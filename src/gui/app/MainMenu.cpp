@@ -88,8 +88,8 @@ void TMainForm::BuildMenus() {
     MenuZpet = AddItem(MenuTools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
     MenuZnovu = AddItem(MenuTools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     MenuInterpol = AddItem(MenuTools, "MenuInterpol", QKeySequence(Qt::CTRL | Qt::Key_I));
-    connect(MenuZpet, &QAction::triggered, this, &TMainForm::SpeedButtonZpetClick);
-    connect(MenuZnovu, &QAction::triggered, this, &TMainForm::SpeedButtonZnovuClick);
+    connect(MenuZpet, &QAction::triggered, this, [this] { session_.Undo(); });
+    connect(MenuZnovu, &QAction::triggered, this, [this] { session_.Redo(); });
 
     MenuLanguage = bar->addMenu(QString());
     MenuLanguage->setObjectName(QStringLiteral("MenuLanguage"));
@@ -127,8 +127,8 @@ void TMainForm::BuildToolBar() {
     row->addSpacing(8);
     SpeedButtonZpet = AddToolButton(GroupBoxToolBar, "SpeedButtonZpet", QStyle::SP_ArrowBack);
     SpeedButtonZnovu = AddToolButton(GroupBoxToolBar, "SpeedButtonZnovu", QStyle::SP_ArrowForward);
-    connect(SpeedButtonZpet, &QToolButton::clicked, this, &TMainForm::SpeedButtonZpetClick);
-    connect(SpeedButtonZnovu, &QToolButton::clicked, this, &TMainForm::SpeedButtonZnovuClick);
+    connect(SpeedButtonZpet, &QToolButton::clicked, MenuZpet, &QAction::trigger);
+    connect(SpeedButtonZnovu, &QToolButton::clicked, MenuZnovu, &QAction::trigger);
     row->addSpacing(8);
     BitBtnProgram = new QPushButton(GroupBoxToolBar);
     BitBtnProgram->setObjectName(QStringLiteral("BitBtnProgram"));
@@ -144,6 +144,7 @@ void TMainForm::BuildToolBar() {
     CheckBoxProgHned->setAutoFillBackground(true);
     // Red while ticked: every committed edit goes straight into the unit.
     connect(CheckBoxProgHned, &QCheckBox::toggled, this, [this](bool on) {
+        session_.SetProgramAfterChange(on);
         QPalette palette = CheckBoxProgHned->palette();
         palette.setColor(QPalette::Window, LabelColour(on ? Colour::Red : Colour::ButtonFace));
         CheckBoxProgHned->setPalette(palette);
@@ -153,46 +154,25 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::UpdateUndoButtons() {
-    SpeedButtonZpet->setEnabled(undoHistory.CanUndo());
-    MenuZpet->setEnabled(undoHistory.CanUndo());
-    SpeedButtonZnovu->setEnabled(undoHistory.CanRedo());
-    MenuZnovu->setEnabled(undoHistory.CanRedo());
-}
-
-void TMainForm::RestoreUndoEntry(const UndoHistory::Entry &entry) {
-    // Snapshots were taken after the limits: they go back into the image as they are.
-    image = entry.image;
-    ImageToPages();
-    if (ActivePageIndex() != entry.page && entry.page < Page::Count)
-        PageControl1->setCurrentIndex(entry.page);
-    ImageToPages();
-    UpdateUndoButtons();
-    if (CheckBoxProgHned->isChecked())
-        StartAutoProgram();
-}
-
-void TMainForm::SpeedButtonZpetClick() {
-    if (auto entry = undoHistory.Undo())
-        RestoreUndoEntry(*entry);
-}
-
-void TMainForm::SpeedButtonZnovuClick() {
-    if (auto entry = undoHistory.Redo())
-        RestoreUndoEntry(*entry);
+    const UndoHistory &undo = session_.undo();
+    SpeedButtonZpet->setEnabled(undo.CanUndo());
+    MenuZpet->setEnabled(undo.CanUndo());
+    SpeedButtonZnovu->setEnabled(undo.CanRedo());
+    MenuZnovu->setEnabled(undo.CanRedo());
 }
 
 void TMainForm::SetLanguage(int languageIndex) {
-    settings.languageIndex = static_cast<std::uint8_t>(languageIndex);
+    session_.SetLanguage(languageIndex);
     ApplyLanguage();
-    ImageToPages();
+    session_.ImageToPages();
 }
 
 void TMainForm::MenuContensClick() {
-    const QString manual = QString::fromStdString(messageTexts[3]);
+    const QString manual = QString::fromStdString(session_.texts()[3]);
     const bool opened = QFileInfo::exists(manual) &&
                         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()));
     if (!opened)
-        Dialogs::Message(this, QString::fromStdString(messageTexts[37]));
+        Dialogs::Message(this, QString::fromStdString(session_.texts()[37]));
 }
 
 } // namespace zarvex1

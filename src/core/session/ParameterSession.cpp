@@ -1,0 +1,217 @@
+#include "session/ParameterSession.h"
+
+#include "files/DefaultIni.h"
+#include "files/ParameterFile.h"
+#include "files/SettingsFolder.h"
+
+namespace zarvex1 {
+
+namespace {
+
+constexpr int NewQuestionSlot = 33; // "Do you want default setting?"
+// The recent-file list keeps a path converted for it to at most this many characters.
+constexpr std::size_t MaxRecentPath = 8190;
+
+// Gear detection takes a multifunction input: input 2 for the gear sensor, input 3 for the speed sensor.
+void ForceGearInputs(ParameterImage &image) {
+    const int gearMode = image.byte(Adrb::GearMode);
+    if (gearMode == 1)
+        image.setByte(Adrb::InputFunction + 1, 7);
+    if (gearMode == 2 || gearMode == 3)
+        image.setByte(Adrb::InputFunction + 2, 7);
+}
+
+} // namespace
+
+std::string PathText(const std::filesystem::path &path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path TextPath(const std::string &text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+ParameterSession::ParameterSession(SessionFrontEnd &front, int bike)
+    : front_(front), image_(FirstStartSet(bike)) {
+    texts_.FillMessageTexts(settings_.languageIndex);
+    undo_.InitUndoHistory(image_, activePage_);
+}
+
+std::string ParameterSession::Caption() const {
+    return texts_[0] + "       " + texts_[CurrentFileSlot];
+}
+
+void ParameterSession::Start() {
+    LimitParameters(image_, settings_);
+    texts_.FillMessageTexts(settings_.languageIndex);
+    ImageToPages();
+    undo_.InitUndoHistory(image_, activePage_);
+    front_.SessionChanged();
+}
+
+void ParameterSession::PutSettings(ApplicationSettings &stored) const {
+    stored.link = settings_;
+    stored.file = currentFile();
+    stored.iniDir = lastPath_;
+    stored.activePageIndex = activePage_;
+    stored.recentFiles = recent_;
+}
+
+void ParameterSession::LoadSettings(const std::filesystem::path &folder, ApplicationSettings &stored) {
+    PutSettings(stored);
+    ReadApplicationSettings(ApplicationIniPath(folder), stored);
+    settings_ = stored.link;
+    texts_[CurrentFileSlot] = stored.file;
+    lastPath_ = stored.iniDir;
+    recent_ = stored.recentFiles;
+    if (stored.activePageIndex >= 0 && stored.activePageIndex < Page::Count &&
+        stored.activePageIndex != activePage_) {
+        activePage_ = stored.activePageIndex;
+        front_.ShowPage(activePage_);
+    }
+    // The image saved at the last close goes over the defaults as far as the file reaches.
+    ReadDefaultIni(DefaultIniPath(folder), image_);
+    front_.SessionChanged();
+}
+
+void ParameterSession::Close(const std::filesystem::path &folder, const ApplicationSettings &window) {
+    PagesToImage();
+    LimitParameters(image_, settings_);
+    ApplicationSettings stored = window;
+    PutSettings(stored);
+    WriteApplicationSettings(ApplicationIniPath(folder), stored);
+    WriteDefaultIni(DefaultIniPath(folder), image_);
+}
+
+void ParameterSession::PageChanged(int page) {
+    if (page < 0 || page >= Page::Count)
+        return;
+    activePage_ = page;
+    ImageToPages();
+}
+
+void ParameterSession::SetLanguage(int languageIndex) {
+    settings_.languageIndex = static_cast<std::uint8_t>(languageIndex);
+    texts_.FillMessageTexts(settings_.languageIndex);
+}
+
+void ParameterSession::PagesToImage() {
+    front_.StorePage(activePage_);
+}
+
+void ParameterSession::ImageToPages() {
+    ForceGearInputs(image_);
+    front_.LoadPage(activePage_);
+}
+
+void ParameterSession::Commit() {
+    PagesToImage();
+    LimitParameters(image_, settings_);
+    // Twice: a page whose states change with the load settles on the second.
+    ImageToPages();
+    ImageToPages();
+    AfterEdit();
+}
+
+void ParameterSession::AfterEdit() {
+    const bool changed = undo_.RecordUndo(image_, activePage_);
+    front_.SessionChanged();
+    if (!programAfterChange_) {
+        autoProgramArmed_ = false;
+        return;
+    }
+    // The first commit after the box is ticked programs only a change; every later one programs.
+    if (changed || autoProgramArmed_)
+        front_.StartAutoProgram();
+    autoProgramArmed_ = true;
+}
+
+void ParameterSession::RecordUndo() {
+    undo_.RecordUndo(image_, activePage_);
+    front_.SessionChanged();
+}
+
+void ParameterSession::Restore(const UndoHistory::Entry &entry) {
+    // Snapshots were taken after the limits: they go back into the image as they are.
+    image_ = entry.image;
+    ImageToPages();
+    if (entry.page != activePage_ && entry.page < Page::Count) {
+        activePage_ = entry.page;
+        front_.ShowPage(activePage_);
+    }
+    ImageToPages();
+    front_.SessionChanged();
+    if (programAfterChange_)
+        front_.StartAutoProgram();
+}
+
+void ParameterSession::Undo() {
+    if (const auto entry = undo_.Undo())
+        Restore(*entry);
+}
+
+void ParameterSession::Redo() {
+    if (const auto entry = undo_.Redo())
+        Restore(*entry);
+}
+
+bool ParameterSession::New(bool currentPageOnly) {
+    if (front_.Ask(texts_[NewQuestionSlot]) != Answer::Yes)
+        return false;
+    SetDefaults(image_, defaults_, currentPageOnly ? activePage_ : Page::All);
+    ImageToPages();
+    Commit();
+    front_.HideMessageLine();
+    // The parameters no longer come from a file.
+    texts_[CurrentFileSlot].clear();
+    front_.SessionChanged();
+    return true;
+}
+
+void ParameterSession::ShowFileMessage(int slot) {
+    if (slot >= 0)
+        front_.ShowMessage(texts_[slot]);
+}
+
+void ParameterSession::RecordCurrentFile(const std::filesystem::path &path) {
+    texts_[CurrentFileSlot] = PathText(path);
+    lastPath_ = PathText(path);
+}
+
+ParameterSession::OpenResult ParameterSession::Open(const std::filesystem::path &path, bool currentPageOnly) {
+    const LoadResult result =
+        LoadParameterFile(currentPageOnly ? activePage_ : Page::All, path, image_, defaults_);
+    ShowFileMessage(result.message);
+    if (result.loaded) {
+        ImageToPages();
+        Commit();
+        RecordCurrentFile(path);
+        recent_.AddRecentFile(PathText(path).substr(0, MaxRecentPath));
+        front_.SessionChanged();
+    }
+    front_.HideMessageLine();
+    return {result.loaded, result.message};
+}
+
+ParameterSession::OpenResult ParameterSession::OpenRecent(int item) {
+    if (item < 1 || item >= recent_.count())
+        return {};
+    return Open(TextPath(recent_.entry(item)), false);
+}
+
+bool ParameterSession::Save(const std::filesystem::path &path) {
+    PagesToImage();
+    LimitParameters(image_, settings_);
+    ImageToPages();
+    if (!WriteParameterFile(image_, path)) {
+        ShowFileMessage(FileMessage::OpenFileError);
+        return false;
+    }
+    // Saving makes the file current but does not add it to the recent files.
+    RecordCurrentFile(path);
+    front_.SessionChanged();
+    return true;
+}
+
+} // namespace zarvex1

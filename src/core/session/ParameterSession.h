@@ -1,0 +1,124 @@
+#pragma once
+
+#include "app/MessageTexts.h"
+#include "files/ApplicationSettings.h"
+#include "files/RecentFiles.h"
+#include "params/Defaults.h"
+#include "params/Limits.h"
+#include "params/ParameterImage.h"
+#include "params/UndoHistory.h"
+#include "session/SessionFrontEnd.h"
+
+#include <filesystem>
+#include <string>
+
+namespace zarvex1 {
+
+// The parameter set being edited and everything that goes with it: the image, the limited settings
+// (port, scanned port, language), the defaults state, the undo history, the current file and the recent
+// files. Every change of the image by a command goes through here: the window and the command-line tool
+// run the same Commit, New, Open and Save. What only a front end can do it asks of its SessionFrontEnd.
+class ParameterSession {
+public:
+    // A first start: the defaults for motorbike type `bike` over an all-zero image, in the first language.
+    explicit ParameterSession(SessionFrontEnd &front, int bike = 0);
+
+    ParameterSession(const ParameterSession &) = delete;
+    ParameterSession &operator=(const ParameterSession &) = delete;
+
+    // The link reads and writes these in place; everything else changes them through the commands.
+    ParameterImage &image() { return image_; }
+    const ParameterImage &image() const { return image_; }
+    LimitedSettings &settings() { return settings_; }
+    const LimitedSettings &settings() const { return settings_; }
+    MessageTexts &texts() { return texts_; }
+    const MessageTexts &texts() const { return texts_; }
+    const UndoHistory &undo() const { return undo_; }
+    const RecentFiles &recentFiles() const { return recent_; }
+    // The current parameter file (empty after New and after a read from the unit).
+    const std::string &currentFile() const { return texts_[CurrentFileSlot]; }
+    // The file last opened or saved: the file dialogs start there.
+    const std::string &lastPath() const { return lastPath_; }
+    void SetLastPath(std::string path) { lastPath_ = std::move(path); }
+    // The window caption: the product name, seven blanks and the current file.
+    std::string Caption() const;
+
+    // Start-up, after the stored settings and image are read: limits, the texts of the language, the
+    // active page filled, and the first undo entry.
+    void Start();
+    // Reads application.ini and default.ini from the folder. `stored` comes with the window's place as
+    // it is and returns with the stored one; the session takes the rest.
+    void LoadSettings(const std::filesystem::path &folder, ApplicationSettings &stored);
+    // Closing: the active page into the image, the limits, then application.ini (with the window's place
+    // from `window`) and default.ini.
+    void Close(const std::filesystem::path &folder, const ApplicationSettings &window);
+
+    int activePage() const { return activePage_; }
+    // A page became the active one: it is filled from the image.
+    void PageChanged(int page);
+    // Language index 0, 1 or 3; the message texts follow.
+    void SetLanguage(int languageIndex);
+    // Whether every committed edit is programmed into the unit ("Programming after change").
+    void SetProgramAfterChange(bool on) { programAfterChange_ = on; }
+    bool programAfterChange() const { return programAfterChange_; }
+
+    // The active page's controls into the image, and the image into them. Filling first forces the
+    // multifunction input that gear detection takes.
+    void PagesToImage();
+    void ImageToPages();
+    // Stores an edit: the active page into the image, the limits, the page filled again, then the
+    // after-edit step.
+    void Commit();
+    // The after-edit step alone: an undo entry when the image changed, and programming after change.
+    void AfterEdit();
+    // An undo entry without programming (a read from the unit has finished).
+    void RecordUndo();
+    void Undo();
+    void Redo();
+
+    // New: asks "Do you want default setting?"; on Yes the defaults for the active page or all pages.
+    // True when the defaults were set.
+    bool New(bool currentPageOnly);
+    // The motorbike type changed: the New that follows keeps a special type's settings.
+    void SetBikeChangePending() { defaults_.bikeChangePending = true; }
+
+    struct OpenResult {
+        bool loaded = false;
+        int message = -1; // the FileMessage slot that was shown, or -1
+    };
+    // Opens a parameter file for the active page or all pages. A file that is taken is committed,
+    // becomes the current file and goes to the front of the recent files; a rejected one changes nothing.
+    OpenResult Open(const std::filesystem::path &path, bool currentPageOnly);
+    // Opens recent entry `item` (1..9) for all pages.
+    OpenResult OpenRecent(int item);
+    // Saves the image, limited, as the current file. False (after "Open file error!") when the file
+    // cannot be written.
+    bool Save(const std::filesystem::path &path);
+
+    static constexpr int CurrentFileSlot = 1;
+
+private:
+    // The session's part of application.ini.
+    void PutSettings(ApplicationSettings &stored) const;
+    void Restore(const UndoHistory::Entry &entry);
+    void RecordCurrentFile(const std::filesystem::path &path);
+    void ShowFileMessage(int slot);
+
+    SessionFrontEnd &front_;
+    ParameterImage image_;
+    LimitedSettings settings_;
+    DefaultsState defaults_;
+    MessageTexts texts_;
+    UndoHistory undo_;
+    RecentFiles recent_;
+    std::string lastPath_;
+    int activePage_ = Page::Bike;
+    bool programAfterChange_ = false;
+    bool autoProgramArmed_ = false;
+};
+
+// A path as the settings and the caption keep it: UTF-8 text.
+std::string PathText(const std::filesystem::path &path);
+std::filesystem::path TextPath(const std::string &text);
+
+} // namespace zarvex1
