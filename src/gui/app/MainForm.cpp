@@ -260,6 +260,7 @@ void TMainForm::ApplyLanguage() {
     MenuEnglish->setChecked(language == 0);
     MenuGerman->setChecked(language == 1);
     MenuCzech->setChecked(language == 3);
+    ApplyToolButtonTexts(language);
     ApplyLanguageCaptions();
     link->RefreshMonitor();
 }

@@ -142,6 +142,7 @@ private:
     void BuildMenus();
     void BuildComMenu();
     void BuildToolBar();
+    void ApplyToolButtonTexts(int language);
     void UpdateUndoButtons();
     void ApplyLanguage();
     void OnHint(const QString &hint);

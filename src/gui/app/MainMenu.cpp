@@ -15,6 +15,9 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
+#include <iterator>
+
 namespace zarvex1 {
 
 namespace {
@@ -151,6 +154,23 @@ void TMainForm::BuildToolBar() {
     });
     row->addWidget(CheckBoxProgHned);
     row->addStretch(1);
+}
+
+void TMainForm::ApplyToolButtonTexts(int language) {
+    for (const ToolButtonText &row : ToolButtonTexts) {
+        const auto caption =
+            std::find_if(std::begin(MenuCaptions), std::end(MenuCaptions),
+                         [&](const MenuCaption &c) { return qstrcmp(c.target, row.command) == 0; });
+        auto *button = GroupBoxToolBar->findChild<QToolButton *>(QString::fromLatin1(row.button));
+        if (caption == std::end(MenuCaptions) || !button)
+            continue;
+        const QString name = caption->text.in(language).remove(QLatin1Char('&'));
+        const QString hint = row.hint.in(language);
+        button->setAccessibleName(name);
+        button->setAccessibleDescription(hint);
+        button->setToolTip(name);
+        button->setStatusTip(hint.isEmpty() ? name : hint);
+    }
 }
 
 void TMainForm::UpdateUndoButtons() {

@@ -76,11 +76,34 @@ inline constexpr MenuCaption MenuCaptions[] = {
     {"MenuEnglish", {"&English", "&Englisch - English", "&Anglicky - English"}},
     {"MenuGerman", {"&German - Deutsch", "&Deutsch", "&Německy - Deutsch"}},
     {"MenuCzech", {"&Czech - Česky", "&Tschechisch - Česky", "Če&sky"}},
-    {"MenuHelp", {"&Help", "&Hilfe", "&Nápověda"}},
-    {"MenuContens", {"&Contents...", "&Inhalt...", "&Obsah..."}},
-    {"MenuAbout", {"&About...", "&Über...", "&O programu..."}},
+    {"MenuHelp", {"&Help", "&Hilfe", "Nápoveda"}},
+    {"MenuContens", {"&Contents...", "&Inhalt...", "Obsah"}},
+    {"MenuAbout", {"&About...", "&Über Programm...", "&O programu..."}},
     {"CheckBoxProgHned",
      {"Programming after change", "Programmierung nach Änderung", "Programování po změně"}},
+};
+
+// The icon-only tool buttons. Each is named by its command's menu caption, which is also its short hint;
+// the long hint shows in the status bar.
+struct ToolButtonText {
+    const char *button;
+    const char *command; // the menu item whose caption names the button
+    WindowText hint;     // empty where the button has no hint of its own
+};
+
+inline constexpr ToolButtonText ToolButtonTexts[] = {
+    {"SpeedButtonOpen",
+     "MenuOpen",
+     {"Open file with parametrs", "Kenndatendatei öffnen", "Otevření souboru s parametry"}},
+    {"SpeedButtonNew",
+     "MenuNew",
+     {"Set default parametrs", "Neue Kenndatendaten erstellen", "Nastavení výchozích parametrů"}},
+    {"SpeedButtonSave",
+     "MenuSave",
+     {"Save parametrs to file", "Kenndaten in Datei speichern", "Uložení parametrů do souboru"}},
+    {"SpeedButtonPrint", "MenuPrint", {"Print parametrs", "Druck der Kenndaten", "Tisk parametrů"}},
+    {"SpeedButtonZpet", "MenuZpet", {"", "", ""}},
+    {"SpeedButtonZnovu", "MenuZnovu", {"", "", ""}},
 };
 
 } // namespace zarvex1
