@@ -89,12 +89,12 @@ TEST(ParameterFileReader, savedFileOnDiskOpensToTheSameImage) {
     std::mt19937 random(7);
     const ParameterImage source = RandomValidImage(random);
     const auto path = folder / "race 1.ign";
-    ASSERT_EQ(WriteParameterFile(source, path), true);
+    ASSERT_TRUE(WriteParameterFile(source, path));
     ParameterImage target = DefaultImage();
     DefaultsState state;
     EXPECT_EQ(LoadParameterFile(Page::All, path, target, state).loaded, true);
     ExpectSameBytes(target, source, CarriedBytes());
-    EXPECT_EQ(WriteParameterFile(source, folder / "no such folder" / "x.ign"), false);
+    EXPECT_FALSE(WriteParameterFile(source, folder / "no such folder" / "x.ign"));
 }
 
 struct Expect {

@@ -70,7 +70,8 @@ void ReadApplicationSettings(const std::filesystem::path &iniFile, ApplicationSe
     ParseApplicationSettings(ReadWholeFile(iniFile).value_or(""), settings);
 }
 
-bool WriteApplicationSettings(const std::filesystem::path &iniFile, const ApplicationSettings &settings) {
+FileResult WriteApplicationSettings(const std::filesystem::path &iniFile,
+                                    const ApplicationSettings &settings) {
     return WriteWholeFile(iniFile, FormatApplicationSettings(settings));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/RecentFiles.h"
+#include "files/TextFiles.h"
 #include "params/Limits.h"
 
 #include <filesystem>
@@ -33,6 +34,7 @@ std::string FormatApplicationSettings(const ApplicationSettings &settings);
 
 // A missing or unreadable file counts as a file without keys.
 void ReadApplicationSettings(const std::filesystem::path &iniFile, ApplicationSettings &settings);
-bool WriteApplicationSettings(const std::filesystem::path &iniFile, const ApplicationSettings &settings);
+FileResult WriteApplicationSettings(const std::filesystem::path &iniFile,
+                                    const ApplicationSettings &settings);
 
 } // namespace zarvex1

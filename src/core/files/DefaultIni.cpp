@@ -34,7 +34,7 @@ int ParseDefaultIni(std::string_view text, ParameterImage &image) {
     return count;
 }
 
-bool WriteDefaultIni(const std::filesystem::path &file, const ParameterImage &image) {
+FileResult WriteDefaultIni(const std::filesystem::path &file, const ParameterImage &image) {
     return WriteWholeFile(file, FormatDefaultIni(image));
 }
 

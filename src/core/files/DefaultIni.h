@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/TextFiles.h"
 #include "params/ParameterImage.h"
 
 #include <filesystem>
@@ -15,7 +16,7 @@ std::string FormatDefaultIni(const ParameterImage &image);
 // is no number; the bytes after the last number keep their values. Returns how many bytes were read.
 int ParseDefaultIni(std::string_view text, ParameterImage &image);
 
-bool WriteDefaultIni(const std::filesystem::path &file, const ParameterImage &image);
+FileResult WriteDefaultIni(const std::filesystem::path &file, const ParameterImage &image);
 // False when the file is missing or unreadable; the image then stays as it is.
 bool ReadDefaultIni(const std::filesystem::path &file, ParameterImage &image);
 

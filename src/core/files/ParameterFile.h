@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/TextFiles.h"
 #include "params/Defaults.h"
 #include "params/ParameterImage.h"
 
@@ -21,8 +22,8 @@ enum : int {
 
 // The parameter file text of the image: CR LF line ends, no line break after the last line.
 std::string WriteParameterFile(const ParameterImage &image);
-// Writes that text to the path; false when the file cannot be written (the old file then stays as it was).
-bool WriteParameterFile(const ParameterImage &image, const std::filesystem::path &path);
+// Writes that text to the path; on failure the old file stays as it was.
+FileResult WriteParameterFile(const ParameterImage &image, const std::filesystem::path &path);
 
 struct ReadPassResult {
     int loadedVersion = 0;           // 81 or 99 when the file was taken, 0 when it was rejected

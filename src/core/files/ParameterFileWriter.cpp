@@ -73,7 +73,7 @@ std::string WriteParameterFile(const ParameterImage &image) {
     return out;
 }
 
-bool WriteParameterFile(const ParameterImage &image, const std::filesystem::path &path) {
+FileResult WriteParameterFile(const ParameterImage &image, const std::filesystem::path &path) {
     return WriteWholeFile(path, WriteParameterFile(image));
 }
 

@@ -5,19 +5,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace zarvex1 {
 
 // Far more than any file of the program holds; a larger file is not taken.
 inline constexpr std::size_t MaxTextFileSize = 64u << 20;
 
-// The whole content of a file, or nothing when it cannot be opened or read, is a folder or is larger
-// than MaxTextFileSize.
+// How a file write ended: true when the file now holds the text, otherwise the system's reason.
+struct FileResult {
+    std::error_code error;
+
+    explicit operator bool() const { return !error; }
+    std::string reason() const { return error.message(); }
+};
+
+// The whole content of a regular file, or nothing when it is missing, cannot be read, is no regular
+// file (a folder, a FIFO, a device: those are never opened, so nothing can make the program wait) or
+// is larger than MaxTextFileSize.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path &path);
 
-// Writes the text to a temporary file beside the target and renames it over the target, so that a failed
-// write (disk full, lost medium) never leaves a half-written settings or parameter file behind.
-bool WriteWholeFile(const std::filesystem::path &path, std::string_view text);
+// Replaces the file with the text, or leaves the old file untouched and says why. A symbolic link is
+// followed to the file it names, so the link stays a link. The text goes to a new file beside that
+// target, created exclusively under a unique name with the old file's permissions, is flushed to the
+// disk and then renamed over the target; the folder is flushed after. A lost medium, a full disk, the
+// file-size limit or a second save at the same moment never leave a half-written file behind.
+FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view text);
 
 // UTF-8 text to a path and back, the same on every platform.
 std::filesystem::path PathFromUtf8(std::string_view text);

@@ -1,0 +1,313 @@
+// Reading and replacing whole files with the platform's own calls: only they can refuse a FIFO without
+// waiting on it, create a file exclusively, keep its permissions and flush it to the disk.
+#include "files/TextFiles.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <random>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <fstream>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace zarvex1 {
+
+namespace {
+
+// Errors of this program's own, beside the system's.
+enum class FileErrc { NotRegularFile = 1, TooManyLinks };
+
+class FileErrorCategory : public std::error_category {
+public:
+    const char *name() const noexcept override { return "zarvex1-files"; }
+    std::string message(int value) const override {
+        switch (static_cast<FileErrc>(value)) {
+        case FileErrc::NotRegularFile:
+            return "not a regular file";
+        case FileErrc::TooManyLinks:
+            return "too many levels of symbolic links";
+        }
+        return "file error";
+    }
+};
+
+std::error_code MakeError(FileErrc e) {
+    static const FileErrorCategory category;
+    return {static_cast<int>(e), category};
+}
+
+// Follows symbolic links to the file they name (which need not exist yet), so that a save replaces the
+// real file and a link stays a link.
+std::filesystem::path ResolveLinks(const std::filesystem::path &path, std::error_code &error) {
+    std::filesystem::path resolved = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        const auto status = std::filesystem::symlink_status(resolved, error);
+        if (status.type() == std::filesystem::file_type::not_found) {
+            error.clear(); // a new file
+            return resolved;
+        }
+        if (error)
+            return {};
+        if (status.type() != std::filesystem::file_type::symlink)
+            return resolved;
+        const std::filesystem::path target = std::filesystem::read_symlink(resolved, error);
+        if (error)
+            return {};
+        resolved = target.is_absolute() ? target : resolved.parent_path() / target;
+    }
+    error = MakeError(FileErrc::TooManyLinks);
+    return {};
+}
+
+// A name beside the target that no other save picks: the target's name, a dot and random letters.
+std::filesystem::path TemporaryName(const std::filesystem::path &target) {
+    static constexpr std::string_view letters =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    std::string suffix = ".";
+    for (int i = 0; i < 8; ++i)
+        suffix += letters[random() % letters.size()];
+    std::filesystem::path name = target;
+    name += suffix + "~";
+    return name;
+}
+
+#ifndef _WIN32
+
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
+// Writing past the file-size limit (ulimit -f) must fail the write with EFBIG rather than end the
+// program with SIGXFSZ. A handler the embedding program set itself is left alone.
+void IgnoreFileSizeSignal() {
+    static const bool ignored = [] {
+        struct sigaction current {};
+        if (sigaction(SIGXFSZ, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
+            return false;
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        return sigaction(SIGXFSZ, &ignore, nullptr) == 0;
+    }();
+    (void)ignored;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() { Reset(-1); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return fd_; }
+    void Reset(int fd) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+    // Closing can report a write the system deferred; it counts as a failed write.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path &file) {
+    const std::filesystem::path folder = file.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+// Makes the rename itself durable; file systems that cannot flush a folder are passed over.
+void FlushFolder(const std::filesystem::path &folder) {
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+}
+
+#endif
+
+} // namespace
+
+#ifndef _WIN32
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
+    // Only a regular file is opened: opening a FIFO waits for a writer, opening a device may reset it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    // Without blocking all the same, since the name may have been swapped after the check.
+    Descriptor in(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (in.get() < 0 || ::fstat(in.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uintmax_t>(info.st_size) > MaxTextFileSize)
+        return std::nullopt;
+    std::string text;
+    std::array<char, 65536> buffer;
+    for (;;) {
+        const ssize_t got = ::read(in.get(), buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        if (got == 0)
+            return text;
+        if (text.size() + static_cast<std::size_t>(got) > MaxTextFileSize)
+            return std::nullopt;
+        text.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+}
+
+FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view text) {
+    IgnoreFileSizeSignal();
+    std::error_code error;
+    const std::filesystem::path target = ResolveLinks(path, error);
+    if (error)
+        return {error};
+
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (!replacing && errno != ENOENT)
+        return {LastError()};
+    if (replacing && !S_ISREG(old.st_mode))
+        return {MakeError(FileErrc::NotRegularFile)};
+
+    std::filesystem::path temporary;
+    Descriptor out;
+    for (int attempt = 0; attempt < 100 && out.get() < 0; ++attempt) {
+        temporary = TemporaryName(target);
+        // O_EXCL: never through a name someone planted, never a file another save is writing.
+        out.Reset(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
+        if (out.get() < 0 && errno != EEXIST)
+            return {LastError()};
+    }
+    if (out.get() < 0)
+        return {std::make_error_code(std::errc::file_exists)};
+
+    const auto fail = [&](std::error_code reason) {
+        ::unlink(temporary.c_str());
+        return FileResult{reason};
+    };
+    if (replacing) {
+        // The owner only matters when an administrator saves a user's file; it may well be refused.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)::fchown(out.get(), old.st_uid, old.st_gid);
+        if (::fchmod(out.get(), old.st_mode & 07777) != 0)
+            return fail(LastError());
+    }
+    if (!WriteAll(out.get(), text) || ::fsync(out.get()) != 0)
+        return fail(LastError());
+    if (!out.Close())
+        return fail(LastError());
+    if (::rename(temporary.c_str(), target.c_str()) != 0)
+        return fail(LastError());
+    FlushFolder(FolderOf(target));
+    return {};
+}
+
+#else
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string text;
+    std::array<char, 65536> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        if (text.size() + static_cast<std::size_t>(in.gcount()) > MaxTextFileSize)
+            return std::nullopt;
+        text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad())
+        return std::nullopt;
+    return text;
+}
+
+FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view text) {
+    std::error_code error;
+    const std::filesystem::path target = ResolveLinks(path, error);
+    if (error)
+        return {error};
+    const auto status = std::filesystem::status(target, error);
+    if (error && status.type() != std::filesystem::file_type::not_found)
+        return {error};
+    if (status.type() != std::filesystem::file_type::not_found &&
+        status.type() != std::filesystem::file_type::regular)
+        return {MakeError(FileErrc::NotRegularFile)};
+
+    std::filesystem::path temporary;
+    HANDLE out = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && out == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = TemporaryName(target);
+        out = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+        if (out == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return {std::error_code(static_cast<int>(::GetLastError()), std::system_category())};
+    }
+    if (out == INVALID_HANDLE_VALUE)
+        return {std::make_error_code(std::errc::file_exists)};
+
+    const auto lastError = [] {
+        return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
+    };
+    bool ok = true;
+    while (ok && !text.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1u << 30));
+        ok = ::WriteFile(out, text.data(), chunk, &written, nullptr) != 0;
+        text.remove_prefix(written);
+    }
+    std::error_code reason;
+    if (!ok || !::FlushFileBuffers(out))
+        reason = lastError();
+    ::CloseHandle(out);
+    // ReplaceFileW keeps the old file's attributes and access rights; a new file is moved into place,
+    // with MOVEFILE_WRITE_THROUGH returning only once the rename is on the disk.
+    const bool replacing = status.type() == std::filesystem::file_type::regular;
+    if (!reason && replacing &&
+        !::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                        nullptr))
+        reason = lastError();
+    if (!reason && !replacing &&
+        !::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        reason = lastError();
+    if (reason) {
+        ::DeleteFileW(temporary.c_str());
+        return {reason};
+    }
+    return {};
+}
+
+#endif
+
+} // namespace zarvex1

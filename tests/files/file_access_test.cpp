@@ -1,0 +1,189 @@
+#include "temp_folder.h"
+
+#include "files/ApplicationSettings.h"
+#include "files/DefaultIni.h"
+#include "files/SettingsFolder.h"
+#include "files/TextFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <fstream>
+#include <future>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace zarvex1 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Content(const fs::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void Put(const fs::path &path, const std::string &text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+unsigned Mode(const fs::path &path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+std::vector<std::string> Names(const fs::path &folder) {
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(WriteWholeFile, replacesTheFileAndLeavesNothingElseBehind) {
+    test::TempFolder folder;
+    const fs::path target = folder / "set.ign";
+    Put(target, "old");
+    ASSERT_TRUE(WriteWholeFile(target, "new text"));
+    EXPECT_EQ(Content(target), "new text");
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"set.ign"});
+}
+
+// Another user plants a link under a name the save might use; the save must not write through it.
+TEST(WriteWholeFile, plantedLinksBesideTheTargetAreNeverWrittenThrough) {
+    test::TempFolder folder;
+    const fs::path victim = folder / "victim.txt";
+    Put(victim, "precious");
+    const fs::path target = folder / "set.ign";
+    Put(target, "old");
+    fs::create_symlink(victim, folder / "set.ign.tmp~");
+    fs::create_symlink(victim, folder / "set.ign.tmp");
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(WriteWholeFile(target, "new " + std::to_string(i)));
+    EXPECT_EQ(Content(victim), "precious");
+    EXPECT_EQ(Content(target), "new 19");
+}
+
+TEST(WriteWholeFile, keepsThePermissionsOfTheOldFileAndGivesANewOneTheUsualOnes) {
+    test::TempFolder folder;
+    const fs::path target = folder / "private.ign";
+    Put(target, "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteWholeFile(target, "new"));
+    EXPECT_EQ(Mode(target), 0640u);
+
+    const mode_t before = ::umask(022);
+    const FileResult created = WriteWholeFile(folder / "new.ign", "x");
+    ::umask(before);
+    ASSERT_TRUE(created);
+    EXPECT_EQ(Mode(folder / "new.ign"), 0644u);
+}
+
+TEST(WriteWholeFile, followsASymbolicLinkSoTheLinkStaysALink) {
+    test::TempFolder folder;
+    fs::create_directory(folder / "real");
+    Put(folder / "real" / "set.ign", "old");
+    fs::create_symlink("real/set.ign", folder / "link.ign");
+    fs::create_symlink("link.ign", folder / "link2.ign"); // a link to a link
+    ASSERT_TRUE(WriteWholeFile(folder / "link2.ign", "new"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.ign"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link2.ign"));
+    EXPECT_EQ(Content(folder / "real" / "set.ign"), "new");
+    EXPECT_EQ(Names(folder / "real"), std::vector<std::string>{"set.ign"});
+}
+
+// Two saves of the same file at the same moment: each succeeds on its own, and the file holds one of
+// the two texts whole.
+TEST(WriteWholeFile, twoSavesAtOnceEachReportTruthfully) {
+    test::TempFolder folder;
+    const fs::path target = folder / "set.ign";
+    const std::string a(200000, 'a');
+    const std::string b(200000, 'b');
+    for (int round = 0; round < 50; ++round) {
+        auto first =
+            std::async(std::launch::async, [&] { return static_cast<bool>(WriteWholeFile(target, a)); });
+        auto second =
+            std::async(std::launch::async, [&] { return static_cast<bool>(WriteWholeFile(target, b)); });
+        ASSERT_TRUE(first.get()) << "round " << round;
+        ASSERT_TRUE(second.get()) << "round " << round;
+        const std::string content = Content(target);
+        ASSERT_TRUE(content == a || content == b) << "round " << round;
+    }
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"set.ign"});
+}
+
+TEST(WriteWholeFile, aFailureLeavesTheOldFileAndSaysWhy) {
+    test::TempFolder folder;
+    EXPECT_EQ(WriteWholeFile(folder / "no folder" / "x.ign", "x").error,
+              std::errc::no_such_file_or_directory);
+    fs::create_directory(folder / "dir.ign");
+    const FileResult onFolder = WriteWholeFile(folder / "dir.ign", "x");
+    EXPECT_FALSE(onFolder);
+    EXPECT_EQ(onFolder.reason(), "not a regular file");
+    EXPECT_TRUE(fs::is_directory(folder / "dir.ign"));
+}
+
+bool WriteOverTheLimit(const fs::path &folder, const fs::path &target) {
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const FileResult result = WriteWholeFile(target, std::string(100000, 'x'));
+    return result.error == std::errc::file_too_large && Content(target) == "old" && Names(folder).size() == 1;
+}
+
+// The file-size limit (ulimit -f) is reached: the write fails with its reason instead of SIGXFSZ
+// killing the program, and the old file stays whole.
+TEST(WriteWholeFileDeathTest, fileSizeLimitGivesAnErrorNotAKilledProgram) {
+    test::TempFolder folder;
+    const fs::path target = folder / "set.ign";
+    Put(target, "old");
+    EXPECT_EXIT(std::_Exit(WriteOverTheLimit(folder.path(), target) ? 0 : 1), ::testing::ExitedWithCode(0),
+                "");
+}
+
+// Runs the read on its own thread; if it still waits after a while, a writer opening the FIFO frees it
+// so that the test can fail instead of hanging.
+template <typename Read> auto ReturnsAtOnce(const fs::path &fifo, Read read) {
+    auto result = std::async(std::launch::async, read);
+    if (result.wait_for(std::chrono::seconds(3)) == std::future_status::timeout) {
+        ADD_FAILURE() << "reading " << fifo << " waited for a writer";
+        const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return result.get();
+}
+
+// A FIFO planted where the program reads its marker or settings must not stop its start.
+TEST(ReadWholeFile, fifoAndFolderAreNotReadAndNothingWaits) {
+    test::TempFolder folder;
+    const fs::path fifo = folder / "test_qurvel.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    EXPECT_FALSE(ReturnsAtOnce(fifo, [&] { return ReadWholeFile(fifo); }));
+    EXPECT_FALSE(ReturnsAtOnce(fifo, [&] { return ReadTestMode(fifo); }));
+    EXPECT_FALSE(ReadWholeFile(folder.path()));
+
+    ASSERT_EQ(::mkfifo(ApplicationIniPath(folder.path()).c_str(), 0666), 0);
+    ASSERT_EQ(::mkfifo(DefaultIniPath(folder.path()).c_str(), 0666), 0);
+    ApplicationSettings settings;
+    settings.left = 17;
+    ReturnsAtOnce(ApplicationIniPath(folder.path()), [&] {
+        ReadApplicationSettings(ApplicationIniPath(folder.path()), settings);
+        return true;
+    });
+    EXPECT_EQ(settings.left, 17);
+    ParameterImage image;
+    EXPECT_FALSE(ReturnsAtOnce(DefaultIniPath(folder.path()),
+                               [&] { return ReadDefaultIni(DefaultIniPath(folder.path()), image); }));
+
+    // A link to a regular file is read as the file.
+    Put(folder / "marker", "x DIAG_SWITCH");
+    fs::create_symlink(folder / "marker", folder / "link");
+    EXPECT_TRUE(ReadTestMode(folder / "link"));
+}
+
+} // namespace
+} // namespace zarvex1
