@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <random>
 #include <string>
@@ -48,7 +49,7 @@ ApplicationSettings SomeSettings() {
 TEST(ApplicationSettings, writtenSettingsReadBackUnchanged) {
     test::TempFolder folder;
     const ApplicationSettings saved = SomeSettings();
-    ASSERT_EQ(WriteApplicationSettings(ApplicationIniPath(folder.path()), saved), true);
+    ASSERT_TRUE(WriteApplicationSettings(ApplicationIniPath(folder.path()), saved));
     ApplicationSettings read; // the start-up values differ from every saved one
     read.link.portIndex = 1;
     ReadApplicationSettings(ApplicationIniPath(folder.path()), read);
@@ -126,6 +127,29 @@ TEST(ApplicationSettings, recentFilesWithAGapAndOverlongPaths) {
     EXPECT_EQ(recent.MenuSeparatorVisible(), true);
 }
 
+// A settings file swollen by another program (or on purpose) must not hold up the start: reading takes
+// time in proportion to the file, whatever the number of keys or sections.
+TEST(ApplicationSettings, hundredThousandKeysAreReadInUnderHalfASecond) {
+    test::TempFolder folder;
+    std::string text = "[BASIC]\r\n";
+    for (int i = 0; i < 100000; ++i)
+        text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    text += "Left=77\r\nleft=99\r\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "[Section" + std::to_string(i) + "]\r\nLeft=1\r\n";
+    text += "[basic]\r\nTop=55\r\nWidth=66\r\n";
+    std::ofstream(ApplicationIniPath(folder.path()), std::ios::binary) << text;
+
+    ApplicationSettings read;
+    const auto start = std::chrono::steady_clock::now();
+    ReadApplicationSettings(ApplicationIniPath(folder.path()), read);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::milliseconds(500));
+    EXPECT_EQ(read.left, 77); // the first of two equal keys
+    EXPECT_EQ(read.top, 55);  // a section named twice is one section
+    EXPECT_EQ(read.width, 66);
+}
+
 TEST(DefaultIni, imageIsWrittenTenValuesALineWithAnEmptyLineAfterEveryTenth) {
     ParameterImage image;
     for (int i = 0; i < ParameterImage::Size; ++i)
@@ -145,7 +169,7 @@ TEST(DefaultIni, imageReadsBackFromItsFile) {
     ParameterImage saved;
     for (auto &b : saved.bytes())
         b = static_cast<std::uint8_t>(random());
-    ASSERT_EQ(WriteDefaultIni(DefaultIniPath(folder.path()), saved), true);
+    ASSERT_TRUE(WriteDefaultIni(DefaultIniPath(folder.path()), saved));
     ParameterImage read;
     ASSERT_EQ(ReadDefaultIni(DefaultIniPath(folder.path()), read), true);
     EXPECT_EQ(read, saved);

@@ -1,6 +1,5 @@
 #include "files/IniFile.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace zarvex1 {
@@ -16,10 +15,13 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
+// Names are compared without regard to ASCII case: the index holds them in lower case.
+std::string Lower(std::string_view name) {
+    std::string lower(name);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
 }
 
 // A line break would end the value early; the value is kept up to it.
@@ -44,7 +46,7 @@ IniFile IniFile::Parse(std::string_view text) {
                 Trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1));
             current = ini.FindSection(name);
             if (!current)
-                current = &ini.sections_.emplace_back(Section{std::string(name), {}});
+                current = &ini.AddSection(name);
             continue;
         }
         const std::size_t equals = line.find('=');
@@ -55,18 +57,26 @@ IniFile IniFile::Parse(std::string_view text) {
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
         // The first of two equal keys counts.
-        const bool known = std::any_of(current->keys.begin(), current->keys.end(),
-                                       [key](const auto &kv) { return SameName(kv.first, key); });
-        if (!known)
-            current->keys.emplace_back(std::string(key), std::string(value));
+        ini.AddKey(*current, key, value);
     }
     return ini;
 }
 
 IniFile::Section *IniFile::FindSection(std::string_view name) {
-    const auto it = std::find_if(sections_.begin(), sections_.end(),
-                                 [name](const Section &s) { return SameName(s.name, name); });
-    return it == sections_.end() ? nullptr : &*it;
+    const auto it = sectionIndex_.find(Lower(name));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+IniFile::Section &IniFile::AddSection(std::string_view name) {
+    sectionIndex_.emplace(Lower(name), sections_.size());
+    return sections_.emplace_back(Section{std::string(name), {}, {}});
+}
+
+std::string &IniFile::AddKey(Section &section, std::string_view key, std::string_view value) {
+    const auto [it, added] = section.index.emplace(Lower(key), section.keys.size());
+    if (added)
+        section.keys.emplace_back(std::string(key), std::string(value));
+    return section.keys[it->second].second;
 }
 
 const IniFile::Section *IniFile::FindSection(std::string_view name) const {
@@ -75,9 +85,8 @@ const IniFile::Section *IniFile::FindSection(std::string_view name) const {
 
 std::optional<std::string> IniFile::Value(std::string_view section, std::string_view key) const {
     if (const Section *s = FindSection(section))
-        for (const auto &[k, v] : s->keys)
-            if (SameName(k, key))
-                return v;
+        if (const auto it = s->index.find(Lower(key)); it != s->index.end())
+            return s->keys[it->second].second;
     return std::nullopt;
 }
 
@@ -99,14 +108,9 @@ std::optional<int> IniFile::IntValue(std::string_view section, std::string_view 
 void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
     Section *s = FindSection(section);
     if (!s)
-        s = &sections_.emplace_back(Section{std::string(section), {}});
+        s = &AddSection(section);
     value = OneLine(value);
-    for (auto &[k, v] : s->keys)
-        if (SameName(k, key)) {
-            v = value;
-            return;
-        }
-    s->keys.emplace_back(std::string(key), std::string(value));
+    AddKey(*s, key, value) = value;
 }
 
 void IniFile::SetIntValue(std::string_view section, std::string_view key, int value) {

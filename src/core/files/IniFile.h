@@ -3,13 +3,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace zarvex1 {
 
 // A small INI file: "[section]" lines and "key=value" lines, names compared without regard to ASCII case,
-// ";" starting a comment line. A value with blanks at either end is written in double quotes.
+// ";" starting a comment line. A value with blanks at either end is written in double quotes. Sections
+// and keys are found through an index, so reading a file takes time in proportion to its length.
 class IniFile {
 public:
     static IniFile Parse(std::string_view text);
@@ -26,12 +28,17 @@ public:
 private:
     struct Section {
         std::string name;
-        std::vector<std::pair<std::string, std::string>> keys;
+        std::vector<std::pair<std::string, std::string>> keys; // in file order
+        std::unordered_map<std::string, std::size_t> index;    // lower-case key -> position in keys
     };
     Section *FindSection(std::string_view name);
     const Section *FindSection(std::string_view name) const;
+    Section &AddSection(std::string_view name);
+    // Adds the key unless the section has it already; returns its value either way.
+    std::string &AddKey(Section &section, std::string_view key, std::string_view value);
 
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_; // lower-case name -> position
 };
 
 } // namespace zarvex1
