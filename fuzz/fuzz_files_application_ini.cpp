@@ -41,15 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
 
     const ScreenRect monitors[] = {{0, 0, 1920, 1080}, {1920, -200, 3200, 824}};
-    const ScreenRect fitted =
-        FitToMonitor(WindowRect(settings.left, settings.top, settings.width, settings.height), monitors);
-    if (settings.width >= 0 && settings.height >= 0) {
-        const bool onFirst =
-            fitted.left >= 0 && fitted.right <= 1920 && fitted.top >= 0 && fitted.bottom <= 1080;
-        const bool onSecond =
-            fitted.left >= 1920 && fitted.right <= 3200 && fitted.top >= -200 && fitted.bottom <= 824;
-        if (!onFirst && !onSecond)
-            std::abort();
-    }
+    // The window goes where the program puts it at start: on one of the monitors, with a size.
+    const ScreenRect fitted = RestoredWindowRect(
+        {settings.left, settings.top, settings.width, settings.height}, {0, 0, 1000, 720}, monitors);
+    const bool onFirst = fitted.left >= 0 && fitted.right <= 1920 && fitted.top >= 0 && fitted.bottom <= 1080;
+    const bool onSecond =
+        fitted.left >= 1920 && fitted.right <= 3200 && fitted.top >= -200 && fitted.bottom <= 824;
+    if ((!onFirst && !onSecond) || fitted.width() <= 0 || fitted.height() <= 0)
+        std::abort();
     return 0;
 }

@@ -44,5 +44,31 @@ TEST(FitToMonitor, windowRectFromPlacementSaturates) {
     EXPECT_EQ(WindowRect(2147483000, 0, 1000, 10).right, 2147483647);
 }
 
+// Stored values near the limits of int saturate and the window still lands on the monitor; a size of 0
+// or less keeps the window's current size.
+TEST(FitToMonitor, restoredWindowLandsOnAMonitorWhateverTheStoredValues) {
+    constexpr int Max = 2147483647;
+    constexpr int Min = -Max - 1;
+    const std::vector<ScreenRect> monitors{{0, 0, 1920, 1080}, {1920, 0, 3840, 1200}};
+    const WindowPlacement current{100, 100, 1000, 720};
+    const struct {
+        const char *name;
+        WindowPlacement stored;
+        ScreenRect placed;
+    } cases[] = {
+        {"asStored", {50, 60, 800, 600}, {50, 60, 850, 660}},
+        {"leftAndWidthNearTheLimit", {Max - 10, 0, Max - 10, 500}, {1920, 0, 3840, 500}},
+        {"allNearTheLimit", {Max, Max, Max, Max}, {1920, 0, 3840, 1200}},
+        {"farLeftAndUp", {Min, Min, 800, 600}, {0, 0, 800, 600}},
+        {"noSize", {10, 10, 0, Min}, {10, 10, 1010, 730}},
+    };
+    for (const auto &c : cases) {
+        const ScreenRect placed = RestoredWindowRect(c.stored, current, monitors);
+        EXPECT_EQ(placed, c.placed) << c.name;
+        EXPECT_GT(placed.width(), 0) << c.name;
+    }
+    EXPECT_EQ((ScreenRect{Min, 0, Max, 10}).width(), Max);
+}
+
 } // namespace
 } // namespace zarvex1

@@ -36,16 +36,10 @@ std::int64_t Distance(const Wide &w, const Wide &m) {
     return d;
 }
 
-} // namespace
-
-ScreenRect WindowRect(int left, int top, int width, int height) {
-    return {left, top, Narrow(std::int64_t{left} + width), Narrow(std::int64_t{top} + height)};
-}
-
-ScreenRect FitToMonitor(ScreenRect window, std::span<const ScreenRect> monitors) {
+// The steps of FitToMonitor on a wide rectangle; the result lies on the chosen monitor.
+ScreenRect FitWide(Wide w, std::span<const ScreenRect> monitors) {
     if (monitors.empty())
-        return window;
-    Wide w = Widen(window);
+        return {Narrow(w.left), Narrow(w.top), Narrow(w.right), Narrow(w.bottom)};
     Wide m = Widen(monitors.front());
     std::int64_t bestDistance = Distance(w, m);
     for (const ScreenRect &monitor : monitors.subspan(1))
@@ -54,7 +48,7 @@ ScreenRect FitToMonitor(ScreenRect window, std::span<const ScreenRect> monitors)
             bestDistance = d;
         }
     if (bestDistance == 0)
-        return window;
+        return {Narrow(w.left), Narrow(w.top), Narrow(w.right), Narrow(w.bottom)};
 
     if (m.right - m.left < w.right - w.left) {
         w.left = m.left;
@@ -83,6 +77,34 @@ ScreenRect FitToMonitor(ScreenRect window, std::span<const ScreenRect> monitors)
     w.right = std::min(w.right, m.right);
     w.bottom = std::min(w.bottom, m.bottom);
     return {Narrow(w.left), Narrow(w.top), Narrow(w.right), Narrow(w.bottom)};
+}
+
+} // namespace
+
+int ScreenRect::width() const {
+    return Narrow(std::int64_t{right} - left);
+}
+
+int ScreenRect::height() const {
+    return Narrow(std::int64_t{bottom} - top);
+}
+
+ScreenRect WindowRect(int left, int top, int width, int height) {
+    return {left, top, Narrow(std::int64_t{left} + width), Narrow(std::int64_t{top} + height)};
+}
+
+ScreenRect FitToMonitor(ScreenRect window, std::span<const ScreenRect> monitors) {
+    return FitWide(Widen(window), monitors);
+}
+
+ScreenRect RestoredWindowRect(const WindowPlacement &stored, const WindowPlacement &current,
+                              std::span<const ScreenRect> monitors) {
+    const int width = stored.width > 0 ? stored.width : current.width;
+    const int height = stored.height > 0 ? stored.height : current.height;
+    // Wide, so that a place near the limit keeps its size until the monitor brings it back.
+    return FitWide(
+        {stored.left, stored.top, std::int64_t{stored.left} + width, std::int64_t{stored.top} + height},
+        monitors);
 }
 
 } // namespace zarvex1

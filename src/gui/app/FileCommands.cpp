@@ -56,10 +56,10 @@ void TMainForm::LoadSettings() {
         const QRect r = screen->availableGeometry();
         monitors.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     }
-    const ScreenRect fitted = FitToMonitor(
-        {stored.left, stored.top, stored.left + stored.width, stored.top + stored.height}, monitors);
+    const ScreenRect fitted = RestoredWindowRect({stored.left, stored.top, stored.width, stored.height},
+                                                 {x(), y(), width(), height()}, monitors);
     move(fitted.left, fitted.top);
-    resize(fitted.right - fitted.left, fitted.bottom - fitted.top);
+    resize(fitted.width(), fitted.height());
 }
 
 void TMainForm::SaveSettings() {

@@ -1,0 +1,117 @@
+#include "app/Dialogs.h"
+#include "app/MainForm.h"
+#include "link/mock_port.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace zarvex1;
+
+namespace {
+
+std::unique_ptr<TMainForm> NewWindow() {
+    return std::make_unique<TMainForm>(StartOptions{}, std::make_unique<test::MockPort>());
+}
+
+// Frees a start that waits on a FIFO after a while, by opening the FIFOs for writing, so that the test
+// fails instead of hanging.
+class FifoWatchdog {
+public:
+    explicit FifoWatchdog(QStringList fifos) : fifos_(std::move(fifos)), thread_([this] { Watch(); }) {}
+    ~FifoWatchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    bool fired() const { return fired_; }
+
+private:
+    void Watch() {
+        std::unique_lock lock(mutex_);
+        if (wake_.wait_for(lock, std::chrono::seconds(5), [this] { return done_; }))
+            return;
+        fired_ = true;
+        // Keep freeing: each read of the start may open a FIFO again.
+        while (!wake_.wait_for(lock, std::chrono::milliseconds(50), [this] { return done_; }))
+            for (const QString &fifo : fifos_)
+                if (const int fd = ::open(fifo.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                    ::close(fd);
+    }
+
+    QStringList fifos_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::atomic<bool> fired_ = false;
+    std::thread thread_;
+};
+
+} // namespace
+
+// What the window takes from its settings folder at start.
+class StartSettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        settingsDir_ = std::make_unique<QTemporaryDir>();
+        qputenv("ZARVEX1_SETTINGS_DIR", settingsDir_->path().toUtf8());
+        Dialogs::messageHook = [](const QString &) {};
+    }
+
+    void fifosAsSettingsFilesDoNotHoldUpTheStart() {
+        const QStringList fifos = {settingsDir_->filePath("application.ini"),
+                                   settingsDir_->filePath("default.ini")};
+        for (const QString &fifo : fifos)
+            QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        FifoWatchdog watchdog(fifos);
+        auto form = NewWindow();
+        QVERIFY2(!watchdog.fired(), "the start waited on a FIFO");
+        QCOMPARE(form->settings.portIndex, 0); // the defaults of a first start
+    }
+
+    // Values near the limits of int in application.ini: the window still lands on the screen.
+    void overflowingWindowValuesStillPutTheWindowOnTheScreen_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("near the maximum")
+            << "Left=2147483600\nTop=2147483600\nWidth=2147483600\nHeight=2147483600";
+        QTest::newRow("left plus width overflows") << "Left=2147483000\nTop=10\nWidth=1000\nHeight=500";
+        QTest::newRow("near the minimum") << "Left=-2147483648\nTop=-2147483648\nWidth=800\nHeight=600";
+        QTest::newRow("negative size") << "Left=10\nTop=10\nWidth=-2147483648\nHeight=-5";
+    }
+    void overflowingWindowValuesStillPutTheWindowOnTheScreen() {
+        QFETCH(QString, keys);
+        QFile ini(settingsDir_->filePath("application.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[BASIC]\n" + keys.toUtf8() + "\n");
+        ini.close();
+        auto form = NewWindow();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect placed(form->pos(), form->size());
+        QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                         .arg(placed.x())
+                                                         .arg(placed.y())
+                                                         .arg(placed.width())
+                                                         .arg(placed.height())));
+        QVERIFY(placed.width() > 0 && placed.height() > 0);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> settingsDir_;
+};
+
+QTEST_MAIN(StartSettingsTest)
+#include "start_settings_test.moc"
