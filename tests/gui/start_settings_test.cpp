@@ -80,7 +80,7 @@ private slots:
         FifoWatchdog watchdog(fifos);
         auto form = NewWindow();
         QVERIFY2(!watchdog.fired(), "the start waited on a FIFO");
-        QCOMPARE(form->settings.portIndex, 0); // the defaults of a first start
+        QCOMPARE(form->session().settings().portIndex, 0); // the defaults of a first start
     }
 
     // Values near the limits of int in application.ini: the window still lands on the screen.
