@@ -12,21 +12,21 @@ namespace {
 using testing::AdvanceEditor;
 using V = std::vector<int>;
 
-void Ticks(TTabModel &tab, int n) {
+void Ticks(MapEditor &tab, int n) {
     for (int i = 0; i < n; ++i)
         tab.Tick(false, false);
 }
 
-void Type(TTabModel &tab, const std::string &keys) {
+void Type(MapEditor &tab, const std::string &keys) {
     for (char c : keys)
-        tab.TableKey(static_cast<unsigned char>(c), false, false);
+        tab.Keys().TableKey(static_cast<unsigned char>(c), false, false);
 }
 
 TEST(ChangeNotes, incrementsOnOneTargetCoalesceUntilFiveTicksAfterTheLast) {
     AdvanceEditor e;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 2, 2);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 2, 2);
     for (int i = 0; i < 3; ++i) {
-        e.tab.Increment(+1);
+        e.tab.Operations().Increment(+1);
         Ticks(e.tab, 2);
     }
     EXPECT_TRUE(e.notes.empty());
@@ -41,14 +41,14 @@ TEST(ChangeNotes, incrementsOnOneTargetCoalesceUntilFiveTicksAfterTheLast) {
 
 TEST(ChangeNotes, aSecondTargetDeliversThePendingChangeFirst) {
     AdvanceEditor e;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 2, 2);
-    e.tab.Increment(+1);
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 3, 2);
-    e.tab.Increment(+1);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 2, 2);
+    e.tab.Operations().Increment(+1);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 3, 2);
+    e.tab.Operations().Increment(+1);
     EXPECT_EQ(e.notes.size(), 1u);
     Ticks(e.tab, 5);
     EXPECT_EQ(e.notes.size(), 2u);
-    e.tab.Increment(-1); // the same cell, the other direction
+    e.tab.Operations().Increment(-1); // the same cell, the other direction
     EXPECT_EQ(e.notes.size(), 2u);
     Ticks(e.tab, 5);
     EXPECT_EQ(e.notes.size(), 3u);
@@ -56,10 +56,10 @@ TEST(ChangeNotes, aSecondTargetDeliversThePendingChangeFirst) {
 
 TEST(ChangeNotes, maximumMessageFollowsTheLanguage) {
     AdvanceEditor e;
-    e.tab.languageIndex = 3;
-    e.tab.dirty = 0;
+    e.tab.SetLanguage(3);
+    e.tab.ClearDirty();
     EXPECT_TRUE(e.tab.Tick(false, false)); // the language change redraws
-    e.tab.InsertRow(0);
+    e.tab.Operations().InsertRow(0);
     ASSERT_EQ(e.errors.size(), 1u);
     EXPECT_NE(e.errors[0].first, "Row count is on maximum !\nDelete some first...");
     EXPECT_EQ(e.errors[0].second, "Chyba");
@@ -81,11 +81,11 @@ TEST(ChangeNotes, beginAndEndFrameOneDelivery) {
 
 TEST(ChangeNotes, anOperationStartingDuringACoalescedStepDeliversItFirst) {
     AdvanceEditor e;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 2, 2);
-    e.tab.Increment(+1);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 2, 2);
+    e.tab.Operations().Increment(+1);
     e.tab.NoteChange(0, GroupBegin);
     EXPECT_EQ(e.notes, (V{AxisData}));
-    EXPECT_EQ(e.tab.changeGroup, GroupBegin);
+    EXPECT_EQ(e.tab.Notes().Group(), GroupBegin);
     e.tab.NoteChange(AxisX, GroupEnd);
     EXPECT_EQ(e.notes, (V{AxisData, AxisX}));
 }
@@ -118,15 +118,14 @@ TEST(ActualPosition, nearestBreakpointWithMidpointsGoingUp) {
 
 TEST(ActualPosition, autoscrollBringsTheLivePointIntoView) {
     AdvanceEditor e;
-    e.tab.colsWanted = 5;
-    e.tab.RebuildToolbar();
+    e.tab.SetWanted(5, 10);
     e.tab.SetLiveValues(10000, 0, 0, false); // point 9
     e.tab.UpdateActualPosition();
     EXPECT_EQ(e.sheet().axisX.firstVisible, 5);
     e.tab.SetLiveValues(3000, 0, 0, false); // point 2
     e.tab.UpdateActualPosition();
     EXPECT_EQ(e.sheet().axisX.firstVisible, 2);
-    *e.tab.autoscroll = 0;
+    e.tab.SetAutoscroll(false);
     e.tab.SetLiveValues(15000, 0, 0, false);
     e.tab.UpdateActualPosition();
     EXPECT_EQ(e.sheet().actualX, 14);
@@ -145,45 +144,48 @@ TEST(ActualPosition, followsTheActiveAdvanceMap) {
 }
 
 TEST(Geometry, headerSizesFollowThePixelsPerInch) {
-    const TTabModel at96(400, 300, AllowTable, 96), at120(400, 300, AllowTable, 120);
-    EXPECT_EQ((V{at96.headerGap, at96.rowHeaderWidth}), (V{15, 65}));
-    EXPECT_EQ((V{at120.headerGap, at120.rowHeaderWidth}), (V{18, 81}));
+    const MapEditor at96(400, 300, AllowTable, 96), at120(400, 300, AllowTable, 120);
+    EXPECT_EQ((V{at96.Geometry().headerGap, at96.Geometry().rowHeaderWidth}), (V{15, 65}));
+    EXPECT_EQ((V{at120.Geometry().headerGap, at120.Geometry().rowHeaderWidth}), (V{18, 81}));
 }
 
 TEST(Geometry, sensorEditorLaysOutItsTwoCellsAlone) {
-    TTabModel tab(250, 130, AllowTable | AllowGraph2D | ShowTitleLine, 96);
-    tab.colsWanted = tab.rowsWanted = 2;
-    tab.AddSheet("TPS sensor", "Voltage", "TPS", "Voltage", 2, 2, 0x22);
-    tab.Sheet(0).axisX.collapsed = 1;
-    tab.Sheet(0).axisX.collapseMode = 2;
+    MapEditor tab(250, 130, AllowTable | AllowGraph2D | ShowTitleLine, 96);
+    tab.SetWanted(2, 2);
+    tab.Sheets().AddSheet("TPS sensor", "Voltage", "TPS", "Voltage", 2, 2, 0x22);
+    tab.Sheets().Sheet(0).axisX.collapsed = 1;
+    tab.Sheets().Sheet(0).axisX.collapseMode = 2;
     tab.SelectSheet(0);
-    EXPECT_EQ((V{tab.topMargin, tab.columnHeaderHeight, tab.cellsX, tab.cellsY}), (V{25, 21, 90, 61}));
-    EXPECT_FLOAT_EQ(tab.columnWidth, 66.5f);
-    EXPECT_FLOAT_EQ(tab.rowHeight, 21.0f);
-    EXPECT_EQ(tab.shownViews, ViewTable);
-    EXPECT_EQ((V{tab.visibleCols, tab.visibleRows}), (V{1, 2}));
-    EXPECT_EQ(tab.fullLayout.Cell(0, 1), (Rect{90, 82, 156, 103}));
-    EXPECT_EQ(tab.fullLayout.xHeaders[0], Rect{}); // a collapsed axis has no headers
+    EXPECT_EQ((V{tab.Geometry().topMargin, tab.Geometry().columnHeaderHeight, tab.Geometry().cellsX,
+                 tab.Geometry().cellsY}),
+              (V{25, 21, 90, 61}));
+    EXPECT_FLOAT_EQ(tab.Geometry().columnWidth, 66.5f);
+    EXPECT_FLOAT_EQ(tab.Geometry().rowHeight, 21.0f);
+    EXPECT_EQ(tab.Geometry().shownViews, ViewTable);
+    EXPECT_EQ((V{tab.Geometry().visibleCols, tab.Geometry().visibleRows}), (V{1, 2}));
+    EXPECT_EQ(tab.Layout().FullRecord().Cell(0, 1), (Rect{90, 82, 156, 103}));
+    EXPECT_EQ(tab.Layout().FullRecord().xHeaders[0], Rect{}); // a collapsed axis has no headers
 }
 
 TEST(Geometry, scrollBarAppearsOnlyBeyondTheWantedColumns) {
-    TTabModel tab(600, 400, AllowTable);
-    tab.AddSheet("A", "RPM", "TPS", "D", 15, 10, 0);
-    tab.AddSheet("B", "RPM", "TPS", "D", 16, 10, 0);
+    MapEditor tab(600, 400, AllowTable);
+    tab.Sheets().AddSheet("A", "RPM", "TPS", "D", 15, 10, 0);
+    tab.Sheets().AddSheet("B", "RPM", "TPS", "D", 16, 10, 0);
     tab.SelectSheet(0);
-    EXPECT_EQ(tab.horizontalBar.shown, 0);
-    EXPECT_EQ(tab.verticalBar.shown, 0);
+    EXPECT_EQ(tab.Layout().HorizontalBar().shown, 0);
+    EXPECT_EQ(tab.Layout().VerticalBar().shown, 0);
     tab.SelectSheet(1);
-    EXPECT_EQ(tab.horizontalBar.shown, 1);
-    EXPECT_EQ((V{tab.horizontalBar.page, tab.horizontalBar.total}), (V{15, 16}));
-    EXPECT_EQ(tab.previousIndex, 0);
+    EXPECT_EQ(tab.Layout().HorizontalBar().shown, 1);
+    EXPECT_EQ((V{tab.Layout().HorizontalBar().page, tab.Layout().HorizontalBar().total}), (V{15, 16}));
+    EXPECT_EQ(tab.Sheets().PreviousIndex(), 0);
     // The visible record holds columns 0..14, the full one column 15 beyond the right edge.
-    EXPECT_EQ(tab.tableLayout.Cell(15, 0), Rect{});
-    EXPECT_GT(tab.fullLayout.Cell(15, 0).left, tab.fullLayout.Cell(14, 0).left);
+    EXPECT_EQ(tab.Layout().TableRecord().Cell(15, 0), Rect{});
+    EXPECT_GT(tab.Layout().FullRecord().Cell(15, 0).left, tab.Layout().FullRecord().Cell(14, 0).left);
     tab.ScrollBy(5, 0);
-    EXPECT_EQ(tab.Sheet(1).axisX.firstVisible, 1);
-    EXPECT_EQ(tab.tableLayout.Cell(0, 0), Rect{});
-    EXPECT_EQ(tab.tableLayout.Cell(15, 0).left, tab.cellsX + static_cast<int>(14 * tab.columnWidth));
+    EXPECT_EQ(tab.Sheets().Sheet(1).axisX.firstVisible, 1);
+    EXPECT_EQ(tab.Layout().TableRecord().Cell(0, 0), Rect{});
+    EXPECT_EQ(tab.Layout().TableRecord().Cell(15, 0).left,
+              tab.Geometry().cellsX + static_cast<int>(14 * tab.Geometry().columnWidth));
 }
 
 TEST(Geometry, viewModeFallsBackToAnAllowedView) {
@@ -200,19 +202,18 @@ TEST(Geometry, viewModeFallsBackToAnAllowedView) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.options);
-        TTabModel tab(600, 400, c.options);
+        MapEditor tab(600, 400, c.options);
         tab.SetViewMode(c.mode);
-        EXPECT_EQ(tab.viewMode, c.result);
+        EXPECT_EQ(tab.Geometry().viewMode, c.result);
     }
 }
 
 TEST(Geometry, smallTableInALargeControlGetsAGraphBelow) {
-    TTabModel tab(600, 600, ShowToolbar | AllowTable | AllowGraph2D);
-    tab.rowsWanted = 10;
-    tab.AddSheet("A", "RPM", "TPS", "D", 15, 2, 0);
+    MapEditor tab(600, 600, ShowToolbar | AllowTable | AllowGraph2D);
+    tab.Sheets().AddSheet("A", "RPM", "TPS", "D", 15, 2, 0);
     tab.SelectSheet(0);
-    EXPECT_EQ(tab.shownViews, ViewTable | ViewGraph2D);
-    EXPECT_GT(tab.graph.graphTop, tab.cellsY);
+    EXPECT_EQ(tab.Geometry().shownViews, ViewTable | ViewGraph2D);
+    EXPECT_GT(tab.Geometry().graph.graphTop, tab.Geometry().cellsY);
 }
 
 TEST(Cursor, wrapsThroughTheHeaders) {
@@ -236,28 +237,27 @@ TEST(Cursor, wrapsThroughTheHeaders) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         AdvanceEditor e;
-        e.sheet().sel.SelectOne(e.tab.tableLayout, c.col, c.row);
-        EXPECT_TRUE(e.tab.TableKey(c.key, false, false));
+        e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), c.col, c.row);
+        EXPECT_TRUE(e.tab.Keys().TableKey(c.key, false, false));
         int col = 0, row = 0;
-        ASSERT_TRUE(e.tab.Cursor(col, row));
+        ASSERT_TRUE(e.tab.Cursor().At(col, row));
         EXPECT_EQ((V{col, row}), (V{c.toCol, c.toRow}));
     }
 }
 
 TEST(Cursor, shiftExtendsFromTheAnchorAndScrolls) {
     AdvanceEditor e;
-    e.tab.colsWanted = 5;
-    e.tab.RebuildToolbar();
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 1);
-    e.tab.TableKey(KeyRight, true, false);
-    e.tab.TableKey(KeyDown, true, false);
-    e.tab.TableKey(KeyEnd, true, false);
+    e.tab.SetWanted(5, 10);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, 1);
+    e.tab.Keys().TableKey(KeyRight, true, false);
+    e.tab.Keys().TableKey(KeyDown, true, false);
+    e.tab.Keys().TableKey(KeyEnd, true, false);
     const TSel &sel = e.sheet().sel;
     EXPECT_EQ((V{sel.boxX0, sel.boxX1, sel.boxY0, sel.boxY1}), (V{1, 14, 1, 2}));
     EXPECT_EQ(sel.count, 28);
     EXPECT_EQ(e.sheet().axisX.firstVisible, 10);
     e.sheet().sel.ClearSelection();
-    EXPECT_FALSE(e.tab.TableKey(KeyRight, false, false)); // no cursor without a selection
+    EXPECT_FALSE(e.tab.Keys().TableKey(KeyRight, false, false)); // no cursor without a selection
 }
 
 TEST(ValueEntry, typedNumbersAreScaledAndRounded) {
@@ -282,10 +282,10 @@ TEST(ValueEntry, typedNumbersAreScaledAndRounded) {
         e.sheet().axisData.min = -100000;
         e.sheet().axisData.max = 100000;
         e.sheet().Cell(1, 1) = 7;
-        e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 1);
-        e.tab.TableKey(KeyBackspace, false, false); // starts an empty entry
+        e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, 1);
+        e.tab.Keys().TableKey(KeyBackspace, false, false); // starts an empty entry
         Type(e.tab, c.keys);
-        EXPECT_EQ(e.tab.edit.active, 0);
+        EXPECT_EQ(e.tab.Edit().active, 0);
         EXPECT_EQ(e.sheet().Cell(1, 1), c.stored);
         EXPECT_EQ(e.notes.size(), c.stored != 7 ? 1u : 0u);
     }
@@ -294,75 +294,75 @@ TEST(ValueEntry, typedNumbersAreScaledAndRounded) {
 TEST(ValueEntry, minusDecrementsUnlessAnEntryIsOpen) {
     AdvanceEditor e;
     e.sheet().Cell(1, 1) = 7;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 1);
-    EXPECT_TRUE(e.tab.CommonKey('-', false, false));
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, 1);
+    EXPECT_TRUE(e.tab.Keys().CommonKey('-', false, false));
     EXPECT_EQ(e.sheet().Cell(1, 1), 6);
-    e.tab.TableKey('5', false, false); // typing opens the entry with the character
-    EXPECT_FALSE(e.tab.CommonKey('-', false, false));
-    EXPECT_TRUE(e.tab.TableKey('-', false, false));
-    EXPECT_EQ(e.tab.edit.editText, "5-");
-    e.tab.TableKey(KeyHome, false, false);
-    e.tab.TableKey(KeyRight, true, false);
-    EXPECT_EQ(e.tab.edit.SelectedText(), "5");
-    e.tab.TableKey('1', false, false); // replaces the text selection
-    EXPECT_EQ(e.tab.edit.editText, "1-");
+    e.tab.Keys().TableKey('5', false, false); // typing opens the entry with the character
+    EXPECT_FALSE(e.tab.Keys().CommonKey('-', false, false));
+    EXPECT_TRUE(e.tab.Keys().TableKey('-', false, false));
+    EXPECT_EQ(e.tab.Edit().editText, "5-");
+    e.tab.Keys().TableKey(KeyHome, false, false);
+    e.tab.Keys().TableKey(KeyRight, true, false);
+    EXPECT_EQ(e.tab.Edit().SelectedText(), "5");
+    e.tab.Keys().TableKey('1', false, false); // replaces the text selection
+    EXPECT_EQ(e.tab.Edit().editText, "1-");
     Type(e.tab, "234567890123456789");
-    EXPECT_EQ(e.tab.edit.editText.size(), 16u);
+    EXPECT_EQ(e.tab.Edit().editText.size(), 16u);
 }
 
 TEST(ValueEntry, headerEntryShowsTheValueAndMovesThePoint) {
     AdvanceEditor e;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, -1);
-    e.tab.TableKey(KeyInsert, false, false);
-    EXPECT_EQ(e.tab.edit.editText, "2 000"); // 20 x 100 rpm
-    e.tab.TableKey(KeyBackspace, false, false);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, -1);
+    e.tab.Keys().TableKey(KeyInsert, false, false);
+    EXPECT_EQ(e.tab.Edit().editText, "2 000"); // 20 x 100 rpm
+    e.tab.Keys().TableKey(KeyBackspace, false, false);
     Type(e.tab, "\b\b\b\b3500\r");
     EXPECT_EQ(e.xValues()[1], 35);
     EXPECT_EQ(e.xValues()[2], 36); // pushed by the elastic normalization
     e.sheet().axisX.editable = 0;
-    EXPECT_FALSE(e.tab.TableKey('1', false, false));
-    EXPECT_EQ(e.tab.edit.active, 0);
+    EXPECT_FALSE(e.tab.Keys().TableKey('1', false, false));
+    EXPECT_EQ(e.tab.Edit().active, 0);
 }
 
 TEST(Spinner, holdingRepeatsFromTheSixthTickAndAShortPressStepsOnce) {
     AdvanceEditor e;
-    e.tab.PlaceSpinner(2, 3);
-    ASSERT_EQ(e.tab.spinner.shown, 1);
-    const Rect up = e.tab.spinner.upBox;
-    e.tab.HoverSpinner(up.left + 2, up.top + 2);
-    e.tab.PressSpinner(1);
+    e.tab.Spinners().Place(2, 3);
+    ASSERT_EQ(e.tab.SpinnerState().shown, 1);
+    const Rect up = e.tab.SpinnerState().upBox;
+    e.tab.Spinners().Hover(up.left + 2, up.top + 2);
+    e.tab.Spinners().Press(1);
     Ticks(e.tab, 5);
     EXPECT_EQ(e.sheet().Cell(2, 3), 0);
     Ticks(e.tab, 1);
     EXPECT_EQ(e.sheet().Cell(2, 3), 1);
     Ticks(e.tab, 3);
     EXPECT_EQ(e.sheet().Cell(2, 3), 4);
-    e.tab.ReleaseSpinner();
+    e.tab.Spinners().Release();
     EXPECT_EQ(e.sheet().Cell(2, 3), 4);
 
-    e.tab.PressSpinner(1);
+    e.tab.Spinners().Press(1);
     Ticks(e.tab, 3);
-    e.tab.ReleaseSpinner();
+    e.tab.Spinners().Release();
     EXPECT_EQ(e.sheet().Cell(2, 3), 5);
 
-    e.tab.PressSpinner(2);
-    e.tab.HoverSpinner(0, 0); // moving off releases without a step
-    e.tab.ReleaseSpinner();
+    e.tab.Spinners().Press(2);
+    e.tab.Spinners().Hover(0, 0); // moving off releases without a step
+    e.tab.Spinners().Release();
     EXPECT_EQ(e.sheet().Cell(2, 3), 5);
 }
 
 TEST(Spinner, stepsEverySelectedItemWhenItsTargetIsSelected) {
     AdvanceEditor e;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, -1);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 1, -1);
-    e.tab.PlaceSpinner(1, -1);
-    e.tab.StepSpinnerTarget(+1);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, -1);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 1, -1);
+    e.tab.Spinners().Place(1, -1);
+    e.tab.Spinners().Step(+1);
     EXPECT_EQ((V{e.xValues()[0], e.xValues()[1], e.xValues()[2]}), (V{11, 21, 30}));
-    e.tab.PlaceSpinner(5, -1);
-    e.tab.StepSpinnerTarget(-1);
+    e.tab.Spinners().Place(5, -1);
+    e.tab.Spinners().Step(-1);
     EXPECT_EQ(e.xValues()[5], 59);
-    e.tab.PlaceSpinner(20, 0); // outside the visible columns: no spinner
-    EXPECT_EQ(e.tab.spinner.shown, 0);
+    e.tab.Spinners().Place(20, 0); // outside the visible columns: no spinner
+    EXPECT_EQ(e.tab.SpinnerState().shown, 0);
 }
 
 TEST(ScrollBarTicks, heldArrowStepsOnPressThenFromTheThirdTick) {
@@ -408,90 +408,89 @@ TEST(ScrollBarTicks, trackPagesUntilTheThumbReachesTheMouse) {
 
 TEST(Keys, disabledSheetTakesOnlyTab) {
     AdvanceEditor e;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 1);
-    e.tab.ToggleSheetEnabled();
-    EXPECT_FALSE(e.tab.HandleKey('+', false, false));
-    EXPECT_FALSE(e.tab.HandleKey('5', false, false));
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, 1);
+    e.tab.Operations().ToggleSheetEnabled();
+    EXPECT_FALSE(e.tab.Keys().HandleKey('+', false, false));
+    EXPECT_FALSE(e.tab.Keys().HandleKey('5', false, false));
     EXPECT_EQ(e.sheet().Cell(1, 1), 0);
-    e.tab.ToggleSheetEnabled();
-    EXPECT_TRUE(e.tab.HandleKey('+', false, false));
-    EXPECT_TRUE(e.tab.HandleKey('5', false, false));
-    EXPECT_EQ(e.tab.edit.active, 1);
+    e.tab.Operations().ToggleSheetEnabled();
+    EXPECT_TRUE(e.tab.Keys().HandleKey('+', false, false));
+    EXPECT_TRUE(e.tab.Keys().HandleKey('5', false, false));
+    EXPECT_EQ(e.tab.Edit().active, 1);
     e.tab.SetViewMode(ViewGraph3D);
-    EXPECT_FALSE(e.tab.HandleKey(KeyLeft, false, false)); // left to the 3D graph
+    EXPECT_FALSE(e.tab.Keys().HandleKey(KeyLeft, false, false)); // left to the 3D graph
 }
 
 TEST(Keys, tabSwitchesSheetsOnlyWhenThereAreSeveral) {
     AdvanceEditor e;
-    EXPECT_FALSE(e.tab.CommonKey(KeyTab, false, false));
-    e.tab.AddSheet("Advance 2", "RPM", "TPS", "Advance", 15, 10, TrackLive);
-    e.tab.AddSheet("C", "RPM", "TPS", "Advance", 15, 10, 0);
-    EXPECT_TRUE(e.tab.CommonKey(KeyTab, false, false));
-    EXPECT_EQ(e.tab.currentIndex, 1);
-    EXPECT_TRUE(e.tab.CommonKey(KeyTab, true, false));
-    EXPECT_EQ(e.tab.currentIndex, 0);
-    EXPECT_TRUE(e.tab.CommonKey(KeyTab, true, false));
-    EXPECT_EQ(e.tab.currentIndex, 2);
-    EXPECT_TRUE(e.tab.CommonKey(KeyTab, false, true));
-    EXPECT_EQ(e.tab.currentIndex, 0);
+    EXPECT_FALSE(e.tab.Keys().CommonKey(KeyTab, false, false));
+    e.tab.Sheets().AddSheet("Advance 2", "RPM", "TPS", "Advance", 15, 10, TrackLive);
+    e.tab.Sheets().AddSheet("C", "RPM", "TPS", "Advance", 15, 10, 0);
+    EXPECT_TRUE(e.tab.Keys().CommonKey(KeyTab, false, false));
+    EXPECT_EQ(e.tab.CurrentIndex(), 1);
+    EXPECT_TRUE(e.tab.Keys().CommonKey(KeyTab, true, false));
+    EXPECT_EQ(e.tab.CurrentIndex(), 0);
+    EXPECT_TRUE(e.tab.Keys().CommonKey(KeyTab, true, false));
+    EXPECT_EQ(e.tab.CurrentIndex(), 2);
+    EXPECT_TRUE(e.tab.Keys().CommonKey(KeyTab, false, true));
+    EXPECT_EQ(e.tab.CurrentIndex(), 0);
 }
 
 TEST(Commands, useOnlyOneAxisCollapsesTheOther) {
     AdvanceEditor e;
-    e.tab.UseAxes(13);
+    e.tab.Operations().UseAxes(13);
     EXPECT_EQ((V{e.sheet().axisX.collapsed, e.sheet().axisY.collapsed}), (V{0, 1}));
-    EXPECT_EQ(e.tab.visibleRows, 1);
+    EXPECT_EQ(e.tab.Geometry().visibleRows, 1);
     EXPECT_EQ(e.notes, (V{AxisX | AxisY | AxisData}));
-    e.tab.UseAxes(15);
-    EXPECT_EQ(e.tab.visibleRows, 10);
+    e.tab.Operations().UseAxes(15);
+    EXPECT_EQ(e.tab.Geometry().visibleRows, 10);
     e.sheet().axisY.collapseMode = 0;
-    EXPECT_FALSE(e.tab.UseAxesAllowed(13));
-    e.tab.ToggleSheetEnabled();
+    EXPECT_FALSE(e.tab.Operations().UseAxesAllowed(13));
+    e.tab.Operations().ToggleSheetEnabled();
     EXPECT_EQ(e.sheet().enabled, 0);
 }
 
 TEST(BlockDrag, fillHandleAndBorderDragsFollowTheMouseByCells) {
     AdvanceEditor e;
     e.setRow(0, 0, {10, 12});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 1, 0);
-    const int cw = static_cast<int>(e.tab.columnWidth) + 1;
-    e.tab.BeginBlockDrag(DragFill, 200, 100);
-    EXPECT_FALSE(e.tab.UpdateBlockDrag(200 + cw / 2, 100));
-    EXPECT_TRUE(e.tab.UpdateBlockDrag(200 + 2 * cw, 100));
-    EXPECT_EQ(e.tab.dragBlock, (Block{0, 3, 0, 0}));
-    EXPECT_TRUE(e.tab.UpdateBlockDrag(200 - 5 * cw, 100)); // dragged past the first column: ordered, clamped
-    EXPECT_EQ(e.tab.dragBlock, (Block{0, 0, 0, 0}));
-    e.tab.UpdateBlockDrag(200 + 2 * cw, 100);
-    e.tab.EndBlockDrag();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 1, 0);
+    const int cw = static_cast<int>(e.tab.Geometry().columnWidth) + 1;
+    e.tab.Drag().Begin(DragFill, 200, 100);
+    EXPECT_FALSE(e.tab.Drag().Update(200 + cw / 2, 100));
+    EXPECT_TRUE(e.tab.Drag().Update(200 + 2 * cw, 100));
+    EXPECT_EQ(e.tab.Drag().Dragged(), (Block{0, 3, 0, 0}));
+    EXPECT_TRUE(e.tab.Drag().Update(200 - 5 * cw, 100)); // dragged past the first column: ordered, clamped
+    EXPECT_EQ(e.tab.Drag().Dragged(), (Block{0, 0, 0, 0}));
+    e.tab.Drag().Update(200 + 2 * cw, 100);
+    e.tab.Drag().End();
     EXPECT_EQ(e.row(0, 0, 4), (V{10, 12, 14, 16, 0}));
-    EXPECT_EQ(e.tab.dragMode, DragNone);
+    EXPECT_EQ(e.tab.Drag().Mode(), DragNone);
 
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 13, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 14, 0);
-    e.tab.BeginBlockDrag(DragCopy, 200, 100);
-    e.tab.UpdateBlockDrag(200 + 3 * cw, 100 + 20 * static_cast<int>(e.tab.rowHeight + 1));
-    EXPECT_EQ(e.tab.dragBlock, (Block{13, 14, 9, 9})); // shifted back inside the table
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 13, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 14, 0);
+    e.tab.Drag().Begin(DragCopy, 200, 100);
+    e.tab.Drag().Update(200 + 3 * cw, 100 + 20 * static_cast<int>(e.tab.Geometry().rowHeight + 1));
+    EXPECT_EQ(e.tab.Drag().Dragged(), (Block{13, 14, 9, 9})); // shifted back inside the table
 }
 
 TEST(BlockDrag, selectionBandScrollsTowardsAMouseBeyondTheCells) {
     AdvanceEditor e;
-    e.tab.colsWanted = 5;
-    e.tab.RebuildToolbar();
-    const Rect start = e.tab.tableLayout.Cell(3, 1);
-    e.sheet().sel.BeginSelectionDrag(e.tab.tableLayout, start.left + 3, start.top + 3, false, false);
-    const int right = static_cast<int>(e.tab.cellsX + 5 * e.tab.columnWidth);
-    e.tab.mouseX = right + 95; // far out: one column every tick
-    e.tab.mouseY = start.top + 3;
+    e.tab.SetWanted(5, 10);
+    const Rect start = e.tab.Layout().TableRecord().Cell(3, 1);
+    e.sheet().sel.BeginSelectionDrag(e.tab.Layout().TableRecord(), start.left + 3, start.top + 3, false,
+                                     false);
+    const int right = static_cast<int>(e.tab.Geometry().cellsX + 5 * e.tab.Geometry().columnWidth);
+    e.tab.SetMouse(right + 95, start.top + 3); // far out: one column every tick
     Ticks(e.tab, 1);
     EXPECT_EQ(e.sheet().axisX.firstVisible, 1);
     EXPECT_EQ(e.sheet().sel.CellMark(5, 1), MarkPending);
     EXPECT_EQ(e.sheet().sel.CellMark(3, 1), MarkPending); // the anchor stays on its cell
     Ticks(e.tab, 3);
     EXPECT_EQ(e.sheet().axisX.firstVisible, 4);
-    e.sheet().sel.CommitSelection(e.tab.fullLayout);
+    e.sheet().sel.CommitSelection(e.tab.Layout().FullRecord());
     EXPECT_EQ((V{e.sheet().sel.boxX0, e.sheet().sel.boxX1}), (V{3, 8}));
-    e.tab.mouseX = right + 50; // nearer: one column every fifth tick
+    e.tab.SetMouse(right + 50, start.top + 3); // nearer: one column every fifth tick
     const int first = e.sheet().axisX.firstVisible;
     Ticks(e.tab, 5);
     EXPECT_EQ(e.sheet().axisX.firstVisible, first); // the band was committed: no drag any more
@@ -499,44 +498,44 @@ TEST(BlockDrag, selectionBandScrollsTowardsAMouseBeyondTheCells) {
 
 TEST(Mouse, wheelStepsTheSpinnerOrScrollsAndIsIgnoredWhileAButtonIsHeld) {
     AdvanceEditor e;
-    e.tab.rowsWanted = 5;
-    e.tab.RebuildToolbar();
-    ASSERT_EQ(e.tab.verticalBar.shown, 1);
-    e.tab.PlaceSpinner(2, 3);
-    EXPECT_TRUE(e.tab.MouseWheel(120, true, true, false));
+    e.tab.SetWanted(15, 5);
+    ASSERT_EQ(e.tab.Layout().VerticalBar().shown, 1);
+    e.tab.Spinners().Place(2, 3);
+    EXPECT_TRUE(e.tab.Mouse().Wheel(120, true, true, false));
     EXPECT_EQ(e.sheet().Cell(2, 3), 0);
-    EXPECT_TRUE(e.tab.MouseWheel(120, false, true, false));
+    EXPECT_TRUE(e.tab.Mouse().Wheel(120, false, true, false));
     EXPECT_EQ(e.sheet().Cell(2, 3), 1);
-    e.tab.HideSpinner();
-    EXPECT_TRUE(e.tab.MouseWheel(-120, false, true, false));
+    e.tab.Spinners().Hide();
+    EXPECT_TRUE(e.tab.Mouse().Wheel(-120, false, true, false));
     EXPECT_EQ(e.sheet().axisY.firstVisible, 1);
-    EXPECT_FALSE(e.tab.MouseWheel(-120, false, false, true)); // for the graph
+    EXPECT_FALSE(e.tab.Mouse().Wheel(-120, false, false, true)); // for the graph
 }
 
 TEST(Mouse, sheetTabsSitSideBySideAndTheCurrentOneIsWider) {
     AdvanceEditor e;
-    e.tab.AddSheet("Advance 2", "RPM", "TPS", "Advance", 15, 10, 0);
-    e.tab.Sheet(0).titleWidth = 60;
-    e.tab.Sheet(1).titleWidth = 70;
-    EXPECT_EQ(e.tab.SheetTabRect(0), (Rect{0, 0, 64, 20}));
-    EXPECT_EQ(e.tab.SheetTabRect(1), (Rect{63, 0, 133, 18}));
-    EXPECT_EQ(e.tab.SheetTabAt(64, 10), 1); // the current tab reaches 2 pixels further
-    EXPECT_EQ(e.tab.SheetTabAt(65, 10), 2);
-    EXPECT_EQ(e.tab.SheetTabAt(64, 25), 0);
-    EXPECT_EQ(e.tab.SheetTabAt(200, 10), 0);
+    e.tab.Sheets().AddSheet("Advance 2", "RPM", "TPS", "Advance", 15, 10, 0);
+    e.tab.Sheets().Sheet(0).titleWidth = 60;
+    e.tab.Sheets().Sheet(1).titleWidth = 70;
+    EXPECT_EQ(e.tab.Layout().SheetTabRect(0, e.tab.Sheets()), (Rect{0, 0, 64, 20}));
+    EXPECT_EQ(e.tab.Layout().SheetTabRect(1, e.tab.Sheets()), (Rect{63, 0, 133, 18}));
+    EXPECT_EQ(e.tab.Layout().SheetTabAt(64, 10, e.tab.Sheets()),
+              1); // the current tab reaches 2 pixels further
+    EXPECT_EQ(e.tab.Layout().SheetTabAt(65, 10, e.tab.Sheets()), 2);
+    EXPECT_EQ(e.tab.Layout().SheetTabAt(64, 25, e.tab.Sheets()), 0);
+    EXPECT_EQ(e.tab.Layout().SheetTabAt(200, 10, e.tab.Sheets()), 0);
 }
 
 TEST(Mouse, sensorEditorSwitchesViewsInTheZoneBelowTheTable) {
-    TTabModel tab(250, 300, AllowTable | AllowGraph2D | ShowTitleLine, 96);
-    tab.colsWanted = tab.rowsWanted = 2;
-    tab.AddSheet("TPS sensor", "Voltage", "TPS", "Voltage", 2, 2, 0x22);
+    MapEditor tab(250, 300, AllowTable | AllowGraph2D | ShowTitleLine, 96);
+    tab.SetWanted(2, 2);
+    tab.Sheets().AddSheet("TPS sensor", "Voltage", "TPS", "Voltage", 2, 2, 0x22);
     tab.SelectSheet(0);
-    const int y = static_cast<int>(tab.cellsY + 2 * tab.rowHeight - 2) + 5;
-    EXPECT_FALSE(tab.ClickViewSwitch(tab.tableX + 5, y));
-    EXPECT_TRUE(tab.ClickViewSwitch(tab.tableX - 5, y));
-    EXPECT_EQ(tab.shownViews, ViewGraph2D);
-    EXPECT_TRUE(tab.ClickViewSwitch(tab.tableX - 5, y));
-    EXPECT_EQ(tab.viewMode, ViewTable);
+    const int y = static_cast<int>(tab.Geometry().cellsY + 2 * tab.Geometry().rowHeight - 2) + 5;
+    EXPECT_FALSE(tab.Mouse().ClickViewSwitch(tab.Geometry().tableX + 5, y));
+    EXPECT_TRUE(tab.Mouse().ClickViewSwitch(tab.Geometry().tableX - 5, y));
+    EXPECT_EQ(tab.Geometry().shownViews, ViewGraph2D);
+    EXPECT_TRUE(tab.Mouse().ClickViewSwitch(tab.Geometry().tableX - 5, y));
+    EXPECT_EQ(tab.Geometry().viewMode, ViewTable);
 }
 
 } // namespace

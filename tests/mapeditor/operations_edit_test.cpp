@@ -28,7 +28,7 @@ TEST(InsertColumn, newPointAndCellsLieMidwayBetweenNeighbours) {
         e.sheet().Cell(3, y) = 15;
         e.sheet().Cell(4, y) = 20;
     }
-    e.tab.InsertColumn(3);
+    e.tab.Operations().InsertColumn(3);
     EXPECT_EQ(e.xValues(), (V{10, 20, 30, 35, 40, 50}));
     EXPECT_EQ(e.row(9, 2, 5), (V{10, 12, 15, 20}));
     EXPECT_EQ(e.notes, (V{AxisX | AxisData}));
@@ -43,20 +43,20 @@ TEST(InsertColumn, atEitherEndCopiesTheNeighbour) {
     FiveColumns e;
     e.setRow(0, 0, {5, 6, 7, 8, 9});
     e.sheet().axisX.values[5] = 0; // the slot beyond the last point holds no larger value
-    e.tab.InsertColumn(5);
+    e.tab.Operations().InsertColumn(5);
     EXPECT_EQ(e.xValues(), (V{10, 20, 30, 40, 49, 50})); // the edited copy of 50 pushes its neighbour down
     EXPECT_EQ(e.row(0, 4, 5), (V{9, 9}));
-    e.tab.InsertColumn(0);
+    e.tab.Operations().InsertColumn(0);
     EXPECT_EQ(e.xValues(), (V{9, 10, 20, 30, 40, 49, 50})); // the unchanged first point gives way
     EXPECT_EQ(e.row(0, 0, 1), (V{5, 5}));
 }
 
 TEST(InsertColumn, afterDeletingTheLastColumnItsPointComesBack) {
     FiveColumns e;
-    e.tab.DeleteColumn(4);
+    e.tab.Operations().DeleteColumn(4);
     e.tab.NoteChange(0, GroupEnd);
     EXPECT_EQ(e.xValues(), (V{10, 20, 30, 40}));
-    e.tab.InsertColumn(4);
+    e.tab.Operations().InsertColumn(4);
     EXPECT_EQ(e.xValues(), (V{10, 20, 30, 40, 50}));
 }
 
@@ -65,7 +65,7 @@ TEST(InsertColumn, pushedNeighbourDoesNotSpringBackToAnotherPointsValue) {
     e.sheet().axisX.values[1] = 33; // pushes point 2 from 30 to 34
     e.tab.NoteChange(AxisX, GroupNow);
     ASSERT_EQ(e.xValues(), (V{10, 33, 34, 40, 50}));
-    e.tab.InsertColumn(1); // the new point 1 lies at 21; the edited one moves to index 2
+    e.tab.Operations().InsertColumn(1); // the new point 1 lies at 21; the edited one moves to index 2
     e.sheet().axisX.values[1] = 25;
     e.tab.NoteChange(AxisX, GroupNow);
     EXPECT_EQ(e.xValues(), (V{10, 25, 33, 34, 40, 50}));
@@ -74,8 +74,8 @@ TEST(InsertColumn, pushedNeighbourDoesNotSpringBackToAnotherPointsValue) {
 TEST(InsertColumn, atMaximumShowsTheMessageAndChangesNothing) {
     AdvanceEditor e;
     const V before = e.xValues();
-    e.tab.InsertColumn(3);
-    e.tab.InsertRow(3);
+    e.tab.Operations().InsertColumn(3);
+    e.tab.Operations().InsertRow(3);
     ASSERT_EQ(e.errors.size(), 2u);
     EXPECT_EQ(e.errors[0].first, "Column count is on maximum !\nDelete some first...");
     EXPECT_EQ(e.errors[0].second, "Error");
@@ -87,13 +87,13 @@ TEST(InsertColumn, atMaximumShowsTheMessageAndChangesNothing) {
 TEST(InsertColumn, lockedOrCollapsedAxesAreLeftAlone) {
     FiveColumns e;
     e.sheet().axisX.resizable = 0;
-    e.tab.InsertColumn(2);
-    e.tab.DeleteColumn(2);
+    e.tab.Operations().InsertColumn(2);
+    e.tab.Operations().DeleteColumn(2);
     EXPECT_EQ(e.sheet().axisX.count, 5);
     e.sheet().axisX.resizable = 1;
     e.sheet().axisX.collapsed = 1;
-    e.tab.InsertColumn(2);
-    e.tab.DeleteColumn(2);
+    e.tab.Operations().InsertColumn(2);
+    e.tab.Operations().DeleteColumn(2);
     EXPECT_EQ(e.sheet().axisX.count, 5);
     EXPECT_TRUE(e.errors.empty());
     EXPECT_TRUE(e.notes.empty());
@@ -105,7 +105,7 @@ TEST(InsertRow, newRowLiesMidwayAndIsSelected) {
     e.tab.Relayout();
     e.setRow(1, 0, {10, 20});
     e.setRow(2, 0, {20, 31});
-    e.tab.InsertRow(2);
+    e.tab.Operations().InsertRow(2);
     EXPECT_EQ(e.sheet().axisY.count, 5);
     EXPECT_EQ(e.sheet().axisY.values[2], 15);
     EXPECT_EQ(e.row(2, 0, 1), (V{15, 25}));
@@ -118,9 +118,9 @@ TEST(DeleteColumns, selectedColumnsGoButNeverBelowMinCount) {
     FiveColumns e;
     e.setRow(0, 0, {1, 2, 3, 4, 5});
     e.sheet().axisX.minCount = 3;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 3, 9); // whole columns 0..3
-    e.tab.DeleteSelectedColumns();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 3, 9); // whole columns 0..3
+    e.tab.Operations().DeleteSelectedColumns();
     EXPECT_EQ(e.sheet().axisX.count, 3);
     EXPECT_EQ(e.xValues(), (V{30, 40, 50}));
     EXPECT_EQ(e.row(0, 0, 2), (V{3, 4, 5}));
@@ -132,13 +132,13 @@ TEST(DeleteColumns, selectedColumnsGoButNeverBelowMinCount) {
 
 TEST(DeleteColumns, partlySelectedColumnsStayAndHeaderSelectionDeletes) {
     FiveColumns e;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 2, 8); // rows 0..8 only
-    e.tab.DeleteSelectedColumns();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 8); // rows 0..8 only
+    e.tab.Operations().DeleteSelectedColumns();
     EXPECT_EQ(e.sheet().axisX.count, 5);
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, -1);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 3, -1);
-    e.tab.DeleteSelectedColumns();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, -1);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 3, -1);
+    e.tab.Operations().DeleteSelectedColumns();
     EXPECT_EQ(e.xValues(), (V{10, 50}));
     EXPECT_EQ(e.sheet().sel.count, 0);
 }
@@ -146,9 +146,9 @@ TEST(DeleteColumns, partlySelectedColumnsStayAndHeaderSelectionDeletes) {
 TEST(DeleteRows, selectedYHeadersDeleteTheirRows) {
     AdvanceEditor e;
     e.setRow(3, 0, {33});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, -1, 1);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, -1, 2);
-    e.tab.DeleteSelectedRows();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), -1, 1);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), -1, 2);
+    e.tab.Operations().DeleteSelectedRows();
     EXPECT_EQ(e.sheet().axisY.count, 8);
     EXPECT_EQ(e.sheet().axisY.values[1], 30);
     EXPECT_EQ(e.sheet().Cell(0, 1), 33);
@@ -159,9 +159,9 @@ TEST(Interpolate, blockFillsBilinearlyFromItsCorners) {
     e.setRow(0, 0, {10, 0, 20});
     e.setRow(1, 0, {0, 0, 0});
     e.setRow(2, 0, {30, 0, 40});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 2, 2);
-    e.tab.Interpolate();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 2);
+    e.tab.Operations().Interpolate();
     EXPECT_EQ(e.row(0, 0, 2), (V{10, 15, 20}));
     EXPECT_EQ(e.row(1, 0, 2), (V{20, 25, 30}));
     EXPECT_EQ(e.row(2, 0, 2), (V{30, 35, 40}));
@@ -173,15 +173,15 @@ TEST(Interpolate, usesAxisValuesAndRoundsHalfAwayFromZero) {
     AdvanceEditor e;
     e.sheet().axisX.values[1] = 11; // X 10, 11, 30: the middle column lies near the left corner
     e.setRow(0, 0, {-10, 0, 9});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 2, 0);
-    e.tab.Interpolate();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 0);
+    e.tab.Operations().Interpolate();
     EXPECT_EQ(e.row(0, 0, 2), (V{-10, -9, 9})); // -10 + 19 / 20 = -9.05
     e.sheet().axisX.hasValues = 0;
     e.setRow(0, 0, {-10, 0, -1});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 2, 0);
-    e.tab.Interpolate();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 0);
+    e.tab.Operations().Interpolate();
     EXPECT_EQ(e.row(0, 0, 2), (V{-10, -6, -1})); // -5.5 by index
 }
 
@@ -191,9 +191,9 @@ TEST(Interpolate, headerRunIsRefilledLinearly) {
     e.sheet().axisX.values[1] = 7;
     e.sheet().axisX.values[2] = 9;
     e.tab.NormalizeSheet(0, AxisX | ResetLastEdited);
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, -1);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 2, -1);
-    e.tab.Interpolate();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, -1);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, -1);
+    e.tab.Operations().Interpolate();
     EXPECT_EQ(V(e.sheet().axisX.values.begin(), e.sheet().axisX.values.begin() + 4), (V{1, 5, 9, 40}));
     EXPECT_EQ(e.notes, (V{AxisX}));
 }
@@ -202,9 +202,9 @@ TEST(Interpolate, withoutRectangleNothingHappens) {
     AdvanceEditor e;
     e.setRow(0, 0, {10, 0});
     e.setRow(1, 0, {0, 40});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 1, 1);
-    e.tab.Interpolate();
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 1, 1);
+    e.tab.Operations().Interpolate();
     EXPECT_EQ(e.row(0, 0, 1), (V{10, 0}));
     EXPECT_TRUE(e.notes.empty());
 }
@@ -235,9 +235,9 @@ TEST(ApplyDrag, fillAndCopyInEveryShape) {
         e.sheet().Cell(4, 2) = 12;
         e.sheet().Cell(4, 3) = 14;
         TSel &sel = e.sheet().sel;
-        sel.SelectOne(e.tab.tableLayout, c.source.x0, c.source.y0);
-        sel.SelectRange(e.tab.tableLayout, c.source.x1, c.source.y1);
-        e.tab.ApplyDrag(c.mode, c.target);
+        sel.SelectOne(e.tab.Layout().TableRecord(), c.source.x0, c.source.y0);
+        sel.SelectRange(e.tab.Layout().TableRecord(), c.source.x1, c.source.y1);
+        e.tab.Operations().ApplyDrag(c.mode, c.target);
         EXPECT_EQ(e.row(c.row, 0, 5), c.expected);
         EXPECT_EQ(e.notes, (V{AxisData}));
         EXPECT_EQ((V{sel.boxX0, sel.boxX1, sel.boxY0, sel.boxY1}),
@@ -250,9 +250,9 @@ TEST(ApplyDrag, blockFillExtrapolatesFromTheNearestCorner) {
     AdvanceEditor e;
     e.setRow(1, 1, {20, 22});
     e.setRow(2, 1, {24, 26});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 1, 1);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 2, 2);
-    e.tab.ApplyDrag(DragFill, Block{0, 3, 0, 3});
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 1, 1);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 2);
+    e.tab.Operations().ApplyDrag(DragFill, Block{0, 3, 0, 3});
     EXPECT_EQ(e.row(0, 0, 3), (V{14, 16, 18, 20}));
     EXPECT_EQ(e.row(1, 0, 3), (V{18, 20, 22, 24}));
     EXPECT_EQ(e.row(2, 0, 3), (V{22, 24, 26, 28}));
@@ -264,9 +264,9 @@ TEST(ApplyDrag, headerFillExtendsThePointSpacing) {
     e.sheet().axisX.values[0] = 10;
     e.sheet().axisX.values[1] = 12;
     e.tab.NormalizeSheet(0, AxisX | ResetLastEdited);
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, -1);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 1, -1);
-    e.tab.ApplyDrag(DragFill, Block{0, 3, -1, -1});
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, -1);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 1, -1);
+    e.tab.Operations().ApplyDrag(DragFill, Block{0, 3, -1, -1});
     EXPECT_EQ(V(e.sheet().axisX.values.begin(), e.sheet().axisX.values.begin() + 5), (V{10, 12, 14, 16, 50}));
     EXPECT_EQ(e.notes, (V{AxisX}));
     EXPECT_EQ(e.sheet().sel.kind, SelXHeaders);
@@ -277,8 +277,8 @@ TEST(ApplyDrag, lockedDataAxisIsNotTouched) {
     AdvanceEditor e;
     e.setRow(0, 0, {10, 12});
     e.sheet().axisData.editable = 0;
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.tab.ApplyDrag(DragFill, Block{0, 3, 0, 0});
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.tab.Operations().ApplyDrag(DragFill, Block{0, 3, 0, 0});
     EXPECT_EQ(e.row(0, 0, 3), (V{10, 12, 0, 0}));
     EXPECT_TRUE(e.notes.empty());
 }
@@ -286,14 +286,14 @@ TEST(ApplyDrag, lockedDataAxisIsNotTouched) {
 TEST(Increment, selectionStepsEveryEditableSelectedItem) {
     AdvanceEditor e;
     e.setRow(0, 0, {10, 20, 60});
-    e.sheet().sel.SelectOne(e.tab.tableLayout, 0, 0);
-    e.sheet().sel.SelectRange(e.tab.tableLayout, 2, 0);
-    e.tab.Increment(+1);
+    e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
+    e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 0);
+    e.tab.Operations().Increment(+1);
     EXPECT_EQ(e.row(0, 0, 3), (V{11, 21, 60, 0})); // 61 is clamped to the maximum
-    e.tab.Increment(-1);
+    e.tab.Operations().Increment(-1);
     EXPECT_EQ(e.row(0, 0, 2), (V{10, 20, 59}));
     e.sheet().axisData.editable = 0;
-    e.tab.Increment(+1);
+    e.tab.Operations().Increment(+1);
     EXPECT_EQ(e.row(0, 0, 2), (V{10, 20, 59}));
 }
 
@@ -314,11 +314,11 @@ TEST(Increment, emptySelectionStepsTheLivePosition) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         AdvanceEditor e;
-        e.tab.baseMarker = 10;
+        e.tab.Sheets().Markers().baseMarker = 10;
         e.tab.SetLiveValues(c.rpm, c.tpsTenths, 0, !c.connected);
         e.tab.UpdateActualPosition();
-        e.tab.Increment(+1);
-        EXPECT_EQ(e.tab.baseMarker, c.base);
+        e.tab.Operations().Increment(+1);
+        EXPECT_EQ(e.tab.Sheets().Markers().baseMarker, c.base);
         EXPECT_EQ(e.row(2, 0, 3), c.row2);
     }
 }

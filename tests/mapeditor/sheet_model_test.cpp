@@ -191,12 +191,12 @@ TEST(SheetText, typedValuesRoundHalfAwayFromZero) {
 }
 
 TEST(EditorSheets, ninthSheetIsRefusedAndSizesAreClamped) {
-    TTabModel tab(400, 300, AllowTable);
+    MapEditor tab(400, 300, AllowTable);
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(tab.AddSheet("S", "X", "Y", "D", 60, 40, 0), i);
-    EXPECT_EQ(tab.AddSheet("S", "X", "Y", "D", 2, 2, 0), -1);
-    EXPECT_EQ(tab.SheetCount(), 8);
-    const CSheet &s = tab.Sheet(0);
+        EXPECT_EQ(tab.Sheets().AddSheet("S", "X", "Y", "D", 60, 40, 0), i);
+    EXPECT_EQ(tab.Sheets().AddSheet("S", "X", "Y", "D", 2, 2, 0), -1);
+    EXPECT_EQ(tab.Sheets().Count(), 8);
+    const CSheet &s = tab.Sheets().Sheet(0);
     EXPECT_EQ(s.axisX.maxCount, 50);
     EXPECT_EQ(s.axisY.maxCount, 30);
     EXPECT_EQ(s.axisX.values[49], 49); // normalized with the default limits 0 ... 100
@@ -205,54 +205,57 @@ TEST(EditorSheets, ninthSheetIsRefusedAndSizesAreClamped) {
 }
 
 TEST(EditorSheets, defineAxisClampsCountsAndLeavesDataCountsAlone) {
-    TTabModel tab(400, 300, AllowTable);
-    tab.AddSheet("S", "X", "Y", "D", 15, 10, 0);
-    tab.DefineAxis(0, AxisX | AxisY, "RPM", nullptr, 1, 250, 100, 2, nullptr, 1,
-                   AxisHasValues | AxisFixedRange, 0, 99, 1, 0, 1, -1, ColorWhite);
-    const CSheet &s = tab.Sheet(0);
+    MapEditor tab(400, 300, AllowTable);
+    tab.Sheets().AddSheet("S", "X", "Y", "D", 15, 10, 0);
+    tab.Sheets().DefineAxis(0, AxisX | AxisY, "RPM", nullptr, 1, 250, 100, 2, nullptr, 1,
+                            AxisHasValues | AxisFixedRange, 0, 99, 1, 0, 1, -1, ColorWhite);
+    const CSheet &s = tab.Sheets().Sheet(0);
     EXPECT_EQ(s.axisX.minCount, 1);
     EXPECT_EQ(s.axisX.count, 15);
     EXPECT_EQ(s.axisY.count, 10);
     EXPECT_EQ(s.axisX.fixedRange, 1);
     EXPECT_EQ(s.axisX.unit, "");
-    tab.DefineAxis(0, AxisX, nullptr, nullptr, 1, 250, 100, 1, nullptr, 1, 0, 20, 3, 1, 0, 1, -1, ColorWhite);
+    tab.Sheets().DefineAxis(0, AxisX, nullptr, nullptr, 1, 250, 100, 1, nullptr, 1, 0, 20, 3, 1, 0, 1, -1,
+                            ColorWhite);
     EXPECT_EQ(s.axisX.minCount, 15); // lowered to maxCount
     EXPECT_EQ(s.axisX.count, 15);
     EXPECT_EQ(s.axisX.key, "RPM"); // null keeps the key
-    tab.DefineAxis(0, AxisData, "ADV", "°", -10, 60, 1, 7, nullptr, 0, AxisFixedRange, 1, 1, 2, 1, 0, 5,
-                   ColorWhite);
+    tab.Sheets().DefineAxis(0, AxisData, "ADV", "°", -10, 60, 1, 7, nullptr, 0, AxisFixedRange, 1, 1, 2, 1, 0,
+                            5, ColorWhite);
     EXPECT_EQ(s.axisData.step, 1);
     EXPECT_EQ(s.axisData.collapseMode, 1);
     EXPECT_EQ(s.axisData.editable, 0);
     EXPECT_EQ(s.axisData.hasValues, 1);
-    tab.DefineAxis(5, AxisX, "TPS", nullptr, 0, 1, 1, 1, nullptr, 1, 0, 1, 1, 1, 0, 1, -1,
-                   ColorWhite); // ignored
+    tab.Sheets().DefineAxis(5, AxisX, "TPS", nullptr, 0, 1, 1, 1, nullptr, 1, 0, 1, 1, 1, 0, 1, -1,
+                            ColorWhite); // ignored
 }
 
 TEST(EditorSheets, titleWidthIsTheWidestTranslationPlus15) {
-    TTabModel tab(400, 300, AllowTable);
-    tab.MeasureTitle = [](std::string_view text) { return static_cast<int>(text.size()); };
-    tab.AddSheet("A custom map title", "X", "Y", "D", 2, 2, 0);
-    EXPECT_EQ(tab.Sheet(0).titleWidth, 15 + 18); // unknown to the tables: shown as it is
-    tab.SetSheetTitle(0, std::string(60, 'x'));
-    EXPECT_EQ(tab.Sheet(0).title.size(), 47u);
-    tab.AddSheet("Advance 1", "X", "Y", "D", 2, 2, 0);
-    EXPECT_GE(tab.Sheet(1).titleWidth, 15 + 9);
+    MapEditor tab(400, 300, AllowTable);
+    TextMetrics metrics;
+    metrics.width = [](std::string_view text, const EditorFont &) { return static_cast<int>(text.size()); };
+    tab.SetMetrics(metrics);
+    tab.Sheets().AddSheet("A custom map title", "X", "Y", "D", 2, 2, 0);
+    EXPECT_EQ(tab.Sheets().Sheet(0).titleWidth, 15 + 18); // unknown to the tables: shown as it is
+    tab.Sheets().SetSheetTitle(0, std::string(60, 'x'));
+    EXPECT_EQ(tab.Sheets().Sheet(0).title.size(), 47u);
+    tab.Sheets().AddSheet("Advance 1", "X", "Y", "D", 2, 2, 0);
+    EXPECT_GE(tab.Sheets().Sheet(1).titleWidth, 15 + 9);
 }
 
 TEST(EditorSheets, markersAreHeldInRangeOnRpmSheets) {
     testing::AdvanceEditor e;
-    e.tab.baseMarker = 99;
-    e.tab.limiterMarker = 400;
-    e.tab.secondMarker = -5;
+    e.tab.Sheets().Markers().baseMarker = 99;
+    e.tab.Sheets().Markers().limiterMarker = 400;
+    e.tab.Sheets().Markers().secondMarker = -5;
     e.tab.NormalizeSheet(0, 0);
-    EXPECT_EQ(e.tab.baseMarker, 60);
-    EXPECT_EQ(e.tab.limiterMarker, 250);
-    EXPECT_EQ(e.tab.secondMarker, 1);
+    EXPECT_EQ(e.tab.Sheets().Markers().baseMarker, 60);
+    EXPECT_EQ(e.tab.Sheets().Markers().limiterMarker, 250);
+    EXPECT_EQ(e.tab.Sheets().Markers().secondMarker, 1);
     e.sheet().axisX.label = "TPS";
-    e.tab.baseMarker = 99;
+    e.tab.Sheets().Markers().baseMarker = 99;
     e.tab.NormalizeSheet(0, 0);
-    EXPECT_EQ(e.tab.baseMarker, 99);
+    EXPECT_EQ(e.tab.Sheets().Markers().baseMarker, 99);
 }
 
 } // namespace

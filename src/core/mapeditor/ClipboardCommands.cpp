@@ -2,31 +2,33 @@
 
 #include "mapeditor/Clipboard.h"
 #include "mapeditor/ClipboardPaste.h"
+#include "mapeditor/MapEditor.h"
 
 namespace zarvex1 {
 
-std::string CopyCommandText(const TTabModel &editor) {
-    if (editor.edit.active)
-        return editor.edit.HasSelection() ? editor.edit.SelectedText() : std::string();
+std::string CopyCommandText(const MapEditor &editor) {
+    const TValueEdit &edit = editor.Edit();
+    if (edit.active != 0)
+        return edit.HasSelection() ? edit.SelectedText() : std::string();
     if (!editor.HasCurrent())
         return {};
-    return CopySelectionText(editor.Current(), editor.languageIndex);
+    return CopySelectionText(editor.Current(), editor.Language());
 }
 
-TableTexts CopyTableCommandTexts(const TTabModel &editor) {
+TableTexts CopyTableCommandTexts(const MapEditor &editor) {
     if (!editor.HasCurrent())
         return {};
-    return {CopyTableText(editor.Current(), editor.languageIndex),
-            SheetText(editor.Current(), editor.languageIndex)};
+    return {CopyTableText(editor.Current(), editor.Language()),
+            SheetText(editor.Current(), editor.Language())};
 }
 
-void PasteValues(TTabModel &editor, std::string_view plainText) {
+void PasteValues(MapEditor &editor, std::string_view plainText) {
     if (!editor.HasCurrent())
         return;
-    if (editor.edit.active) {
-        editor.edit.InsertFiltered(plainText);
-        editor.LayoutValueEdit();
-        editor.dirty |= DirtyRedraw;
+    if (editor.Entry().Active()) {
+        editor.Entry().Text().InsertFiltered(plainText);
+        editor.Entry().Layout();
+        editor.Request(DirtyRedraw);
         return;
     }
     CSheet &sheet = editor.Current();
@@ -34,20 +36,20 @@ void PasteValues(TTabModel &editor, std::string_view plainText) {
     if (!target)
         return;
     editor.NoteChange(0, GroupBegin);
-    const int written = PasteValues(sheet, *target, plainText, editor.tableLayout);
-    editor.dirty |= DirtyRelayout | DirtyRedraw;
+    const int written = PasteValues(sheet, *target, plainText, editor.Layout().TableRecord());
+    editor.Request(DirtyRelayout | DirtyRedraw);
     editor.NoteChange(written, GroupEnd);
 }
 
-void PasteTable(TTabModel &editor, std::string_view sheetText) {
+void PasteTable(MapEditor &editor, std::string_view sheetText) {
     if (!editor.HasCurrent())
         return;
     CSheet &sheet = editor.Current();
     const PasteTablePlan plan = PlanPasteTable(sheet, sheetText);
     if (plan.status == PasteTableStatus::DimensionMismatch) {
-        if (editor.ShowError) {
-            const ClipboardMessage message = DimensionMismatchMessage(editor.languageIndex);
-            editor.ShowError(message.text, message.caption);
+        if (const auto &show = editor.Hooks().ShowError) {
+            const ClipboardMessage message = DimensionMismatchMessage(editor.Language());
+            show(message.text, message.caption);
         }
         return;
     }
@@ -56,15 +58,15 @@ void PasteTable(TTabModel &editor, std::string_view sheetText) {
     editor.NoteChange(0, GroupBegin);
     const int changed = ApplyPasteTable(sheet, plan, sheetText);
     editor.Relayout();
-    editor.dirty |= DirtyRelayout | DirtyRedraw;
+    editor.Request(DirtyRelayout | DirtyRedraw);
     editor.NoteChange(changed, GroupEnd);
 }
 
-void PasteCommand(TTabModel &editor, int probe, std::string_view plainText, std::string_view sheetText) {
+void PasteCommand(MapEditor &editor, int probe, std::string_view plainText, std::string_view sheetText) {
     if (!editor.HasCurrent())
         return;
     // Typing a value: the clipboard's text belongs in the entry, never over the whole sheet.
-    if (editor.edit.active) {
+    if (editor.Entry().Active()) {
         if (probe & ClipboardHasText)
             PasteValues(editor, plainText);
         return;
@@ -79,6 +81,33 @@ void PasteCommand(TTabModel &editor, int probe, std::string_view plainText, std:
     case PasteKind::None:
         break;
     }
+}
+
+void CopySelection(MapEditor &editor) {
+    ClipboardAccess *clipboard = editor.Clipboard();
+    if (clipboard == nullptr)
+        return;
+    const std::string text = CopyCommandText(editor);
+    if (!text.empty())
+        clipboard->PutText(text);
+}
+
+void CopyTable(MapEditor &editor) {
+    ClipboardAccess *clipboard = editor.Clipboard();
+    if (clipboard == nullptr || !editor.HasCurrent())
+        return;
+    const TableTexts texts = CopyTableCommandTexts(editor);
+    clipboard->PutTable(texts.plain, texts.sheet);
+}
+
+void Paste(MapEditor &editor) {
+    ClipboardAccess *clipboard = editor.Clipboard();
+    if (clipboard == nullptr)
+        return;
+    const int probe = clipboard->Probe();
+    const std::string plain = (probe & ClipboardHasText) != 0 ? clipboard->Text() : std::string();
+    const std::string sheet = (probe & ClipboardHasSheet) != 0 ? clipboard->SheetText() : std::string();
+    PasteCommand(editor, probe, plain, sheet);
 }
 
 } // namespace zarvex1

@@ -1,4 +1,4 @@
-#include "mapeditor/TabModel.h"
+#include "mapeditor/TabLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,11 +13,33 @@ int Trunc(double v) {
 
 } // namespace
 
-int TTabModel::ToolbarWidth() const {
-    if ((EditorOptions & ShowToolbar) == 0)
+int TableGeometry::ColumnEdge(int c) const {
+    return Trunc(cellsX + c * static_cast<double>(columnWidth));
+}
+
+int TableGeometry::RowEdge(int r) const {
+    return Trunc(cellsY + r * static_cast<double>(rowHeight));
+}
+
+TabLayout::TabLayout(int width, int height, int options, int ppi) {
+    geo_.width = width;
+    geo_.height = height;
+    geo_.options = options;
+    geo_.pixelsPerInch = ppi;
+    geo_.headerGap = ppi * 15 / 96;
+    geo_.rowHeaderWidth = ppi * 65 / 96;
+}
+
+void TabLayout::SetWanted(int cols, int rows) {
+    geo_.colsWanted = std::max(1, cols);
+    geo_.rowsWanted = std::max(1, rows);
+}
+
+int TabLayout::ToolbarWidth(const TabSheets &sheets) const {
+    if (!geo_.Has(ShowToolbar))
         return 0;
     int useButtons = 0;
-    for (const CSheet &s : sheets) {
+    for (const CSheet &s : sheets.All()) {
         int e = 0;
         if (s.axisX.collapseMode != 2 && s.axisY.collapseMode != 2) {
             e = (s.axisX.collapseMode == 1 ? 1 : 0) + (s.axisY.collapseMode == 1 ? 1 : 0);
@@ -26,125 +48,131 @@ int TTabModel::ToolbarWidth() const {
         }
         useButtons = std::max(useButtons, e);
     }
-    int views = ((EditorOptions & AllowTable) != 0 ? 1 : 0) + ((EditorOptions & AllowGraph2D) != 0 ? 1 : 0) +
-                ((EditorOptions & AllowGraph3D) != 0 ? 1 : 0);
+    int views =
+        (geo_.Has(AllowTable) ? 1 : 0) + (geo_.Has(AllowGraph2D) ? 1 : 0) + (geo_.Has(AllowGraph3D) ? 1 : 0);
     if (views == 1)
         views = 0; // a single view needs no buttons
     return useButtons * 75 + views * 63 + 123;
 }
 
-void TTabModel::RebuildToolbar() {
-    const int toolbar = ToolbarWidth();
-    leftMargin = 10;
-    rightMargin = 27;
-    bottomMargin = 27;
-    toolbarLeft = width - toolbar - 27;
+void TabLayout::Rebuild(const TabSheets &sheets) {
+    TableGeometry &g = geo_;
+    const int toolbar = ToolbarWidth(sheets);
+    g.leftMargin = 10;
+    g.rightMargin = 27;
+    g.bottomMargin = 27;
+    g.toolbarLeft = g.width - toolbar - 27;
     int tabs = 2;
-    for (const CSheet &s : sheets)
+    for (const CSheet &s : sheets.All())
         tabs += s.titleWidth;
-    toolbarTop = SheetCount() > 1 && tabs > toolbarLeft - 10 ? 25 : 5;
-    if ((EditorOptions & ShowToolbar) != 0)
-        topMargin = toolbarTop + 31;
-    else if ((EditorOptions & ShowTitleLine) != 0 || SheetCount() > 1)
-        topMargin = toolbarTop + 20;
+    g.toolbarTop = sheets.Count() > 1 && tabs > g.toolbarLeft - 10 ? 25 : 5;
+    if (g.Has(ShowToolbar))
+        g.topMargin = g.toolbarTop + 31;
+    else if (g.Has(ShowTitleLine) || sheets.Count() > 1)
+        g.topMargin = g.toolbarTop + 20;
     else
-        topMargin = 10;
-    tableX = leftMargin;
-    tableY = topMargin;
-    columnHeaderHeight = (height - tableY - headerGap - bottomMargin) / (rowsWanted + 1);
-    cellsX = leftMargin + rowHeaderWidth + headerGap;
-    cellsY = tableY + columnHeaderHeight + headerGap;
-    columnWidth =
-        static_cast<float>(width - cellsX - rightMargin) / static_cast<float>(std::max(1, colsWanted));
-    rowHeight = static_cast<float>(height - tableY - columnHeaderHeight - headerGap - bottomMargin) /
-                static_cast<float>(std::max(1, rowsWanted));
-    if (edit.active != 0)
-        LayoutValueEdit();
-    Relayout();
+        g.topMargin = 10;
+    g.tableX = g.leftMargin;
+    g.tableY = g.topMargin;
+    g.columnHeaderHeight = (g.height - g.tableY - g.headerGap - g.bottomMargin) / (g.rowsWanted + 1);
+    g.cellsX = g.leftMargin + g.rowHeaderWidth + g.headerGap;
+    g.cellsY = g.tableY + g.columnHeaderHeight + g.headerGap;
+    g.columnWidth = static_cast<float>(g.width - g.cellsX - g.rightMargin) / static_cast<float>(g.colsWanted);
+    g.rowHeight =
+        static_cast<float>(g.height - g.tableY - g.columnHeaderHeight - g.headerGap - g.bottomMargin) /
+        static_cast<float>(g.rowsWanted);
 }
 
-void TTabModel::Relayout() {
-    if (!HasCurrent())
-        return;
-    CSheet &s = Current();
+void TabLayout::Relayout(CSheet &s) {
+    TableGeometry &g = geo_;
     CAxe &ax = s.axisX;
     CAxe &ay = s.axisY;
-    visibleCols = std::min(colsWanted, ax.count);
-    visibleRows = std::min(rowsWanted, ay.count);
+    g.visibleCols = std::min(g.colsWanted, ax.count);
+    g.visibleRows = std::min(g.rowsWanted, ay.count);
     if (ax.collapsed != 0)
-        visibleCols = 1;
+        g.visibleCols = 1;
     else if (ay.collapsed != 0)
-        visibleRows = 1;
+        g.visibleRows = 1;
     ax.UpdateCollapsedIndex();
     ay.UpdateCollapsedIndex();
-    ax.firstVisible = std::clamp(ax.firstVisible, 0, std::max(0, ax.count - visibleCols));
-    ay.firstVisible = std::clamp(ay.firstVisible, 0, std::max(0, ay.count - visibleRows));
+    ax.firstVisible = std::clamp(ax.firstVisible, 0, std::max(0, ax.count - g.visibleCols));
+    ay.firstVisible = std::clamp(ay.firstVisible, 0, std::max(0, ay.count - g.visibleRows));
 
-    horizontalBar.shown = visibleCols == colsWanted && ax.count > colsWanted ? 1 : 0;
-    horizontalBar.rect.left = cellsX;
-    horizontalBar.rect.top = Trunc(cellsY + visibleRows * static_cast<double>(rowHeight) + 1);
-    horizontalBar.rect.right = Trunc(cellsX + visibleCols * static_cast<double>(columnWidth));
-    horizontalBar.rect.bottom = horizontalBar.rect.top + 15;
-    horizontalBar.total = ax.count;
-    horizontalBar.page = colsWanted;
-    horizontalBar.position = ax.firstVisible;
+    ScrollBar &h = horizontalBar_;
+    h.shown = g.visibleCols == g.colsWanted && ax.count > g.colsWanted ? 1 : 0;
+    h.rect.left = g.cellsX;
+    h.rect.top = Trunc(g.cellsY + g.visibleRows * static_cast<double>(g.rowHeight) + 1);
+    h.rect.right = g.CellsRight();
+    h.rect.bottom = h.rect.top + 15;
+    h.total = ax.count;
+    h.page = g.colsWanted;
+    h.position = ax.firstVisible;
 
-    verticalBar.shown = visibleRows == rowsWanted && ay.count > rowsWanted ? 1 : 0;
-    verticalBar.rect.left = Trunc(cellsX + visibleCols * static_cast<double>(columnWidth) + 1);
-    verticalBar.rect.top = cellsY;
-    verticalBar.rect.right = verticalBar.rect.left + 15;
-    verticalBar.rect.bottom = Trunc(cellsY + visibleRows * static_cast<double>(rowHeight));
-    verticalBar.total = ay.count;
-    verticalBar.page = rowsWanted;
-    verticalBar.position = ay.firstVisible;
+    ScrollBar &v = verticalBar_;
+    v.shown = g.visibleRows == g.rowsWanted && ay.count > g.rowsWanted ? 1 : 0;
+    v.rect.left = Trunc(g.cellsX + g.visibleCols * static_cast<double>(g.columnWidth) + 1);
+    v.rect.top = g.cellsY;
+    v.rect.right = v.rect.left + 15;
+    v.rect.bottom = g.CellsBottom();
+    v.total = ay.count;
+    v.page = g.rowsWanted;
+    v.position = ay.firstVisible;
 
-    FillLayouts();
-    SetViewMode(0);
+    FillLayouts(s);
+    SetViewMode(0, &s);
 }
 
-void TTabModel::FillLayouts() {
-    const CSheet &s = Current();
+void TabLayout::SetFirstVisible(CSheet &s, int firstColumn, int firstRow) {
+    s.axisX.firstVisible = horizontalBar_.position = firstColumn;
+    s.axisY.firstVisible = verticalBar_.position = firstRow;
+    Relayout(s);
+}
+
+void TabLayout::FillLayouts(const CSheet &s) {
+    const TableGeometry &g = geo_;
     const CAxe &ax = s.axisX;
     const CAxe &ay = s.axisY;
     const int c0 = ax.firstVisible, r0 = ay.firstVisible;
-    const double cw = columnWidth, rh = rowHeight;
+    const double cw = g.columnWidth, rh = g.rowHeight;
     const int nx = std::clamp(ax.count, 0, MaxX), ny = std::clamp(ay.count, 0, MaxY);
-    for (LayoutRecord *record : {&tableLayout, &fullLayout}) {
+    for (LayoutRecord *record : {&tableLayout_, &fullLayout_}) {
         record->Reset();
-        record->width = width;
-        record->height = height;
+        record->width = g.width;
+        record->height = g.height;
         record->columns = nx;
         record->rows = ny;
         record->validXHeaders = record->validYHeaders = record->validColumnBars = record->validRowBars =
             record->validCells = 1;
     }
-    auto colVisible = [&](int i) { return ax.collapsed != 0 || (i >= c0 && i < c0 + visibleCols); };
-    auto rowVisible = [&](int j) { return ay.collapsed != 0 || (j >= r0 && j < r0 + visibleRows); };
+    auto colVisible = [&](int i) { return ax.collapsed != 0 || (i >= c0 && i < c0 + g.visibleCols); };
+    auto rowVisible = [&](int j) { return ay.collapsed != 0 || (j >= r0 && j < r0 + g.visibleRows); };
     // Left edge of column i and top edge of row j at their scrolled positions.
-    auto colLeft = [&](int i) { return cellsX + (ax.collapsed != 0 ? 0 : i - c0) * cw; };
-    auto rowTop = [&](int j) { return cellsY + (ay.collapsed != 0 ? 0 : j - r0) * rh; };
+    auto colLeft = [&](int i) { return g.cellsX + (ax.collapsed != 0 ? 0 : i - c0) * cw; };
+    auto rowTop = [&](int j) { return g.cellsY + (ay.collapsed != 0 ? 0 : j - r0) * rh; };
     auto put = [&](auto member, int index, const Rect &r, bool visible) {
-        (fullLayout.*member)[static_cast<std::size_t>(index)] = r;
+        (fullLayout_.*member)[static_cast<std::size_t>(index)] = r;
         if (visible)
-            (tableLayout.*member)[static_cast<std::size_t>(index)] = r;
+            (tableLayout_.*member)[static_cast<std::size_t>(index)] = r;
     };
 
     if (ax.collapsed == 0) {
         for (int i = 0; i < nx; ++i) {
             const double left = colLeft(i);
             put(&LayoutRecord::xHeaders, i,
-                Rect{Trunc(left), tableY, Trunc(left + cw), tableY + columnHeaderHeight}, colVisible(i));
+                Rect{Trunc(left), g.tableY, Trunc(left + cw), g.tableY + g.columnHeaderHeight},
+                colVisible(i));
             put(&LayoutRecord::columnBars, i,
-                Rect{Trunc(left), tableY + columnHeaderHeight, Trunc(left + cw), cellsY}, colVisible(i));
+                Rect{Trunc(left), g.tableY + g.columnHeaderHeight, Trunc(left + cw), g.cellsY},
+                colVisible(i));
         }
     }
     if (ay.collapsed == 0) {
         for (int j = 0; j < ny; ++j) {
             const double top = rowTop(j);
             put(&LayoutRecord::yHeaders, j,
-                Rect{tableX, Trunc(top), tableX + rowHeaderWidth, Trunc(top + rh)}, rowVisible(j));
-            put(&LayoutRecord::rowBars, j, Rect{tableX + rowHeaderWidth, Trunc(top), cellsX, Trunc(top + rh)},
-                rowVisible(j));
+                Rect{g.tableX, Trunc(top), g.tableX + g.rowHeaderWidth, Trunc(top + rh)}, rowVisible(j));
+            put(&LayoutRecord::rowBars, j,
+                Rect{g.tableX + g.rowHeaderWidth, Trunc(top), g.cellsX, Trunc(top + rh)}, rowVisible(j));
         }
     }
     for (int j = 0; j < ny; ++j) {
@@ -155,119 +183,160 @@ void TTabModel::FillLayouts() {
                 continue;
             const double left = colLeft(i), top = rowTop(j);
             const Rect r{Trunc(left), Trunc(top), Trunc(left + cw), Trunc(top + rh)};
-            fullLayout.Cell(i, j) = r;
+            fullLayout_.Cell(i, j) = r;
             if (colVisible(i) && rowVisible(j))
-                tableLayout.Cell(i, j) = r;
+                tableLayout_.Cell(i, j) = r;
         }
     }
 }
 
-void TTabModel::SetViewMode(int mode) {
+void TabLayout::SetViewMode(int mode, const CSheet *sheet) {
+    TableGeometry &g = geo_;
     if (mode != 0)
-        viewMode = mode;
-    int m = viewMode;
-    if (m == ViewTable && (EditorOptions & AllowTable) == 0)
+        g.viewMode = mode;
+    int m = g.viewMode;
+    if (m == ViewTable && !g.Has(AllowTable))
         m = ViewGraph2D;
-    if (m == ViewGraph2D && (EditorOptions & AllowGraph2D) == 0)
+    if (m == ViewGraph2D && !g.Has(AllowGraph2D))
         m = ViewGraph3D;
-    if (m == ViewGraph3D && (EditorOptions & AllowGraph3D) == 0)
+    if (m == ViewGraph3D && !g.Has(AllowGraph3D))
         m = 8;
     if (m == 8)
-        m = (EditorOptions & AllowTable) != 0     ? ViewTable
-            : (EditorOptions & AllowGraph2D) != 0 ? ViewGraph2D
-                                                  : 0;
-    viewMode = shownViews = m;
-    graph = GraphArea{leftMargin, topMargin, rightMargin, bottomMargin};
-    if (m == ViewTable && HasCurrent() && (EditorOptions & AllowGraph2D) != 0) {
-        // A 2D graph goes below or beside the table when it leaves more than 100 pixels.
-        const CSheet &s = Current();
-        const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
-        const int nx = std::max(1, s.axisX.count), ny = std::max(1, s.axisY.count);
-        int l = Trunc(static_cast<double>(columnWidth) * (xc ? 1 : nx) + cellsX + 5);
-        if (!yc && ny > rowsWanted)
-            l += verticalBar.rect.right - verticalBar.rect.left;
-        int bottom = Trunc((yc ? 1 : ny) * static_cast<double>(rowHeight) + cellsY + 5);
-        if (!xc && nx > colsWanted)
-            bottom += horizontalBar.rect.bottom - horizontalBar.rect.top;
-        const int t = width - l - rightMargin;
-        const int x = height - bottom - bottomMargin;
-        const int u = xc ? t : t / nx;
-        const int v = yc ? Trunc(x * 1.5) : Trunc(x / (ny * 2.0 / 3.0));
-        if (v > 100) {
-            graph = GraphArea{leftMargin, bottom, rightMargin, bottomMargin};
-            shownViews |= ViewGraph2D;
-        } else if (u > 100) {
-            graph = GraphArea{l, topMargin, rightMargin, bottomMargin};
-            shownViews |= ViewGraph2D;
-        }
+        m = g.Has(AllowTable) ? ViewTable : g.Has(AllowGraph2D) ? ViewGraph2D : ViewNone;
+    g.viewMode = g.shownViews = m;
+    g.graph = GraphArea{g.leftMargin, g.topMargin, g.rightMargin, g.bottomMargin};
+    if (m != ViewTable || sheet == nullptr || !g.Has(AllowGraph2D))
+        return;
+    // A 2D graph goes below or beside the table when it leaves more than 100 pixels.
+    const CSheet &s = *sheet;
+    const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
+    const int nx = std::max(1, s.axisX.count), ny = std::max(1, s.axisY.count);
+    int l = Trunc(static_cast<double>(g.columnWidth) * (xc ? 1 : nx) + g.cellsX + 5);
+    if (!yc && ny > g.rowsWanted)
+        l += verticalBar_.rect.right - verticalBar_.rect.left;
+    int bottom = Trunc((yc ? 1 : ny) * static_cast<double>(g.rowHeight) + g.cellsY + 5);
+    if (!xc && nx > g.colsWanted)
+        bottom += horizontalBar_.rect.bottom - horizontalBar_.rect.top;
+    const int t = g.width - l - g.rightMargin;
+    const int x = g.height - bottom - g.bottomMargin;
+    const int u = xc ? t : t / nx;
+    const int v = yc ? Trunc(x * 1.5) : Trunc(x / (ny * 2.0 / 3.0));
+    if (v > 100) {
+        g.graph = GraphArea{g.leftMargin, bottom, g.rightMargin, g.bottomMargin};
+        g.shownViews |= ViewGraph2D;
+    } else if (u > 100) {
+        g.graph = GraphArea{l, g.topMargin, g.rightMargin, g.bottomMargin};
+        g.shownViews |= ViewGraph2D;
     }
-    if (mode != 0)
-        dirty |= DirtyRelayout;
 }
 
-void TTabModel::ScrollTo(int firstColumn, int firstRow) {
-    if (!HasCurrent())
-        return;
-    CSheet &s = Current();
-    const int nc = s.axisX.collapsed != 0
-                       ? s.axisX.firstVisible
-                       : std::clamp(firstColumn, 0, std::max(0, s.axisX.count - visibleCols));
-    const int nr = s.axisY.collapsed != 0 ? s.axisY.firstVisible
-                                          : std::clamp(firstRow, 0, std::max(0, s.axisY.count - visibleRows));
-    if (nc == s.axisX.firstVisible && nr == s.axisY.firstVisible)
-        return;
-    s.axisX.firstVisible = horizontalBar.position = nc;
-    s.axisY.firstVisible = verticalBar.position = nr;
-    Relayout();
-    HideSpinner();
-    CommitValueEdit();
-    dirty |= DirtyRedraw;
-}
-
-void TTabModel::ScrollBy(int dx, int dy) {
-    if (!HasCurrent())
-        return;
-    ScrollTo(Current().axisX.firstVisible + dx, Current().axisY.firstVisible + dy);
-}
-
-void TTabModel::ScrollIntoView(int column, int row) {
-    if (!HasCurrent())
-        return;
-    const CSheet &s = Current();
-    int nc = s.axisX.firstVisible, nr = s.axisY.firstVisible;
-    if (column >= 0 && s.axisX.collapsed == 0) {
-        if (column < nc)
-            nc = column;
-        else if (column >= nc + visibleCols)
-            nc = column - visibleCols + 1;
-    }
-    if (row >= 0 && s.axisY.collapsed == 0) {
-        if (row < nr)
-            nr = row;
-        else if (row >= nr + visibleRows)
-            nr = row - visibleRows + 1;
-    }
-    ScrollTo(nc, nr);
-}
-
-Rect TTabModel::ItemRect(int column, int row) const {
+Rect TabLayout::ItemRect(int column, int row) const {
     if (row == -1 && column >= 0 && column < MaxX)
-        return fullLayout.xHeaders[static_cast<std::size_t>(column)];
+        return fullLayout_.xHeaders[static_cast<std::size_t>(column)];
     if (column == -1 && row >= 0 && row < MaxY)
-        return fullLayout.yHeaders[static_cast<std::size_t>(row)];
+        return fullLayout_.yHeaders[static_cast<std::size_t>(row)];
     if (column >= 0 && column < MaxX && row >= 0 && row < MaxY)
-        return fullLayout.Cell(column, row);
+        return fullLayout_.Cell(column, row);
     return Rect{};
 }
 
-int TTabModel::ColumnBoundaryAt(int x) const {
-    const double cw = columnWidth > 0 ? columnWidth : 1.0;
-    return Trunc((x - cellsX + cw / 2) / cw) + (HasCurrent() ? Current().axisX.firstVisible : 0);
+Rect TabLayout::BlockPixels(const Block &b, const CSheet &s) const {
+    const TableGeometry &g = geo_;
+    const CAxe &ax = s.axisX;
+    const CAxe &ay = s.axisY;
+    const double cw = g.columnWidth, rh = g.rowHeight;
+    Rect r;
+    if (b.x0 == -1) {
+        r.left = g.tableX;
+        r.right = g.tableX + g.rowHeaderWidth;
+    } else if (ax.collapsed != 0) {
+        if (b.y0 == -1 || ax.collapsedIndex < b.x0 || ax.collapsedIndex > b.x1)
+            return Rect{}; // the header row of a collapsed axis, or a block beside the used column
+        r.left = g.cellsX;
+        r.right = Trunc(g.cellsX + cw);
+    } else {
+        r.left = Trunc(g.cellsX + (b.x0 - ax.firstVisible) * cw);
+        r.right = Trunc(g.cellsX + (b.x1 + 1 - ax.firstVisible) * cw);
+    }
+    if (b.y0 == -1) {
+        r.top = g.tableY;
+        r.bottom = g.tableY + g.columnHeaderHeight;
+    } else if (ay.collapsed != 0) {
+        if (b.x0 == -1 || ay.collapsedIndex < b.y0 || ay.collapsedIndex > b.y1)
+            return Rect{};
+        r.top = g.cellsY;
+        r.bottom = Trunc(g.cellsY + rh);
+    } else {
+        r.top = Trunc(g.cellsY + (b.y0 - ay.firstVisible) * rh);
+        r.bottom = Trunc(g.cellsY + (b.y1 + 1 - ay.firstVisible) * rh);
+    }
+    return r;
 }
 
-int TTabModel::RowBoundaryAt(int y) const {
-    const double rh = rowHeight > 0 ? rowHeight : 1.0;
-    return Trunc((y - cellsY + rh / 2) / rh) + (HasCurrent() ? Current().axisY.firstVisible : 0);
+Rect TabLayout::BlockPart(const Block &b) const {
+    const TableGeometry &g = geo_;
+    if (b.y0 == -1)
+        return Rect{g.cellsX, g.tableY, g.CellsRight(), g.tableY + g.columnHeaderHeight};
+    if (b.x0 == -1)
+        return Rect{g.tableX, g.cellsY, g.tableX + g.rowHeaderWidth, g.CellsBottom()};
+    return Rect{g.cellsX, g.cellsY, g.CellsRight(), g.CellsBottom()};
+}
+
+Rect TabLayout::SheetTabRect(int index, const TabSheets &sheets) const {
+    if (!sheets.Valid(index))
+        return Rect{};
+    int left = 2;
+    for (int i = 0; i < index; ++i)
+        left += sheets.Sheet(i).titleWidth + 1;
+    const int right = left + sheets.Sheet(index).titleWidth;
+    if (index == sheets.CurrentIndex())
+        return Rect{left - 2, 0, right + 2, 20};
+    return Rect{left, 0, right, 18};
+}
+
+int TabLayout::SheetTabAt(int x, int y, const TabSheets &sheets) const {
+    if (sheets.Count() < 2 || y < 0 || y > 19)
+        return 0;
+    int left = 2;
+    for (int i = 0; i < sheets.Count(); ++i) {
+        const int right = left + sheets.Sheet(i).titleWidth + (i == sheets.CurrentIndex() ? 2 : 0);
+        if (x >= left && x <= right)
+            return i + 1;
+        left += sheets.Sheet(i).titleWidth + 1;
+    }
+    return 0;
+}
+
+bool TabLayout::OverTable(int x, int y, const CSheet &s) const {
+    const TableGeometry &g = geo_;
+    if ((g.shownViews & ViewTable) == 0 || s.enabled == 0)
+        return false;
+    return x >= g.tableX && x <= Trunc(g.cellsX + g.visibleCols * static_cast<double>(g.columnWidth) + 15) &&
+           y >= g.tableY && y <= Trunc(g.cellsY + g.visibleRows * static_cast<double>(g.rowHeight) + 15);
+}
+
+bool TabLayout::OverGraph(int x, int y, const CSheet &s) const {
+    const TableGeometry &g = geo_;
+    if ((g.shownViews & (ViewGraph2D | ViewGraph3D)) == 0 || s.enabled == 0)
+        return false;
+    return x >= g.graph.graphLeft && x <= g.width - g.graph.graphRight && y >= g.graph.graphTop &&
+           y <= g.height - g.graph.graphBottom;
+}
+
+Rect TabLayout::ViewSwitchZone() const {
+    const TableGeometry &g = geo_;
+    const int top = Trunc(g.cellsY + g.rowHeight * static_cast<double>(g.visibleRows) - 2);
+    return Rect{g.tableX - 10, top, g.tableX + 1, top + 12};
+}
+
+int TabLayout::ColumnBoundaryAt(int x, const CSheet &s) const {
+    const double cw = geo_.columnWidth > 0 ? geo_.columnWidth : 1.0;
+    return Trunc((x - geo_.cellsX + cw / 2) / cw) + s.axisX.firstVisible;
+}
+
+int TabLayout::RowBoundaryAt(int y, const CSheet &s) const {
+    const double rh = geo_.rowHeight > 0 ? geo_.rowHeight : 1.0;
+    return Trunc((y - geo_.cellsY + rh / 2) / rh) + s.axisY.firstVisible;
 }
 
 } // namespace zarvex1

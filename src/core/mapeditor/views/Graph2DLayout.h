@@ -2,8 +2,9 @@
 
 #include <vector>
 
+#include "mapeditor/EditorTypes.h"
 #include "mapeditor/Selection.h"
-#include "mapeditor/TabModel.h"
+#include "mapeditor/Sheet.h"
 #include "mapeditor/views/GraphRanges.h"
 
 namespace zarvex1 {

@@ -1,0 +1,160 @@
+#include "mapeditor/KeyInput.h"
+
+#include "mapeditor/ClipboardCommands.h"
+#include "mapeditor/EditorKeys.h"
+#include "mapeditor/MapEditor.h"
+
+namespace zarvex1 {
+
+bool KeyInput::CommonKey(int key, bool shift, bool control) {
+    if (!editor_.HasCurrent())
+        return false;
+    const bool entryInTable = editor_.Entry().Active() && (editor_.Geometry().viewMode & ViewTable) != 0;
+    if (key == '+' || key == '-') {
+        if (entryInTable)
+            return false; // the character goes into the text
+        editor_.Operations().Increment(key == '+' ? 1 : -1);
+        return true;
+    }
+    if (key == KeyCopyChar || (control && (key == 'c' || key == 'C')) ||
+        (control && !shift && key == KeyInsert)) {
+        CopySelection(editor_);
+        return true;
+    }
+    if (key == KeyPasteChar || (control && (key == 'v' || key == 'V')) ||
+        (shift && !control && key == KeyInsert)) {
+        Paste(editor_);
+        return true;
+    }
+    const TabSheets &sheets = editor_.Sheets();
+    if (key == KeyTab && sheets.Count() > 1) {
+        const int current = sheets.CurrentIndex();
+        if (control)
+            editor_.SelectSheet(sheets.PreviousIndex());
+        else if (shift)
+            editor_.SelectSheet(current == 0 ? sheets.Count() - 1 : current - 1);
+        else
+            editor_.SelectSheet(current + 1 >= sheets.Count() ? 0 : current + 1);
+        return true;
+    }
+    return false;
+}
+
+bool KeyInput::HandleKey(int key, bool shift, bool control) {
+    if (!editor_.HasCurrent())
+        return false;
+    if (editor_.Current().enabled == 0)
+        return key == KeyTab && CommonKey(key, shift, control);
+    if (CommonKey(key, shift, control))
+        return true;
+    return editor_.Geometry().viewMode == ViewTable && TableKey(key, shift, control);
+}
+
+bool KeyInput::EntryKey(int key, bool shift) {
+    ValueEntry &entry = editor_.Entry();
+    TValueEdit &edit = entry.Text();
+    switch (key) {
+    case KeyBackspace:
+        edit.Backspace();
+        break;
+    case KeyDelete:
+        edit.Delete();
+        break;
+    case KeyHome:
+        edit.MoveCaret(TValueEdit::CaretHome, shift);
+        break;
+    case KeyEnd:
+        edit.MoveCaret(TValueEdit::CaretEnd, shift);
+        break;
+    case KeyLeft:
+        edit.MoveCaret(TValueEdit::CaretLeft, shift);
+        break;
+    case KeyRight:
+        edit.MoveCaret(TValueEdit::CaretRight, shift);
+        break;
+    case KeyEnter:
+    case KeyUp:
+    case KeyDown:
+    case KeyPageUp:
+    case KeyPageDown:
+        entry.Commit();
+        return true;
+    case KeyEscape:
+        entry.Cancel();
+        return true;
+    default:
+        if (key > 0 && key < 128 && edit.InsertChar(static_cast<char>(key)))
+            break;
+        return key == ' ' || key == ',' || key == '-' || key == '.' || (key >= '0' && key <= '9');
+    }
+    entry.Layout();
+    editor_.Request(DirtyRedraw);
+    return true;
+}
+
+bool KeyInput::TableKey(int key, bool shift, bool /*control*/) {
+    if (!editor_.HasCurrent())
+        return false;
+    if (editor_.Entry().Active())
+        return EntryKey(key, shift);
+    const CSheet &s = editor_.Current();
+    TableCursor &cursor = editor_.Cursor();
+    if (key == KeyEscape) {
+        if (s.sel.Empty())
+            return false;
+        cursor.ClearSelection();
+        return true;
+    }
+    int cx = 0, cy = 0;
+    if (!cursor.At(cx, cy))
+        return false;
+    const bool typed = key == KeySpace || key == ',' || key == '.' || (key >= '0' && key <= '9');
+    if (typed || key == KeyBackspace || key == KeyDelete || key == KeyInsert) {
+        if (!cursor.TargetEditable(cx, cy))
+            return false;
+        editor_.Entry().Begin(cx, cy, key != KeyInsert);
+        if (typed) {
+            editor_.Entry().Text().InsertChar(static_cast<char>(key));
+            editor_.Entry().Layout();
+        }
+        return true;
+    }
+    const CAxe &ax = s.axisX;
+    const CAxe &ay = s.axisY;
+    constexpr int To = TableCursor::MoveTo;
+    switch (key) {
+    case KeyEnter: {
+        const bool lastRow = cy == ay.count - 1 || (ay.collapsed != 0 && cy >= 0);
+        cursor.MoveCursor(lastRow ? 1 : 0, 1, false);
+        return true;
+    }
+    case KeyLeft:
+        cursor.MoveCursor(-1, 0, shift);
+        return true;
+    case KeyRight:
+        cursor.MoveCursor(1, 0, shift);
+        return true;
+    case KeyUp:
+        cursor.MoveCursor(0, -1, shift);
+        return true;
+    case KeyDown:
+        cursor.MoveCursor(0, 1, shift);
+        return true;
+    case KeyHome:
+        cursor.MoveCursor(To + (ax.collapsed != 0 ? ax.collapsedIndex : 0), 0, shift);
+        return true;
+    case KeyEnd:
+        cursor.MoveCursor(To + (ax.collapsed != 0 ? ax.collapsedIndex : ax.count - 1), 0, shift);
+        return true;
+    case KeyPageUp:
+        cursor.MoveCursor(0, To + (ay.collapsed != 0 ? ay.collapsedIndex : 0), shift);
+        return true;
+    case KeyPageDown:
+        cursor.MoveCursor(0, To + (ay.collapsed != 0 ? ay.collapsedIndex : ay.count - 1), shift);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace zarvex1

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace zarvex1 {
+
+class MapEditor;
+
+// The keyboard of the editor: the keys of every view ("+", "-", copy, paste, Tab), then the table's
+// keys without and with an in-place entry. key: a character code, or a virtual key code x 256
+// (EditorKeys.h). Each returns whether it used the key.
+class KeyInput {
+public:
+    explicit KeyInput(MapEditor &editor) : editor_(editor) {}
+
+    // A key for the editor: the common keys first, then the table's while the table is the view.
+    // A disabled sheet takes only Tab. Unused keys go to the 3D graph or back to the window.
+    bool HandleKey(int key, bool shift, bool control);
+    bool CommonKey(int key, bool shift, bool control);
+    bool TableKey(int key, bool shift, bool control);
+
+private:
+    bool EntryKey(int key, bool shift);
+
+    MapEditor &editor_;
+};
+
+} // namespace zarvex1

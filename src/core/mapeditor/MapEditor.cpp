@@ -1,0 +1,186 @@
+#include "mapeditor/MapEditor.h"
+
+#include <algorithm>
+
+namespace zarvex1 {
+
+namespace {
+
+// The sheet tabs' titles are measured in a 9-point font of the control.
+constexpr EditorFont TitleFont{9, false, false};
+
+} // namespace
+
+MapEditor::MapEditor(int width, int height, int options, int ppi) : layout_(width, height, options, ppi) {}
+
+void MapEditor::SetMetrics(TextMetrics metrics) {
+    metrics_ = std::move(metrics);
+    sheets_.SetTitleMeasure([this](std::string_view text) { return metrics_.Width(text, TitleFont); });
+}
+
+void MapEditor::SelectSheet(int index) {
+    if (!sheets_.Valid(index))
+        return;
+    entry_.Commit();
+    sheets_.MakeCurrent(index);
+    RebuildToolbar();
+    dirty_ |= DirtyRelayout | DirtyRedraw;
+    SetViewMode(0);
+    UpdateActualPosition();
+    if (hooks_.OnSheetSelected)
+        hooks_.OnSheetSelected();
+}
+
+void MapEditor::NoteChange(int what, ChangeKey group) {
+    if (!notes_.Accept(what, group))
+        return;
+    sheets_.NormalizeSheet(sheets_.CurrentIndex(), what);
+    const int delivered = notes_.Settle(group, tickCount_);
+    if (delivered != 0 && hooks_.OnMapChanged)
+        hooks_.OnMapChanged(delivered);
+}
+
+void MapEditor::FlushChanges() {
+    if (notes_.Due(tickCount_))
+        NoteChange(notes_.Pending(), GroupNow);
+}
+
+void MapEditor::SetWanted(int cols, int rows) {
+    layout_.SetWanted(cols, rows);
+    RebuildToolbar();
+}
+
+void MapEditor::RebuildToolbar() {
+    layout_.Rebuild(sheets_);
+    entry_.Layout();
+    Relayout();
+}
+
+void MapEditor::Relayout() {
+    if (HasCurrent())
+        layout_.Relayout(Current());
+}
+
+void MapEditor::SetViewMode(int mode) {
+    layout_.SetViewMode(mode, HasCurrent() ? &Current() : nullptr);
+    if (mode != 0)
+        dirty_ |= DirtyRelayout;
+}
+
+void MapEditor::ScrollTo(int firstColumn, int firstRow) {
+    if (!HasCurrent())
+        return;
+    CSheet &s = Current();
+    const TableGeometry &g = Geometry();
+    const int nc = s.axisX.collapsed != 0
+                       ? s.axisX.firstVisible
+                       : std::clamp(firstColumn, 0, std::max(0, s.axisX.count - g.visibleCols));
+    const int nr = s.axisY.collapsed != 0
+                       ? s.axisY.firstVisible
+                       : std::clamp(firstRow, 0, std::max(0, s.axisY.count - g.visibleRows));
+    if (nc == s.axisX.firstVisible && nr == s.axisY.firstVisible)
+        return;
+    layout_.SetFirstVisible(s, nc, nr);
+    spinner_.Hide();
+    entry_.Commit();
+    dirty_ |= DirtyRedraw;
+}
+
+void MapEditor::ScrollBy(int dx, int dy) {
+    if (!HasCurrent())
+        return;
+    ScrollTo(Current().axisX.firstVisible + dx, Current().axisY.firstVisible + dy);
+}
+
+void MapEditor::ScrollIntoView(int column, int row) {
+    if (!HasCurrent())
+        return;
+    const CSheet &s = Current();
+    const TableGeometry &g = Geometry();
+    int nc = s.axisX.firstVisible, nr = s.axisY.firstVisible;
+    if (column >= 0 && s.axisX.collapsed == 0) {
+        if (column < nc)
+            nc = column;
+        else if (column >= nc + g.visibleCols)
+            nc = column - g.visibleCols + 1;
+    }
+    if (row >= 0 && s.axisY.collapsed == 0) {
+        if (row < nr)
+            nr = row;
+        else if (row >= nr + g.visibleRows)
+            nr = row - g.visibleRows + 1;
+    }
+    ScrollTo(nc, nr);
+}
+
+void MapEditor::SetLiveValues(int rpm, int tpsTenths, int iapKpa, bool noConnectionShown) {
+    live_.SetLiveValues(rpm, tpsTenths, iapKpa, noConnectionShown);
+}
+
+void MapEditor::ApplyActiveMap(bool map2Active) {
+    if (!HasCurrent())
+        return;
+    CSheet &s = Current();
+    if (s.title == "Advance 1")
+        s.flags = map2Active ? (s.flags & ~TrackLive) : (s.flags | TrackLive);
+    else if (s.title == "Advance 2")
+        s.flags = map2Active ? (s.flags | TrackLive) : (s.flags & ~TrackLive);
+}
+
+void MapEditor::UpdateActualPosition() {
+    if (!HasCurrent())
+        return;
+    CSheet &s = Current();
+    const ActualChange change = live_.Update(s, (Geometry().shownViews & ViewGraph2D) != 0);
+    if (change.moved && Autoscroll())
+        ScrollIntoView(s.actualX, s.actualY);
+    if (change.redraw)
+        dirty_ |= DirtyRedraw;
+}
+
+void MapEditor::SetMouse(int x, int y) {
+    mouseX_ = x;
+    mouseY_ = y;
+}
+
+bool MapEditor::Tick(bool shiftDown, bool controlDown) {
+    ++tickCount_;
+    if (!HasCurrent())
+        return false;
+    const int shift = shiftDown ? 1 : 0, control = controlDown ? 1 : 0;
+    if (Geometry().viewMode == ViewGraph2D && (shift != shiftState_ || control != controlState_))
+        dirty_ |= DirtyRedraw; // the 2D graph shows the key states
+    shiftState_ = shift;
+    controlState_ = control;
+
+    spinner_.Tick();
+    if (entry_.Blink())
+        dirty_ |= DirtyRedraw;
+    if ((tickCount_ & 2) != 0)
+        UpdateActualPosition();
+    drag_.ScrollTick();
+
+    for (ScrollBar *bar : {&layout_.HorizontalBar(), &layout_.VerticalBar()}) {
+        if (!bar->Tick())
+            continue;
+        CSheet &s = Current();
+        if (bar == &layout_.HorizontalBar())
+            s.axisX.firstVisible = bar->position;
+        else
+            s.axisY.firstVisible = bar->position;
+        Relayout();
+        spinner_.Hide();
+        dirty_ |= DirtyRedraw;
+    }
+
+    if (languageIndex_ != shownLanguage_) {
+        shownLanguage_ = languageIndex_;
+        RebuildToolbar();
+        dirty_ |= DirtyRedraw;
+    }
+
+    FlushChanges();
+    return dirty_ != 0;
+}
+
+} // namespace zarvex1

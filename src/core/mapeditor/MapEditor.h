@@ -1,0 +1,138 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "mapeditor/BlockDrag.h"
+#include "mapeditor/ChangeNotes.h"
+#include "mapeditor/EditOperations.h"
+#include "mapeditor/EditorMouse.h"
+#include "mapeditor/EditorTypes.h"
+#include "mapeditor/KeyInput.h"
+#include "mapeditor/LivePosition.h"
+#include "mapeditor/SpinnerInput.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
+#include "mapeditor/TableCursor.h"
+#include "mapeditor/ValueEntry.h"
+
+namespace zarvex1 {
+
+class ClipboardAccess;
+
+// The map editor without its widget. It is put together the way a custom-painted editor is: the
+// sheets (the document), the table layout, the cursor and selection, the editing operations and the
+// input controllers each hold their own state; this class owns them, carries the steps that cross
+// them (selecting a sheet, change notes, relayout, scrolling, the tick) and the owner's hooks.
+class MapEditor {
+public:
+    MapEditor(int width, int height, int options, int pixelsPerInch = 96);
+    MapEditor(const MapEditor &) = delete;
+    MapEditor &operator=(const MapEditor &) = delete;
+
+    // ---- Parts ----
+    TabSheets &Sheets() { return sheets_; }
+    const TabSheets &Sheets() const { return sheets_; }
+    TabLayout &Layout() { return layout_; }
+    const TabLayout &Layout() const { return layout_; }
+    const TableGeometry &Geometry() const { return layout_.Geometry(); }
+    const LivePosition &Live() const { return live_; }
+    TableCursor &Cursor() { return cursor_; }
+    EditOperations &Operations() { return operations_; }
+    ValueEntry &Entry() { return entry_; }
+    const TValueEdit &Edit() const { return entry_.State(); }
+    SpinnerInput &Spinners() { return spinner_; }
+    const Spinner &SpinnerState() const { return spinner_.State(); }
+    BlockDrag &Drag() { return drag_; }
+    const BlockDrag &Drag() const { return drag_; }
+    KeyInput &Keys() { return keys_; }
+    EditorMouse &Mouse() { return mouse_; }
+    const ChangeNotes &Notes() const { return notes_; }
+
+    bool HasCurrent() const { return sheets_.HasCurrent(); }
+    CSheet &Current() { return sheets_.Current(); }
+    const CSheet &Current() const { return sheets_.Current(); }
+    int CurrentIndex() const { return sheets_.CurrentIndex(); }
+
+    // ---- Owner, platform and program state ----
+    void SetHooks(EditorHooks hooks) { hooks_ = std::move(hooks); }
+    const EditorHooks &Hooks() const { return hooks_; }
+    void SetMetrics(TextMetrics metrics);
+    const TextMetrics &Metrics() const { return metrics_; }
+    // The system clipboard of copy and paste; none in a test that does not need one.
+    void SetClipboard(ClipboardAccess *clipboard) { clipboard_ = clipboard; }
+    ClipboardAccess *Clipboard() const { return clipboard_; }
+    // The program's language; a change rebuilds the toolbar at the next tick.
+    void SetLanguage(int languageIndex) { languageIndex_ = languageIndex; }
+    int Language() const { return languageIndex_; }
+    // One flag shared by all editors of the window: keep the actual position scrolled into view.
+    void ShareAutoscroll(std::shared_ptr<int> flag) { autoscroll_ = std::move(flag); }
+    bool Autoscroll() const { return autoscroll_ && *autoscroll_ != 0; }
+    void SetAutoscroll(bool on) { *autoscroll_ = on ? 1 : 0; }
+
+    // ---- Steps across the parts ----
+    void SelectSheet(int index);
+    void NormalizeSheet(int index, int what) { sheets_.NormalizeSheet(index, what); }
+    void NoteChange(int what, ChangeKey group);
+    void FlushChanges();
+    void SetWanted(int cols, int rows);
+    void RebuildToolbar();
+    void Relayout();
+    void SetViewMode(int mode);
+    void ScrollBy(int dx, int dy);
+    void ScrollTo(int firstColumn, int firstRow);
+    void ScrollIntoView(int column, int row);
+
+    // ---- Live values and the timer ----
+    void SetLiveValues(int rpm, int tpsTenths, int iapKpa, bool noConnectionShown);
+    // "Advance 1" follows the live values while map 1 is active, "Advance 2" while map 2 is.
+    void ApplyActiveMap(bool map2Active);
+    void UpdateActualPosition();
+    // One timer tick; returns true when the control should render (dirty is not 0).
+    bool Tick(bool shiftDown, bool controlDown);
+    int TickCount() const { return tickCount_; }
+    bool ShiftDown() const { return shiftState_ != 0; }
+    bool ControlDown() const { return controlState_ != 0; }
+
+    // ---- Redraw requests ----
+    int Dirty() const { return dirty_; }
+    void Request(int flags) { dirty_ |= flags; }
+    void ClearDirty() { dirty_ = 0; }
+
+    // The last mouse position in the control (drags beyond the visible cells follow it).
+    void SetMouse(int x, int y);
+    int MouseX() const { return mouseX_; }
+    int MouseY() const { return mouseY_; }
+
+    // 1500 ints for the drag operations.
+    std::vector<int> &Scratch() { return scratch_; }
+
+private:
+    TabSheets sheets_;
+    TabLayout layout_;
+    LivePosition live_;
+    ChangeNotes notes_;
+    TableCursor cursor_{*this};
+    EditOperations operations_{*this};
+    ValueEntry entry_{*this};
+    SpinnerInput spinner_{*this};
+    BlockDrag drag_{*this};
+    KeyInput keys_{*this};
+    EditorMouse mouse_{*this};
+
+    EditorHooks hooks_;
+    TextMetrics metrics_;
+    ClipboardAccess *clipboard_ = nullptr;
+    std::shared_ptr<int> autoscroll_ = std::make_shared<int>(1);
+    int languageIndex_ = 0;
+    int shownLanguage_ = 0;
+    int tickCount_ = 0;
+    int dirty_ = 0;
+    int shiftState_ = 0;
+    int controlState_ = 0;
+    int mouseX_ = -1;
+    int mouseY_ = -1;
+    std::vector<int> scratch_ = std::vector<int>(MaxCells, 0);
+};
+
+} // namespace zarvex1

@@ -1,0 +1,105 @@
+#include "mapeditor/SpinnerInput.h"
+
+#include <cmath>
+
+#include "mapeditor/MapEditor.h"
+
+namespace zarvex1 {
+
+namespace {
+
+int Trunc(double v) {
+    return static_cast<int>(std::trunc(v));
+}
+
+} // namespace
+
+void SpinnerInput::Place(int column, int row) {
+    if (!editor_.HasCurrent())
+        return;
+    const CSheet &s = editor_.Current();
+    const TableGeometry &g = editor_.Geometry();
+    const CAxe &ax = s.axisX;
+    const CAxe &ay = s.axisY;
+    const int c0 = ax.firstVisible, r0 = ay.firstVisible;
+    const bool colShown =
+        ax.collapsed != 0 ? column == ax.collapsedIndex : column >= c0 && column < c0 + g.visibleCols;
+    const bool rowShown =
+        ay.collapsed != 0 ? row == ay.collapsedIndex : row >= r0 && row < r0 + g.visibleRows;
+    const double cw = g.columnWidth, rh = g.rowHeight;
+    int left = 0, top = 0, h = 0;
+    bool shown = editor_.Cursor().TargetEditable(column, row);
+    if (row == -1) {
+        shown = shown && column >= 0 && ax.collapsed == 0 && colShown;
+        left = Trunc(g.cellsX + (column - c0 + 1) * cw - 10);
+        top = g.tableY;
+        h = g.columnHeaderHeight;
+    } else if (column == -1) {
+        shown = shown && row >= 0 && ay.collapsed == 0 && rowShown;
+        left = g.tableX + g.rowHeaderWidth;
+        top = Trunc(g.cellsY + (row - r0) * rh);
+        h = Trunc(rh);
+    } else {
+        shown = shown && column >= 0 && row >= 0 && colShown && rowShown;
+        left = ax.collapsed != 0 ? Trunc(g.cellsX + cw - 10) : Trunc(g.cellsX + (column - c0 + 1) * cw - 10);
+        top = ay.collapsed != 0 ? g.cellsY : Trunc(g.cellsY + (row - r0) * rh);
+        h = Trunc(rh);
+    }
+    if (!shown) {
+        spinner_.shown = 0;
+        return;
+    }
+    if (spinner_.column != column || spinner_.row != row)
+        spinner_.upPressed = spinner_.downPressed = spinner_.hoverBox = 0;
+    spinner_.shown = 1;
+    spinner_.column = column;
+    spinner_.row = row;
+    spinner_.upBox = Rect{left, top, left + 15, top + h / 2};
+    spinner_.downBox = Rect{left, top + h / 2 + 1, left + 15, top + h};
+}
+
+int SpinnerInput::Hover(int x, int y) {
+    int box = 0;
+    if (spinner_.shown != 0)
+        box = spinner_.upBox.Contains(x, y) ? 1 : spinner_.downBox.Contains(x, y) ? 2 : 0;
+    if ((spinner_.upPressed != 0 && box != 1) || (spinner_.downPressed != 0 && box != 2))
+        spinner_.upPressed = spinner_.downPressed = 0; // moved off: released without a step
+    spinner_.hoverBox = box;
+    return box;
+}
+
+void SpinnerInput::Press(int box) {
+    if (spinner_.shown == 0 || (box != 1 && box != 2))
+        return;
+    editor_.Entry().Commit();
+    spinner_.hoverBox = box;
+    spinner_.upPressed = box == 1 ? 1 : 0;
+    spinner_.downPressed = box == 2 ? 1 : 0;
+    spinner_.repeating = 0;
+    spinner_.pressTick = editor_.TickCount();
+    editor_.Request(DirtyRedraw);
+}
+
+void SpinnerInput::Release() {
+    const int step = spinner_.upPressed != 0 ? 1 : spinner_.downPressed != 0 ? -1 : 0;
+    spinner_.upPressed = spinner_.downPressed = 0;
+    if (step != 0 && spinner_.repeating == 0)
+        Step(step);
+    spinner_.repeating = 0;
+    editor_.Request(DirtyRedraw);
+}
+
+void SpinnerInput::Tick() {
+    const bool held = (spinner_.hoverBox == 1 && spinner_.upPressed != 0) ||
+                      (spinner_.hoverBox == 2 && spinner_.downPressed != 0);
+    if (spinner_.shown != 0 && held && editor_.TickCount() - spinner_.pressTick >= 6) {
+        spinner_.repeating = 1;
+        Step(spinner_.hoverBox == 1 ? 1 : -1);
+    }
+}
+
+void SpinnerInput::Step(int step) {
+    editor_.Operations().StepTarget(spinner_.column, spinner_.row, step);
+}
+
+} // namespace zarvex1

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "mapeditor/Selection.h"
+
+namespace zarvex1 {
+
+class MapEditor;
+
+// The up/down boxes that step the value under the mouse.
+struct Spinner {
+    int shown = 0;
+    int column = -2; // -1 for a Y header
+    int row = -2;    // -1 for an X header
+    Rect upBox;
+    Rect downBox;
+    int hoverBox = 0; // 0 none, 1 up, 2 down
+    int upPressed = 0;
+    int downPressed = 0;
+    int pressTick = 0;
+    int repeating = 0;
+};
+
+// The spinner of the table: where it shows, the box under the mouse, a press with its auto-repeat
+// from the sixth tick, and the release that steps once when nothing repeated.
+class SpinnerInput {
+public:
+    explicit SpinnerInput(MapEditor &editor) : editor_(editor) {}
+
+    const Spinner &State() const { return spinner_; }
+    bool Shown() const { return spinner_.shown != 0; }
+    bool Pressed() const { return spinner_.upPressed != 0 || spinner_.downPressed != 0; }
+
+    // Shows the spinner on an editable, visible item (column or row -1 for headers), else hides it.
+    void Place(int column, int row);
+    void Hide() { spinner_.shown = 0; }
+    // Box under the mouse (0 none, 1 up, 2 down); leaving a pressed box releases it without a step.
+    int Hover(int x, int y);
+    void Press(int box);
+    void Release();
+    // Auto-repeat of a held box: one step per tick from the sixth tick after the press.
+    void Tick();
+    // One step of the item the spinner is on.
+    void Step(int step);
+
+private:
+    MapEditor &editor_;
+    Spinner spinner_;
+};
+
+} // namespace zarvex1

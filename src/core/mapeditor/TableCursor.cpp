@@ -1,0 +1,198 @@
+#include "mapeditor/TableCursor.h"
+
+#include <algorithm>
+
+#include "mapeditor/MapEditor.h"
+
+namespace zarvex1 {
+
+bool TableCursor::At(int &column, int &row) const {
+    if (!editor_.HasCurrent() || editor_.Current().sel.Empty() || editor_.Current().sel.boxX0 == -2)
+        return false;
+    column = editor_.Current().sel.boxX0;
+    row = editor_.Current().sel.boxY0;
+    return true;
+}
+
+bool TableCursor::TargetEditable(int column, int row) const {
+    if (!editor_.HasCurrent())
+        return false;
+    const CSheet &s = editor_.Current();
+    if (row == -1)
+        return s.axisX.editable != 0;
+    if (column == -1)
+        return s.axisY.editable != 0;
+    return s.axisData.editable != 0;
+}
+
+Block TableCursor::SelectionBlock() const {
+    if (!editor_.HasCurrent() || editor_.Current().sel.Empty())
+        return Block{-2, -2, -2, -2};
+    const TSel &sel = editor_.Current().sel;
+    return Block{std::min(sel.boxX0, sel.boxX1), std::max(sel.boxX0, sel.boxX1),
+                 std::min(sel.boxY0, sel.boxY1), std::max(sel.boxY0, sel.boxY1)};
+}
+
+void TableCursor::MoveCursor(int dx, int dy, bool extend) {
+    int cx = 0, cy = 0;
+    if (!At(cx, cy))
+        return;
+    CSheet &s = editor_.Current();
+    const CAxe &ax = s.axisX;
+    const CAxe &ay = s.axisY;
+    TSel &sel = s.sel;
+    LayoutRecord &layout = editor_.Layout().TableRecord();
+    if (extend) {
+        // The moving corner goes by the step, or to an index; a header axis (-1) stays where it is.
+        auto move = [](int corner, int d, const CAxe &a) {
+            if (corner == -1)
+                return -1;
+            if (a.collapsed != 0)
+                return a.collapsedIndex;
+            if (d >= MoveTo)
+                return std::clamp(d - MoveTo, 0, a.count - 1);
+            return std::clamp(corner + d, 0, a.count - 1);
+        };
+        const int col = move(sel.currentCol < -1 ? cx : sel.currentCol, dx, ax);
+        const int row = move(sel.currentRow < -1 ? cy : sel.currentRow, dy, ay);
+        if (sel.anchorCol < -1 || sel.anchorRow < -1) {
+            sel.anchorCol = cx;
+            sel.anchorRow = cy;
+        }
+        sel.SelectRange(layout, col, row);
+        editor_.ScrollIntoView(sel.currentCol, sel.currentRow);
+        editor_.Request(DirtyRedraw);
+        return;
+    }
+    // Without extension the cursor wraps, passing through the header column and row.
+    auto step = [](int from, int d, int lowest, const CAxe &a) {
+        if (d == 0)
+            return from;
+        if (a.collapsed != 0) {
+            if (d >= MoveTo)
+                return d - MoveTo;
+            return from == -1 ? a.collapsedIndex : lowest == -1 ? -1 : a.collapsedIndex;
+        }
+        int v = d >= MoveTo ? d - MoveTo : from + d;
+        if (v < lowest)
+            v = a.count - 1;
+        else if (v >= a.count)
+            v = lowest;
+        return v;
+    };
+    const int x = step(cx, dx, (cy == -1 || ay.collapsed != 0) ? 0 : -1, ax);
+    const int y = step(cy, dy, (x == -1 || ax.collapsed != 0) ? 0 : -1, ay);
+    if (x == cx && y == cy)
+        return;
+    sel.SelectOne(layout, x, y);
+    editor_.ScrollIntoView(x, y);
+    editor_.Request(DirtyRedraw);
+}
+
+void TableCursor::SelectOne(int column, int row) {
+    if (!editor_.HasCurrent())
+        return;
+    editor_.Current().sel.SelectOne(editor_.Layout().TableRecord(), column, row);
+    editor_.Request(DirtyRedraw);
+}
+
+void TableCursor::ClearSelection() {
+    if (!editor_.HasCurrent())
+        return;
+    editor_.Current().sel.ClearSelection();
+    editor_.Request(DirtyRedraw);
+}
+
+void TableCursor::SelectAllCells() {
+    if (!editor_.HasCurrent())
+        return;
+    CSheet &s = editor_.Current();
+    TSel &sel = s.sel;
+    const int nx = std::min(s.axisX.count, MaxX), ny = std::min(s.axisY.count, MaxY);
+    auto used = [&s](int x, int y) {
+        return (s.axisX.collapsed == 0 || x == s.axisX.collapsedIndex) &&
+               (s.axisY.collapsed == 0 || y == s.axisY.collapsedIndex);
+    };
+    bool all = sel.kind == SelCells;
+    for (int y = 0; y < ny && all; ++y)
+        for (int x = 0; x < nx && all; ++x)
+            all = !used(x, y) || (sel.CellMark(x, y) & MarkSelected) != 0;
+    sel.ClearSelection();
+    if (!all) {
+        for (int y = 0; y < ny; ++y)
+            for (int x = 0; x < nx; ++x)
+                if (used(x, y))
+                    sel.CellMark(x, y) = MarkPending;
+        sel.mode = SelCells;
+        sel.Recount();
+        sel.CommitSelection(editor_.Layout().TableRecord());
+        sel.anchorCol = sel.currentCol = sel.boxX0;
+        sel.anchorRow = sel.currentRow = sel.boxY0;
+    }
+    editor_.Request(DirtyRedraw);
+}
+
+void TableCursor::SelectAllHeaders(int which) {
+    if (!editor_.HasCurrent() || (which != AxisX && which != AxisY))
+        return;
+    const CAxe &axis = editor_.Current().Axis(which);
+    if (axis.collapsed != 0 || axis.count < 1)
+        return;
+    TSel &sel = editor_.Current().sel;
+    LayoutRecord &layout = editor_.Layout().TableRecord();
+    if (which == AxisX) {
+        sel.SelectOne(layout, 0, -1);
+        sel.SelectRange(layout, axis.count - 1, -1);
+    } else {
+        sel.SelectOne(layout, -1, 0);
+        sel.SelectRange(layout, -1, axis.count - 1);
+    }
+    editor_.Request(DirtyRedraw);
+}
+
+void TableCursor::SelectLine(int which, int index) {
+    if (!editor_.HasCurrent() || (which != AxisX && which != AxisY))
+        return;
+    CSheet &s = editor_.Current();
+    const bool column = which == AxisX;
+    const CAxe &along = s.Axis(column ? AxisY : AxisX);
+    if (index < 0 || index >= s.Axis(which).count)
+        return;
+    TSel &sel = s.sel;
+    const int n = std::min(along.count, column ? MaxY : MaxX);
+    auto mark = [&](int q) -> std::uint8_t & {
+        return column ? sel.CellMark(index, q) : sel.CellMark(q, index);
+    };
+    bool all = sel.kind == SelCells;
+    for (int q = 0; q < n && all; ++q)
+        all = (along.collapsed != 0 && q != along.collapsedIndex) || (mark(q) & MarkSelected) != 0;
+    if (all)
+        return; // already selected: the popup acts on it
+    sel.ClearSelection();
+    for (int q = 0; q < n; ++q)
+        if (along.collapsed == 0 || q == along.collapsedIndex)
+            mark(q) = MarkPending;
+    sel.mode = SelCells;
+    sel.Recount();
+    sel.CommitSelection(editor_.Layout().TableRecord());
+    sel.anchorCol = sel.currentCol = sel.boxX0;
+    sel.anchorRow = sel.currentRow = sel.boxY0;
+    editor_.Request(DirtyRedraw);
+}
+
+void TableCursor::SelectForPopup(int column, int row) {
+    if (!editor_.HasCurrent())
+        return;
+    TSel &sel = editor_.Current().sel;
+    if (sel.mode != SelNothing)
+        sel.CommitSelection(editor_.Layout().TableRecord()); // a band in progress is finished first
+    if ((sel.ItemMark(column, row) & MarkSelected) != 0)
+        return;
+    if (column < -1 || row < -1 || (column == -1 && row == -1))
+        sel.ClearSelection();
+    else
+        sel.SelectOne(editor_.Layout().TableRecord(), column, row);
+    editor_.Request(DirtyRedraw);
+}
+
+} // namespace zarvex1
