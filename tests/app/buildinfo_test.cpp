@@ -20,6 +20,17 @@ TEST(BuildInfo, versionTextCarriesProductProtocolAndDate) {
     EXPECT_EQ(VersionText("2026_12_10"), "ZARVEX1   RSKEY=99   COMPILE=2026_12_10");
 }
 
+TEST(BuildInfo, aboutTexts) {
+    EXPECT_EQ(AboutDateText("Apr 12 2018"), "Apr 12 2018");
+    EXPECT_EQ(AboutDateText("Apr  2 2018"), "Apr 2 2018");
+    EXPECT_EQ(AboutVersionText(), "Version - 99");
+    EXPECT_EQ(AboutCaption(0), "About ZARVEX1");
+    EXPECT_EQ(AboutCaption(1), "Über Programm ZARVEX1");
+    EXPECT_EQ(AboutCaption(2), "Information ZARVEX1");
+    EXPECT_EQ(AboutCaption(3), "O programu ZARVEX1");
+    EXPECT_EQ(AboutCaption(7), "About ZARVEX1");
+}
+
 TEST(BuildInfo, languageArgumentIsExactAndCaseSensitive) {
     EXPECT_EQ(LanguageFromArgument("ENGLISH"), 0);
     EXPECT_EQ(LanguageFromArgument("DEUTSCH"), 1);

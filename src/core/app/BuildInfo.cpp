@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace zarvex1 {
 
@@ -28,6 +29,34 @@ std::string VersionText(std::string_view compileDate) {
     std::snprintf(text, sizeof text, "%s   RSKEY=%i   COMPILE=%.*s", ProductName, ProtocolVersion,
                   static_cast<int>(compileDate.size()), compileDate.data());
     return text;
+}
+
+std::string AboutDateText(std::string_view buildDate) {
+    // Month, day and year, each once, separated by single blanks.
+    std::string text;
+    bool blank = false;
+    for (const char c : buildDate) {
+        if (c == ' ') {
+            blank = !text.empty();
+            continue;
+        }
+        if (blank)
+            text += ' ';
+        blank = false;
+        text += c;
+    }
+    return text;
+}
+
+std::string AboutVersionText() {
+    return "Version - " + std::to_string(ProtocolVersion);
+}
+
+std::string AboutCaption(int languageIndex) {
+    static constexpr std::array<std::string_view, 4> captions = {"About ", "Über Programm ", "Information ",
+                                                                 "O programu "};
+    const auto index = languageIndex >= 0 && languageIndex < 4 ? static_cast<std::size_t>(languageIndex) : 0;
+    return std::string(captions[index]) + ProductName;
 }
 
 std::optional<int> LanguageFromArgument(std::string_view argument) {

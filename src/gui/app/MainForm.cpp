@@ -1,6 +1,8 @@
 #include "app/MainForm.h"
 
+#include "about/FormAbout.h"
 #include "app/BuildInfo.h"
+#include "app/BuildStamp.h"
 #include "app/Dialogs.h"
 #include "app/LoaderServer.h"
 #include "app/WindowTexts.h"
@@ -28,10 +30,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#ifndef ZARVEX1_BUILD_DATE
-#define ZARVEX1_BUILD_DATE __DATE__
-#endif
 
 namespace zarvex1 {
 
@@ -205,7 +203,7 @@ void TMainForm::FormCreate() {
 
     LoadSettings();
 
-    compileDateText = QString::fromStdString(CompileDateText(ZARVEX1_BUILD_DATE));
+    compileDateText = QString::fromStdString(CompileDateText(BuildDate()));
     versionText = QString::fromStdString(VersionText(compileDateText.toStdString()));
 
     if (options_.language)
@@ -242,6 +240,8 @@ void TMainForm::FormCreate() {
     connect(loaderServer_, &LoaderServer::portMessage, this,
             [this](int portNumber, quint32 request) { link->PortMessage(portNumber, request); });
     loaderServer_->listen(options_.loaderName);
+
+    FormAbout = new TFormAbout(this);
 
     Timer1->start();
 }

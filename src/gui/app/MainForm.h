@@ -28,6 +28,7 @@ namespace zarvex1 {
 
 class LoaderServer;
 class QtSerialPort;
+class TFormAbout;
 class TMonitorPage;
 
 // The main window. It owns every piece of state of the program; the rules live in the core: the
@@ -69,6 +70,7 @@ public:
     QLabel *LabelEeDataErr = nullptr;
     QLabel *LabelCom = nullptr;
     TMonitorPage *MonitorPage = nullptr;
+    TFormAbout *FormAbout = nullptr;
     std::array<QAction *, 31> ComMenuItems{};
     std::array<QLabel *, 5> statusPanels{};
 
@@ -128,6 +130,7 @@ public:
     // Commands.
     void SetLanguage(int languageIndex);
     void MenuContensClick();
+    void MenuAboutClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,3 +1,4 @@
+#include "about/FormAbout.h"
 #include "app/Dialogs.h"
 #include "app/LabelColour.h"
 #include "app/MainForm.h"
@@ -112,8 +113,8 @@ void TMainForm::BuildMenus() {
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
     MenuContens = AddItem(MenuHelp, "MenuContens", QKeySequence(Qt::Key_F1));
     MenuAbout = AddItem(MenuHelp, "MenuAbout");
-    MenuAbout->setEnabled(false);
     connect(MenuContens, &QAction::triggered, this, &TMainForm::MenuContensClick);
+    connect(MenuAbout, &QAction::triggered, this, &TMainForm::MenuAboutClick);
 }
 
 void TMainForm::BuildToolBar() {
@@ -193,6 +194,10 @@ void TMainForm::MenuContensClick() {
                         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()));
     if (!opened)
         Dialogs::Message(this, QString::fromStdString(session_.texts()[37]));
+}
+
+void TMainForm::MenuAboutClick() {
+    FormAbout->ShowAbout(session_.settings().languageIndex);
 }
 
 } // namespace zarvex1
