@@ -5,6 +5,7 @@
 #include "app/BuildStamp.h"
 #include "app/Dialogs.h"
 #include "app/LoaderServer.h"
+#include "app/StatusPanels.h"
 #include "app/WindowTexts.h"
 #include "files/SettingsFolder.h"
 #include "files/SettingsLocation.h"
@@ -129,20 +130,11 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     column->addWidget(PageControl1, 1);
     setCentralWidget(central);
 
-    // Five panels: hint, "EXE", version text, "HEX", connection text.
-    static constexpr int panelWidths[5] = {400, 30, 300, 30, 300};
-    for (int i = 0; i < 5; ++i) {
-        statusPanels[i] = new QLabel(this);
-        statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        statusPanels[i]->setFixedWidth(panelWidths[i]);
-        statusPanels[i]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        statusBar()->addWidget(statusPanels[i], i == 4 ? 1 : 0);
-    }
+    auto *panels = new StatusPanels(this);
+    for (int i = 0; i < StatusPanels::Count; ++i)
+        statusPanels[i] = panels->panel(i);
+    statusBar()->addWidget(panels, 1);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusPanels[1]->setText(QStringLiteral("EXE"));
-    statusPanels[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    statusPanels[3]->setText(QStringLiteral("HEX"));
-    statusPanels[3]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(TickMs);

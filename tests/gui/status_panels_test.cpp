@@ -1,0 +1,62 @@
+#include "main_form_fixture.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QStatusBar>
+#include <QtTest>
+
+using namespace zarvex1;
+
+class StatusPanelsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // At the window's size the longest hint shows whole, and so does each other panel's longest text.
+    void everyPanelShowsItsWholeText_data() {
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("connection");
+        QTest::newRow("longest Czech hint, unit of another version")
+            << QString::fromUtf8("Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do "
+                                 "zapalování")
+            << QString::fromUtf8(
+                   "Programm der Zündung ist nicht kompatibel mit dem Programm am PC!  PC-99, IGN-98");
+        QTest::newRow("longest German hint, unit connected")
+            << QString::fromUtf8("Gezeichnete Punkt bedeutet Aktivierung durch Schaltverbindung zu Grund")
+            << QStringLiteral("ZRX01   10.12.2026   03:16   ");
+    }
+    void everyPanelShowsItsWholeText() {
+        QFETCH(QString, hint);
+        QFETCH(QString, connection);
+        test::MainFormFixture form;
+        form->resize(1000, 720);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.form.get()));
+        form->statusPanels[0]->setText(hint);
+        form->statusPanels[4]->setText(connection);
+        form->statusBar()->layout()->activate();
+        form->statusPanels[0]->parentWidget()->layout()->activate();
+
+        QCOMPARE(form->width(), 1000);
+        for (QLabel *panel : form->statusPanels) {
+            const int needed = panel->fontMetrics().horizontalAdvance(panel->text());
+            QVERIFY2(panel->contentsRect().width() >= needed, qPrintable(panel->objectName()));
+            const QRect onWindow(panel->mapTo(form.form.get(), QPoint(0, 0)), panel->size());
+            QVERIFY2(form->rect().contains(onWindow), qPrintable(panel->objectName()));
+        }
+        // Panels never overlap one another.
+        for (int i = 0; i < 5; ++i)
+            for (int j = i + 1; j < 5; ++j)
+                QVERIFY(!form->statusPanels[i]->geometry().intersects(form->statusPanels[j]->geometry()));
+    }
+
+    void aHintLongerThanTheWindowDoesNotWidenIt() {
+        test::MainFormFixture form;
+        form->resize(1000, 720);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.form.get()));
+        form->statusPanels[0]->setText(QString(400, QLatin1Char('x')));
+        QVERIFY(form->minimumSizeHint().width() <= 1000);
+    }
+};
+
+QTEST_MAIN(StatusPanelsTest)
+#include "status_panels_test.moc"
