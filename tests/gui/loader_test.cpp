@@ -3,10 +3,16 @@
 #include "app/MainForm.h"
 #include "link/mock_port.h"
 
+#include <QLabel>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zarvex1;
 
@@ -19,6 +25,24 @@ QByteArray Message(qint32 port, quint32 request) {
     qToLittleEndian(request, bytes.data() + 4);
     return bytes;
 }
+
+QString UniqueName(const char *what) {
+    return QStringLiteral("ZARVEX1-loader-%1-%2")
+        .arg(QLatin1String(what))
+        .arg(QCoreApplication::applicationPid());
+}
+
+// XDG_RUNTIME_DIR for one test, put back afterwards.
+class RuntimeFolder {
+public:
+    explicit RuntimeFolder(const QByteArray &path) : old_(qgetenv("XDG_RUNTIME_DIR")) {
+        qputenv("XDG_RUNTIME_DIR", path);
+    }
+    ~RuntimeFolder() { qputenv("XDG_RUNTIME_DIR", old_); }
+
+private:
+    QByteArray old_;
+};
 
 } // namespace
 
@@ -33,7 +57,7 @@ private slots:
 
     void wholeMessagesArriveEvenWhenSplit() {
         LoaderServer server;
-        const QString name = QStringLiteral("ZARVEX1-loader-test-%1").arg(QCoreApplication::applicationPid());
+        const QString name = UniqueName("test");
         QVERIFY(server.listen(name));
         QSignalSpy spy(&server, &LoaderServer::portMessage);
         QLocalSocket socket;
@@ -51,6 +75,134 @@ private slots:
         QCOMPARE(spy[0][1].toUInt(), 0x7FFFFFA1u);
         QCOMPARE(spy[1][0].toInt(), 5);
         QCOMPARE(spy[1][1].toUInt(), 0x7FFFFFA4u);
+    }
+
+    // The tests run as root, who may connect anywhere: so the socket's mode and folder are checked.
+    void socketIsTheOwnersAloneInTheRuntimeFolder() {
+        QTemporaryDir runtime;
+        QVERIFY(::chmod(runtime.path().toLocal8Bit().constData(), 0700) == 0);
+        RuntimeFolder folder(runtime.path().toLocal8Bit());
+        const QString address = LoaderServer::DefaultAddress();
+        QCOMPARE(address, runtime.path() + QStringLiteral("/ZARVEX1-loader"));
+
+        LoaderServer server;
+        QVERIFY2(server.listen(address), qPrintable(server.errorString()));
+        QCOMPARE(server.fullServerName(), address);
+        struct stat info {};
+        QCOMPARE(::lstat(address.toLocal8Bit().constData(), &info), 0);
+        QVERIFY(S_ISSOCK(info.st_mode));
+        QCOMPARE(info.st_uid, ::geteuid());
+        QCOMPARE(info.st_mode & 0077, 0u);
+
+        // A second program finds the name taken and says so instead of answering nothing.
+        LoaderServer second;
+        QVERIFY(!second.listen(address));
+        QVERIFY(second.errorString().contains(QStringLiteral("in use")));
+    }
+
+    void runtimeFolderOfAnotherUserIsNotUsed() {
+        QTemporaryDir runtime;
+        const QByteArray path = runtime.path().toLocal8Bit();
+        QVERIFY(::chown(path.constData(), 65534, 65534) == 0); // nobody's
+        RuntimeFolder folder(path);
+        // Passed over for a folder of the user's own, or none at all.
+        const QString address = LoaderServer::DefaultAddress();
+        QVERIFY(!address.startsWith(runtime.path()));
+        if (address.isEmpty()) {
+            LoaderServer server;
+            QVERIFY(!server.listen(address));
+            QVERIFY(!server.errorString().isEmpty());
+        } else {
+            struct stat info {};
+            QCOMPARE(::stat(QFileInfo(address).path().toLocal8Bit().constData(), &info), 0);
+            QCOMPARE(info.st_uid, ::geteuid());
+            QCOMPARE(info.st_mode & 0077, 0u);
+        }
+    }
+
+    // Idle connections beyond a few are closed at once instead of piling up file handles.
+    void aFewClientsAtATime() {
+        LoaderServer server;
+        const QString name = UniqueName("limit");
+        QVERIFY(server.listen(name));
+        QSignalSpy spy(&server, &LoaderServer::portMessage);
+        std::vector<std::unique_ptr<QLocalSocket>> clients;
+        for (int i = 0; i < LoaderServer::MaxClients + 3; ++i) {
+            clients.push_back(std::make_unique<QLocalSocket>());
+            clients.back()->connectToServer(name);
+            QVERIFY(clients.back()->waitForConnected(2000));
+        }
+        const auto connectedCount = [&] {
+            return std::count_if(clients.begin(), clients.end(),
+                                 [](const auto &c) { return c->state() == QLocalSocket::ConnectedState; });
+        };
+        QTRY_COMPARE(connectedCount(), LoaderServer::MaxClients);
+        QTest::qWait(50);
+        QCOMPARE(connectedCount(), LoaderServer::MaxClients);
+
+        // A place that comes free is served again.
+        clients.front()->disconnectFromServer();
+        QLocalSocket late;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                if (late.state() != QLocalSocket::ConnectedState) {
+                    late.connectToServer(name);
+                    late.waitForConnected(200);
+                }
+                late.write(Message(7, 0x7FFFFFA4));
+                late.flush();
+                QTest::qWait(20);
+                return spy.count() > 0;
+            }(),
+            3000);
+        QCOMPARE(spy.last()[0].toInt(), 7);
+    }
+
+    // A flood of messages is taken a few per pass of the event loop, so the window stays alive.
+    void floodIsReadAFewMessagesPerPass() {
+        LoaderServer server;
+        const QString name = UniqueName("flood");
+        QVERIFY(server.listen(name));
+        int inPass = 0;
+        int mostInAPass = 0;
+        int total = 0;
+        connect(&server, &LoaderServer::portMessage, this, [&] {
+            ++inPass;
+            ++total;
+        });
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        QVERIFY(socket.waitForConnected(2000));
+        constexpr int Messages = 2000;
+        QByteArray flood;
+        for (int i = 0; i < Messages; ++i)
+            flood += Message(99, 0x7FFFFFA4);
+        socket.write(flood);
+        // A client that leaves right after writing still has every message taken.
+        socket.disconnectFromServer();
+        QElapsedTimer timer;
+        timer.start();
+        while (total < Messages && timer.elapsed() < 10000) {
+            inPass = 0;
+            QCoreApplication::processEvents();
+            mostInAPass = std::max(mostInAPass, inPass);
+        }
+        QCOMPARE(total, Messages);
+        QVERIFY2(mostInAPass <= LoaderServer::MaxMessagesPerPass, qPrintable(QString::number(mostInAPass)));
+    }
+
+    // When the socket cannot be had, the status bar says so once; the program works on.
+    void windowSaysWhenTheSocketCannotBeOpened() {
+        QLocalServer squatter;
+        const QString name = UniqueName("taken");
+        QVERIFY(squatter.listen(name));
+        StartOptions options;
+        options.loaderName = name;
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Loader socket cannot be opened: ")));
+        TMainForm form(options, std::make_unique<test::MockPort>());
+        QVERIFY2(form.statusPanels[0]->text().startsWith(QStringLiteral("Loader socket cannot be opened")),
+                 qPrintable(form.statusPanels[0]->text()));
     }
 
     void loaderBorrowsAndReturnsThePortOfTheWindow() {

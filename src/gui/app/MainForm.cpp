@@ -231,7 +231,12 @@ void TMainForm::FormCreate() {
     loaderServer_ = new LoaderServer(this);
     connect(loaderServer_, &LoaderServer::portMessage, this,
             [this](int portNumber, quint32 request) { link->PortMessage(portNumber, request); });
-    loaderServer_->listen(options_.loaderName);
+    // Said once in the status bar, the reason on standard error: the program works on, only a loader
+    // cannot borrow the port.
+    if (!loaderServer_->listen(options_.loaderName)) {
+        OnHint(LoaderSocketErrorText.in(session_.settings().languageIndex));
+        qWarning("Loader socket cannot be opened: %s", qPrintable(loaderServer_->errorString()));
+    }
 
     FormAbout = new TFormAbout(this);
 

@@ -13,7 +13,7 @@ namespace zarvex1 {
 struct StartOptions {
     std::optional<int> language; // from the first argument, "ENGLISH", "DEUTSCH" or "CESKY"
     QString portDevice;          // --port DEVICE or ZARVEX1_PORT: one device that every open uses
-    QString loaderName = QString::fromLatin1(LoaderServer::Name); // the socket a loader program talks to
+    QString loaderName = LoaderServer::DefaultAddress(); // the socket a loader program talks to
 
     // arguments without the program name.
     static StartOptions Parse(const QStringList &arguments, const QString &portFromEnvironment);

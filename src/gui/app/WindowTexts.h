@@ -33,6 +33,10 @@ inline constexpr const char *PageNames[] = {
     "TabSheet_Gear", "TabSheet_Race",   "TabSheet_Test",    "TabSheet_Monitor",
 };
 
+inline constexpr WindowText LoaderSocketErrorText = {"Loader socket cannot be opened",
+                                                     "Socket für das Ladeprogramm kann nicht geöffnet werden",
+                                                     "Soket pro zavaděč nelze otevřít"};
+
 inline constexpr WindowText NoConnectionText = {"No connection with PC", "Keine Verbindung zum PC",
                                                 "Není spojení s PC"};
 
