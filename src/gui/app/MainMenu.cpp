@@ -1,5 +1,6 @@
 #include "about/FormAbout.h"
 #include "app/Dialogs.h"
+#include "app/HelpManual.h"
 #include "app/LabelColour.h"
 #include "app/MainForm.h"
 #include "app/WindowTexts.h"
@@ -7,14 +8,11 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
-#include <QUrl>
 
 #include <algorithm>
 #include <iterator>
@@ -22,6 +20,10 @@
 namespace zarvex1 {
 
 namespace {
+
+// The manual's file name and the message when it cannot be opened.
+constexpr int ManualSlot = 3;
+constexpr int ManualErrorSlot = 37;
 
 QAction *AddItem(QMenu *menu, const char *name, const QKeySequence &shortcut = {}) {
     auto *action = menu->addAction(QString());
@@ -189,11 +191,8 @@ void TMainForm::SetLanguage(int languageIndex) {
 }
 
 void TMainForm::MenuContensClick() {
-    const QString manual = QString::fromStdString(session_.texts()[3]);
-    const bool opened = QFileInfo::exists(manual) &&
-                        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(manual).absoluteFilePath()));
-    if (!opened)
-        Dialogs::Message(this, QString::fromStdString(session_.texts()[37]));
+    if (!HelpManual::Open(QString::fromStdString(session_.texts()[ManualSlot])))
+        Dialogs::Notify(this, QString::fromStdString(session_.texts()[ManualErrorSlot]));
 }
 
 void TMainForm::MenuAboutClick() {

@@ -1,0 +1,98 @@
+#include "app/HelpManual.h"
+#include "main_form_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zarvex1;
+
+class HelpManualTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // No desktop data folder of this machine may hold a manual for these tests.
+        qputenv("XDG_DATA_HOME", dataDir_.path().toUtf8());
+        qputenv("XDG_DATA_DIRS", dataDir_.path().toUtf8());
+        HelpManual::openHook = [this](const QUrl &url) {
+            opened_ << url;
+            return viewerWorks_;
+        };
+    }
+    void init() {
+        opened_.clear();
+        viewerWorks_ = true;
+        QVERIFY(work_.isValid());
+        QDir::setCurrent(work_.path());
+        QFile::remove(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")));
+    }
+
+    void contentsOpensTheManualOfTheLanguage() {
+        test::MainFormFixture form(StartOptions::Parse({QStringLiteral("DEUTSCH")}, {}));
+        QFile manual(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.write("%PDF-1.4\n");
+        manual.close();
+        form->MenuContens->trigger();
+        QCOMPARE(opened_,
+                 QList<QUrl>{QUrl::fromLocalFile(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")))});
+        QVERIFY(form.messages.isEmpty());
+    }
+
+    void aMissingManualSaysSoInTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("en") << "ENGLISH"
+                            << "Error by opening file manual_ZARVEX1_en.pdf !";
+        QTest::newRow("de") << "DEUTSCH"
+                            << QString::fromUtf8("Fehler beim öffnen der Datei manual_ZARVEX1_de.pdf !");
+        QTest::newRow("cz") << "CESKY"
+                            << QString::fromUtf8("Chyba při otevírání souboru manual_ZARVEX1_cz.pdf !");
+    }
+    void aMissingManualSaysSoInTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        test::MainFormFixture form(StartOptions::Parse({language}, {}));
+        form->MenuContens->trigger();
+        QVERIFY(opened_.isEmpty());
+        QCOMPARE(form.messages, QStringList{message});
+    }
+
+    void aViewerThatFailsGivesTheSameMessage() {
+        test::MainFormFixture form(StartOptions::Parse({QStringLiteral("DEUTSCH")}, {}));
+        QFile manual(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+        viewerWorks_ = false;
+        form->MenuContens->trigger();
+        QCOMPARE(opened_.size(), 1);
+        QCOMPARE(form.messages.size(), 1);
+    }
+
+    // The build makes the three manuals from their texts.
+    void theBuildMadeTheManuals() {
+        for (const char *language : {"en", "de", "cz"}) {
+            QFile pdf(
+                QStringLiteral(ZARVEX1_MANUAL_DIR "/manual_ZARVEX1_%1.pdf").arg(QLatin1String(language)));
+            QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(pdf.fileName()));
+            const QByteArray content = pdf.readAll();
+            QVERIFY(content.startsWith("%PDF"));
+            const auto count = QRegularExpression(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"))
+                                   .match(QString::fromLatin1(content));
+            QVERIFY(count.hasMatch());
+            QVERIFY(count.captured(1).toInt() >= 2);
+        }
+    }
+
+private:
+    QTemporaryDir dataDir_;
+    QTemporaryDir work_;
+    QList<QUrl> opened_;
+    bool viewerWorks_ = true;
+};
+
+QTEST_MAIN(HelpManualTest)
+#include "help_manual_test.moc"
