@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "app/StartOptions.h"
+#include "app/TerminationSignals.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,7 +17,14 @@ int main(int argc, char *argv[]) {
         arguments.removeFirst();
         const auto options = zarvex1::StartOptions::Parse(
             arguments, QProcessEnvironment::systemEnvironment().value(QStringLiteral("ZARVEX1_PORT")));
+        // Logout, shutdown, a closed terminal or kill close the window as the user would; a signal that
+        // comes while the window is being built waits for the event loop.
+        zarvex1::TerminationSignals stopSignals;
         zarvex1::TMainForm mainForm(options);
+        QObject::connect(&stopSignals, &zarvex1::TerminationSignals::received, &mainForm, [&mainForm] {
+            mainForm.close();
+            QApplication::quit();
+        });
         mainForm.show();
         return QApplication::exec();
     } catch (const std::exception &error) {

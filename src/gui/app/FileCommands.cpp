@@ -64,6 +64,7 @@ void TMainForm::LoadSettings() {
 
 void TMainForm::SaveSettings() {
     session_.Close(settingsFolder, WindowPlace());
+    defaultIniKeeper_->MarkWritten();
 }
 
 void TMainForm::RebuildRecentMenu() {

@@ -207,6 +207,10 @@ void TMainForm::FormCreate() {
     link->Start();
     ApplyLanguage();
     session_.ImageToPages();
+    // From here on every committed change reaches default.ini within about a second.
+    defaultIniKeeper_ = std::make_unique<DefaultIniKeeper>(session_.image(), DefaultIniPath(settingsFolder));
+    // Logging out: the session manager asks for the settings before it ends the program.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveSettings(); });
 
     LabelMessage->hide();
     CGaugeProgram->hide();
@@ -393,6 +397,7 @@ void TMainForm::ShowComOpeningError(const std::string &text) {
 
 void TMainForm::Timer1Timer() {
     link->Timer1Timer();
+    defaultIniKeeper_->Tick();
 }
 
 void TMainForm::FormClose() {

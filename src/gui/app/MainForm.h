@@ -4,6 +4,7 @@
 #include "link/LinkEngine.h"
 #include "link/LinkOwner.h"
 #include "params/Defaults.h"
+#include "session/DefaultIniKeeper.h"
 #include "session/ParameterSession.h"
 
 #include <QColor>
@@ -185,6 +186,7 @@ private:
     StartOptions options_;
     ParameterSession session_;
     LoaderServer *loaderServer_ = nullptr;
+    std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
     QTimer *Timer1 = nullptr;
 };
 

@@ -1,8 +1,12 @@
 #include "app/Dialogs.h"
 #include "app/MainForm.h"
+#include "files/DefaultIni.h"
+#include "files/TextFiles.h"
 #include "link/mock_port.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -63,7 +68,7 @@ private:
 } // namespace
 
 // What the window takes from its settings folder at start.
-class StartSettingsTest : public QObject {
+class SettingsFilesTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
@@ -109,9 +114,61 @@ private slots:
         QVERIFY(placed.width() > 0 && placed.height() > 0);
     }
 
+    // A committed edit reaches default.ini about a second later, without closing the program.
+    void committedEditIsInDefaultIniWithinASecond() {
+        auto form = NewWindow();
+        const QString file = settingsDir_->filePath("default.ini");
+        for (int tick = 0; tick < 40; ++tick)
+            form->Timer1Timer();
+        QVERIFY(!QFileInfo::exists(file)); // nothing was edited
+        form->session().image().setWord(Adrw::SoftLimiter, 9100);
+        form->session().AfterEdit();
+        for (int tick = 0; tick < DefaultIniKeeper::WriteDelay; ++tick)
+            form->Timer1Timer();
+        ParameterImage stored;
+        QVERIFY(ReadDefaultIni(file.toStdString(), stored));
+        QCOMPARE(int(stored.word(Adrw::SoftLimiter)), 9100);
+    }
+
+    // Logout, shutdown, a closed terminal or kill: the program closes as the user would close it, and
+    // both settings files are written.
+    void signalEndsTheProgramWithBothSettingsFiles_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void signalEndsTheProgramWithBothSettingsFiles() {
+        QFETCH(int, signalNumber);
+        QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("ZARVEX1_SETTINGS_DIR", settingsDir_->path());
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ZARVEX1_APP_PATH), {"--port", runtime.filePath("no-such-port")});
+        QVERIFY(program.waitForStarted(5000));
+        // The window is up once its loader socket is there.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(runtime.filePath("ZARVEX1-loader")), 20000);
+        QVERIFY(!QFileInfo::exists(settingsDir_->filePath("application.ini")));
+
+        ::kill(static_cast<pid_t>(program.processId()), signalNumber);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QFile ini(settingsDir_->filePath("application.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("[BASIC]"));
+        ParameterImage stored;
+        QCOMPARE(ParseDefaultIni(
+                     ReadWholeFile(settingsDir_->filePath("default.ini").toStdString()).value_or(""), stored),
+                 ParameterImage::Size);
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> settingsDir_;
 };
 
-QTEST_MAIN(StartSettingsTest)
-#include "start_settings_test.moc"
+QTEST_MAIN(SettingsFilesTest)
+#include "settings_files_test.moc"
