@@ -4,9 +4,6 @@
 
 #include "link/Colours.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
 namespace zarvex1 {
 
 namespace {
@@ -18,10 +15,10 @@ MessageTexts EnglishTexts() {
 }
 } // namespace
 
-LinkSession::LinkSession(const std::string &device, const ParameterImage &image, CliLinkOwner::Lines lines,
-                         std::ostream &err)
-    : err_(err), device_(device), tap_(port_), image_(image), texts_(EnglishTexts()),
-      owner_(err, texts_, lines), engine_(tap_, image_, settings_, texts_, owner_) {
+LinkSession::LinkSession(UnitConnection &connection, const std::string &device, const ParameterImage &image,
+                         CliLinkOwner::Lines lines, std::ostream &err)
+    : connection_(connection), err_(err), device_(device), tap_(connection.port), image_(image),
+      texts_(EnglishTexts()), owner_(err, texts_, lines), engine_(tap_, image_, settings_, texts_, owner_) {
     engine_.SetDeviceOverride(device_);
 }
 
@@ -29,32 +26,23 @@ bool LinkSession::Start() {
     engine_.Start();
     if (!owner_.comOpeningError())
         return true;
-    err_ << texts_[MessageSlot::ComOpeningError] << " (" << device_ << ": " << port_.errorText().toStdString()
-         << ")" << std::endl;
+    err_ << texts_[MessageSlot::ComOpeningError] << " (" << device_ << ": " << connection_.openError() << ")"
+         << std::endl;
     return false;
 }
 
 LinkSession::RunEnd LinkSession::RunUntil(const std::function<bool()> &done, int budgetTicks) {
     RunEnd end = RunEnd::BudgetUsed;
-    int ticks = 0;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(TickMs);
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        engine_.Timer1Timer();
-        ++ticks;
-        if (done())
-            end = RunEnd::Done;
-        else if (StopRequested())
-            end = RunEnd::Stopped;
-        else if (ticks < budgetTicks)
-            return;
-        timer.stop();
-        loop.quit();
-    });
-    timer.start();
-    loop.exec();
+    connection_.run(
+        [&] {
+            engine_.Timer1Timer();
+            if (done())
+                end = RunEnd::Done;
+            else if (StopRequested())
+                end = RunEnd::Stopped;
+            return end != RunEnd::BudgetUsed;
+        },
+        budgetTicks);
     return end;
 }
 

@@ -2,10 +2,10 @@
 
 #include "CliLinkOwner.h"
 #include "MonitorTap.h"
+#include "UnitConnection.h"
 
 #include "app/MessageTexts.h"
 #include "link/LinkEngine.h"
-#include "link/QtSerialPort.h"
 #include "params/Limits.h"
 #include "params/ParameterImage.h"
 
@@ -15,16 +15,15 @@
 
 namespace zarvex1 {
 
-// The program's link on one named port, run by a 55 ms timer in the Qt event loop so that the port
-// collects the unit's bytes between ticks. Needs a QCoreApplication.
+// The program's link on one named port of the connection, which runs its 55 ms ticks.
 class LinkSession {
 public:
     static constexpr int TickMs = 55;
 
     enum class RunEnd { Done, BudgetUsed, Stopped };
 
-    LinkSession(const std::string &device, const ParameterImage &image, CliLinkOwner::Lines lines,
-                std::ostream &err);
+    LinkSession(UnitConnection &connection, const std::string &device, const ParameterImage &image,
+                CliLinkOwner::Lines lines, std::ostream &err);
 
     // Opens the port (the program's start). False, with "Com opening error!" and the reason on the error
     // stream, when it cannot be opened; the link then goes on without a port, as the program does.
@@ -42,9 +41,9 @@ public:
     const ParameterImage &image() const { return image_; }
 
 private:
+    UnitConnection &connection_;
     std::ostream &err_;
     std::string device_;
-    QtSerialPort port_;
     MonitorTap tap_;
     ParameterImage image_;
     LimitedSettings settings_;

@@ -43,14 +43,15 @@ int RunRequest(LinkSession &session, int budget, int failureSlot, std::ostream &
     return session.RequestSucceeded() ? ExitCode::Success : ExitCode::TransferFailed;
 }
 
-// After programming: follows the unit's saving countdown in its monitor frames until it is 0, or until
-// the unit stops sending them.
+// After programming the unit stores what it received and tells its saving countdown in its live values.
+// Success only once a live-value frame after the verify shows the countdown at 0: the saving finished, or
+// never started. A unit that falls silent for 18 ticks, before its first such frame or while saving
+// (unplugged, power lost), may not have kept the set: that is an error.
 int WaitForSaving(LinkSession &session, std::ostream &err) {
     const MessageTexts &texts = session.texts();
     session.tap().TakeFrames(); // only frames after the transfer tell about the saving
     int silentTicks = 0;
     int shownTenth = -1;
-    bool saving = false;
     bool saved = false;
     const auto step = [&] {
         const std::vector<Frame> frames = session.tap().TakeFrames();
@@ -61,7 +62,6 @@ int WaitForSaving(LinkSession &session, std::ostream &err) {
                 saved = true;
                 return true;
             }
-            saving = true;
             const int percent =
                 std::max(0, 100 * (LinkEngine::SavingStart - countdown) / LinkEngine::SavingStart);
             if (percent / 10 != shownTenth) {
@@ -75,20 +75,18 @@ int WaitForSaving(LinkSession &session, std::ostream &err) {
         err << texts[MessageSlot::ProgramError] << std::endl;
         return ExitCode::TransferFailed;
     }
-    if (!saved && saving) {
-        // The unit fell silent while storing: whether it kept the data is unknown.
+    if (!saved) {
         err << NoConnectionText << std::endl << texts[MessageSlot::ProgramError] << std::endl;
         return ExitCode::TransferFailed;
     }
-    // Saved, or a unit that reports no live values at all: programming and its verify went through.
     err << texts[MessageSlot::Program] << ": OK" << std::endl;
     return ExitCode::Success;
 }
 
 } // namespace
 
-int RunRead(const CliOptions &options, std::ostream &err) {
-    LinkSession session(options.port, FirstStartSet(0), CliLinkOwner::Lines::All, err);
+int RunRead(const CliOptions &options, UnitConnection &connection, std::ostream &err) {
+    LinkSession session(connection, options.port, FirstStartSet(0), CliLinkOwner::Lines::All, err);
     if (!OutputFolderExists(options.output)) {
         err << WithPath(session.texts()[FileMessage::OpenFileError], options.output) << std::endl;
         return ExitCode::UsageOrFile;
@@ -101,11 +99,11 @@ int RunRead(const CliOptions &options, std::ostream &err) {
     return SaveParameterSet(session.image(), options.output, err) ? ExitCode::Success : ExitCode::UsageOrFile;
 }
 
-int RunProgram(const CliOptions &options, std::ostream &err) {
+int RunProgram(const CliOptions &options, UnitConnection &connection, std::ostream &err) {
     const OpenedSet set = OpenParameterSet(options.input, err);
     if (!set.loaded)
         return ExitCode::UsageOrFile;
-    LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
+    LinkSession session(connection, options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
     session.engine().MenuProgramClick();
     const int status = RunRequest(session, ProgramBudget, MessageSlot::ProgramError, err);
@@ -114,18 +112,18 @@ int RunProgram(const CliOptions &options, std::ostream &err) {
     return WaitForSaving(session, err);
 }
 
-int RunVerify(const CliOptions &options, std::ostream &err) {
+int RunVerify(const CliOptions &options, UnitConnection &connection, std::ostream &err) {
     const OpenedSet set = OpenParameterSet(options.input, err);
     if (!set.loaded)
         return ExitCode::UsageOrFile;
-    LinkSession session(options.port, set.image, CliLinkOwner::Lines::All, err);
+    LinkSession session(connection, options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
     session.engine().MenuVerifyClick();
     return RunRequest(session, VerifyBudget, MessageSlot::VerifyError, err);
 }
 
-int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err) {
-    LinkSession session(options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+int RunInfo(const CliOptions &options, UnitConnection &connection, std::ostream &out, std::ostream &err) {
+    LinkSession session(connection, options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
     session.Start();
     // The block-0 exchange of a read brings the device info; the rest of the read is not needed.
     session.engine().MenuReadClick();
@@ -144,9 +142,9 @@ int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err) {
     return session.owner().versionMismatch() ? ExitCode::VersionMismatch : ExitCode::Success;
 }
 
-int RunMonitor(const CliOptions &options, std::ostream &out, std::ostream &err) {
+int RunMonitor(const CliOptions &options, UnitConnection &connection, std::ostream &out, std::ostream &err) {
     InstallStopSignals();
-    LinkSession session(options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+    LinkSession session(connection, options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
     if (!session.Start())
         return ExitCode::TransferFailed;
     int printed = 0;

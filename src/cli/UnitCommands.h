@@ -1,17 +1,18 @@
 #pragma once
 
 #include "CliArguments.h"
+#include "UnitConnection.h"
 
 #include <ostream>
 
 namespace zarvex1 {
 
-// The commands that talk to the unit over the port of options.port. Each returns the exit status.
-// They need a QCoreApplication.
-int RunRead(const CliOptions &options, std::ostream &err);
-int RunProgram(const CliOptions &options, std::ostream &err);
-int RunVerify(const CliOptions &options, std::ostream &err);
-int RunInfo(const CliOptions &options, std::ostream &out, std::ostream &err);
-int RunMonitor(const CliOptions &options, std::ostream &out, std::ostream &err);
+// The commands that talk to the unit on the port options.port of the connection. Each returns the exit
+// status.
+int RunRead(const CliOptions &options, UnitConnection &connection, std::ostream &err);
+int RunProgram(const CliOptions &options, UnitConnection &connection, std::ostream &err);
+int RunVerify(const CliOptions &options, UnitConnection &connection, std::ostream &err);
+int RunInfo(const CliOptions &options, UnitConnection &connection, std::ostream &out, std::ostream &err);
+int RunMonitor(const CliOptions &options, UnitConnection &connection, std::ostream &out, std::ostream &err);
 
 } // namespace zarvex1

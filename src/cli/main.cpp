@@ -3,6 +3,7 @@
 #include "CliArguments.h"
 #include "ExitCodes.h"
 #include "FileCommands.h"
+#include "QtConnection.h"
 #include "UnitCommands.h"
 
 #include <QCoreApplication>
@@ -34,17 +35,19 @@ int main(int argc, char *argv[]) {
 
     // The serial port collects the unit's bytes in Qt's event loop.
     QCoreApplication app(argc, argv);
+    QtConnection port;
+    UnitConnection &unit = port.connection();
     switch (options.command) {
     case CliCommand::Read:
-        return RunRead(options, std::cerr);
+        return RunRead(options, unit, std::cerr);
     case CliCommand::Program:
-        return RunProgram(options, std::cerr);
+        return RunProgram(options, unit, std::cerr);
     case CliCommand::Verify:
-        return RunVerify(options, std::cerr);
+        return RunVerify(options, unit, std::cerr);
     case CliCommand::Info:
-        return RunInfo(options, std::cout, std::cerr);
+        return RunInfo(options, unit, std::cout, std::cerr);
     case CliCommand::Monitor:
-        return RunMonitor(options, std::cout, std::cerr);
+        return RunMonitor(options, unit, std::cout, std::cerr);
     default:
         return ExitCode::UsageOrFile;
     }

@@ -458,16 +458,16 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("r.ign")));
     }
 
-    // A unit that sends no live values cannot report its saving: the verified programming is done.
-    void programWithoutLiveValuesFinishesAfterTheVerify() {
+    // A unit that sends no live values after the verify cannot show that it kept the set: no success.
+    void programWithoutLiveValuesIsAFailure() {
         QTemporaryDir dir;
         SimProcess sim;
         QVERIFY(sim.start({"--monitor-ms", "0"}));
         const CliRun run = RunCli(
             {"program", "--port", QString::fromStdString(sim.device()), Save(dir, "t.ign", TunedSet())});
-        QVERIFY2(run.exitCode == 0, Describe(run));
-        QCOMPARE(Lines(run.err),
-                 (QStringList{"Program device:", "Verify::", "Verify:: OK", "Program device:: OK"}));
+        QVERIFY2(run.exitCode == 1, Describe(run));
+        QCOMPARE(Lines(run.err), (QStringList{"Program device:", "Verify::", "Verify:: OK",
+                                              "No connection with PC", "Program error!"}));
     }
 
     // A unit that falls silent while it saves has not been seen to keep the set: not reported as done.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "link/SerialPort.h"
+
+#include <functional>
+#include <string>
+
+namespace zarvex1 {
+
+// Where the unit commands find the unit and how their 55 ms ticks run: the real serial port in Qt's
+// event loop, or a unit in process that a test moves on tick by tick.
+struct UnitConnection {
+    SerialPort &port;
+    // Calls `tick` once every 55 ms until it returns true or `budget` ticks have passed.
+    std::function<void(const std::function<bool()> &tick, int budget)> run;
+    // Why the port did not open, for the "Com opening error!" line.
+    std::function<std::string()> openError;
+};
+
+} // namespace zarvex1
