@@ -1,12 +1,38 @@
 #include "app/MainForm.h"
 #include "app/StartOptions.h"
 #include "app/TerminationSignals.h"
+#include "link/SimulatedLineClock.h"
+
+#include "SimOptions.h"
+#include "SimulatedPort.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 
+#include <cstdio>
 #include <exception>
+#include <memory>
+
+namespace {
+
+// The unit in process that --simulate asks for, on a 57600-baud line; null when not asked for.
+std::unique_ptr<zarvex1::SimulatedPort> SimulatedUnit(const zarvex1::StartOptions &options, bool &ok) {
+    ok = true;
+    if (!options.simulate)
+        return nullptr;
+    zarvex1::SimOptions unit;
+    std::string error;
+    if (zarvex1::ParseSimOptions({"--engine", options.simulatedEngine.toStdString()}, unit, error) !=
+        zarvex1::ParseResult::Run) {
+        std::fprintf(stderr, "zarvex1: --simulate takes cycle, running or stopped\n");
+        ok = false;
+        return nullptr;
+    }
+    return std::make_unique<zarvex1::SimulatedPort>(unit, zarvex1::LineModel::Serial());
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -15,16 +41,27 @@ int main(int argc, char *argv[]) {
     try {
         QStringList arguments = QApplication::arguments();
         arguments.removeFirst();
-        const auto options = zarvex1::StartOptions::Parse(
+        auto options = zarvex1::StartOptions::Parse(
             arguments, QProcessEnvironment::systemEnvironment().value(QStringLiteral("ZARVEX1_PORT")));
+        bool ok = true;
+        std::unique_ptr<zarvex1::SimulatedPort> simulated = SimulatedUnit(options, ok);
+        if (!ok)
+            return 2;
+        zarvex1::SimulatedPort *unit = simulated.get();
+        if (unit)
+            options.portDevice = QStringLiteral("simulated");
         // Logout, shutdown, a closed terminal or kill close the window as the user would; a signal that
         // comes while the window is being built waits for the event loop.
         zarvex1::TerminationSignals stopSignals;
-        zarvex1::TMainForm mainForm(options);
+        zarvex1::TMainForm mainForm(options, std::move(simulated));
         QObject::connect(&stopSignals, &zarvex1::TerminationSignals::received, &mainForm, [&mainForm] {
             mainForm.close();
             QApplication::quit();
         });
+        // Runs the unit in process on the wall clock; it goes before the window, which owns the port.
+        std::unique_ptr<zarvex1::SimulatedLineClock> clock;
+        if (unit)
+            clock = std::make_unique<zarvex1::SimulatedLineClock>(*unit);
         mainForm.show();
         return QApplication::exec();
     } catch (const std::exception &error) {

@@ -6,11 +6,11 @@ bool IsRequestCode(std::uint8_t code) {
     return code == PollCode || ((code & ~(ReadFlag | BlockMask)) == 0 && BlockOf(code) <= LastBlock);
 }
 
-void FrameReceiver::feed(std::span<const std::uint8_t> bytes, long long nowMs) {
+void FrameReceiver::feed(std::span<const std::uint8_t> bytes, SimTime now) {
     if (bytes.empty())
         return;
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());
-    lastByteMs_ = nowMs;
+    lastByte_ = now;
 }
 
 std::optional<Frame> FrameReceiver::next() {
@@ -30,11 +30,15 @@ std::optional<Frame> FrameReceiver::next() {
     return found;
 }
 
-void FrameReceiver::expire(long long nowMs) {
-    if (!pending_.empty() && nowMs - lastByteMs_ > StaleMs) {
+void FrameReceiver::expire(SimTime now) {
+    if (!pending_.empty() && now - lastByte_ > StaleTime) {
         skipped_ += static_cast<long long>(pending_.size());
         pending_.clear();
     }
+}
+
+SimTime FrameReceiver::staleAt() const {
+    return pending_.empty() ? SimTime::max() : lastByte_ + StaleTime + SimTime(1);
 }
 
 } // namespace zarvex1

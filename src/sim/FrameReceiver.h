@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimTime.h"
 #include "link/Frames.h"
 
 #include <cstdint>
@@ -14,20 +15,22 @@ namespace zarvex1 {
 // step again, and a partial frame that sits too long is thrown away, as the unit's receiver does.
 class FrameReceiver {
 public:
-    static constexpr long long StaleMs = 100;
+    static constexpr SimTime StaleTime = std::chrono::milliseconds(100);
 
-    void feed(std::span<const std::uint8_t> bytes, long long nowMs);
+    void feed(std::span<const std::uint8_t> bytes, SimTime now);
     // The next whole, valid frame, if one has arrived.
     std::optional<Frame> next();
-    // Drops a partial frame whose last byte came more than StaleMs before now.
-    void expire(long long nowMs);
+    // Drops a partial frame whose last byte came more than StaleTime before now.
+    void expire(SimTime now);
+    // When a partial frame waiting now goes stale; SimTime::max() when none waits.
+    SimTime staleAt() const;
     void clear() { pending_.clear(); }
     std::size_t pending() const { return pending_.size(); }
     long long skipped() const { return skipped_; }
 
 private:
     std::vector<std::uint8_t> pending_;
-    long long lastByteMs_ = 0;
+    SimTime lastByte_{0};
     long long skipped_ = 0;
 };
 

@@ -79,6 +79,7 @@ std::string SimUsage() {
            "  --noise PERCENT       put 1..20 random bytes before this share of frames\n"
            "  --delay MS            answer every request MS milliseconds late\n"
            "  --bad-echo K          echo programmed block K (1..6) with one byte changed\n"
+           "  --bad-read K          read block K (1..6) back with one byte changed\n"
            "\n"
            "Other:\n"
            "  --link PATH           also make PATH a symbolic link to the device\n"
@@ -126,6 +127,7 @@ ParseResult ParseSimOptions(const std::vector<std::string> &args, SimOptions &o,
         {"--noise", intOption(o.noisePercent, 0, 100)},
         {"--delay", intOption(o.delayMs, 0, 60000)},
         {"--bad-echo", intOption(o.badEchoBlock, 1, 6)},
+        {"--bad-read", intOption(o.badReadBlock, 1, 6)},
         {"--link", [&](const std::string &v) { return !v.empty() && (o.linkPath = v, true); }},
     };
 

@@ -39,6 +39,7 @@ struct SimOptions {
     int noisePercent = 0;
     int delayMs = 0;
     int badEchoBlock = 0; // 1..6: programming of this block is echoed with one byte changed
+    int badReadBlock = 0; // 1..6: this block is read back with one byte changed (a failing memory)
 
     std::string linkPath; // optional symbolic link to the device
     bool verbose = false;

@@ -125,7 +125,12 @@ UnitAnswer SimulatedUnit::receive(const Frame &frame, long long nowMs) {
         }
         return answer;
     }
-    answer.reply = ReplyFrame(code, stored);
+    Frame reply = ReplyFrame(code, stored);
+    if (block == options_.badReadBlock) {
+        reply.bytes[1] ^= 0x01;
+        reply.seal();
+    }
+    answer.reply = reply;
     return answer;
 }
 

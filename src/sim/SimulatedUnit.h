@@ -32,6 +32,9 @@ public:
 
     const ParameterImage &memory() const { return memory_; }
     const DeviceInfo &deviceInfo() const { return info_; }
+    // A test changes the unit while it runs: its stored parameters, what it tells of itself.
+    ParameterImage &memory() { return memory_; }
+    DeviceInfo &deviceInfo() { return info_; }
 
 private:
     void runTests(const Frame &poll, long long nowMs);

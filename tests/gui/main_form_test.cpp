@@ -2,11 +2,13 @@
 #include "app/MainForm.h"
 #include "link/mock_port.h"
 #include "pages/MonitorPage.h"
+#include "simulated_window.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -137,15 +139,13 @@ private slots:
     void monitorFrameFillsTheMonitorPage() {
         Window form;
         form->show();
+        form->PageControl1->setCurrentIndex(Page::Monitor);
         Frame frame;
         frame.setByte(0, MonitorCode);
         frame.setWord(Monw::Rpm, 4321);
         frame.setWord(Monw::Supply, 12345);
         frame.setByte(Monb::Version, 99);
         frame.seal();
-        // The first frame makes the link connected; the values show from the next frame on.
-        form.port->feed(frame);
-        form->Timer1Timer();
         form.port->feed(frame);
         form->Timer1Timer();
         auto *rpm = form->MonitorPage->findChild<QLabel *>(QStringLiteral("LabelRpm"));
@@ -155,6 +155,26 @@ private slots:
         QVERIFY(supply->text().contains(QStringLiteral("12.3")));
         QVERIFY(!form->LabelSpojeni->isVisible());
         QCOMPARE(form->MonitorPage->CGaugeRpm->value(), 4321);
+    }
+
+    void readFromTheUnitFillsTheImageAndVerifies() {
+        SimOptions options;
+        options.engine = EngineMode::Running;
+        test::SimulatedWindow form(options);
+        ParameterImage tuned = form->image;
+        tuned.setWord(Adrw::HardLimiter, 11500);
+        tuned.setByte(Adrb::Advance1 + 40, 31);
+        form.unit().unit().memory() = tuned;
+        form->show();
+        QVERIFY(form.tickUntil([&] { return form->link->state().Connected; }, 10) > 0);
+
+        form->ButtonRead->click();
+        QVERIFY(form.tickUntil([&] { return form->link->state().LinkRequest == LinkRequest::None; }) > 0);
+        QCOMPARE(form->LabelMessage->text(), QStringLiteral("Verify:: OK"));
+        QCOMPARE(form->image.word(Adrw::HardLimiter), 11500);
+        QCOMPARE(form->image.byte(Adrb::Advance1 + 40), 31);
+        QCOMPARE(form.unit().requestCount(), 13);
+        QVERIFY(form->statusPanels[4]->text().startsWith(QStringLiteral("ZRX01")));
     }
 
     void hintsGoToTheFirstPanelAndProgramAfterChangeIsRed() {

@@ -2,73 +2,111 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zarvex1::test {
 namespace {
 
 using Codes = std::vector<std::uint8_t>;
+using std::chrono::milliseconds;
+
+constexpr SimTime Tick = TickStepper::TickTime;
 
 TEST_F(LinkTest, readTakesThirteenExchangesAndEndsWithAVerify) {
-    unit.memory = LegalImage(1);
-    engine.Start();
-    engine.MenuReadClick();
+    Start(TestUnit(), LegalImage(1));
+    engine->MenuReadClick();
     EXPECT_EQ(owner.captions.back(), "  ZARVEX1       ");
-    tick(4);
-    ASSERT_EQ(unit.codes, Codes{0x40}) << "the first frame goes out within 4 ticks";
-    const int ticks = tickUntilIdle();
+    tick(3);
+    EXPECT_EQ(port->writeCount(), 0);
+    tick();
+    ASSERT_EQ(port->writeCount(), 1) << "the first frame goes out within 4 ticks";
+    ASSERT_GT(tickUntilIdle(), 0);
 
-    EXPECT_EQ(unit.codes,
+    EXPECT_EQ(requests(),
               (Codes{0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
-    EXPECT_EQ(ticks, 13) << "every reply is answered by the next frame at once";
-    EXPECT_EQ(image, unit.memory);
+    EXPECT_EQ(image, unitMemory());
     EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Read:", "Verify::", "Verify:: OK"}));
     EXPECT_EQ(owner.lines.back().colour, Colour::ButtonFace);
     EXPECT_EQ(owner.undoRecords, 1);
     EXPECT_EQ(owner.deviceTexts, (DeviceTexts{"ZRX07", "12. 4.2018", "09:30"}));
-    EXPECT_EQ(engine.progressGauge(), (ProgressGauge{6, 6, true}));
+    EXPECT_EQ(engine->progressGauge(), (ProgressGauge{6, 6, true}));
     EXPECT_TRUE(texts[1].empty());
 }
 
+// A reply that comes between two ticks is taken at once and the next frame goes out at once, so a
+// transfer runs at the line's pace: 13 exchanges of two frames and the unit's turnaround each.
+struct LinePace {
+    const char *name;
+    int turnaroundMs;
+    bool liveValues; // the unit's engine runs and it sends monitor frames every 100 ms
+};
+
+class ReadAtLineSpeed : public LinkTest, public ::testing::WithParamInterface<LinePace> {};
+
+TEST_P(ReadAtLineSpeed, readWithItsVerifyTakesThirteenExchangesOfLineTime) {
+    const LinePace &pace = GetParam();
+    SimOptions options = TestUnit();
+    if (pace.liveValues) {
+        options.engine = EngineMode::Running;
+        options.monitorMs = 100;
+    }
+    const LineModel line = LineModel::Serial(milliseconds(pace.turnaroundMs));
+    Start(options, LegalImage(2), line);
+    tick(5);
+    const int writes = port->writeCount();
+    engine->MenuReadClick();
+    ASSERT_GT(stepper->StepUntil([&] { return port->writeCount() > writes; }, 4), 0);
+    const SimTime firstFrame = port->lastWrite();
+    ASSERT_GT(tickUntilIdle(), 0);
+
+    ASSERT_EQ(engine->messageLine().text, "Verify:: OK");
+    const SimTime done = owner.lineTimes.back();
+    const SimTime exchange = 2 * line.Duration(FrameSize) + line.turnaround;
+    EXPECT_GE(done - firstFrame, 13 * exchange);
+    EXPECT_LE(done - firstFrame, 13 * exchange * 11 / 10);
+    EXPECT_EQ(unit().requestCount(), 13) << "no frame was sent twice";
+}
+
+INSTANTIATE_TEST_SUITE_P(Turnarounds, ReadAtLineSpeed,
+                         ::testing::Values(LinePace{"turnaround0", 0, false},
+                                           LinePace{"turnaround5", 5, false},
+                                           LinePace{"turnaround10", 10, false},
+                                           LinePace{"turnaround10WithLiveValues", 10, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 TEST_F(LinkTest, programTakesThirteenExchangesAndStoresTheImageInTheUnit) {
+    Start();
     image = LegalImage(2);
     const ParameterImage programmed = image;
-    engine.Start();
-    engine.MenuProgramClick();
+    engine->MenuProgramClick();
     EXPECT_EQ(owner.pagesToImage, 1);
-    tick(4);
-    tickUntilIdle();
+    ASSERT_GT(tickUntilIdle(), 0);
 
-    EXPECT_EQ(unit.codes,
+    EXPECT_EQ(requests(),
               (Codes{0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
-    EXPECT_EQ(unit.memory, programmed);
+    EXPECT_EQ(unitMemory(), programmed);
     EXPECT_EQ(image, programmed);
     // The programming OK waits until the unit reports on its saving: until then only the verify is done.
     tick(10);
     EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK"}));
-    EXPECT_TRUE(engine.state().ProgramDonePending);
-    port.feed(MonitorFrameWith(0));
+    EXPECT_TRUE(engine->state().ProgramDonePending);
+    unit().SendOwnFrame(MonitorFrameWith(0));
     tick();
     EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK",
                                                            "Program device:: OK"}));
     EXPECT_EQ(owner.undoRecords, 0);
-
-    // Block 1 carries image bytes 0..149 behind code 0x01.
-    const std::vector<std::uint8_t> &block1 = port.written[1];
-    EXPECT_EQ(block1[0], 0x01);
-    EXPECT_TRUE(std::equal(block1.begin() + 1, block1.begin() + 151, programmed.bytes().begin()));
 }
 
 TEST_F(LinkTest, verifyTakesSixExchangesAndChangesNothing) {
+    Start(TestUnit(), LegalImage(3));
     image = LegalImage(3);
-    unit.memory = image;
     const ParameterImage before = image;
-    engine.Start();
-    engine.MenuVerifyClick();
-    tick(4);
-    tickUntilIdle();
+    engine->MenuVerifyClick();
+    ASSERT_GT(tickUntilIdle(), 0);
 
-    EXPECT_EQ(unit.codes, (Codes{0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
+    EXPECT_EQ(requests(), (Codes{0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
     EXPECT_EQ(image, before);
-    EXPECT_EQ(unit.memory, before);
+    EXPECT_EQ(unitMemory(), before);
     EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Verify:", "Verify:: OK"}));
 }
 
@@ -77,99 +115,345 @@ struct FailureRow {
     void (LinkEngine::*command)();
     int badEchoBlock;
     int badReadBlock;
-    bool silent;
+    bool answering;
     std::uint8_t failingCode;
     std::string error;
 };
 
 class LinkFailureTest : public LinkTest, public ::testing::WithParamInterface<FailureRow> {};
 
-TEST_P(LinkFailureTest, blockGoesOutFiveTimesFourTicksApartThenTheErrorInRed) {
+TEST_P(LinkFailureTest, blockGoesOutFiveTimesAtLeastFourTicksApartThenTheErrorInRed) {
     const FailureRow &row = GetParam();
+    SimOptions options = TestUnit();
+    options.badEchoBlock = row.badEchoBlock;
+    options.badReadBlock = row.badReadBlock;
+    Start(options, LegalImage(4));
+    unit().SetAnswering(row.answering);
     image = LegalImage(4);
-    unit.memory = LegalImage(4);
-    unit.badEchoBlock = row.badEchoBlock;
-    unit.badReadBlock = row.badReadBlock;
-    unit.silent = row.silent;
-    engine.Start();
-    (engine.*row.command)();
+    (engine.get()->*row.command)();
+    ASSERT_GT(tickUntilIdle(), 0);
+    const SimTime failedAt = stepper->ticks() * Tick;
 
-    std::vector<int> sentAt; // ticks at which the failing block went out
-    int failedAt = -1;
-    for (int t = 1; t <= 200 && failedAt < 0; ++t) {
-        const std::size_t before = unit.codes.size();
-        tick();
-        if (unit.codes.size() > before && unit.codes.back() == row.failingCode)
-            sentAt.push_back(t);
-        if (engine.state().LinkRequest == LinkRequest::None)
-            failedAt = t;
-    }
+    std::vector<SimTime> sentAt; // when the failing block went out
+    for (const ReceivedRequest &r : unit().recentRequests())
+        if (r.code == row.failingCode)
+            sentAt.push_back(r.at - port->line().Duration(FrameSize));
     ASSERT_EQ(sentAt.size(), 5u);
-    for (std::size_t i = 1; i < sentAt.size(); ++i)
-        EXPECT_EQ(sentAt[i] - sentAt[i - 1], 4);
-    EXPECT_EQ(failedAt - sentAt.back(), 4);
-    EXPECT_EQ(unit.codes.back(), row.failingCode) << "no later block is sent";
-    EXPECT_EQ(engine.messageLine(), (MessageLine{row.error, Colour::Red, true}));
-    EXPECT_FALSE(engine.state().ProgramDonePending);
+    // The first frame of a block may go out between ticks, as its predecessor's reply came; the unit
+    // has 4 whole ticks to answer each frame, and the resends go out with the ticks.
+    EXPECT_GE(sentAt[1] - sentAt[0], 4 * Tick);
+    EXPECT_LT(sentAt[1] - sentAt[0], 5 * Tick);
+    for (std::size_t i = 2; i < sentAt.size(); ++i)
+        EXPECT_EQ(sentAt[i] - sentAt[i - 1], 4 * Tick);
+    EXPECT_EQ(failedAt - sentAt.back(), 4 * Tick);
+    EXPECT_EQ(requests().back(), row.failingCode) << "no later block is sent";
+    EXPECT_EQ(engine->messageLine(), (MessageLine{row.error, Colour::Red, true}));
+    EXPECT_FALSE(engine->state().ProgramDonePending);
 }
 
-INSTANTIATE_TEST_SUITE_P(Requests, LinkFailureTest,
-                         ::testing::Values(FailureRow{"readSilentUnit", &LinkEngine::MenuReadClick, -1, -1,
-                                                      true, 0x40, "Read error!"},
-                                           FailureRow{"programBadEcho", &LinkEngine::MenuProgramClick, 3, -1,
-                                                      false, 0x03, "Program error!"},
-                                           FailureRow{"verifyDiffers", &LinkEngine::MenuVerifyClick, -1, 2,
-                                                      false, 0x42, "Verify error!"},
-                                           FailureRow{"programVerifyDiffers", &LinkEngine::MenuProgramClick,
-                                                      -1, 5, false, 0x45, "Verify error!"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Requests, LinkFailureTest,
+    ::testing::Values(
+        FailureRow{"readSilentUnit", &LinkEngine::MenuReadClick, 0, 0, false, 0x40, "Read error!"},
+        FailureRow{"programBadEcho", &LinkEngine::MenuProgramClick, 3, 0, true, 0x03, "Program error!"},
+        FailureRow{"verifyDiffers", &LinkEngine::MenuVerifyClick, 0, 2, true, 0x42, "Verify error!"},
+        FailureRow{"programVerifyDiffers", &LinkEngine::MenuProgramClick, 0, 5, true, 0x45, "Verify error!"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(LinkTest, failedReadLeavesTheImageAsItWas) {
+    Start(TestUnit(), LegalImage(6));
     image = LegalImage(5);
     const ParameterImage before = image;
-    unit.memory = LegalImage(6);
-    engine.Start();
-    engine.MenuReadClick();
-    tick(4 + 3); // device info and blocks 1, 2 arrive
-    unit.silent = true;
+    engine->MenuReadClick();
+    ASSERT_GT(stepper->StepUntil([&] { return unit().requestsOf(0x42) > 0; }, 20), 0);
+    unit().SetAnswering(false);
     tickUntilIdle();
-    EXPECT_EQ(engine.messageLine().text, "Read error!");
+    EXPECT_EQ(engine->messageLine().text, "Read error!");
     EXPECT_EQ(image, before) << "a half-read set must not mix into the image";
     EXPECT_EQ(owner.undoRecords, 0);
 }
 
 TEST_F(LinkTest, droppedRepliesAreResentAndTheTransferCompletes) {
+    Start();
     image = LegalImage(7);
-    engine.Start();
-    engine.MenuProgramClick();
-    tick(4);
-    unit.dropNext = 4; // four frames of block 1 go unanswered, the fifth is answered
+    unit().DropAnswers(4); // four frames of block 0 go unanswered, the fifth is answered
+    engine->MenuProgramClick();
     tickUntilIdle();
-    EXPECT_EQ(unit.memory, image);
-    EXPECT_EQ(std::count(unit.codes.begin(), unit.codes.end(), 0x01), 5);
-    port.feed(MonitorFrameWith(0));
+    EXPECT_EQ(unitMemory(), image);
+    EXPECT_EQ(unit().requestsOf(0x00), 5);
+    unit().SendOwnFrame(MonitorFrameWith(0));
     tick();
-    EXPECT_EQ(engine.messageLine().text, "Program device:: OK");
+    EXPECT_EQ(engine->messageLine().text, "Program device:: OK");
 }
 
-TEST_F(LinkTest, lateReplyOfOlderBlockIsIgnored) {
-    unit.memory = LegalImage(8);
-    unit.silent = true;
+TEST_F(LinkTest, newCommandReplacesTheRunningOne) {
+    Start(TestUnit(), LegalImage(9));
+    image = LegalImage(9);
+    engine->MenuProgramClick();
+    ASSERT_GT(stepper->StepUntil([&] { return unit().requestsOf(0x02) > 0; }, 20), 0);
+    const std::size_t before = unit().recentRequests().size();
+    engine->MenuVerifyClick();
+    EXPECT_EQ(engine->state().LinkRequest, LinkRequest::Verify);
+    tickUntilIdle();
+
+    // A program frame still on its way arrives; its reply is ignored and the verify starts afresh.
+    Codes after = requests();
+    after.erase(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(before));
+    if (!after.empty() && (after.front() & ReadFlag) == 0)
+        after.erase(after.begin());
+    EXPECT_EQ(after, (Codes{0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
+    EXPECT_EQ(engine->messageLine().text, "Verify:: OK");
+    EXPECT_FALSE(engine->state().ProgramDonePending);
+}
+
+TEST_F(LinkTest, otherProtocolVersionEndsTheRequestWithTheVersionMessage) {
+    for (auto command : {&LinkEngine::MenuReadClick, &LinkEngine::MenuProgramClick}) {
+        SimOptions options = TestUnit();
+        options.protocolVersion = 98;
+        owner = RecordingOwner();
+        Start(options);
+        (engine.get()->*command)();
+        tick(5);
+        EXPECT_EQ(engine->state().LinkRequest, LinkRequest::None);
+        EXPECT_EQ(owner.versionMessages,
+                  std::vector<std::string>{"Unmatched version of PC and Ignition programs!  PC-99, IGN-98"});
+        EXPECT_GT(owner.imageToPages, 0);
+        EXPECT_FALSE(engine->messageLine().visible) << "the message line is hidden on the next tick";
+        EXPECT_EQ(requests(),
+                  Codes{static_cast<std::uint8_t>(command == &LinkEngine::MenuReadClick ? 0x40 : 0x00)})
+            << "no block after the device info";
+    }
+}
+
+TEST_F(LinkTest, savingCountdownThenProgrammingOkUntilTheLineRunsOut) {
+    Start();
+    image = LegalImage(10);
+    engine->MenuProgramClick();
+    tickUntilIdle();
+    ASSERT_TRUE(engine->state().ProgramDonePending);
+
+    unit().SendOwnFrame(MonitorFrameWith(900));
+    tick();
+    EXPECT_EQ(engine->messageLine(), (MessageLine{"Saving:", Colour::ButtonFace, true}));
+    EXPECT_EQ(engine->progressGauge().maximum, 100);
+    EXPECT_EQ(engine->progressGauge().position, 50);
+    unit().SendOwnFrame(MonitorFrameWith(1));
+    tick();
+    EXPECT_EQ(engine->progressGauge().position, 99);
+
+    unit().SendOwnFrame(MonitorFrameWith(0));
+    tick();
+    EXPECT_EQ(engine->messageLine().text, "Program device:: OK");
+    EXPECT_EQ(engine->progressGauge(), (ProgressGauge{6, 6, true}));
+    const int left = engine->state().MessageTicks;
+    EXPECT_EQ(left, 198) << "the OK text does not restart the line";
+    tick(left);
+    EXPECT_TRUE(engine->messageLine().visible);
+    tick();
+    EXPECT_FALSE(engine->state().ProgramDonePending);
+    EXPECT_FALSE(engine->messageLine().visible);
+    EXPECT_FALSE(engine->progressGauge().visible);
+}
+
+TEST_F(LinkTest, programmingIsDoneWhenTheUnitHasSaved) {
+    SimOptions options = TestUnit();
+    options.monitorMs = 100;
+    options.savingMs = 1800;
+    Start(options);
+    image = LegalImage(14);
+    engine->MenuProgramClick();
+    tickUntilIdle();
+    ASSERT_GT(stepper->StepUntil([&] { return engine->messageLine().text == "Program device:: OK"; }, 60), 0);
+    const std::vector<std::string> shown = owner.lineTexts();
+    EXPECT_EQ(std::vector<std::string>(shown.begin(), shown.begin() + 4),
+              (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK", "Saving:"}));
+    EXPECT_EQ(shown.back(), "Program device:: OK");
+    EXPECT_EQ(engine->progressGauge(), (ProgressGauge{6, 6, true}));
+}
+
+TEST_F(LinkTest, unitLostWhileSavingIsNotReportedAsDone) {
+    SimOptions options = TestUnit();
+    options.monitorMs = 100;
+    options.savingMs = 20000;
+    Start(options);
+    image = LegalImage(13);
+    engine->MenuProgramClick();
+    tickUntilIdle();
+    ASSERT_GT(stepper->StepUntil([&] { return engine->messageLine().text == "Saving:"; }, 20), 0);
+    const std::size_t linesBefore = owner.lines.size();
+    unit().SetSilent(true);
+    tick(18);
+    ASSERT_FALSE(engine->state().Connected);
+    tick(300);
+    EXPECT_FALSE(engine->messageLine().visible);
+    for (std::size_t i = linesBefore; i < owner.lines.size(); ++i)
+        EXPECT_EQ(owner.lines[i].text, "Saving:");
+}
+
+TEST_F(LinkTest, savingCountdownAboveItsStartKeepsTheGaugeEmpty) {
+    Start();
+    unit().SendOwnFrame(MonitorFrameWith(65535));
+    tick(2); // the frame connects the link; a countdown is believed from the next tick
+    EXPECT_EQ(engine->messageLine().text, "Saving:");
+    EXPECT_EQ(engine->progressGauge().position, 0);
+}
+
+TEST_F(LinkTest, testBitsGoOutOnceWithTheNextPoll) {
+    Start();
+    engine->ButtonTestClick(TestButton::ServoPlus);
+    engine->ButtonTestClick(TestButton::ServoPlus);
+    engine->ButtonTestClick(TestButton::Ign1);
+    engine->ButtonTestClick(TestButton::POut3);
+    tick(6 + 1); // the poll of the sixth tick reaches the unit during the next
+    ASSERT_EQ(unit().pollCount(), 1);
+    const Frame &first = unit().recentPolls()[0];
+    EXPECT_EQ(first.bytes[21], 0x01);
+    EXPECT_EQ(first.bytes[22], 0x04);
+    EXPECT_EQ(first.bytes[23], 0x01);
+    tick(6);
+    ASSERT_EQ(unit().pollCount(), 2);
+    EXPECT_EQ(unit().recentPolls()[1], PollFrame({}));
+}
+
+TEST_F(LinkTest, testBitsWaitWhileARequestRunsOrThePortIsHandedOver) {
+    Start();
+    unit().SetAnswering(false);
+    engine->MenuVerifyClick();
+    engine->ButtonTestClick(TestButton::Rpm);
+    tick(20);
+    ASSERT_EQ(engine->state().LinkRequest, LinkRequest::Verify);
+    EXPECT_EQ(unit().pollCount(), 0);
+    tickUntilIdle();
+    tick(6 + 1);
+    ASSERT_EQ(unit().pollCount(), 1);
+    EXPECT_EQ(unit().recentPolls()[0].bytes[22], 0x10);
+
+    engine->PortMessage(1, LinkEngine::HandoverRestart);
+    tickUntilIdle(); // no answer: "Reset error" and the port is released
+    ASSERT_FALSE(engine->state().PortEnabled);
+    engine->ButtonTestClick(TestButton::ServoMinus);
+    tick(12);
+    EXPECT_EQ(unit().pollCount(), 1);
+    engine->PortMessage(1, LinkEngine::TakeBackRequest);
+    tick(6 + 1);
+    ASSERT_EQ(unit().pollCount(), 2);
+    EXPECT_EQ(unit().recentPolls()[1].bytes[23], 0x02);
+}
+
+TEST_F(LinkTest, handoverOfThePortInUse) {
+    Start();
+    engine->PortMessage(2, LinkEngine::HandoverRestart);
+    EXPECT_EQ(engine->state().LinkRequest, LinkRequest::None) << "another port's message changes nothing";
+
+    engine->PortMessage(1, LinkEngine::HandoverRestart);
+    tick();
+    EXPECT_EQ(port->writeCount(), 1) << "the first frame goes out on the next tick";
+    tick();
+    EXPECT_TRUE(unit().unit().inLoader(port->now().count() / 1000)) << "the frame carried the loader's marks";
+    EXPECT_FALSE(engine->state().PortEnabled);
+    EXPECT_FALSE(port->isOpen());
+    EXPECT_EQ(owner.captions.back(), "  ZARVEX1       tune.ign     (Disconnected by bootloader)");
+
+    tick(60);
+    EXPECT_EQ(port->writeCount(), 1) << "nothing is sent while the port is handed over";
+    EXPECT_EQ(port->openCount(), 1) << "and it is not reopened";
+
+    engine->PortMessage(1, LinkEngine::TakeBackRequest);
+    EXPECT_TRUE(engine->state().PortEnabled);
+    EXPECT_TRUE(port->isOpen());
+    EXPECT_EQ(owner.captions.back(), "  ZARVEX1       tune.ign");
+    EXPECT_EQ(owner.languageCaptions, 1);
+}
+
+TEST_F(LinkTest, unansweredHandoverSendsTwoFramesThenReleasesThePort) {
+    Start();
+    unit().SetAnswering(false);
+    engine->PortMessage(1, LinkEngine::HandoverRestart);
+    tickUntilIdle();
+    EXPECT_EQ(requests(), (Codes{0x00, 0x00}));
+    EXPECT_EQ(engine->messageLine(), (MessageLine{"Reset error", Colour::Red, true}));
+    EXPECT_FALSE(engine->state().PortEnabled);
+    EXPECT_FALSE(port->isOpen());
+}
+
+TEST_F(LinkTest, handoverWithoutAcceptanceGoesOnUntilItsFramesRunOut) {
+    SimOptions options = TestUnit();
+    options.acceptHandover = false;
+    Start(options);
+    engine->PortMessage(1, LinkEngine::HandoverRestart);
+    tick(2);
+    EXPECT_EQ(engine->state().LinkRequest, LinkRequest::Handover);
+    EXPECT_EQ(engine->deviceInfo(), unit().unit().deviceInfo());
+    tickUntilIdle();
+    EXPECT_EQ(engine->messageLine().text, "Reset error");
+    EXPECT_EQ(unit().requestsOf(0x00), 2);
+}
+
+TEST_F(LinkTest, handoverRequestGoesOnFromWhereTheLinkStands) {
+    Start(TestUnit(), LegalImage(12));
+    image = LegalImage(12);
+    engine->MenuVerifyClick();
+    tickUntilIdle();
+    unit().SetAnswering(false);
+    const int writes = port->writeCount();
+    // The last verify frame counted one send: one more frame of block 6, unmarked, then the failure.
+    engine->PortMessage(1, LinkEngine::HandoverRequest);
+    tickUntilIdle();
+    tick();
+    EXPECT_EQ(port->writeCount(), writes + 1);
+    EXPECT_EQ(requests().back(), 0x46);
+    EXPECT_EQ(unit().requestsOf(0x46), 2);
+    EXPECT_EQ(engine->messageLine().text, "Reset error");
+}
+
+TEST_F(LinkTest, handedOverLinkKeepsItsConnectionState) {
+    SimOptions options = TestUnit();
+    options.monitorMs = 100;
+    Start(options);
+    ASSERT_GT(stepper->StepUntil([&] { return engine->state().Connected; }, 10), 0);
+    engine->PortMessage(1, LinkEngine::HandoverRestart);
+    tick(2);
+    ASSERT_FALSE(engine->state().PortEnabled);
+    tick(100);
+    EXPECT_TRUE(engine->state().Connected);
+    EXPECT_FALSE(engine->connectionBannerVisible());
+}
+
+TEST_F(LinkTest, connectionTextFollowsTheUnit) {
+    Start(TestUnit(), LegalImage(11));
+    EXPECT_EQ(engine->connectionText(), "Not connected");
+    engine->MenuReadClick();
+    tickUntilIdle(20);
+    unit().SendOwnFrame(MonitorFrameWith(0));
+    tick();
+    EXPECT_EQ(engine->connectionText(), "ZRX07   12. 4.2018   09:30   ") << "no stale \"Not connected\"";
+    Frame other = MonitorFrameWith(0);
+    other.setByte(Monb::Version, 97);
+    other.seal();
+    unit().SendOwnFrame(other);
+    tick();
+    EXPECT_EQ(engine->connectionText(), "Unmatched version of PC and Ignition programs!  PC-99, IGN-97");
+}
+
+// ---------------------------------------------------------------------------------------------------
+// What only the port's bytes show.
+
+TEST_F(MockLinkTest, lateReplyOfOlderBlockIsIgnored) {
+    const ParameterImage memory = LegalImage(8);
+    const DeviceInfo info = MakeDeviceInfo(TestUnit());
     engine.Start();
     engine.MenuReadClick();
     tick(4);
-    std::array<std::uint8_t, PayloadSize> payload{};
-    std::copy(unit.info.bytes.begin(), unit.info.bytes.end(), payload.begin());
-    port.feed(ReplyFrame(0x40, payload));
+    port.feed(ReplyFrame(0x40, info.bytes));
     tick();
-    port.feed(ReplyFrame(0x41, unit.memory.block(1)));
+    port.feed(ReplyFrame(0x41, memory.block(1)));
     tick();
     ASSERT_EQ(engine.state().FrameCode, 0x42);
     tick(2);
     const std::size_t sent = port.written.size();
     const int noReply = engine.state().NoReplyTicks;
 
-    port.feed(ReplyFrame(0x41, unit.memory.block(1))); // a second answer to block 1
+    port.feed(ReplyFrame(0x41, memory.block(1))); // a second answer to block 1
     tick();
     EXPECT_EQ(engine.state().FrameCode, 0x42);
     EXPECT_EQ(port.written.size(), sent);
@@ -177,7 +461,7 @@ TEST_F(LinkTest, lateReplyOfOlderBlockIsIgnored) {
     EXPECT_EQ(engine.state().RetryCount, 1);
 }
 
-TEST_F(LinkTest, rejectedRepliesChangeNothing) {
+TEST_F(MockLinkTest, rejectedRepliesChangeNothing) {
     engine.Start();
     std::array<std::uint8_t, PayloadSize> payload{};
     Frame corrupt = ReplyFrame(0x40, payload);
@@ -195,7 +479,6 @@ TEST_F(LinkTest, rejectedRepliesChangeNothing) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        unit.silent = true;
         if (row.startRead) {
             engine.MenuReadClick();
             tick(4);
@@ -212,142 +495,50 @@ TEST_F(LinkTest, rejectedRepliesChangeNothing) {
     }
 }
 
-TEST_F(LinkTest, newCommandReplacesTheRunningOne) {
-    image = LegalImage(9);
-    unit.memory = image;
+TEST_F(MockLinkTest, replyBetweenTicksIsTakenAtOnceAndMonitorFramesWaitForTheTick) {
     engine.Start();
-    engine.MenuProgramClick();
-    tick(4 + 2); // blocks 0 and 1 answered, the reply to block 2 is queued
-    ASSERT_FALSE(port.input.empty());
-    engine.MenuVerifyClick();
-    EXPECT_EQ(engine.state().LinkRequest, LinkRequest::Verify);
-    tickUntilIdle();
-    const Codes afterSwitch(unit.codes.begin() + 3, unit.codes.end());
-    EXPECT_EQ(afterSwitch, (Codes{0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
-    EXPECT_EQ(engine.messageLine().text, "Verify:: OK");
-    EXPECT_FALSE(engine.state().ProgramDonePending);
+    port.deliver(
+        std::vector<std::uint8_t>(MonitorFrameWith(0).bytes.begin(), MonitorFrameWith(0).bytes.end()));
+    EXPECT_EQ(port.readCount, 0) << "between transfers the tick takes what comes";
+    tick();
+    EXPECT_EQ(port.readCount, 1);
+
+    engine.MenuReadClick();
+    tick(4);
+    ASSERT_EQ(port.written.size(), 1u);
+    const Frame reply = ReplyFrame(0x40, MakeDeviceInfo(TestUnit()).bytes);
+    port.deliver(std::vector<std::uint8_t>(reply.bytes.begin(), reply.bytes.end() - 1));
+    EXPECT_EQ(port.written.size(), 1u) << "a part of a reply waits";
+    port.deliver({reply.bytes.back()});
+    ASSERT_EQ(port.written.size(), 2u) << "the whole reply is taken and the next frame goes out at once";
+    EXPECT_EQ(port.written[1][0], 0x41);
+    EXPECT_EQ(engine.state().RetryCount, 1);
 }
 
-TEST_F(LinkTest, otherProtocolVersionEndsTheRequestWithTheVersionMessage) {
-    for (auto command : {&LinkEngine::MenuReadClick, &LinkEngine::MenuProgramClick}) {
-        unit.info.bytes[DeviceInfoByte::Version] = 98;
-        owner.versionMessages.clear();
-        engine.Start();
-        (engine.*command)();
-        const int pagesBefore = owner.imageToPages;
-        tick(5);
-        EXPECT_EQ(engine.state().LinkRequest, LinkRequest::None);
-        EXPECT_EQ(owner.versionMessages,
-                  std::vector<std::string>{"Unmatched version of PC and Ignition programs!  PC-99, IGN-98"});
-        EXPECT_GT(owner.imageToPages, pagesBefore);
-        EXPECT_FALSE(engine.messageLine().visible) << "the message line is hidden on the next tick";
-        EXPECT_EQ(unit.codes.back() & 0x3F, 0) << "no block after the device info";
-    }
-}
-
-TEST_F(LinkTest, savingCountdownThenProgrammingOkUntilTheLineRunsOut) {
-    image = LegalImage(10);
+TEST_F(MockLinkTest, partialFrameThatDoesNotGrowForATickIsDropped) {
     engine.Start();
-    engine.MenuProgramClick();
-    tickUntilIdle();
-    ASSERT_TRUE(engine.state().ProgramDonePending);
-
-    port.feed(MonitorFrameWith(900));
+    engine.MenuReadClick();
+    tick(4);
+    // The tail of a reply cut by a read between ticks: it would put every later read out of step.
+    port.feed(std::vector<std::uint8_t>(5, 0x46));
     tick();
-    EXPECT_EQ(engine.messageLine(), (MessageLine{"Saving:", Colour::ButtonFace, true}));
-    EXPECT_EQ(engine.progressGauge().maximum, 100);
-    EXPECT_EQ(engine.progressGauge().position, 50);
-    port.feed(MonitorFrameWith(1));
+    EXPECT_EQ(port.input.size(), 5u) << "it might still grow";
     tick();
-    EXPECT_EQ(engine.progressGauge().position, 99);
-
-    port.feed(MonitorFrameWith(0));
-    tick();
-    EXPECT_EQ(engine.messageLine().text, "Program device:: OK");
-    EXPECT_EQ(engine.progressGauge(), (ProgressGauge{6, 6, true}));
-    const int left = engine.state().MessageTicks;
-    EXPECT_EQ(left, 198) << "the OK text does not restart the line";
-    tick(left);
-    EXPECT_TRUE(engine.messageLine().visible);
-    tick();
-    EXPECT_FALSE(engine.state().ProgramDonePending);
-    EXPECT_FALSE(engine.messageLine().visible);
-    EXPECT_FALSE(engine.progressGauge().visible);
+    EXPECT_TRUE(port.input.empty());
+    const Frame reply = ReplyFrame(0x40, MakeDeviceInfo(TestUnit()).bytes);
+    port.deliver(std::vector<std::uint8_t>(reply.bytes.begin(), reply.bytes.end()));
+    EXPECT_EQ(engine.state().FrameCode, 0x41);
 }
 
-TEST_F(LinkTest, unitLostWhileSavingIsNotReportedAsDone) {
-    image = LegalImage(13);
-    engine.Start();
-    engine.MenuProgramClick();
-    tickUntilIdle();
-    port.feed(MonitorFrameWith(1000));
-    tick();
-    ASSERT_EQ(engine.messageLine().text, "Saving:");
-    const std::size_t linesBefore = owner.lines.size();
-    tick(18);
-    ASSERT_FALSE(engine.state().Connected);
-    tick(300);
-    EXPECT_FALSE(engine.messageLine().visible);
-    for (std::size_t i = linesBefore; i < owner.lines.size(); ++i)
-        EXPECT_EQ(owner.lines[i].text, "Saving:");
-}
-
-TEST_F(LinkTest, savingCountdownAboveItsStartKeepsTheGaugeEmpty) {
-    engine.Start();
-    port.feed(MonitorFrameWith(65535));
-    tick();
-    EXPECT_EQ(engine.progressGauge().position, 0);
-}
-
-TEST_F(LinkTest, testBitsGoOutOnceWithTheNextPoll) {
-    engine.Start();
-    engine.ButtonTestClick(TestButton::ServoPlus);
-    engine.ButtonTestClick(TestButton::ServoPlus);
-    engine.ButtonTestClick(TestButton::Ign1);
-    engine.ButtonTestClick(TestButton::POut3);
-    tick(6);
-    ASSERT_EQ(unit.polls.size(), 1u);
-    EXPECT_EQ(unit.polls[0].bytes[21], 0x01);
-    EXPECT_EQ(unit.polls[0].bytes[22], 0x04);
-    EXPECT_EQ(unit.polls[0].bytes[23], 0x01);
-    tick(6);
-    ASSERT_EQ(unit.polls.size(), 2u);
-    EXPECT_EQ(unit.polls[1], PollFrame({}));
-}
-
-TEST_F(LinkTest, testBitsWaitWhileARequestRunsOrThePortIsHandedOver) {
-    engine.Start();
-    unit.silent = true;
-    engine.MenuVerifyClick();
-    engine.ButtonTestClick(TestButton::Rpm);
-    tick(20);
-    ASSERT_EQ(engine.state().LinkRequest, LinkRequest::Verify);
-    EXPECT_TRUE(unit.polls.empty());
-    tickUntilIdle();
-    tick(6);
-    ASSERT_EQ(unit.polls.size(), 1u);
-    EXPECT_EQ(unit.polls[0].bytes[22], 0x10);
-
-    engine.PortMessage(1, LinkEngine::HandoverRestart);
-    tickUntilIdle(); // no answer: "Reset error" and the port is released
-    ASSERT_FALSE(engine.state().PortEnabled);
-    engine.ButtonTestClick(TestButton::ServoMinus);
-    tick(12);
-    EXPECT_EQ(unit.polls.size(), 1u);
-    engine.PortMessage(1, LinkEngine::TakeBackRequest);
-    tick(6);
-    ASSERT_EQ(unit.polls.size(), 2u);
-    EXPECT_EQ(unit.polls[1].bytes[23], 0x02);
-}
-
-TEST_F(LinkTest, idleLinkPollsEverySixTicks) {
+TEST_F(MockLinkTest, idleLinkPollsEverySixTicks) {
     engine.Start();
     tick(36);
-    EXPECT_EQ(unit.polls.size(), 6u);
-    EXPECT_TRUE(unit.codes.empty());
+    EXPECT_EQ(port.written.size(), 6u);
+    for (const auto &frame : port.written)
+        EXPECT_EQ(frame[0], PollCode);
 }
 
-TEST_F(LinkTest, connectionIsLostAfterEighteenSilentTicks) {
+TEST_F(MockLinkTest, connectionIsLostAfterEighteenSilentTicks) {
     engine.Start();
     tick();
     EXPECT_TRUE(engine.connectionBannerVisible()) << "the program starts without a connection";
@@ -366,7 +557,7 @@ TEST_F(LinkTest, connectionIsLostAfterEighteenSilentTicks) {
     EXPECT_TRUE(engine.mapLive().noConnection);
 }
 
-TEST_F(LinkTest, silentUnitIsReopenedEveryThirtyTicks) {
+TEST_F(MockLinkTest, silentUnitIsReopenedEveryThirtyTicks) {
     engine.Start();
     ASSERT_EQ(port.opened, std::vector<std::string>{PortDevice(1)});
     tick(29);
@@ -379,7 +570,7 @@ TEST_F(LinkTest, silentUnitIsReopenedEveryThirtyTicks) {
     EXPECT_TRUE(owner.comErrors.empty());
 }
 
-TEST_F(LinkTest, automaticModeWalksAllPortsAndStartsAgain) {
+TEST_F(MockLinkTest, automaticModeWalksAllPortsAndStartsAgain) {
     settings.portIndex = 30;
     settings.scanIndex = 0;
     port.failAll = true; // no port opens: each failure tries the next port on the next tick
@@ -400,7 +591,7 @@ TEST_F(LinkTest, automaticModeWalksAllPortsAndStartsAgain) {
     EXPECT_EQ(port.opened.size(), opens + 1);
 }
 
-TEST_F(LinkTest, openingErrorOnlyForAPortChosenByHand) {
+TEST_F(MockLinkTest, openingErrorOnlyForAPortChosenByHand) {
     port.failAll = true;
     engine.Start();
     EXPECT_EQ(owner.comErrors, std::vector<std::string>{"Com opening error!"});
@@ -413,7 +604,7 @@ TEST_F(LinkTest, openingErrorOnlyForAPortChosenByHand) {
     EXPECT_EQ(owner.comErrors.size(), 2u) << "automatic mode never shows it";
 }
 
-TEST_F(LinkTest, deviceOverrideReplacesEveryOpen) {
+TEST_F(MockLinkTest, deviceOverrideReplacesEveryOpen) {
     engine.SetDeviceOverride("/dev/pts/7");
     engine.Start();
     EXPECT_EQ(engine.labelCom(), "COM= pts/7");
@@ -421,7 +612,7 @@ TEST_F(LinkTest, deviceOverrideReplacesEveryOpen) {
     EXPECT_EQ(port.opened, (std::vector<std::string>{"/dev/pts/7", "/dev/pts/7"}));
 }
 
-TEST_F(LinkTest, receiveReadsOnlyWholeFramesAndDecodesTheFirst) {
+TEST_F(MockLinkTest, receiveReadsOnlyWholeFramesAndDecodesTheFirst) {
     engine.Start();
     Frame frame = MonitorFrameWith(0);
     frame.setWord(Monw::Rpm, 4000);
@@ -446,7 +637,7 @@ TEST_F(LinkTest, receiveReadsOnlyWholeFramesAndDecodesTheFirst) {
     EXPECT_EQ(port.input.size(), 5000u) << "at most 15000 bytes in one read";
 }
 
-TEST_F(LinkTest, shortReadIsNotCompletedWithOldBytes) {
+TEST_F(MockLinkTest, shortReadIsNotCompletedWithOldBytes) {
     engine.Start();
     port.feed(MonitorFrameWith(0));
     tick();
@@ -458,90 +649,14 @@ TEST_F(LinkTest, shortReadIsNotCompletedWithOldBytes) {
     EXPECT_EQ(engine.state().NoReplyTicks, 7);
 }
 
-TEST_F(LinkTest, handoverOfThePortInUse) {
-    unit.info.bytes[DeviceInfoByte::HandoverAccept] = HandoverAccepted;
+TEST_F(MockLinkTest, closingTwiceTouchesThePortOnce) {
     engine.Start();
-    engine.PortMessage(2, LinkEngine::HandoverRestart);
-    EXPECT_EQ(engine.state().LinkRequest, LinkRequest::None) << "another port's message changes nothing";
-
-    engine.PortMessage(1, LinkEngine::HandoverRestart);
-    tick();
-    ASSERT_EQ(port.written.size(), 1u) << "the first frame goes out on the next tick";
-    EXPECT_EQ(port.written[0][0], 0x00);
-    EXPECT_EQ(port.written[0][15], 0xA5);
-    EXPECT_EQ(port.written[0][16], 0x08);
-    tick();
-    EXPECT_FALSE(engine.state().PortEnabled);
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(owner.captions.back(), "  ZARVEX1       tune.ign     (Disconnected by bootloader)");
-
-    port.feed(MonitorFrameWith(0));
-    tick(60);
-    EXPECT_EQ(port.written.size(), 1u) << "nothing is sent while the port is handed over";
-    EXPECT_EQ(port.opened.size(), 1u) << "and it is not reopened";
-
-    engine.PortMessage(1, LinkEngine::TakeBackRequest);
-    EXPECT_TRUE(engine.state().PortEnabled);
-    EXPECT_TRUE(port.isOpen());
-    EXPECT_EQ(owner.captions.back(), "  ZARVEX1       tune.ign");
-    EXPECT_EQ(owner.languageCaptions, 1);
     engine.ClosePort();
     engine.ClosePort();
-    EXPECT_EQ(port.closeCount, 2) << "closing twice touches the port once";
+    EXPECT_EQ(port.closeCount, 1);
 }
 
-TEST_F(LinkTest, unansweredHandoverSendsTwoFramesThenReleasesThePort) {
-    unit.silent = true;
-    engine.Start();
-    engine.PortMessage(1, LinkEngine::HandoverRestart);
-    tickUntilIdle();
-    EXPECT_EQ(unit.codes, (Codes{0x00, 0x00}));
-    EXPECT_EQ(engine.messageLine(), (MessageLine{"Reset error", Colour::Red, true}));
-    EXPECT_FALSE(engine.state().PortEnabled);
-    EXPECT_FALSE(port.isOpen());
-}
-
-TEST_F(LinkTest, handoverWithoutAcceptanceGoesOnUntilItsFramesRunOut) {
-    engine.Start();
-    engine.PortMessage(1, LinkEngine::HandoverRestart);
-    tick(2);
-    EXPECT_EQ(engine.state().LinkRequest, LinkRequest::Handover);
-    EXPECT_EQ(engine.deviceInfo(), unit.info);
-    tickUntilIdle();
-    EXPECT_EQ(engine.messageLine().text, "Reset error");
-}
-
-TEST_F(LinkTest, handoverRequestGoesOnFromWhereTheLinkStands) {
-    image = LegalImage(12);
-    unit.memory = image;
-    unit.info.bytes[DeviceInfoByte::HandoverAccept] = HandoverAccepted;
-    engine.Start();
-    engine.MenuVerifyClick();
-    tickUntilIdle();
-    unit.silent = true;
-    const std::size_t sent = port.written.size();
-    // The last verify frame counted one send: one more frame of block 6, unmarked, then the failure.
-    engine.PortMessage(1, LinkEngine::HandoverRequest);
-    tickUntilIdle();
-    ASSERT_EQ(port.written.size(), sent + 1);
-    const Frame frame = Frame::From(port.written.back());
-    EXPECT_EQ(frame, DataFrame(0x46, LinkRequest::Verify, image));
-    EXPECT_EQ(engine.messageLine().text, "Reset error");
-}
-
-TEST_F(LinkTest, handedOverLinkKeepsItsConnectionState) {
-    unit.info.bytes[DeviceInfoByte::HandoverAccept] = HandoverAccepted;
-    engine.Start();
-    port.feed(MonitorFrameWith(0));
-    engine.PortMessage(1, LinkEngine::HandoverRestart);
-    tick(2);
-    ASSERT_FALSE(engine.state().PortEnabled);
-    tick(100);
-    EXPECT_TRUE(engine.state().Connected);
-    EXPECT_FALSE(engine.connectionBannerVisible());
-}
-
-TEST_F(LinkTest, printingHidesLineAndBannerWhileTheirCountersGoOn) {
+TEST_F(MockLinkTest, printingHidesLineAndBannerWhileTheirCountersGoOn) {
     engine.Start();
     engine.ShowMessageLine("Printing", Colour::White);
     engine.SetPrinting(true);
@@ -554,23 +669,6 @@ TEST_F(LinkTest, printingHidesLineAndBannerWhileTheirCountersGoOn) {
     tick();
     EXPECT_TRUE(engine.messageLine().visible);
     EXPECT_TRUE(engine.connectionBannerVisible());
-}
-
-TEST_F(LinkTest, connectionTextFollowsTheUnit) {
-    engine.Start();
-    EXPECT_EQ(engine.connectionText(), "Not connected");
-    unit.memory = LegalImage(11);
-    engine.MenuReadClick();
-    tickUntilIdle(20);
-    port.feed(MonitorFrameWith(0));
-    tick();
-    EXPECT_EQ(engine.connectionText(), "ZRX07   12. 4.2018   09:30   ") << "no stale \"Not connected\"";
-    Frame other = MonitorFrameWith(0);
-    other.setByte(Monb::Version, 97);
-    other.seal();
-    port.feed(other);
-    tick();
-    EXPECT_EQ(engine.connectionText(), "Unmatched version of PC and Ignition programs!  PC-99, IGN-97");
 }
 
 } // namespace

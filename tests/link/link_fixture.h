@@ -2,6 +2,8 @@
 
 #include "mock_port.h"
 
+#include "SimulatedPort.h"
+#include "TickStepper.h"
 #include "app/MessageTexts.h"
 #include "link/LinkEngine.h"
 #include "link/PortNames.h"
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,8 @@ namespace zarvex1::test {
 // Remembers what the link asked of its window.
 struct RecordingOwner : LinkOwner {
     std::vector<MessageLine> lines; // every change of the message line
+    std::vector<SimTime> lineTimes; // when each change came, on the clock given (if any)
+    std::function<SimTime()> clock;
     std::vector<std::string> versionMessages;
     std::vector<std::string> comErrors;
     std::vector<std::string> captions;
@@ -27,7 +32,10 @@ struct RecordingOwner : LinkOwner {
     int languageCaptions = 0;
     DeviceTexts deviceTexts;
 
-    void MessageLineChanged(const MessageLine &line) override { lines.push_back(line); }
+    void MessageLineChanged(const MessageLine &line) override {
+        lines.push_back(line);
+        lineTimes.push_back(clock ? clock() : SimTime(0));
+    }
     void ShowVersionMessage(const std::string &text) override { versionMessages.push_back(text); }
     void ShowComOpeningError(const std::string &text) override { comErrors.push_back(text); }
     void SetCaption(const std::string &caption) override { captions.push_back(caption); }
@@ -47,81 +55,104 @@ struct RecordingOwner : LinkOwner {
     }
 };
 
-// A unit on the other end of the mock port: answers data frames from its own memory.
-struct FakeUnit {
-    explicit FakeUnit(MockPort &port) : port(port) {
-        info.bytes[DeviceInfoByte::Name] = 'Z';
-        info.bytes[DeviceInfoByte::Name + 1] = 'R';
-        info.bytes[DeviceInfoByte::Name + 2] = 'X';
-        info.bytes[DeviceInfoByte::ProgramNumber] = 7;
-        info.bytes[DeviceInfoByte::BuildDay] = 12;
-        info.bytes[DeviceInfoByte::BuildMonth] = MonthCode(4);
-        info.bytes[DeviceInfoByte::BuildYear] = 18;
-        info.bytes[DeviceInfoByte::BuildHour] = 9;
-        info.bytes[DeviceInfoByte::BuildMinute] = 30;
-        info.bytes[DeviceInfoByte::Version] = 99;
-    }
+// A legal parameter set (LimitParameters leaves it alone) whose unused bytes carry a pattern, so that
+// sets with different seeds differ in blocks 2 and 6.
+inline ParameterImage LegalImage(int seed) {
+    ParameterImage image = FirstStartSet();
+    for (int i = 160; i < 230; ++i)
+        image.setByte(i, static_cast<unsigned>(i * 13 + seed));
+    for (int i = Adrb::End; i < ParameterImage::Size; ++i)
+        image.setByte(i, static_cast<unsigned>(i * 7 + seed));
+    LimitParameters(image);
+    return image;
+}
 
-    // Answers every frame written since the last call.
-    void serve() {
-        for (; served < port.written.size(); ++served) {
-            const Frame sent = Frame::From(port.written[served]);
-            if (sent.code() == PollCode) {
-                polls.push_back(sent);
-                continue;
-            }
-            codes.push_back(sent.code());
-            if (silent || (dropNext > 0 && dropNext--))
-                continue;
-            const int block = BlockOf(sent.code());
-            std::array<std::uint8_t, PayloadSize> payload{};
-            if (block == 0) {
-                std::copy(info.bytes.begin(), info.bytes.end(), payload.begin());
-            } else if (sent.code() & ReadFlag) {
-                const auto stored = memory.block(block);
-                std::copy(stored.begin(), stored.end(), payload.begin());
-            } else {
-                std::copy(sent.payload().begin(), sent.payload().end(), memory.block(block).begin());
-                const auto stored = memory.block(block);
-                std::copy(stored.begin(), stored.end(), payload.begin());
-                if (block == badEchoBlock)
-                    payload[10] ^= 0xFF;
-            }
-            if (block != 0 && (sent.code() & ReadFlag) && block == badReadBlock)
-                payload[5] ^= 0x01;
-            port.feed(ReplyFrame(sent.code(), payload));
-        }
-    }
+// A valid monitor frame with our protocol version and the given saving countdown.
+inline Frame MonitorFrameWith(int savingCountdown) {
+    Frame frame;
+    frame.bytes[0] = MonitorCode;
+    frame.setByte(Monb::Version, ProtocolVersion);
+    frame.setWord(Monw::SavingCountdown, static_cast<unsigned>(savingCountdown));
+    frame.seal();
+    return frame;
+}
 
-    MockPort &port;
-    DeviceInfo info;
-    ParameterImage memory;
-    std::vector<std::uint8_t> codes; // codes of the data frames seen, in order
-    std::vector<Frame> polls;
-    bool silent = false;
-    int dropNext = 0;      // replies to leave out
-    int badEchoBlock = -1; // block whose programming echo differs from what was stored
-    int badReadBlock = -1; // block that reads back differently
-    std::size_t served = 0;
-};
+// The unit of the link tests: ZRX07 built 12.4.2018 at 09:30, speaking our protocol, its engine
+// standing and no live values unless a test asks for them.
+inline SimOptions TestUnit() {
+    SimOptions options;
+    options.programNumber = 7;
+    options.buildDay = 12;
+    options.buildMonth = 4;
+    options.buildYear = 2018;
+    options.buildHour = 9;
+    options.buildMinute = 30;
+    options.engine = EngineMode::Stopped;
+    options.monitorMs = 0;
+    return options;
+}
 
-// A link engine on a mock port with English texts; ticks step the unit too.
+// The link engine against the unit in process, on a 57600-baud line unless a test says otherwise. A
+// tick lets the line run for 55 ms, then ticks the engine, as the program's timer does.
 class LinkTest : public ::testing::Test {
 protected:
-    LinkTest() : engine(port, image, settings, texts, owner) {
+    LinkTest() {
+        texts.FillMessageTexts(0);
+        texts[1] = "tune.ign";
+        settings.portIndex = 0;
+    }
+
+    // Connects the link to a unit made with these options and starts it as the program does.
+    void Start(const SimOptions &options = TestUnit(), const ParameterImage &memory = FactoryMemory(),
+               LineModel line = LineModel::Serial()) {
+        stepper.reset(); // a second start: the old link goes before its port
+        engine.reset();
+        port = std::make_unique<SimulatedPort>(options, line, memory);
+        engine = std::make_unique<LinkEngine>(*port, image, settings, texts, owner);
+        stepper = std::make_unique<TickStepper>(*port, [this] { engine->Timer1Timer(); });
+        owner.clock = [this] { return port->now(); };
+        engine->Start();
+    }
+
+    void tick(int count = 1) { stepper->Step(count); }
+    // Ticks until no request runs: the ticks it took, or -1 after `limit`.
+    int tickUntilIdle(int limit = 200) {
+        return stepper->StepUntil([this] { return engine->state().LinkRequest == LinkRequest::None; }, limit);
+    }
+
+    UnitEnd &unit() { return port->unit(); }
+    ParameterImage &unitMemory() { return port->unit().unit().memory(); }
+    // Codes of the data frames the unit has received, in order.
+    std::vector<std::uint8_t> requests() const {
+        std::vector<std::uint8_t> codes;
+        for (const ReceivedRequest &r : port->unit().recentRequests())
+            codes.push_back(r.code);
+        return codes;
+    }
+
+    ParameterImage image;
+    LimitedSettings settings;
+    MessageTexts texts;
+    RecordingOwner owner;
+    std::unique_ptr<SimulatedPort> port;
+    std::unique_ptr<LinkEngine> engine;
+    std::unique_ptr<TickStepper> stepper;
+};
+
+// The link engine on a scripted port, for what only the port's bytes show: partial and short reads,
+// failing opens, the devices opened. A tick is the engine's tick alone.
+class MockLinkTest : public ::testing::Test {
+protected:
+    MockLinkTest() : engine(port, image, settings, texts, owner) {
         texts.FillMessageTexts(0);
         texts[1] = "tune.ign";
         settings.portIndex = 0;
     }
 
     void tick(int count = 1) {
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count; ++i)
             engine.Timer1Timer();
-            unit.serve();
-        }
     }
-
-    // Ticks until no request runs (bounded).
     int tickUntilIdle(int limit = 200) {
         int ticks = 0;
         while (engine.state().LinkRequest != LinkRequest::None && ticks < limit) {
@@ -131,30 +162,7 @@ protected:
         return ticks;
     }
 
-    // A legal parameter set (LimitParameters leaves it alone) whose unused bytes carry a pattern, so
-    // that sets with different seeds differ in blocks 2 and 6.
-    static ParameterImage LegalImage(int seed) {
-        ParameterImage image = FirstStartSet();
-        for (int i = 160; i < 230; ++i)
-            image.setByte(i, static_cast<unsigned>(i * 13 + seed));
-        for (int i = Adrb::End; i < ParameterImage::Size; ++i)
-            image.setByte(i, static_cast<unsigned>(i * 7 + seed));
-        LimitParameters(image);
-        return image;
-    }
-
-    // A valid monitor frame with our protocol version and the given saving countdown.
-    static Frame MonitorFrameWith(int savingCountdown) {
-        Frame frame;
-        frame.bytes[0] = MonitorCode;
-        frame.setByte(Monb::Version, ProtocolVersion);
-        frame.setWord(Monw::SavingCountdown, static_cast<unsigned>(savingCountdown));
-        frame.seal();
-        return frame;
-    }
-
     MockPort port;
-    FakeUnit unit{port};
     ParameterImage image;
     LimitedSettings settings;
     MessageTexts texts;

@@ -11,7 +11,7 @@
 
 namespace zarvex1::test {
 
-// An in-process port: tests feed what the unit sends and read what the link wrote.
+// A scripted port: tests feed what the unit sends and read what the link wrote.
 class MockPort : public SerialPort {
 public:
     bool open(const std::string &device) override {
@@ -44,9 +44,15 @@ public:
     }
     void discardInput() override { input.clear(); }
 
+    // Queued for the next tick, which alone looks.
     void feed(const Frame &frame) { input.insert(input.end(), frame.bytes.begin(), frame.bytes.end()); }
     void feed(const std::vector<std::uint8_t> &bytes) {
         input.insert(input.end(), bytes.begin(), bytes.end());
+    }
+    // Queued and reported at once, as bytes that come between two ticks.
+    void deliver(const std::vector<std::uint8_t> &bytes) {
+        feed(bytes);
+        InputQueued();
     }
 
     std::vector<std::uint8_t> input;

@@ -22,6 +22,11 @@ LinkEngine::LinkEngine(SerialPort &port, ParameterImage &image, LimitedSettings 
     : port_(port), image_(image), settings_(settings), texts_(texts), owner_(owner),
       receiveBuffer_(ReceiveBufferSize), bannerVisible_(true) {
     monitorFrame_.bytes[0] = 0; // the first refresh works on an empty frame
+    port_.SetInputHandler([this] { InputQueued(); });
+}
+
+LinkEngine::~LinkEngine() {
+    port_.SetInputHandler({});
 }
 
 void LinkEngine::Start() {
@@ -120,7 +125,7 @@ void LinkEngine::Send(const Frame &frame) {
 
 void LinkEngine::SendDataFrame() {
     state_.StateTicks = 0;
-    frameSentThisTick_ = true;
+    frameSentSincePacing_ = true;
     if (!state_.PortEnabled)
         return;
     Send(DataFrame(state_.FrameCode, state_.LinkRequest, image_));
@@ -179,12 +184,33 @@ void LinkEngine::StartAutoProgram() {
 // ---------------------------------------------------------------------------------------------------
 // Receiving
 
-void LinkEngine::Receive() {
+void LinkEngine::InputQueued() {
+    // A transfer takes its reply as soon as it is whole, so it runs at the line's pace rather than the
+    // timer's; between transfers the tick takes the monitor frames. Input that comes while a tick or a
+    // reply is being handled waits for the next look.
+    if (receiving_ || state_.LinkRequest == LinkRequest::None)
+        return;
+    receiving_ = true;
+    Receive(false);
+    receiving_ = false;
+}
+
+void LinkEngine::Receive(bool atTick) {
     if (!state_.PortEnabled)
         return;
     const int waiting = port_.bytesWaiting();
-    if (waiting < FrameSize)
+    if (waiting < FrameSize) {
+        // A frame crosses the line in 26 ms, so a part of one that has not grown over a whole tick will
+        // never be completed: it is noise, or the tail of a frame cut by a read between ticks. Dropped,
+        // it cannot put the next read out of step with the unit's frames.
+        if (atTick) {
+            if (waiting > 0 && waiting == partialWaiting_)
+                port_.discardInput();
+            partialWaiting_ = waiting;
+        }
         return;
+    }
+    partialWaiting_ = 0;
     const int count = port_.read(receiveBuffer_.data(), std::min(waiting, ReceiveBufferSize));
     // Only what this read delivered is looked at: a short read must not complete itself with the
     // bytes of an older frame still in the buffer.
@@ -349,9 +375,9 @@ void LinkEngine::SwitchToVerify() {
 // Timer tick
 
 void LinkEngine::Timer1Timer() {
+    receiving_ = true;
     ++state_.TickCounter;
-    frameSentThisTick_ = false;
-    Receive();
+    Receive(true);
     PaceRequest();
     RunMessageLine();
     WatchConnection();
@@ -360,6 +386,7 @@ void LinkEngine::Timer1Timer() {
         MonitorChanged();
     }
     UpdateConnectionText();
+    receiving_ = false;
 }
 
 void LinkEngine::FailRequest() {
@@ -386,14 +413,20 @@ void LinkEngine::FailRequest() {
 }
 
 void LinkEngine::PaceRequest() {
-    if (state_.LinkRequest == LinkRequest::None) {
+    // A frame that a reply made go out in this tick, or since the last one, has not waited a tick yet:
+    // the unit always has 4 whole ticks to answer, however the block started. Frames sent here count
+    // from here.
+    const bool frameSent = frameSentSincePacing_;
+    if (state_.LinkRequest == LinkRequest::None)
         PaceIdle();
-        return;
-    }
+    else
+        PaceTransfer(frameSent);
+    frameSentSincePacing_ = false;
+}
+
+void LinkEngine::PaceTransfer(bool frameSent) {
     const int maxFrames = state_.LinkRequest == LinkRequest::Handover ? MaxHandoverFrames : MaxFrames;
-    // A frame that a reply made go out in this very tick has not waited yet: frames of a block stay
-    // 4 ticks apart however the block started.
-    if (!frameSentThisTick_)
+    if (!frameSent)
         ++state_.StateTicks;
     // At least: the handover's restart leaves the counter one step past the interval.
     if (state_.StateTicks >= ResendInterval) {

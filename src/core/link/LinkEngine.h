@@ -65,6 +65,9 @@ public:
 
     LinkEngine(SerialPort &port, ParameterImage &image, LimitedSettings &settings, MessageTexts &texts,
                LinkOwner &owner);
+    ~LinkEngine();
+    LinkEngine(const LinkEngine &) = delete;
+    LinkEngine &operator=(const LinkEngine &) = delete;
 
     // Opens the port and refreshes the live display once on an empty frame (program start).
     void Start();
@@ -110,7 +113,9 @@ public:
     const DeviceTexts &deviceTexts() const { return deviceTexts_; }
 
 private:
-    void Receive();
+    // The port queued input between two ticks: a running transfer takes a whole reply at once.
+    void InputQueued();
+    void Receive(bool atTick);
     void ReplyDecoder(std::span<const std::uint8_t> received);
     void MonitorDecoder(std::span<const std::uint8_t> received);
     void ReadReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
@@ -121,6 +126,7 @@ private:
     void DecodeDeviceTexts();
 
     void PaceRequest();
+    void PaceTransfer(bool frameSent);
     void PaceIdle();
     void RunMessageLine();
     void WatchConnection();
@@ -149,8 +155,10 @@ private:
 
     LinkState state_;
     std::string deviceOverride_;
-    bool frameSentThisTick_ = false;
-    bool savingReportPending_ = false; // programmed, but no monitor frame has told of the saving yet
+    bool frameSentSincePacing_ = false; // a data frame went out after the last pacing step
+    bool receiving_ = false;            // a tick or a reply is being handled: input waits for it
+    int partialWaiting_ = 0;            // bytes of a partial frame queued at the last tick
+    bool savingReportPending_ = false;  // programmed, but no monitor frame has told of the saving yet
     std::vector<std::uint8_t> receiveBuffer_;
     ParameterImage readImage_; // blocks of a running read; taken over only when all six arrived
     DeviceInfo deviceInfo_;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace zarvex1 {
 
@@ -22,6 +24,21 @@ public:
     // Hands count bytes to the driver; false when the port cannot take them.
     virtual bool write(const std::uint8_t *data, int count) = 0;
     virtual void discardInput() = 0;
+
+    // Who wants to hear that new input was queued: the link takes a reply between its ticks. A port
+    // reports from its owner's event loop (the Qt port on readyRead, the in-process port as its line
+    // delivers), never from inside one of its own calls. A port that never reports leaves all input to
+    // the tick.
+    void SetInputHandler(std::function<void()> handler) { inputHandler_ = std::move(handler); }
+
+protected:
+    void InputQueued() {
+        if (inputHandler_)
+            inputHandler_();
+    }
+
+private:
+    std::function<void()> inputHandler_;
 };
 
 } // namespace zarvex1

@@ -137,6 +137,8 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
 
     Timer1 = new QTimer(this);
+    // A coarse timer may fire up to 5 % early, and every time the link counts in ticks would run fast.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(TickMs);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
 
@@ -244,7 +246,8 @@ void TMainForm::FormCreate() {
 
     FormAbout = new TFormAbout(this);
 
-    Timer1->start();
+    if (!options_.steppedTicks)
+        Timer1->start();
 }
 
 void TMainForm::ApplyLanguage() {

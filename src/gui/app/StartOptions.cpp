@@ -15,6 +15,12 @@ StartOptions StartOptions::Parse(const QStringList &arguments, const QString &po
             options.portDevice = arguments[++i];
         else if (arguments[i].startsWith(QLatin1String("--port=")))
             options.portDevice = arguments[i].mid(7);
+        else if (arguments[i] == QLatin1String("--simulate"))
+            options.simulate = true;
+        else if (arguments[i].startsWith(QLatin1String("--simulate="))) {
+            options.simulate = true;
+            options.simulatedEngine = arguments[i].mid(11);
+        }
     }
     return options;
 }

@@ -4,7 +4,11 @@
 
 namespace zarvex1 {
 
-QtSerialPort::QtSerialPort() = default;
+QtSerialPort::QtSerialPort() {
+    // Bytes are collected by the event loop; the link hears of them at once, so that a transfer takes a
+    // reply as soon as it is whole.
+    QObject::connect(&port_, &QSerialPort::readyRead, [this] { InputQueued(); });
+}
 
 QtSerialPort::~QtSerialPort() {
     close();

@@ -11,8 +11,8 @@ namespace zarvex1 {
 // 8 data bits, no parity, 1 stop bit, no flow control, opened exclusively.
 //
 // Nothing here waits for the line. Incoming bytes are collected by the Qt event loop between two timer
-// ticks; bytesWaiting() and read() only hand out what has been collected. A written frame is passed
-// to the driver at once, without waiting for it to leave.
+// ticks and reported to the link as they come; bytesWaiting() and read() only hand out what has been
+// collected. A written frame is passed to the driver at once, without waiting for it to leave.
 class QtSerialPort : public SerialPort {
 public:
     QtSerialPort();

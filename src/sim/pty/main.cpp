@@ -1,12 +1,12 @@
-// zarvex1-sim: a ZARVEX1 ignition unit on a pseudo-terminal, for trying ZARVEX1 Studio without a unit
-// and as the peer of the end-to-end tests.
+// zarvex1-sim: a ZARVEX1 ignition unit on a pseudo-terminal, for trying ZARVEX1 Studio or the
+// command-line tool without a unit and as the peer of the end-to-end tests of the real serial port.
+// The unit itself is the simulator library's; this shell only carries its bytes.
 
-#include "Faults.h"
 #include "MemoryFile.h"
 #include "PtyDevice.h"
 #include "SimLoop.h"
 #include "SimOptions.h"
-#include "SimulatedUnit.h"
+#include "UnitEnd.h"
 
 #include <csignal>
 #include <cstdio>
@@ -71,9 +71,21 @@ int main(int argc, char **argv) {
     std::printf("%s\n", pty.slavePath().c_str());
     std::fflush(stdout);
 
-    SimulatedUnit unit(options, memory);
-    Faults faults(options);
-    SimLoop loop(pty.fd(), unit, faults, options);
+    UnitEnd unit(options, memory);
+    if (options.verbose)
+        unit.SetLog([](const std::string &line) { std::fprintf(stderr, "zarvex1-sim: %s\n", line.c_str()); });
+    else // the handover is always told, so a user sees why the unit has gone quiet
+        unit.SetLog([](const std::string &line) {
+            if (line.ends_with("loader running"))
+                std::fprintf(stderr, "zarvex1-sim: %s\n", line.c_str());
+        });
+    if (!options.savePath.empty())
+        unit.SetProgrammedHandler([&options](const ParameterImage &stored) {
+            std::string reason;
+            if (!SaveMemory(options.savePath, stored, reason))
+                std::fprintf(stderr, "zarvex1-sim: %s\n", reason.c_str());
+        });
+    SimLoop loop(pty.fd(), unit, options);
     loop.run(stopRequested);
 
     if (!options.linkPath.empty())
