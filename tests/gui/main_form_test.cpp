@@ -161,7 +161,7 @@ private slots:
         SimOptions options;
         options.engine = EngineMode::Running;
         test::SimulatedWindow form(options);
-        ParameterImage tuned = form->image;
+        ParameterImage tuned = form->session().image();
         tuned.setWord(Adrw::HardLimiter, 11500);
         tuned.setByte(Adrb::Advance1 + 40, 31);
         form.unit().unit().memory() = tuned;
@@ -171,8 +171,8 @@ private slots:
         form->ButtonRead->click();
         QVERIFY(form.tickUntil([&] { return form->link->state().LinkRequest == LinkRequest::None; }) > 0);
         QCOMPARE(form->LabelMessage->text(), QStringLiteral("Verify:: OK"));
-        QCOMPARE(form->image.word(Adrw::HardLimiter), 11500);
-        QCOMPARE(form->image.byte(Adrb::Advance1 + 40), 31);
+        QCOMPARE(form->session().image().word(Adrw::HardLimiter), 11500);
+        QCOMPARE(form->session().image().byte(Adrb::Advance1 + 40), 31);
         QCOMPARE(form.unit().requestCount(), 13);
         QVERIFY(form->statusPanels[4]->text().startsWith(QStringLiteral("ZRX01")));
     }
