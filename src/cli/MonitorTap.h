@@ -12,7 +12,13 @@ namespace zarvex1 {
 // at the first 152 bytes of a read).
 class MonitorTap : public SerialPort {
 public:
-    explicit MonitorTap(SerialPort &port) : port_(port) {}
+    // Input the port reports goes on to the link, which takes a reply between ticks.
+    explicit MonitorTap(SerialPort &port) : port_(port) {
+        port_.SetInputHandler([this] { InputQueued(); });
+    }
+    ~MonitorTap() override { port_.SetInputHandler({}); }
+    MonitorTap(const MonitorTap &) = delete;
+    MonitorTap &operator=(const MonitorTap &) = delete;
 
     bool open(const std::string &device) override { return port_.open(device); }
     void close() override { port_.close(); }

@@ -125,10 +125,8 @@ int RunVerify(const CliOptions &options, UnitConnection &connection, std::ostrea
 int RunInfo(const CliOptions &options, UnitConnection &connection, std::ostream &out, std::ostream &err) {
     LinkSession session(connection, options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
     session.Start();
-    // The block-0 exchange of a read brings the device info; the rest of the read is not needed.
-    session.engine().MenuReadClick();
-    const auto answered = [&] { return session.owner().deviceInfoReceived() || RequestEnded(session); };
-    if (session.RunUntil(answered, InfoBudget) != LinkSession::RunEnd::Done ||
+    session.engine().ReadDeviceInfo();
+    if (session.RunUntil([&] { return RequestEnded(session); }, InfoBudget) != LinkSession::RunEnd::Done ||
         !session.owner().deviceInfoReceived()) {
         if (session.engine().messageLine().colour != Colour::Red)
             err << session.texts()[MessageSlot::ReadError] << std::endl;

@@ -74,6 +74,21 @@ INSTANTIATE_TEST_SUITE_P(Turnarounds, ReadAtLineSpeed,
                                            LinePace{"turnaround10WithLiveValues", 10, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(LinkTest, deviceInfoAloneIsOneExchangeThatEndsQuietly) {
+    Start();
+    image = LegalImage(15);
+    const ParameterImage before = image;
+    engine->ReadDeviceInfo();
+    tickUntilIdle();
+    tick(10);
+    EXPECT_EQ(requests(), Codes{0x40});
+    EXPECT_EQ(owner.deviceTexts, (DeviceTexts{"ZRX07", "12. 4.2018", "09:30"}));
+    EXPECT_FALSE(engine->messageLine().visible);
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(owner.undoRecords, 0);
+    EXPECT_EQ(texts[1], "tune.ign") << "the current file stays";
+}
+
 TEST_F(LinkTest, programTakesThirteenExchangesAndStoresTheImageInTheUnit) {
     Start();
     image = LegalImage(2);

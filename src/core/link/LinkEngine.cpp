@@ -148,6 +148,7 @@ void LinkEngine::ButtonTestClick(TestButton button) {
 // Commands
 
 void LinkEngine::StartRequest(LinkRequest request, std::uint8_t frameCode, int messageSlot) {
+    deviceInfoOnly_ = false;
     state_.LinkRequest = request;
     state_.FrameCode = frameCode;
     state_.RetryCount = 0;
@@ -160,6 +161,11 @@ void LinkEngine::MenuReadClick() {
     StartRequest(LinkRequest::Read, ReadFlag, MessageSlot::Read);
     texts_[1].clear();
     SetMainCaption(false);
+}
+
+void LinkEngine::ReadDeviceInfo() {
+    StartRequest(LinkRequest::Read, ReadFlag, MessageSlot::Read);
+    deviceInfoOnly_ = true;
 }
 
 void LinkEngine::MenuVerifyClick() {
@@ -288,6 +294,11 @@ void LinkEngine::ReadReply(int block, std::span<const std::uint8_t, PayloadSize>
             LimitParameters(image_, settings_);
             owner_.ImageToPages();
             VersionMatches();
+            return;
+        }
+        if (deviceInfoOnly_) {
+            state_.LinkRequest = LinkRequest::None;
+            state_.MessageTicks = 0; // the message line goes on the next tick
             return;
         }
     } else {

@@ -79,6 +79,9 @@ public:
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
+    // The unit's device information alone (the command-line tool's info): the block-0 exchange of a
+    // read, after which the request ends quietly.
+    void ReadDeviceInfo();
     // Program without storing the pages first (the image is current): after a change and after undo/redo.
     void StartAutoProgram();
     void ButtonTestClick(TestButton button);
@@ -157,6 +160,7 @@ private:
     std::string deviceOverride_;
     bool frameSentSincePacing_ = false; // a data frame went out after the last pacing step
     bool receiving_ = false;            // a tick or a reply is being handled: input waits for it
+    bool deviceInfoOnly_ = false;       // the running read ends after the device information
     int partialWaiting_ = 0;            // bytes of a partial frame queued at the last tick
     bool savingReportPending_ = false;  // programmed, but no monitor frame has told of the saving yet
     std::vector<std::uint8_t> receiveBuffer_;

@@ -1,0 +1,303 @@
+// The unit commands against the unit in process: the tool's own session and link, the ticks counted.
+
+#include "CliArguments.h"
+#include "ExitCodes.h"
+#include "UnitCommands.h"
+#include "UnitConnection.h"
+
+#include "SimulatedPort.h"
+#include "files/ParameterFile.h"
+#include "files/temp_folder.h"
+#include "params/Defaults.h"
+#include "params/Limits.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace zarvex1::test {
+namespace {
+
+std::vector<std::string> Lines(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string ReadBytes(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Legal and different from the first-start set in every block.
+ParameterImage TunedSet() {
+    ParameterImage image = FirstStartSet();
+    image.setWord(Adrw::HardLimiter, 11500);
+    image.setByte(Adrb::Advance1 + 40, 31);
+    image.setByte(Adrb::Advance2 + 40, 32);
+    image.setByte(Adrb::Servo + 100, 77);
+    image.setByte(Adrb::ClutchAdvance, 12);
+    image.setByte(Adrb::TestRpm, 60);
+    LimitParameters(image);
+    return image;
+}
+
+// The unit commands on a unit in process: its line runs 55 ms between two of the tool's ticks.
+class CliUnitTest : public ::testing::Test {
+protected:
+    void Connect(const SimOptions &options = SimOptions(), const ParameterImage &memory = FactoryMemory()) {
+        port = std::make_unique<SimulatedPort>(options, LineModel::Serial(), memory);
+        connection = std::make_unique<UnitConnection>(
+            UnitConnection{*port,
+                           [this](const std::function<bool()> &tick, int budget) {
+                               for (int n = 0; n < budget; ++n) {
+                                   port->Advance(std::chrono::milliseconds(55));
+                                   ++ticks;
+                                   if (tick())
+                                       return;
+                               }
+                           },
+                           [] { return std::string("No such file or directory"); }});
+    }
+
+    // Runs the command line (without the program name) and returns its exit status.
+    int Run(std::vector<std::string> args) {
+        args.insert(args.begin() + 1, {"--port", "/dev/ttyUSB0"});
+        const ParsedArguments parsed = ParseCliArguments(args);
+        EXPECT_TRUE(parsed.ok) << parsed.error;
+        out.str("");
+        err.str("");
+        ticks = 0;
+        switch (parsed.options.command) {
+        case CliCommand::Read:
+            return RunRead(parsed.options, *connection, err);
+        case CliCommand::Program:
+            return RunProgram(parsed.options, *connection, err);
+        case CliCommand::Verify:
+            return RunVerify(parsed.options, *connection, err);
+        case CliCommand::Info:
+            return RunInfo(parsed.options, *connection, out, err);
+        case CliCommand::Monitor:
+            return RunMonitor(parsed.options, *connection, out, err);
+        default:
+            return -1;
+        }
+    }
+
+    std::string Save(const char *name, const ParameterImage &image) {
+        const std::filesystem::path path = folder / name;
+        WriteParameterFile(image, path);
+        return path.string();
+    }
+
+    UnitEnd &unit() { return port->unit(); }
+
+    TempFolder folder;
+    std::unique_ptr<SimulatedPort> port;
+    std::unique_ptr<UnitConnection> connection;
+    std::ostringstream out, err;
+    int ticks = 0;
+};
+
+TEST_F(CliUnitTest, programThenVerifyAndReadReturnTheSet) {
+    SimOptions options;
+    options.savingMs = 600;
+    Connect(options);
+    const std::string tuned = Save("tuned.ign", TunedSet());
+
+    ASSERT_EQ(Run({"program", tuned}), ExitCode::Success) << err.str();
+    const std::vector<std::string> lines = Lines(err.str());
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
+              (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK"}));
+    EXPECT_TRUE(lines[3].starts_with("Saving: ")) << err.str();
+    EXPECT_EQ(lines.back(), "Program device:: OK");
+    EXPECT_EQ(unit().unit().memory(), TunedSet());
+
+    ASSERT_EQ(Run({"verify", tuned}), ExitCode::Success) << err.str();
+    EXPECT_EQ(Lines(err.str()), (std::vector<std::string>{"Verify:", "Verify:: OK"}));
+
+    const std::filesystem::path readBack = folder / "read.ign";
+    ASSERT_EQ(Run({"read", "-o", readBack.string()}), ExitCode::Success) << err.str();
+    EXPECT_EQ(Lines(err.str()), (std::vector<std::string>{"Read:", "Verify::", "Verify:: OK"}));
+    EXPECT_EQ(ReadBytes(readBack), ReadBytes(tuned));
+    EXPECT_LE(ticks, 4 + 15) << "13 exchanges at the line's pace after the first frame";
+}
+
+TEST_F(CliUnitTest, infoAsksForTheDeviceInfoOnly) {
+    SimOptions options;
+    options.name = "ABC";
+    options.programNumber = 7;
+    options.buildDay = 7;
+    options.buildMonth = 4;
+    options.buildYear = 2018;
+    options.buildHour = 9;
+    options.buildMinute = 5;
+    Connect(options);
+    ASSERT_EQ(Run({"info"}), ExitCode::Success) << err.str();
+    EXPECT_EQ(out.str(), "ABC07\n 7. 4.2018\n09:05\n99\n");
+    EXPECT_EQ(err.str(), "");
+    port->Advance(std::chrono::seconds(1));
+    EXPECT_EQ(unit().requestCount(), 1);
+    EXPECT_EQ(unit().requestsOf(0x40), 1);
+}
+
+TEST_F(CliUnitTest, transferFailuresGiveExit1AndWriteNothing) {
+    // A unit holding a value out of range: the read keeps it in range, so the unit no longer verifies.
+    ParameterImage wild = TunedSet();
+    wild.setByte(Adrb::Advance1 + 5, 75); // the largest advance is 60
+    struct Row {
+        const char *name;
+        ParameterImage memory;
+        std::vector<std::string> args;
+        std::string lastLine;
+    };
+    const Row rows[] = {
+        {"verify of another set", FirstStartSet(), {"verify", "@tuned"}, "Verify error!"},
+        {"read that does not verify", wild, {"read", "-o", "@out"}, "Verify error!"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        Connect(SimOptions(), row.memory);
+        std::vector<std::string> args = row.args;
+        for (std::string &arg : args)
+            arg = arg == "@tuned" ? Save("tuned.ign", TunedSet())
+                  : arg == "@out" ? (folder / "out.ign").string()
+                                  : arg;
+        EXPECT_EQ(Run(args), ExitCode::TransferFailed) << err.str();
+        EXPECT_EQ(Lines(err.str()).back(), row.lastLine);
+        EXPECT_EQ(err.str().find("OK"), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(folder / "out.ign"));
+    }
+}
+
+TEST_F(CliUnitTest, wrongEchoStopsTheProgrammingAtItsBlock) {
+    SimOptions options;
+    options.badEchoBlock = 2;
+    Connect(options);
+    EXPECT_EQ(Run({"program", Save("t.ign", TunedSet())}), ExitCode::TransferFailed);
+    EXPECT_EQ(err.str().find("OK"), std::string::npos);
+    EXPECT_EQ(unit().requestsOf(0x02), 5);
+    EXPECT_EQ(unit().requestsOf(0x03), 0);
+}
+
+TEST_F(CliUnitTest, readRecoversFromDroppedReplies) {
+    SimOptions options;
+    options.dropPercent = 30;
+    options.seed = 7;
+    Connect(options, TunedSet());
+    const std::filesystem::path out = folder / "read.ign";
+    ASSERT_EQ(Run({"read", "-o", out.string()}), ExitCode::Success) << err.str();
+    EXPECT_GT(unit().requestCount(), 13) << "no reply was dropped";
+    ParameterImage read = FirstStartSet();
+    DefaultsState state;
+    LoadParameterFile(Page::All, out, read, state);
+    EXPECT_EQ(read, TunedSet());
+}
+
+TEST_F(CliUnitTest, otherProtocolVersionGivesExit3) {
+    SimOptions options;
+    options.protocolVersion = 98;
+    const std::string tuned = Save("t.ign", TunedSet());
+    const std::string out = (folder / "read.ign").string();
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"read", "-o", out}, {"program", tuned}, {"info"}}) {
+        SCOPED_TRACE(args[0]);
+        Connect(options);
+        EXPECT_EQ(Run(args), ExitCode::VersionMismatch);
+        const std::vector<std::string> lines = Lines(err.str());
+        EXPECT_NE(std::find(lines.begin(), lines.end(),
+                            "Unmatched version of PC and Ignition programs!  PC-99, IGN-98"),
+                  lines.end())
+            << err.str();
+        EXPECT_EQ(unit().requestCount(), 1) << "nothing after the device info";
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// A unit that does not answer: the link's retries end the command with exit 1 in about 1.5 s.
+TEST_F(CliUnitTest, silentUnitEndsWithExit1WithinTheLinksRetries) {
+    struct Row {
+        std::vector<std::string> args;
+        std::vector<std::string> messages;
+    };
+    const std::string tuned = Save("t.ign", TunedSet());
+    const Row rows[] = {
+        {{"read", "-o", (folder / "r.ign").string()}, {"Read:", "Read error!"}},
+        {{"info"}, {"Read error!"}},
+        {{"verify", tuned}, {"Verify:", "Verify error!"}},
+        {{"program", tuned}, {"Program device:", "Program error!"}},
+        {{"monitor", "--frames", "1"}, {"No connection with PC"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.args[0]);
+        SimOptions options;
+        options.monitorMs = 0;
+        Connect(options);
+        unit().SetAnswering(false);
+        EXPECT_EQ(Run(row.args), ExitCode::TransferFailed);
+        EXPECT_EQ(Lines(err.str()), row.messages);
+        EXPECT_LE(ticks, 24 + 1) << "the first frame and four resends, 4 ticks apart";
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "r.ign"));
+}
+
+TEST_F(CliUnitTest, missingPortSaysWhy) {
+    Connect();
+    port->SetPresent(false);
+    EXPECT_EQ(Run({"monitor"}), ExitCode::TransferFailed);
+    EXPECT_EQ(Lines(err.str()),
+              std::vector<std::string>{"Com opening error! (/dev/ttyUSB0: No such file or directory)"});
+    EXPECT_EQ(Run({"read", "-o", (folder / "r.ign").string()}), ExitCode::TransferFailed);
+    EXPECT_EQ(Lines(err.str()).front(), "Com opening error! (/dev/ttyUSB0: No such file or directory)");
+    EXPECT_EQ(Lines(err.str()).back(), "Read error!");
+}
+
+TEST_F(CliUnitTest, programIsDoneOnlyWhenTheUnitIsSeenToHaveSaved) {
+    SimOptions quiet;
+    quiet.monitorMs = 0;
+    Connect(quiet);
+    EXPECT_EQ(Run({"program", Save("t.ign", TunedSet())}), ExitCode::TransferFailed);
+    EXPECT_EQ(Lines(err.str()), (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK",
+                                                          "No connection with PC", "Program error!"}));
+
+    SimOptions slow;
+    slow.savingMs = 20000;
+    Connect(slow);
+    const std::string set = Save("t.ign", TunedSet());
+    // The unit falls silent while it saves, as if its power went.
+    int seen = 0;
+    const auto run = connection->run;
+    connection->run = [&](const std::function<bool()> &tick, int budget) {
+        run(
+            [&] {
+                if (err.str().find("Saving:") != std::string::npos && ++seen == 3)
+                    unit().SetSilent(true);
+                return tick();
+            },
+            budget);
+    };
+    EXPECT_EQ(Run({"program", set}), ExitCode::TransferFailed);
+    const std::vector<std::string> lines = Lines(err.str());
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
+              (std::vector<std::string>{"No connection with PC", "Program error!"}));
+    EXPECT_EQ(err.str().find("Program device:: OK"), std::string::npos);
+}
+
+TEST_F(CliUnitTest, monitorPrintsOneLinePerFrame) {
+    SimOptions options;
+    options.engine = EngineMode::Running;
+    Connect(options);
+    ASSERT_EQ(Run({"monitor", "--frames", "3"}), ExitCode::Success) << err.str();
+    const std::vector<std::string> lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 3u);
+    for (const std::string &line : lines)
+        EXPECT_TRUE(line.starts_with("rpm ")) << line;
+    ASSERT_EQ(Run({"monitor", "--frames", "1", "--json"}), ExitCode::Success);
+    EXPECT_TRUE(out.str().starts_with("{\"rpm\":")) << out.str();
+}
+
+} // namespace
+} // namespace zarvex1::test
