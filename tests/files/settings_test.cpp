@@ -23,6 +23,7 @@ void ExpectSameSettings(const ApplicationSettings &a, const ApplicationSettings 
     EXPECT_EQ(a.link.portIndex, b.link.portIndex);
     EXPECT_EQ(a.link.scanIndex, b.link.scanIndex);
     EXPECT_EQ(a.link.languageIndex, b.link.languageIndex);
+    EXPECT_EQ(a.comDevice, b.comDevice);
     EXPECT_EQ(a.file, b.file);
     EXPECT_EQ(a.iniDir, b.iniDir);
     EXPECT_EQ(a.activePageIndex, b.activePageIndex);
@@ -38,6 +39,7 @@ ApplicationSettings SomeSettings() {
     s.link.portIndex = 2; // COM3
     s.link.scanIndex = 30;
     s.link.languageIndex = 3;
+    s.comDevice = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
     s.file = "/home/jiří/mapy/závod 2.ign";
     s.iniDir = " C:\\maps\\\"quoted\" ";
     s.activePageIndex = 5;
@@ -70,7 +72,8 @@ TEST(ApplicationSettings, keysAreWrittenInTheirOrderWithThePortCountedFromOne) {
     s.activePageIndex = 2;
     s.recentFiles.AddRecentFile("a.ign");
     EXPECT_EQ(FormatApplicationSettings(s), "[BASIC]\r\nLeft=10\r\nTop=20\r\nHeight=300\r\nWidth=400\r\n"
-                                            "ComPort=3\r\nComPortAuto=1\r\nLanguage=1\r\nFile=a.ign\r\n"
+                                            "ComPort=3\r\nComPortAuto=1\r\nComPortDevice=\r\nLanguage=1\r\n"
+                                            "File=a.ign\r\n"
                                             "IniDir=b.ign\r\nPageControl1->ActivePageIndex=2\r\n"
                                             "MenuHistory00=a.ign\r\n");
 }
@@ -90,6 +93,7 @@ TEST(ApplicationSettings, missingKeysFollowTheirRules) {
         EXPECT_EQ(read.width, s.width);
         EXPECT_EQ(read.link.portIndex, 0); // COM1
         EXPECT_EQ(read.link.scanIndex, -1);
+        EXPECT_EQ(read.comDevice, "") << "an older file keeps the numbered port";
         EXPECT_EQ(read.link.languageIndex, s.link.languageIndex);
         EXPECT_EQ(read.file, "");
         EXPECT_EQ(read.iniDir, "");
@@ -99,6 +103,14 @@ TEST(ApplicationSettings, missingKeysFollowTheirRules) {
         LimitParameters(image, read.link);
         EXPECT_EQ(read.link.scanIndex, 0);
     }
+}
+
+TEST(ApplicationSettings, olderFileWithoutTheAdapterKeyKeepsItsNumberedPort) {
+    ApplicationSettings read = SomeSettings();
+    ParseApplicationSettings("[BASIC]\r\nComPort=5\r\nComPortAuto=2\r\nLanguage=1\r\n", read);
+    EXPECT_EQ(read.link.portIndex, 4);
+    EXPECT_EQ(read.link.scanIndex, 1);
+    EXPECT_EQ(read.comDevice, "");
 }
 
 TEST(ApplicationSettings, missingFileGivesTheDefaultsOfAFirstStart) {

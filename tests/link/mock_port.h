@@ -43,6 +43,8 @@ public:
         return true;
     }
     void discardInput() override { input.clear(); }
+    PortOpenFailure openFailure() const override { return failure; }
+    bool lost() const override { return open_ && unplugged; }
 
     // Queued for the next tick, which alone looks.
     void feed(const Frame &frame) { input.insert(input.end(), frame.bytes.begin(), frame.bytes.end()); }
@@ -60,6 +62,8 @@ public:
     std::vector<std::string> opened;
     std::set<std::string> failingDevices;
     bool failAll = false;
+    PortOpenFailure failure; // what a failed open tells
+    bool unplugged = false;  // the open device has gone away
     int closeCount = 0;
     int readCount = 0;
     int readLimit = 1 << 30; // a driver that delivers less than it said was queued

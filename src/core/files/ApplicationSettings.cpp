@@ -11,6 +11,8 @@ namespace zarvex1 {
 namespace {
 
 constexpr std::string_view PageKey = "PageControl1->ActivePageIndex";
+// Beside the port number: the adapter chosen in the Com menu. Files without it keep the numbered port.
+constexpr std::string_view ComDeviceKey = "ComPortDevice";
 
 // "MenuHistory00" .. "MenuHistory09".
 std::string HistoryKey(int i) {
@@ -38,6 +40,7 @@ void ParseApplicationSettings(std::string_view text, ApplicationSettings &s) {
     s.width = Int("Width", s.width);
     s.link.portIndex = OneLower(Int("ComPort", s.link.portIndex));
     s.link.scanIndex = OneLower(Int("ComPortAuto", s.link.scanIndex));
+    s.comDevice = ini.Value(SettingsSection, ComDeviceKey).value_or("");
     // Values outside the byte are left for LimitParameters to put right.
     const int language = Int("Language", s.link.languageIndex);
     s.link.languageIndex = static_cast<std::uint8_t>(language >= 0 && language <= 255 ? language : 0);
@@ -57,6 +60,7 @@ std::string FormatApplicationSettings(const ApplicationSettings &s) {
     ini.SetIntValue(SettingsSection, "Width", s.width);
     ini.SetIntValue(SettingsSection, "ComPort", OneHigher(s.link.portIndex));
     ini.SetIntValue(SettingsSection, "ComPortAuto", OneHigher(s.link.scanIndex));
+    ini.SetValue(SettingsSection, ComDeviceKey, s.comDevice);
     ini.SetIntValue(SettingsSection, "Language", s.link.languageIndex);
     ini.SetValue(SettingsSection, "File", s.file);
     ini.SetValue(SettingsSection, "IniDir", s.iniDir);

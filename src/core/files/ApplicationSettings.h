@@ -17,9 +17,10 @@ struct ApplicationSettings {
     int top = 0;
     int height = 0;
     int width = 0;
-    LimitedSettings link; // port, scanned port and language
-    std::string file;     // the current parameter file (empty after New)
-    std::string iniDir;   // the parameter file last opened or saved; the dialogs start there
+    LimitedSettings link;  // port, scanned port and language
+    std::string comDevice; // an adapter chosen by its stable name; empty: the numbered port
+    std::string file;      // the current parameter file (empty after New)
+    std::string iniDir;    // the parameter file last opened or saved; the dialogs start there
     int activePageIndex = 0;
     RecentFiles recentFiles;
 };

@@ -19,7 +19,7 @@ bool SameBlock(std::span<const std::uint8_t, PayloadSize> payload,
 
 LinkEngine::LinkEngine(SerialPort &port, ParameterImage &image, LimitedSettings &settings,
                        MessageTexts &texts, LinkOwner &owner)
-    : port_(port), image_(image), settings_(settings), texts_(texts), owner_(owner),
+    : port_(port), image_(image), settings_(settings), texts_(texts), owner_(owner), portSelection_(settings),
       receiveBuffer_(ReceiveBufferSize), bannerVisible_(true) {
     monitorFrame_.bytes[0] = 0; // the first refresh works on an empty frame
     port_.SetInputHandler([this] { InputQueued(); });
@@ -50,16 +50,18 @@ MapLiveValues LinkEngine::mapLive() const {
 void LinkEngine::OpenPort() {
     if (!state_.PortEnabled)
         return;
-    const bool automatic = settings_.portIndex == AutoPortIndex;
-    const std::string device = deviceOverride_.empty() ? PortDevice(PortNumberInUse()) : deviceOverride_;
-    labelCom_ = "COM= " + ShortDeviceName(device);
+    const bool automatic = portSelection_.Automatic();
+    const std::string device = portSelection_.DeviceToOpen();
+    labelCom_ = "COM= " + ShortDeviceName(portSelection_.Resolve(device));
     if (!port_.open(device)) {
         if (automatic)
             state_.ReconnectTicks = 200; // try the next port on the next tick
         else if (!state_.SilentOpen)
-            owner_.ShowComOpeningError(texts_[MessageSlot::ComOpeningError]);
+            owner_.ShowComOpeningError(ComOpeningMessage(texts_[MessageSlot::ComOpeningError],
+                                                         port_.openFailure(), settings_.languageIndex));
     }
-    owner_.ComPortChanged(labelCom_, settings_.portIndex);
+    // A chosen adapter is ticked in the menu's list of adapters, not among the numbers.
+    owner_.ComPortChanged(labelCom_, portSelection_.adapter().empty() ? settings_.portIndex : -1);
 }
 
 void LinkEngine::ClosePort() {
@@ -70,7 +72,14 @@ void LinkEngine::ClosePort() {
 }
 
 void LinkEngine::MenuCom1Click(int index) {
-    settings_.portIndex = std::clamp(index, 0, AutoPortIndex);
+    portSelection_.ChooseNumbered(index);
+    ClosePort();
+    state_.SilentOpen = false;
+    OpenPort();
+}
+
+void LinkEngine::MenuComAdapterClick(const std::string &stableName) {
+    portSelection_.ChooseAdapter(stableName);
     ClosePort();
     state_.SilentOpen = false;
     OpenPort();
@@ -513,8 +522,7 @@ void LinkEngine::WatchConnection() {
         if (state_.PortEnabled) {
             ClosePort();
             state_.SilentOpen = true;
-            if (++settings_.scanIndex > LastScanIndex)
-                settings_.scanIndex = 0;
+            portSelection_.AdvanceScan();
             OpenPort();
         }
     }

@@ -4,6 +4,7 @@
 #include "link/Frames.h"
 #include "link/LinkOwner.h"
 #include "link/MonitorDisplay.h"
+#include "link/PortSelection.h"
 #include "link/SerialPort.h"
 #include "link/TestCommands.h"
 #include "params/Limits.h"
@@ -88,12 +89,19 @@ public:
 
     // Port choice from the Com menu (0..29 ports, 30 automatic scanning).
     void MenuCom1Click(int index);
+    // An adapter of the Com menu, by its stable name.
+    void MenuComAdapterClick(const std::string &stableName);
     // A loader program borrows (0x7FFFFFA1, 0x7FFFFFA2) or returns (0x7FFFFFA4) the port.
     void PortMessage(int portNumber, std::uint32_t request);
     void OpenPort();
     void ClosePort();
     // Replaces the device of every open (--port DEVICE); empty: the device of the port number.
-    void SetDeviceOverride(std::string device) { deviceOverride_ = std::move(device); }
+    void SetDeviceOverride(std::string device) { portSelection_.SetOverride(std::move(device)); }
+    // The system's ports: adapters for the Com menu and automatic mode, lock checks. None by default.
+    void SetPortDiscovery(PortDiscovery *discovery) { portSelection_.SetDiscovery(discovery); }
+    const PortSelection &portSelection() const { return portSelection_; }
+    // The adapter kept in the settings, chosen again at start before the port opens.
+    void RestoreAdapter(std::string stableName) { portSelection_.ChooseAdapter(std::move(stableName)); }
     // 1-based number of the port in use: the chosen port, or the scanned one in automatic mode.
     int PortNumberInUse() const;
 
@@ -157,7 +165,7 @@ private:
     LinkOwner &owner_;
 
     LinkState state_;
-    std::string deviceOverride_;
+    PortSelection portSelection_;
     bool frameSentSincePacing_ = false; // a data frame went out after the last pacing step
     bool receiving_ = false;            // a tick or a reply is being handled: input waits for it
     bool deviceInfoOnly_ = false;       // the running read ends after the device information

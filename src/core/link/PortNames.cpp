@@ -19,6 +19,20 @@ std::string PortDevice(int number) {
 #endif
 }
 
+int ComNumberOfDevice(const std::string &device) {
+    for (int number = 1; number <= LastScanIndex + 1; ++number)
+        if (PortDevice(number) == device)
+            return number;
+#ifdef _WIN32
+    // "COM5" as well as "\\.\COM5".
+    if (device.rfind("COM", 0) == 0)
+        for (int number = 1; number <= LastScanIndex + 1; ++number)
+            if (device == "COM" + std::to_string(number))
+                return number;
+#endif
+    return 0;
+}
+
 std::string ShortDeviceName(const std::string &device) {
     std::string name = device;
     for (const char *prefix : {"\\\\.\\", "/dev/"})

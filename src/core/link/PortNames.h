@@ -14,6 +14,8 @@ std::string ComMenuCaption(int index);
 // Device of port number (1-based). Linux: 1..10 /dev/ttyUSB0..9, 11..20 /dev/ttyACM0..9,
 // 21..31 /dev/ttyS0..10. Windows: \\.\COMn.
 std::string PortDevice(int number);
+// The port number of a device by the numbering above (its inverse); 0 for a device outside it.
+int ComNumberOfDevice(const std::string &device);
 // The device without its directory prefix, at most 10 characters: "ttyUSB0", "COM5".
 std::string ShortDeviceName(const std::string &device);
 

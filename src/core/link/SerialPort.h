@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/PortDiagnosis.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -30,6 +32,11 @@ public:
     // delivers), never from inside one of its own calls. A port that never reports leaves all input to
     // the tick.
     void SetInputHandler(std::function<void()> handler) { inputHandler_ = std::move(handler); }
+
+    // What is known about why the last open failed, for the message that tells the user.
+    virtual PortOpenFailure openFailure() const { return {}; }
+    // The open device has gone away (an adapter unplugged): nothing more will come through it.
+    virtual bool lost() const { return false; }
 
 protected:
     void InputQueued() {
