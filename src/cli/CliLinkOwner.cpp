@@ -22,8 +22,8 @@ void CliLinkOwner::ShowVersionMessage(const std::string &text) {
     err_ << text << std::endl;
 }
 
-void CliLinkOwner::ShowComOpeningError(const std::string &) {
-    comOpeningError_ = true; // the session prints it with the port's reason
+void CliLinkOwner::ShowComOpeningError(const std::string &text) {
+    comOpeningMessage_ = text; // the session prints it when the start fails
 }
 
 } // namespace zarvex1

@@ -24,7 +24,9 @@ public:
     void DeviceTextsChanged(const DeviceTexts &) override { deviceInfoReceived_ = true; }
 
     bool versionMismatch() const { return versionMismatch_; }
-    bool comOpeningError() const { return comOpeningError_; }
+    bool comOpeningError() const { return !comOpeningMessage_.empty(); }
+    // "Com opening error!" with the reason below it.
+    const std::string &comOpeningMessage() const { return comOpeningMessage_; }
     bool deviceInfoReceived() const { return deviceInfoReceived_; }
 
 private:
@@ -33,7 +35,7 @@ private:
     Lines lines_;
     std::string printed_;
     bool versionMismatch_ = false;
-    bool comOpeningError_ = false;
+    std::string comOpeningMessage_;
     bool deviceInfoReceived_ = false;
 };
 

@@ -26,8 +26,7 @@ bool LinkSession::Start() {
     engine_.Start();
     if (!owner_.comOpeningError())
         return true;
-    err_ << texts_[MessageSlot::ComOpeningError] << " (" << device_ << ": " << connection_.openError() << ")"
-         << std::endl;
+    err_ << owner_.comOpeningMessage() << std::endl;
     return false;
 }
 

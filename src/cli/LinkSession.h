@@ -25,8 +25,9 @@ public:
     LinkSession(UnitConnection &connection, const std::string &device, const ParameterImage &image,
                 CliLinkOwner::Lines lines, std::ostream &err);
 
-    // Opens the port (the program's start). False, with "Com opening error!" and the reason on the error
-    // stream, when it cannot be opened; the link then goes on without a port, as the program does.
+    // Opens the port (the program's start). False, with "Com opening error!" and the reason below it on
+    // the error stream, when it cannot be opened; the link then goes on without a port, as the program
+    // does.
     bool Start();
     // Runs ticks until `done` holds after a tick, `budgetTicks` ticks have passed or a stop signal came.
     RunEnd RunUntil(const std::function<bool()> &done, int budgetTicks);

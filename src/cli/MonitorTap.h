@@ -27,6 +27,8 @@ public:
     int read(std::uint8_t *buffer, int maxBytes) override;
     bool write(const std::uint8_t *data, int count) override { return port_.write(data, count); }
     void discardInput() override { port_.discardInput(); }
+    PortOpenFailure openFailure() const override { return port_.openFailure(); }
+    bool lost() const override { return port_.lost(); }
 
     // The monitor frames read since the last call, oldest first.
     std::vector<Frame> TakeFrames();

@@ -379,7 +379,9 @@ private slots:
             QVERIFY(sim.start({"--drop", "100", "--monitor-ms", "0"}));
             port = QString::fromStdString(sim.device());
         } else {
-            messages.prepend(QStringLiteral("Com opening error! (") + port);
+            // The reason follows on the next line.
+            messages.prepend(port + QStringLiteral(" is not there: the adapter was unplugged"));
+            messages.prepend(QStringLiteral("Com opening error!"));
         }
         arguments.replaceInStrings(QStringLiteral("@"), dir.path());
         arguments << "--port" << port;

@@ -60,10 +60,13 @@ void TMainForm::LoadSettings() {
                                                  {x(), y(), width(), height()}, monitors);
     move(fitted.left, fitted.top);
     resize(fitted.width(), fitted.height());
+    link->RestoreAdapter(stored.comDevice);
 }
 
 void TMainForm::SaveSettings() {
-    session_.Close(settingsFolder, WindowPlace());
+    ApplicationSettings place = WindowPlace();
+    place.comDevice = link->portSelection().adapter();
+    session_.Close(settingsFolder, place);
     defaultIniKeeper_->MarkWritten();
 }
 

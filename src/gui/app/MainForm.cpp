@@ -3,6 +3,7 @@
 #include "about/FormAbout.h"
 #include "app/BuildInfo.h"
 #include "app/BuildStamp.h"
+#include "app/ComMenu.h"
 #include "app/Dialogs.h"
 #include "app/LoaderServer.h"
 #include "app/StatusPanels.h"
@@ -11,6 +12,7 @@
 #include "files/SettingsLocation.h"
 #include "link/PortNames.h"
 #include "link/QtSerialPort.h"
+#include "link/SystemPortDiscovery.h"
 #include "pages/MonitorPage.h"
 
 #include <QAction>
@@ -45,17 +47,21 @@ void SetBackground(QLabel *label, const QColor &colour) {
 
 } // namespace
 
-TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> serialPort, QWidget *parent)
-    : QMainWindow(parent), port(std::move(serialPort)), options_(options),
-      session_(static_cast<SessionFrontEnd &>(*this)) {
+TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> serialPort,
+                     std::unique_ptr<PortDiscovery> discovery, QWidget *parent)
+    : QMainWindow(parent), port(std::move(serialPort)), portDiscovery(std::move(discovery)),
+      options_(options), session_(static_cast<SessionFrontEnd &>(*this)) {
     setObjectName(QStringLiteral("MainForm"));
     resize(1000, 720);
     if (!port)
         port = std::make_unique<QtSerialPort>();
+    if (!portDiscovery)
+        portDiscovery = std::make_unique<SystemPortDiscovery>();
     settingsFolder = SettingsFolder();
     defaultParameterPath = QString::fromStdU16String(DefaultParameterPath().u16string());
     link = std::make_unique<LinkEngine>(*port, session_.image(), session_.settings(), session_.texts(),
                                         static_cast<LinkOwner &>(*this));
+    link->SetPortDiscovery(portDiscovery.get());
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -170,19 +176,8 @@ void TMainForm::BuildPages() {
 }
 
 void TMainForm::BuildComMenu() {
-    for (int i = 0; i < ComMenuItemCount; ++i) {
-        QAction *item = MenuCom->addAction(QString::fromStdString(ComMenuCaption(i)));
-        item->setObjectName(QStringLiteral("MenuCom%1").arg(i + 1));
-        item->setCheckable(true);
-        // The hint names the device behind the number on this machine.
-        const QString device =
-            i == AutoPortIndex ? QStringLiteral("automatic scan") : QString::fromStdString(PortDevice(i + 1));
-        item->setStatusTip(device);
-        item->setToolTip(device);
-        connect(item, &QAction::triggered, this, [this, i] { link->MenuCom1Click(i); });
-        ComMenuItems[i] = item;
-    }
-    MenuCom->setToolTipsVisible(true);
+    ComMenu = new TComMenu(MenuCom, *link, *portDiscovery);
+    ComMenuItems = ComMenu->numberedItems();
 }
 
 void TMainForm::FormCreate() {
@@ -248,6 +243,14 @@ void TMainForm::FormCreate() {
 
     if (!options_.steppedTicks)
         Timer1->start();
+
+    // A file named at start (a double-click on it in the file manager) opens as Open opens it, once the
+    // window is up, so that its messages have a window to stand on.
+    if (!options_.parameterFile.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this] { session_.Open(std::filesystem::path(options_.parameterFile.toStdU16String()), false); },
+            Qt::QueuedConnection);
 }
 
 void TMainForm::ApplyLanguage() {
@@ -265,6 +268,7 @@ void TMainForm::ApplyLanguage() {
     MenuGerman->setChecked(language == 1);
     MenuCzech->setChecked(language == 3);
     ApplyToolButtonTexts(language);
+    ComMenu->ApplyLanguage(language);
     ApplyLanguageCaptions();
     link->RefreshMonitor();
 }
@@ -386,8 +390,7 @@ void TMainForm::MonitorRefreshed(const MonitorDisplay &display, const LiveValues
 
 void TMainForm::ComPortChanged(const std::string &labelCom, int tickedItem) {
     LabelCom->setText(QString::fromStdString(labelCom));
-    for (int i = 0; i < ComMenuItemCount; ++i)
-        ComMenuItems[i]->setChecked(i == tickedItem);
+    ComMenu->ShowChoice(tickedItem);
 }
 
 void TMainForm::ShowVersionMessage(const std::string &text) {

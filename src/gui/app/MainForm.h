@@ -3,6 +3,7 @@
 #include "app/StartOptions.h"
 #include "link/LinkEngine.h"
 #include "link/LinkOwner.h"
+#include "link/PortDiscovery.h"
 #include "params/Defaults.h"
 #include "session/DefaultIniKeeper.h"
 #include "session/ParameterSession.h"
@@ -29,6 +30,7 @@ namespace zarvex1 {
 
 class LoaderServer;
 class QtSerialPort;
+class TComMenu;
 class TFormAbout;
 class TMonitorPage;
 
@@ -39,9 +41,10 @@ class TMainForm : public QMainWindow, private LinkOwner, private SessionFrontEnd
 public:
     static constexpr int TickMs = 55;
 
-    // port: the transport the link uses; by default the real serial port.
+    // port: the transport the link uses; by default the real serial port. discovery: the machine's
+    // serial ports for the Com menu and automatic mode; by default what the system reports.
     explicit TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> port = {},
-                       QWidget *parent = nullptr);
+                       std::unique_ptr<PortDiscovery> discovery = {}, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // One tick of the 55 ms timer; public so that tests can step it.
@@ -57,6 +60,7 @@ public:
     QString defaultParameterPath; // "data.ign" beside the executable
     // The serial port and the link that runs on it.
     std::unique_ptr<SerialPort> port;
+    std::unique_ptr<PortDiscovery> portDiscovery;
     std::unique_ptr<LinkEngine> link;
 
     int ActivePageIndex() const;
@@ -73,6 +77,7 @@ public:
     TMonitorPage *MonitorPage = nullptr;
     TFormAbout *FormAbout = nullptr;
     std::array<QAction *, 31> ComMenuItems{};
+    TComMenu *ComMenu = nullptr; // the numbered items above and the adapters present
     std::array<QLabel *, 5> statusPanels{};
 
     // Menus and their items.

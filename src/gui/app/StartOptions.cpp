@@ -2,25 +2,42 @@
 
 #include "app/BuildInfo.h"
 
+#include <QFileInfo>
+
 namespace zarvex1 {
+
+namespace {
+
+bool IsLanguageWord(const QString &argument) {
+    for (const char *word : {"ENGLISH", "DEUTSCH", "CESKY"})
+        if (argument.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 StartOptions StartOptions::Parse(const QStringList &arguments, const QString &portFromEnvironment) {
     StartOptions options;
     options.portDevice = portFromEnvironment;
-    // Only the very first argument may name the language; anything else there is ignored.
+    // Only the very first argument may name the language; a file to open may stand first or follow it.
     if (!arguments.isEmpty())
         options.language = LanguageFromArgument(arguments.first().toStdString());
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--port") && i + 1 < arguments.size())
+    for (int i = options.language ? 1 : 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--port") && i + 1 < arguments.size())
             options.portDevice = arguments[++i];
-        else if (arguments[i].startsWith(QLatin1String("--port=")))
-            options.portDevice = arguments[i].mid(7);
-        else if (arguments[i] == QLatin1String("--simulate"))
+        else if (argument.startsWith(QLatin1String("--port=")))
+            options.portDevice = argument.mid(7);
+        else if (argument == QLatin1String("--simulate"))
             options.simulate = true;
-        else if (arguments[i].startsWith(QLatin1String("--simulate="))) {
+        else if (argument.startsWith(QLatin1String("--simulate="))) {
             options.simulate = true;
-            options.simulatedEngine = arguments[i].mid(11);
-        }
+            options.simulatedEngine = argument.mid(11);
+        } else if (argument.startsWith(QLatin1Char('-')) || IsLanguageWord(argument))
+            continue; // an option of Qt's, or a language word in the wrong place or case: not a file
+        else if (options.parameterFile.isEmpty())
+            options.parameterFile = QFileInfo(argument).absoluteFilePath();
     }
     return options;
 }

@@ -20,6 +20,7 @@ struct StartOptions {
     QString simulatedEngine = QStringLiteral("cycle");
     // The owner steps the ticks itself (a test): the window's timer stays off.
     bool steppedTicks = false;
+    QString parameterFile; // a parameter file to open at start (a double-click on it in the file manager)
 
     // arguments without the program name.
     static StartOptions Parse(const QStringList &arguments, const QString &portFromEnvironment);

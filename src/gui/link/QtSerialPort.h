@@ -25,13 +25,19 @@ public:
     int read(std::uint8_t *buffer, int maxBytes) override;
     bool write(const std::uint8_t *data, int count) override;
     void discardInput() override;
+    PortOpenFailure openFailure() const override;
+    bool lost() const override;
 
-    // Why the last open failed, for the status line and the logs.
+    // Why the last open failed, in the port's own words.
     QString errorText() const { return lastError_; }
 
 private:
+    void NoteOpenFailure(const std::string &device, QSerialPort::SerialPortError error, const QString &text);
+
     QSerialPort port_;
     QString lastError_;
+    std::string failedDevice_; // the device of the last failed open, empty after a good one
+    QSerialPort::SerialPortError failedError_ = QSerialPort::NoError;
 };
 
 } // namespace zarvex1
