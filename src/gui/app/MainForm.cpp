@@ -14,6 +14,7 @@
 #include "link/QtSerialPort.h"
 #include "link/SystemPortDiscovery.h"
 #include "pages/MonitorPage.h"
+#include "print/WindowPrinter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -240,6 +241,7 @@ void TMainForm::FormCreate() {
     }
 
     FormAbout = new TFormAbout(this);
+    printer_ = std::make_unique<WindowPrinter>(static_cast<PrintableWindow &>(*this));
 
     if (!options_.steppedTicks)
         Timer1->start();

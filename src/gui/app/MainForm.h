@@ -5,6 +5,7 @@
 #include "link/LinkOwner.h"
 #include "link/PortDiscovery.h"
 #include "params/Defaults.h"
+#include "print/PrintableWindow.h"
 #include "session/DefaultIniKeeper.h"
 #include "session/ParameterSession.h"
 
@@ -32,11 +33,12 @@ class LoaderServer;
 class QtSerialPort;
 class TComMenu;
 class TFormAbout;
+class WindowPrinter;
 class TMonitorPage;
 
 // The main window. It owns every piece of state of the program; the rules live in the core: the
 // parameter set in the session, the device link in the link engine.
-class TMainForm : public QMainWindow, private LinkOwner, private SessionFrontEnd {
+class TMainForm : public QMainWindow, private LinkOwner, private SessionFrontEnd, private PrintableWindow {
     Q_OBJECT
 public:
     static constexpr int TickMs = 55;
@@ -49,7 +51,7 @@ public:
 
     // One tick of the 55 ms timer; public so that tests can step it.
     void Timer1Timer();
-    void ShowMessageLine(const QString &text, std::uint32_t colour);
+    void ShowMessageLine(const QString &text, std::uint32_t colour) override;
 
     // The parameter set being edited, with its undo history, files and settings.
     ParameterSession &session() { return session_; }
@@ -63,7 +65,7 @@ public:
     std::unique_ptr<PortDiscovery> portDiscovery;
     std::unique_ptr<LinkEngine> link;
 
-    int ActivePageIndex() const;
+    int ActivePageIndex() const override;
 
     // Controls of the window, named as in the rest of the program.
     QTabWidget *PageControl1 = nullptr;
@@ -137,6 +139,10 @@ public:
     void SetLanguage(int languageIndex);
     void MenuContensClick();
     void MenuAboutClick();
+    // Print (Ctrl+P, the tool button) and Print All.
+    void SpeedButtonPrintClick();
+    void MenuPrintAllClick();
+    WindowPrinter &printer() { return *printer_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -188,6 +194,19 @@ private:
     void StartAutoProgram() override;
     void SessionChanged() override;
 
+    // The print look: the window as a printout shows it.
+    QWidget *PrintArea() override;
+    void EnterPrintLook(const QString &heading) override;
+    void LeavePrintLook() override;
+    void ShowPageAlone(int page) override;
+    void ShowAllPages(int activePage) override;
+    std::string ParameterFile() const override;
+    const MessageTexts &Texts() const override;
+    int LanguageIndex() const override;
+    // The active page's states and the window's own, which follow the Printing flag.
+    void UpdatePageStates();
+
+    std::unique_ptr<WindowPrinter> printer_;
     StartOptions options_;
     ParameterSession session_;
     LoaderServer *loaderServer_ = nullptr;

@@ -71,9 +71,8 @@ void TMainForm::BuildMenus() {
     MenuHistoryEnd->setVisible(false);
     MenuPrint = AddItem(MenuFile, "MenuPrint", QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPrintAll = AddItem(MenuFile, "MenuPrintAll");
-    // Printing is not there yet: the items are shown but cannot be chosen.
-    MenuPrint->setEnabled(false);
-    MenuPrintAll->setEnabled(false);
+    connect(MenuPrint, &QAction::triggered, this, &TMainForm::SpeedButtonPrintClick);
+    connect(MenuPrintAll, &QAction::triggered, this, &TMainForm::MenuPrintAllClick);
     MenuFile->addSeparator();
     MenuExit = AddItem(MenuFile, "MenuExit");
     connect(MenuExit, &QAction::triggered, this, &QWidget::close);
@@ -129,7 +128,7 @@ void TMainForm::BuildToolBar() {
     SpeedButtonNew = AddToolButton(GroupBoxToolBar, "SpeedButtonNew", QStyle::SP_FileIcon);
     SpeedButtonSave = AddToolButton(GroupBoxToolBar, "SpeedButtonSave", QStyle::SP_DialogSaveButton);
     SpeedButtonPrint = AddToolButton(GroupBoxToolBar, "SpeedButtonPrint", QStyle::SP_FileDialogDetailedView);
-    SpeedButtonPrint->setEnabled(false);
+    connect(SpeedButtonPrint, &QToolButton::clicked, this, &TMainForm::SpeedButtonPrintClick);
     row->addSpacing(8);
     SpeedButtonZpet = AddToolButton(GroupBoxToolBar, "SpeedButtonZpet", QStyle::SP_ArrowBack);
     SpeedButtonZnovu = AddToolButton(GroupBoxToolBar, "SpeedButtonZnovu", QStyle::SP_ArrowForward);

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -17,13 +18,24 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 namespace zarvex1 {
 
 namespace {
+
+// Everything the background part needs; it shares nothing with the window.
+struct PrintJob {
+    QList<QImage> pictures;
+    bool toPdf = false;
+    QString title;
+    std::filesystem::path pdfFolder;
+    std::string pdfName;
+};
 
 // The window is in its print look for as long as this lives, however the printout ends.
 class PrintLook {
@@ -69,23 +81,38 @@ PrintStamp Stamp(const QDateTime &now) {
             now.time().hour(), now.time().minute(), now.time().second()};
 }
 
-// Layouts follow the controls that were hidden or shown before the picture is taken.
-void SettleLayouts() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
-// The area as large as the page allows without distorting it, centred across the page.
-void DrawArea(QPainter &painter, QWidget *area) {
-    const QRect page = painter.viewport();
-    const QSize size = area->size();
+// The window's picture is taken at three times its size on screen, about 300 dpi across a sheet. A
+// picture shows the window exactly as it stands, which drawing widgets straight onto the page does not
+// always do.
+constexpr int PictureScale = 3;
+
+QImage Picture(QWidget *area) {
+    // Layouts follow the controls that were hidden or shown before the picture is taken.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QImage picture(area->size() * PictureScale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(PictureScale);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    area->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return picture;
+}
+
+// The picture as large as the page allows without distorting it, centred across the page.
+void DrawPicture(QPainter &painter, const QImage &picture) {
+    const QSizeF size = picture.deviceIndependentSize();
     if (size.isEmpty())
         return;
-    const qreal scale = std::min(page.width() / qreal(size.width()), page.height() / qreal(size.height()));
-    painter.save();
-    painter.translate((page.width() - size.width() * scale) / 2, 0);
-    painter.scale(scale, scale);
-    area->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    painter.restore();
+    const QRect page = painter.viewport();
+    const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
+    const QRectF target((page.width() - size.width() * scale) / 2, 0, size.width() * scale,
+                        size.height() * scale);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, picture);
 }
 
 QPageSize PaperOfTheLocale() {
@@ -93,9 +120,69 @@ QPageSize PaperOfTheLocale() {
                                                                                         : QPageSize::A4);
 }
 
+// The background part: the pictures onto the printer, or into a PDF that replaces nothing but its
+// own name.
+PrintOutcome Write(const PrintJob &job) {
+    QBuffer pdf;
+    std::unique_ptr<QPdfWriter> writer;
+    std::unique_ptr<QPrinter> printer;
+    QPagedPaintDevice *device = nullptr;
+    if (job.toPdf) {
+        pdf.open(QIODevice::WriteOnly);
+        writer = std::make_unique<QPdfWriter>(&pdf);
+        writer->setTitle(job.title);
+        writer->setCreator(QStringLiteral("ZARVEX1"));
+        writer->setResolution(300);
+        writer->setPageSize(PaperOfTheLocale());
+        writer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        device = writer.get();
+    } else {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setDocName(job.title);
+        device = printer.get();
+    }
+    const QSizeF first = job.pictures.isEmpty() ? QSizeF() : job.pictures.first().deviceIndependentSize();
+    device->setPageOrientation(first.width() > first.height() ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
+
+    const QString deviceName = job.toPdf ? QStringLiteral("PDF") : printer->printerName();
+    QPainter painter;
+    if (!painter.begin(device))
+        return {deviceName, {}};
+    for (int i = 0; i < job.pictures.size(); ++i) {
+        if (i > 0)
+            device->newPage();
+        DrawPicture(painter, job.pictures[i]);
+    }
+    if (!painter.end() || (printer && printer->printerState() == QPrinter::Error))
+        return {deviceName, {}};
+    if (!job.toPdf)
+        return {};
+
+    std::error_code folderError;
+    std::filesystem::create_directories(job.pdfFolder, folderError);
+    if (folderError)
+        return {QString::fromStdString(folderError.message()), {}};
+    const auto path = FreePrintPath(job.pdfFolder, job.pdfName);
+    const QByteArray &bytes = pdf.data();
+    if (const FileResult written =
+            WriteWholeFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        !written)
+        return {QString::fromStdString(written.reason()), {}};
+    return {{}, path};
+}
+
 } // namespace
 
-WindowPrinter::WindowPrinter(PrintableWindow &window) : window_(window) {}
+WindowPrinter::WindowPrinter(PrintableWindow &window) : window_(window) {
+    QObject::connect(&writing_, &QFutureWatcher<PrintOutcome>::finished, &writing_,
+                     [this] { Finished(writing_.result()); });
+}
+
+WindowPrinter::~WindowPrinter() {
+    // A printout being written is finished, so that no PDF is left half made.
+    writing_.waitForFinished();
+}
 
 void WindowPrinter::Print() {
     Run(false);
@@ -111,88 +198,44 @@ void WindowPrinter::SetTarget(Target target, const QString &pdfFolder) {
 }
 
 void WindowPrinter::Run(bool allPages) {
+    // One printout at a time: the one before is written first (a PDF's name is only taken when written).
+    writing_.waitForFinished();
     const QDateTime now = QDateTime::currentDateTime();
-    const bool toPdf =
+    PrintJob job;
+    job.toPdf =
         target_ == Target::Pdf || (target_ == Target::Automatic && QPrinterInfo::defaultPrinter().isNull());
-    const QString title = QStringLiteral("ZARVEX1 %1").arg(QString::fromStdString(window_.ParameterFile()));
-    QString error;
-    QBuffer pdf;
+    job.title = QStringLiteral("ZARVEX1 %1").arg(QString::fromStdString(window_.ParameterFile()));
+    job.pdfFolder = PathFromUtf8((pdfFolder_.isEmpty() ? DocumentsFolder() : pdfFolder_).toStdString());
+    job.pdfName = PrintFileName(window_.ParameterFile(), Stamp(now));
     {
         PrintLook look(window_, Heading(window_.Texts(), now));
-        SettleLayouts();
-        QWidget *area = window_.PrintArea();
-        const auto orientation =
-            area->width() > area->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
-
-        std::unique_ptr<QPdfWriter> writer;
-        std::unique_ptr<QPrinter> printer;
-        QPagedPaintDevice *device = nullptr;
-        if (toPdf) {
-            pdf.open(QIODevice::WriteOnly);
-            writer = std::make_unique<QPdfWriter>(&pdf);
-            writer->setTitle(title);
-            writer->setCreator(QStringLiteral("ZARVEX1"));
-            writer->setResolution(600);
-            writer->setPageSize(PaperOfTheLocale());
-            writer->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-            device = writer.get();
-        } else {
-            printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setDocName(title);
-            device = printer.get();
-        }
-        device->setPageOrientation(orientation);
-
-        QPainter painter;
-        if (!painter.begin(device)) {
-            error = toPdf ? QStringLiteral("PDF") : printer->printerName();
-        } else {
-            PagesAlone pages(window_, allPages);
-            const int active = window_.ActivePageIndex();
-            const int first = allPages ? 0 : active;
-            const int last = allPages ? Page::Count - 1 : active;
-            for (int page = first; page <= last; ++page) {
-                if (page != first)
-                    device->newPage();
-                if (allPages)
-                    window_.ShowPageAlone(page);
-                SettleLayouts();
-                if (observer_)
-                    observer_(page);
-                DrawArea(painter, area);
+        PagesAlone pages(window_, allPages);
+        const int active = window_.ActivePageIndex();
+        const int first = allPages ? 0 : active;
+        const int last = allPages ? Page::Count - 1 : active;
+        for (int page = first; page <= last; ++page) {
+            if (allPages)
+                window_.ShowPageAlone(page);
+            if (observer_) {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                observer_(page);
             }
-            if (!painter.end() || (printer && printer->printerState() == QPrinter::Error))
-                error = toPdf ? QStringLiteral("PDF") : printer->printerName();
+            job.pictures << Picture(window_.PrintArea());
         }
     }
+    writing_.setFuture(QtConcurrent::run(Write, std::move(job)));
+}
 
+void WindowPrinter::Finished(const PrintOutcome &outcome) {
     const int language = window_.LanguageIndex();
-    if (error.isEmpty() && toPdf) {
-        const QString folder =
-            !pdfFolder_.isEmpty() ? pdfFolder_
-            : !QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).isEmpty()
-                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                : QDir::homePath();
-        const auto folderPath = PathFromUtf8(folder.toStdString());
-        std::error_code folderError;
-        std::filesystem::create_directories(folderPath, folderError);
-        const auto path = FreePrintPath(folderPath, PrintFileName(window_.ParameterFile(), Stamp(now)));
-        const QByteArray &bytes = pdf.data();
-        const FileResult written =
-            folderError
-                ? FileResult{folderError}
-                : WriteWholeFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        if (written) {
-            const QString shown = QDir::toNativeSeparators(QString::fromStdString(Utf8FromPath(path)));
-            window_.ShowMessageLine(QString::fromStdString(PrintedToPdfText(language, shown.toStdString())),
-                                    Colour::ButtonFace);
-            return;
-        }
-        error = QString::fromStdString(written.reason());
-    }
-    if (!error.isEmpty())
-        window_.ShowMessageLine(QString::fromStdString(PrintErrorText(language, error.toStdString())),
+    if (!outcome.error.isEmpty()) {
+        window_.ShowMessageLine(QString::fromStdString(PrintErrorText(language, outcome.error.toStdString())),
                                 Colour::Red);
+    } else if (!outcome.pdf.empty()) {
+        const QString shown = QDir::toNativeSeparators(QString::fromStdString(Utf8FromPath(outcome.pdf)));
+        window_.ShowMessageLine(QString::fromStdString(PrintedToPdfText(language, shown.toStdString())),
+                                Colour::ButtonFace);
+    }
 }
 
 } // namespace zarvex1

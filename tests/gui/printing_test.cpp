@@ -1,0 +1,176 @@
+#include "main_form_fixture.h"
+#include "pdf_pages.h"
+#include "print/WindowPrinter.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace zarvex1;
+
+namespace {
+
+// How the window looked when a page was drawn.
+struct DrawnPage {
+    int page = -1;
+    int shownPage = -1;
+    int visibleTabs = 0;
+    bool printing = false;
+    bool toolBar = true;
+    bool statusBar = true;
+    bool banner = true;
+    bool white = false;
+    QString messageLine;
+    bool messageLineShown = false;
+};
+
+// A window printing into PDFs in a folder of its own; it is shown as a user sees it.
+struct PrintingWindow : test::MainFormFixture {
+    PrintingWindow() {
+        form->resize(1000, 720);
+        form->show();
+        form->printer().SetTarget(WindowPrinter::Target::Pdf, pdfDir.path());
+        form->printer().SetPageObserver([this](int page) {
+            DrawnPage d;
+            d.page = page;
+            d.shownPage = form->PageControl1->currentIndex();
+            for (int i = 0; i < form->PageControl1->count(); ++i)
+                d.visibleTabs += form->PageControl1->isTabVisible(i) ? 1 : 0;
+            d.printing = form->link->state().Printing;
+            d.toolBar = form->GroupBoxToolBar->isVisible();
+            d.statusBar = form->statusBar()->isVisible();
+            d.banner = form->LabelSpojeni->isVisible();
+            d.white = form->palette().color(QPalette::Window) == Qt::white;
+            d.messageLine = form->LabelMessage->text();
+            d.messageLineShown = form->LabelMessage->isVisible();
+            drawn << d;
+        });
+    }
+    QStringList pdfs() const { return QDir(pdfDir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files); }
+
+    // Back to how it was before printing.
+    void verifyNormalLook() {
+        QVERIFY(!form->link->state().Printing);
+        QVERIFY(form->GroupBoxToolBar->isVisible());
+        QVERIFY(form->statusBar()->isVisible());
+        QVERIFY(form->LabelSpojeni->isVisible()); // no unit: the banner comes back
+        QVERIFY(form->palette().color(QPalette::Window) != Qt::white);
+        for (int i = 0; i < form->PageControl1->count(); ++i)
+            QVERIFY(form->PageControl1->isTabVisible(i));
+    }
+
+    QTemporaryDir pdfDir;
+    QList<DrawnPage> drawn;
+};
+
+} // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printPutsThePageInItsPrintLookIntoOnePdf() {
+        PrintingWindow window;
+        window->Timer1Timer();
+        QVERIFY(window->LabelSpojeni->isVisible());
+        const QString before = window->palette().color(QPalette::Window).name();
+        window->PageControl1->setCurrentIndex(Page::Monitor);
+
+        window->SpeedButtonPrint->click();
+        // The window is back at once; the PDF follows from the background.
+        window.verifyNormalLook();
+        QTRY_VERIFY(window->LabelMessage->text().startsWith(QStringLiteral("Printed to PDF: ")));
+
+        QCOMPARE(window.drawn.size(), 1);
+        const DrawnPage &d = window.drawn[0];
+        QCOMPARE(d.page, int(Page::Monitor));
+        QVERIFY(d.printing);
+        QVERIFY(!d.toolBar && !d.statusBar && !d.banner);
+        QVERIFY(d.white);
+        QVERIFY(d.messageLineShown);
+        QVERIFY2(d.messageLine.startsWith(QStringLiteral("Date and time of printing:  ")),
+                 qPrintable(d.messageLine));
+        QVERIFY(d.messageLine.contains(QStringLiteral("    ")));
+
+        const QStringList pdfs = window.pdfs();
+        QCOMPARE(pdfs.size(), 1);
+        QVERIFY(pdfs[0].startsWith(QStringLiteral("ZARVEX1_"))); // no parameter file open
+        const QString path = QDir(window.pdfDir.path()).filePath(pdfs[0]);
+        QCOMPARE(test::PdfPageCount(path), 1);
+        QCOMPARE(window->LabelMessage->text(),
+                 QStringLiteral("Printed to PDF: ") + QDir::toNativeSeparators(path));
+        window.verifyNormalLook();
+        QCOMPARE(window->palette().color(QPalette::Window).name(), before);
+        QCOMPARE(window->ActivePageIndex(), int(Page::Monitor));
+    }
+
+    void printAllGivesNinePagesInTabOrderAndTheActivePageBack() {
+        PrintingWindow window;
+        window->PageControl1->setCurrentIndex(Page::Gear);
+
+        window->MenuPrintAll->trigger();
+        QTRY_VERIFY(window->LabelMessage->text().startsWith(QStringLiteral("Printed to PDF: ")));
+
+        QCOMPARE(window.drawn.size(), int(Page::Count));
+        for (int page = 0; page < Page::Count; ++page) {
+            const DrawnPage &d = window.drawn[page];
+            QCOMPARE(d.page, page);
+            QCOMPARE(d.shownPage, page); // each page alone, filled and in its print states
+            QCOMPARE(d.visibleTabs, 1);
+            QVERIFY(d.printing && d.white && !d.toolBar && !d.statusBar);
+        }
+        const QStringList pdfs = window.pdfs();
+        QCOMPARE(pdfs.size(), 1);
+        QCOMPARE(test::PdfPageCount(QDir(window.pdfDir.path()).filePath(pdfs[0])), int(Page::Count));
+        QCOMPARE(window->ActivePageIndex(), int(Page::Gear));
+        window.verifyNormalLook();
+    }
+
+    void aFailedPrintSaysSoAndLeavesThePrintLook_data() {
+        QTest::addColumn<bool>("all");
+        QTest::newRow("print") << false;
+        QTest::newRow("print all") << true;
+    }
+    void aFailedPrintSaysSoAndLeavesThePrintLook() {
+        QFETCH(bool, all);
+        PrintingWindow window;
+        window->SetLanguage(1);
+        window->PageControl1->setCurrentIndex(Page::Inputs);
+        // The PDF's folder cannot be made: a file stands where it should be.
+        QFile blocker(window.pdfDir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        window->printer().SetTarget(WindowPrinter::Target::Pdf, blocker.fileName() + QStringLiteral("/out"));
+
+        if (all)
+            window->MenuPrintAll->trigger();
+        else
+            window->MenuPrint->trigger();
+
+        QVERIFY(!window.drawn.isEmpty());
+        QTRY_VERIFY2(window->LabelMessage->text().startsWith(QStringLiteral("Druckfehler!")),
+                     qPrintable(window->LabelMessage->text()));
+        QCOMPARE(window->LabelMessage->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QCOMPARE(window.pdfs(), QStringList{});
+        window.verifyNormalLook();
+        QCOMPARE(window->ActivePageIndex(), int(Page::Inputs));
+    }
+
+    void thePdfIsNamedAfterTheParameterFile() {
+        PrintingWindow window;
+        window->session().texts()[1] =
+            QDir(window.pdfDir.path()).filePath(QStringLiteral("Brno wet.ign")).toStdString();
+        window->MenuPrint->trigger();
+        window->MenuPrint->trigger(); // twice in the same second: the second gets a number
+        QTRY_COMPARE(window.pdfs().size(), 2);
+        const QStringList pdfs = window.pdfs();
+        for (const QString &pdf : pdfs)
+            QVERIFY2(pdf.startsWith(QStringLiteral("Brno wet_")), qPrintable(pdf));
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "printing_test.moc"
