@@ -27,7 +27,6 @@ void RunTicks(const std::function<bool()> &tick, int budget) {
 
 } // namespace
 
-QtConnection::QtConnection()
-    : connection_{port_, RunTicks, [this] { return port_.errorText().toStdString(); }} {}
+QtConnection::QtConnection() : connection_{port_, RunTicks} {}
 
 } // namespace zarvex1

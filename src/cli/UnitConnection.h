@@ -3,7 +3,6 @@
 #include "link/SerialPort.h"
 
 #include <functional>
-#include <string>
 
 namespace zarvex1 {
 
@@ -13,8 +12,6 @@ struct UnitConnection {
     SerialPort &port;
     // Calls `tick` once every 55 ms until it returns true or `budget` ticks have passed.
     std::function<void(const std::function<bool()> &tick, int budget)> run;
-    // Why the port did not open, for the "Com opening error!" line.
-    std::function<std::string()> openError;
 };
 
 } // namespace zarvex1

@@ -1,5 +1,7 @@
 #include "SimulatedPort.h"
 
+#include <cerrno>
+
 #include <algorithm>
 
 namespace zarvex1 {
@@ -22,6 +24,16 @@ bool SimulatedPort::open(const std::string &device) {
     open_ = true;
     ++openCount_;
     return true;
+}
+
+PortOpenFailure SimulatedPort::openFailure() const {
+    PortOpenFailure failure;
+    if (open_ || devicePresent_)
+        return failure;
+    failure.device = device_;
+    failure.errorNumber = ENOENT;
+    failure.systemText = "No such file or directory";
+    return failure;
 }
 
 void SimulatedPort::close() {

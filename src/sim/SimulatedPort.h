@@ -43,6 +43,9 @@ public:
     int read(std::uint8_t *buffer, int maxBytes) override;
     bool write(const std::uint8_t *data, int count) override;
     void discardInput() override;
+    // An absent device was not there to open; one that goes away while open is lost.
+    PortOpenFailure openFailure() const override;
+    bool lost() const override { return open_ && !devicePresent_; }
 
     // Runs the line and the unit for `span`, event by event.
     void Advance(SimTime span);
@@ -56,7 +59,8 @@ public:
     // Told after every write: the line has something new to carry, so whoever runs it may look sooner.
     void SetWriteHandler(std::function<void()> handler) { written_ = std::move(handler); }
 
-    // A device that is not there cannot be opened (an unplugged adapter).
+    // A device that is not there cannot be opened (an unplugged adapter); unplugged while open, the
+    // port is lost.
     void SetPresent(bool present) { devicePresent_ = present; }
     const std::string &device() const { return device_; }
     int openCount() const { return openCount_; }
