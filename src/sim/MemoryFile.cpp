@@ -1,15 +1,14 @@
 #include "MemoryFile.h"
 
 #include "files/ParameterFile.h"
+#include "files/TextFiles.h"
 #include "params/Defaults.h"
 #include "params/Limits.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <optional>
+#include <string_view>
 
 namespace zarvex1 {
 
@@ -45,42 +44,29 @@ bool LoadMemory(const std::string &path, ParameterImage &image, std::string &err
         image = loaded;
         return true;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> data = ReadWholeFile(path);
+    if (!data) {
         error = "cannot open " + path;
         return false;
     }
-    std::vector<char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (data.size() != static_cast<std::size_t>(ParameterImage::Size)) {
+    if (data->size() != static_cast<std::size_t>(ParameterImage::Size)) {
         error = path + ": a raw image has " + std::to_string(ParameterImage::Size) + " bytes, this file " +
-                std::to_string(data.size());
+                std::to_string(data->size());
         return false;
     }
-    std::copy(data.begin(), data.end(), image.bytes().begin());
+    std::copy(data->begin(), data->end(), image.bytes().begin());
     return true;
 }
 
 bool SaveMemory(const std::string &path, const ParameterImage &image, std::string &error) {
-    if (IsParameterFile(path)) {
-        if (!WriteParameterFile(image, path)) {
-            error = "cannot write " + path;
-            return false;
-        }
-        return true;
-    }
-    // Write beside the target and rename, so an interrupted save never leaves half an image.
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char *>(image.bytes().data()), ParameterImage::Size);
-        if (!out.flush()) {
-            error = "cannot write " + temporary;
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = "cannot replace " + path;
-        std::remove(temporary.c_str());
+    // Replaced whole or not at all, as the program's own files are.
+    const FileResult written =
+        IsParameterFile(path)
+            ? WriteParameterFile(image, path)
+            : WriteWholeFile(path, std::string_view(reinterpret_cast<const char *>(image.bytes().data()),
+                                                    ParameterImage::Size));
+    if (!written) {
+        error = "cannot write " + path + ": " + written.reason();
         return false;
     }
     return true;

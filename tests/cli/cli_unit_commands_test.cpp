@@ -8,6 +8,7 @@
 #include "SimulatedPort.h"
 #include "files/ParameterFile.h"
 #include "files/temp_folder.h"
+#include "link/LinkEngine.h"
 #include "params/Defaults.h"
 #include "params/Limits.h"
 
@@ -285,6 +286,32 @@ TEST_F(CliUnitTest, programIsDoneOnlyWhenTheUnitIsSeenToHaveSaved) {
     EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
               (std::vector<std::string>{"No connection with PC", "Program error!"}));
     EXPECT_EQ(err.str().find("Program device:: OK"), std::string::npos);
+}
+
+// Unplugged right after the verify, before the unit tells of its saving: whether it kept the set is
+// unknown, so 18 silent ticks later the command fails instead of reporting success.
+TEST_F(CliUnitTest, unitSilentRightAfterTheVerifyFailsAfter18Ticks) {
+    Connect();
+    const std::string set = Save("t.ign", TunedSet());
+    int silentFrom = -1;
+    const auto run = connection->run;
+    connection->run = [&](const std::function<bool()> &tick, int budget) {
+        run(
+            [&] {
+                const bool done = tick();
+                if (silentFrom < 0 && err.str().find("Verify:: OK") != std::string::npos) {
+                    unit().SetSilent(true);
+                    silentFrom = ticks;
+                }
+                return done;
+            },
+            budget);
+    };
+    EXPECT_EQ(Run({"program", set}), ExitCode::TransferFailed);
+    EXPECT_EQ(Lines(err.str()), (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK",
+                                                          "No connection with PC", "Program error!"}));
+    ASSERT_GE(silentFrom, 0);
+    EXPECT_EQ(ticks - silentFrom, LinkEngine::NoConnectionLimit);
 }
 
 TEST_F(CliUnitTest, monitorPrintsOneLinePerFrame) {

@@ -405,7 +405,9 @@ void TMainForm::ShowComOpeningError(const std::string &text) {
 
 void TMainForm::Timer1Timer() {
     link->Timer1Timer();
-    defaultIniKeeper_->Tick();
+    // A read fills the image block by block: default.ini keeps the last whole set until it is done.
+    if (link->state().LinkRequest != LinkRequest::Read)
+        defaultIniKeeper_->Tick();
 }
 
 void TMainForm::FormClose() {
