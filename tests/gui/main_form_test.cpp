@@ -3,6 +3,7 @@
 #include "link/mock_port.h"
 #include "pages/MonitorPage.h"
 #include "simulated_window.h"
+#include "widgets/Gauge.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -164,9 +164,10 @@ int TMainForm::ActivePageIndex() const {
 
 void TMainForm::BuildPages() {
     for (int page = 0; page < Page::Count; ++page) {
-        if (page == Page::Monitor)
+        if (page == Page::Monitor) {
             pages[page] = MonitorPage = new TMonitorPage(PageControl1);
-        else
+            MonitorPage->SetSource([this]() -> const MonitorDisplay & { return link->monitor(); });
+        } else
             pages[page] = new QWidget(PageControl1);
         pages[page]->setObjectName(QString::fromLatin1(PageNames[page]));
         PageControl1->addTab(pages[page], QString());

@@ -1,71 +1,68 @@
 #include "pages/MonitorPage.h"
 
 #include "app/WindowTexts.h"
+#include "widgets/Gauge.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QVBoxLayout>
 
 namespace zarvex1 {
+
+namespace {
+
+constexpr int BaseLabelWidth = 200;
+constexpr int WidthStep = 20; // a box widens in steps, so a growing number does not widen it each frame
+constexpr int LabelMargin = 4;
+constexpr std::uint32_t NoColourYet = 0xFFFFFFFF; // no colour value: the first frame sets every label's
+
+void SetBackground(QLabel *label, std::uint32_t colour) {
+    const QColor shown = LabelColour(colour);
+    if (label->palette().color(QPalette::Window) == shown)
+        return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, shown);
+    label->setPalette(palette);
+}
+
+} // namespace
 
 void ShowLabel(QLabel *label, const LabelView &view) {
     const QString text = QString::fromStdString(view.text);
     if (label->text() != text)
         label->setText(text);
-    const QColor colour = LabelColour(view.colour);
-    if (label->palette().color(QPalette::Window) != colour) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, colour);
-        label->setPalette(palette);
-    }
+    SetBackground(label, view.colour);
 }
 
-void ShowGauge(QProgressBar *gauge, const GaugeView &view) {
-    // A bar only moves inside its range; an empty range would hide the bar.
-    const int maximum = view.maximum > view.minimum ? view.maximum : view.minimum + 1;
-    gauge->setRange(view.minimum, maximum);
-    gauge->setValue(std::clamp(view.position, view.minimum, maximum));
-    const QColor colour = LabelColour(view.colour);
-    const QString style = QStringLiteral("QProgressBar::chunk { background-color: %1; }").arg(colour.name());
-    if (gauge->styleSheet() != style)
-        gauge->setStyleSheet(style);
-}
-
-namespace {
-
-QGroupBox *AddBox(QGridLayout *grid, const char *name, int row, int column, int rowSpan = 1) {
-    auto *box = new QGroupBox(grid->parentWidget());
+int TMonitorPage::AddBox(const char *name, int row, int column) {
+    auto *grid = static_cast<QGridLayout *>(layout());
+    auto *box = new QGroupBox(this);
     box->setObjectName(QString::fromLatin1(name));
-    auto *column_ = new QVBoxLayout(box);
-    column_->setSpacing(3);
-    grid->addWidget(box, row, column, rowSpan, 1);
-    return box;
+    auto *rows = new QVBoxLayout(box);
+    rows->setSpacing(3);
+    grid->addWidget(box, row, column);
+    boxes_.push_back({box, BaseLabelWidth});
+    return static_cast<int>(boxes_.size()) - 1;
 }
 
-QProgressBar *AddGauge(QWidget *box, const char *name) {
-    auto *gauge = new QProgressBar(box);
-    gauge->setObjectName(QString::fromLatin1(name));
-    gauge->setTextVisible(false);
-    gauge->setFixedHeight(16);
-    box->layout()->addWidget(gauge);
-    return gauge;
-}
-
-} // namespace
-
-QLabel *TMonitorPage::AddLabel(QWidget *box, const QString &name, Source source) {
-    auto *label = new QLabel(box);
+QLabel *TMonitorPage::AddLabel(int box, const QString &name, Source source) {
+    auto *label = new QLabel(boxes_[box].box);
     label->setObjectName(name);
     label->setAutoFillBackground(true);
-    label->setContentsMargins(4, 1, 4, 1);
-    label->setMinimumWidth(200);
-    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    box->layout()->addWidget(label);
-    bindings_.emplace_back(label, std::move(source));
+    label->setContentsMargins(LabelMargin, 1, LabelMargin, 1);
+    // A fixed size: a new text repaints the label and never lays out the page again.
+    label->setFixedSize(BaseLabelWidth, label->fontMetrics().height() + 2);
+    boxes_[box].box->layout()->addWidget(label);
+    bindings_.push_back({label, std::move(source), box, {std::string(), NoColourYet}});
     return label;
+}
+
+TGauge *TMonitorPage::AddGauge(int box, const char *name) {
+    auto *gauge = new TGauge(boxes_[box].box);
+    gauge->setObjectName(QString::fromLatin1(name));
+    boxes_[box].box->layout()->addWidget(gauge);
+    return gauge;
 }
 
 #define ZX_FIELD(field) [](const MonitorDisplay &d) -> const LabelView & { return d.field; }
@@ -75,7 +72,7 @@ TMonitorPage::TMonitorPage(QWidget *parent) : QWidget(parent) {
     auto *grid = new QGridLayout(this);
     grid->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
-    QGroupBox *engine = AddBox(grid, "GroupBoxMonEngine", 0, 0);
+    const int engine = AddBox("GroupBoxMonEngine", 0, 0);
     AddLabel(engine, QStringLiteral("LabelRpm"), ZX_FIELD(LabelRpm));
     CGaugeRpm = AddGauge(engine, "CGaugeRpm");
     AddLabel(engine, QStringLiteral("LabelAdvance1"), ZX_ITEM(LabelAdvance, 0));
@@ -85,7 +82,7 @@ TMonitorPage::TMonitorPage(QWidget *parent) : QWidget(parent) {
     AddLabel(engine, QStringLiteral("LabelMonAkcel"), ZX_FIELD(LabelMonAkcel));
     CGaugeAkcel = AddGauge(engine, "CGaugeAkcel");
 
-    QGroupBox *load = AddBox(grid, "GroupBoxMonLoad", 1, 0);
+    const int load = AddBox("GroupBoxMonLoad", 1, 0);
     AddLabel(load, QStringLiteral("LabelMonTpsPromile"), ZX_FIELD(LabelMonTpsPromile));
     CGaugeTps = AddGauge(load, "CGaugeTps");
     AddLabel(load, QStringLiteral("LabelMonTpsMv"), ZX_FIELD(LabelMonTpsMv));
@@ -94,7 +91,7 @@ TMonitorPage::TMonitorPage(QWidget *parent) : QWidget(parent) {
     AddLabel(load, QStringLiteral("LabelMonServoPoz"), ZX_FIELD(LabelMonServoPoz));
     AddLabel(load, QStringLiteral("LabelMonPotencMv"), ZX_FIELD(LabelMonPotencMv));
 
-    QGroupBox *limiters = AddBox(grid, "GroupBoxMonLimiter", 0, 1);
+    const int limiters = AddBox("GroupBoxMonLimiter", 0, 1);
     AddLabel(limiters, QStringLiteral("LabelMonStartLimiterAkt"), ZX_FIELD(LabelMonStartLimiterAkt));
     AddLabel(limiters, QStringLiteral("LabelMonStartSoftLimiter"), ZX_FIELD(LabelMonStartSoftLimiter));
     AddLabel(limiters, QStringLiteral("LabelMonStartHardLimiter"), ZX_FIELD(LabelMonStartHardLimiter));
@@ -105,7 +102,7 @@ TMonitorPage::TMonitorPage(QWidget *parent) : QWidget(parent) {
     AddLabel(limiters, QStringLiteral("LabelMonRetard"), ZX_FIELD(LabelMonRetard));
     AddLabel(limiters, QStringLiteral("LabelMonMapa2"), ZX_FIELD(LabelMonMapa2));
 
-    QGroupBox *inputs = AddBox(grid, "GroupBoxMonInput", 1, 1);
+    const int inputs = AddBox("GroupBoxMonInput", 1, 1);
     AddLabel(inputs, QStringLiteral("LabelMonInput1"), ZX_ITEM(LabelMonInput, 0));
     AddLabel(inputs, QStringLiteral("LabelMonInput2"), ZX_ITEM(LabelMonInput, 1));
     AddLabel(inputs, QStringLiteral("LabelMonInput3"), ZX_ITEM(LabelMonInput, 2));
@@ -113,25 +110,23 @@ TMonitorPage::TMonitorPage(QWidget *parent) : QWidget(parent) {
     AddLabel(inputs, QStringLiteral("LabelMonPOut2"), ZX_ITEM(LabelMonPOut, 1));
     AddLabel(inputs, QStringLiteral("LabelMonPOut3"), ZX_ITEM(LabelMonPOut, 2));
 
-    QGroupBox *gear = AddBox(grid, "GroupBoxMonGear", 0, 2);
+    const int gear = AddBox("GroupBoxMonGear", 0, 2);
     AddLabel(gear, QStringLiteral("LabelGear"), ZX_FIELD(LabelGear));
     AddLabel(gear, QStringLiteral("LabelMonSpeed"), ZX_FIELD(LabelMonSpeed));
     AddLabel(gear, QStringLiteral("LabelMonGearNapeti"), ZX_FIELD(LabelMonGearNapeti));
     AddLabel(gear, QStringLiteral("LabelMonPomerRpmSpeed"), ZX_FIELD(LabelMonPomerRpmSpeed));
-    AddLabel(gear, QStringLiteral("LabelMonPomerRpmSpeedAuto1"), ZX_ITEM(LabelMonPomerRpmSpeedAuto, 0));
-    AddLabel(gear, QStringLiteral("LabelMonPomerRpmSpeedAuto2"), ZX_ITEM(LabelMonPomerRpmSpeedAuto, 1));
-    AddLabel(gear, QStringLiteral("LabelMonPomerRpmSpeedAuto3"), ZX_ITEM(LabelMonPomerRpmSpeedAuto, 2));
-    AddLabel(gear, QStringLiteral("LabelMonPomerRpmSpeedAuto4"), ZX_ITEM(LabelMonPomerRpmSpeedAuto, 3));
-    AddLabel(gear, QStringLiteral("LabelMonPomerRpmSpeedAuto5"), ZX_ITEM(LabelMonPomerRpmSpeedAuto, 4));
-    AddLabel(gear, QStringLiteral("LabelMonPomerRpmSpeedAuto6"), ZX_ITEM(LabelMonPomerRpmSpeedAuto, 5));
+    for (int i = 0; i < 6; ++i)
+        AddLabel(
+            gear, QStringLiteral("LabelMonPomerRpmSpeedAuto%1").arg(i + 1),
+            [i](const MonitorDisplay &d) -> const LabelView & { return d.LabelMonPomerRpmSpeedAuto[i]; });
 
-    QGroupBox *pot = AddBox(grid, "GroupBoxPotencKor", 1, 2);
+    const int pot = AddBox("GroupBoxPotencKor", 1, 2);
     AddLabel(pot, QStringLiteral("LabelMonPotKorAdv"), ZX_FIELD(LabelMonPotKorAdv));
     AddLabel(pot, QStringLiteral("LabelMonPotKorStartLimiter"), ZX_FIELD(LabelMonPotKorStartLimiter));
     AddLabel(pot, QStringLiteral("LabelMonPotKorPilotLight"), ZX_FIELD(LabelMonPotKorPilotLight));
     AddLabel(pot, QStringLiteral("LabelMonPotKorAcc"), ZX_FIELD(LabelMonPotKorAcc));
 
-    QGroupBox *unit = AddBox(grid, "GroupBoxMonUnit", 2, 0);
+    const int unit = AddBox("GroupBoxMonUnit", 2, 0);
     AddLabel(unit, QStringLiteral("LabelPocetProgramovani"), ZX_FIELD(LabelPocetProgramovani));
     for (int i = 0; i < 8; ++i) {
         QLabel *label =
@@ -141,13 +136,13 @@ TMonitorPage::TMonitorPage(QWidget *parent) : QWidget(parent) {
         testLabels_.push_back(label);
     }
     // Output 4 has room in the unit but no place in the window.
-    auto *pout4 = new QLabel(inputs);
+    auto *pout4 = new QLabel(boxes_[inputs].box);
     pout4->setObjectName(QStringLiteral("LabelMonPOut4"));
     pout4->hide();
 
     // Rows keep their height; what a box does not fill stays empty at its foot.
-    for (auto *box : findChildren<QGroupBox *>())
-        static_cast<QVBoxLayout *>(box->layout())->addStretch(1);
+    for (const Box &box : boxes_)
+        static_cast<QVBoxLayout *>(box.box->layout())->addStretch(1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(3, 1);
 }
@@ -175,12 +170,47 @@ void TMonitorPage::SetTestMode(bool on) {
         label->setVisible(on);
 }
 
+void TMonitorPage::WidenBox(int box, int textWidth) {
+    const int needed = textWidth + 2 * LabelMargin + 2;
+    if (needed <= boxes_[box].labelWidth)
+        return;
+    // A whole box at once, so its rows stay one column; the page lays out again this once.
+    boxes_[box].labelWidth = (needed + WidthStep - 1) / WidthStep * WidthStep;
+    for (const Binding &binding : bindings_)
+        if (binding.box == box)
+            binding.label->setFixedWidth(boxes_[box].labelWidth);
+}
+
+void TMonitorPage::ShowText(Binding &binding, const LabelView &view) {
+    if (view.text != binding.shown.text) {
+        const QString text = QString::fromStdString(view.text);
+        binding.label->setText(text);
+        WidenBox(binding.box, binding.label->fontMetrics().horizontalAdvance(text));
+    }
+    if (view.colour != binding.shown.colour)
+        SetBackground(binding.label, view.colour);
+    binding.shown = view;
+}
+
 void TMonitorPage::Show(const MonitorDisplay &display) {
-    for (const auto &[label, source] : bindings_)
-        ShowLabel(label, source(display));
-    ShowGauge(CGaugeRpm, display.CGaugeRpm);
-    ShowGauge(CGaugeTps, display.CGaugeTps);
-    ShowGauge(CGaugeAkcel, display.CGaugeAkcel);
+    // A hidden page costs nothing: it catches up when it is shown.
+    if (!isVisible()) {
+        stale_ = true;
+        return;
+    }
+    stale_ = false;
+    for (Binding &binding : bindings_)
+        ShowText(binding, binding.source(display));
+    for (const auto &[gauge, view] :
+         {std::pair{CGaugeRpm, &display.CGaugeRpm}, std::pair{CGaugeTps, &display.CGaugeTps},
+          std::pair{CGaugeAkcel, &display.CGaugeAkcel}})
+        gauge->SetGauge(view->minimum, view->maximum, view->position, LabelColour(view->colour));
+}
+
+void TMonitorPage::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (stale_ && source_)
+        Show(source_());
 }
 
 } // namespace zarvex1

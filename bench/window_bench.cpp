@@ -1,0 +1,83 @@
+// The window's tick with a monitor frame, Qt's work included: the link decodes the frame, the pages
+// take the new texts, and the event loop paints what changed (offscreen). Each frame carries other live
+// values, as from a running engine.
+
+#include "app/MainForm.h"
+#include "app/StartOptions.h"
+
+#include "SimulatedUnit.h"
+#include "params/Defaults.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace zarvex1 {
+namespace {
+
+// Holds one new monitor frame of a running engine at every tick, 100 ms of engine time apart.
+class LiveEnginePort : public SerialPort {
+public:
+    LiveEnginePort() : unit_(RunningEngine(), FirstStartSet()) {}
+    bool open(const std::string &) override { return true; }
+    void close() override {}
+    bool isOpen() const override { return true; }
+    int bytesWaiting() override { return FrameSize; }
+    int read(std::uint8_t *buffer, int maxBytes) override {
+        const Frame frame = unit_.monitorFrame(ms_ += 100);
+        const int count = std::min(maxBytes, FrameSize);
+        std::copy_n(frame.bytes.begin(), count, buffer);
+        return count;
+    }
+    bool write(const std::uint8_t *, int) override { return true; }
+    void discardInput() override {}
+
+private:
+    static SimOptions RunningEngine() {
+        SimOptions options;
+        options.engine = EngineMode::Running;
+        return options;
+    }
+    SimulatedUnit unit_;
+    long long ms_ = 0;
+};
+
+void TickWithMonitorFrame(benchmark::State &state, int page) {
+    QTemporaryDir settings;
+    qputenv("ZARVEX1_SETTINGS_DIR", settings.path().toUtf8());
+    StartOptions options;
+    options.steppedTicks = true;
+    options.loaderName = settings.filePath(QStringLiteral("loader"));
+    TMainForm form(options, std::make_unique<LiveEnginePort>());
+    form.show();
+    form.PageControl1->setCurrentIndex(page);
+    for (int i = 0; i < 50; ++i) { // connected, laid out and painted once
+        form.Timer1Timer();
+        QApplication::processEvents();
+    }
+    for (auto _ : state) {
+        form.Timer1Timer();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(TickWithMonitorFrame, monitor_page_shown, int(Page::Monitor))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickWithMonitorFrame, bike_page_shown, int(Page::Bike))->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace zarvex1
+
+int main(int argc, char **argv) {
+    // Painting happens offscreen unless a display is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
