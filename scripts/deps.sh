@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need (as root, or through sudo).
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6serialport6-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          fonts-dejavu-extra)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -94,6 +94,45 @@ std::string HeaderRun(const std::array<std::uint8_t, N> &marks, const CAxe &axis
 
 } // namespace
 
+bool SomethingToCopy(const CSheet &sheet) {
+    const TSel &sel = sheet.sel;
+    if (sel.Empty())
+        return false;
+    const CAxe &ax = sheet.axisX;
+    const CAxe &ay = sheet.axisY;
+    const int nx = std::min(ax.count, MaxX), ny = std::min(ay.count, MaxY);
+    if (sel.kind == SelXHeaders) {
+        for (int i = 0; i < nx && ax.collapsed == 0; ++i)
+            if ((sel.xMarks[static_cast<std::size_t>(i)] & MarkSelected) != 0)
+                return true;
+        return false;
+    }
+    if (sel.kind == SelYHeaders) {
+        for (int j = 0; j < ny && ay.collapsed == 0; ++j)
+            if ((sel.yMarks[static_cast<std::size_t>(j)] & MarkSelected) != 0)
+                return true;
+        return false;
+    }
+    for (int j = 0; j < ny; ++j) {
+        if (ay.collapsed != 0 && j != ay.collapsedIndex)
+            continue;
+        for (int i = 0; i < nx; ++i)
+            if ((ax.collapsed == 0 || i == ax.collapsedIndex) && (sel.CellMark(i, j) & MarkSelected) != 0)
+                return true;
+    }
+    return false;
+}
+
+bool SomethingToPasteInto(const CSheet &sheet) {
+    if (!SomethingToCopy(sheet))
+        return false;
+    const int kind = sheet.sel.kind;
+    return (kind == SelXHeaders   ? sheet.axisX
+            : kind == SelYHeaders ? sheet.axisY
+                                  : sheet.axisData)
+               .editable != 0;
+}
+
 std::string CopySelectionText(const CSheet &sheet, int languageIndex) {
     const TSel &sel = sheet.sel;
     const CAxe &x = sheet.axisX;

@@ -28,6 +28,12 @@ inline PasteKind ChoosePaste(int probe) {
 // Language (Czech) whose texts carry the decimal comma.
 inline constexpr int LanguageWithDecimalComma = 3;
 
+// There is something to copy when items are selected: with a collapsed axis only the items in its
+// used row or column count, and header items of a collapsed axis do not.
+bool SomethingToCopy(const CSheet &sheet);
+// Something to copy whose axis (the data axis for cells, X or Y for headers) is editable.
+bool SomethingToPasteInto(const CSheet &sheet);
+
 // Plain text of the selected cells or headers: tab-separated values, rows separated by a line feed,
 // unselected items of the bounding box left empty. Empty when nothing that is in use is selected.
 std::string CopySelectionText(const CSheet &sheet, int languageIndex);

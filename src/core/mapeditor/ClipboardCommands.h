@@ -19,6 +19,8 @@ public:
     virtual void PutText(const std::string &plain) = 0;
     // Both texts of Copy table in one operation, replacing the clipboard's contents.
     virtual void PutTable(const std::string &plain, const std::string &sheet) = 0;
+    // The picture of the graph area; the widget renders it.
+    virtual void PutGraph() {}
 };
 
 // The clipboard commands of an editor. These decide the texts and carry out the paste on the

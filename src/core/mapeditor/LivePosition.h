@@ -5,7 +5,7 @@
 namespace zarvex1 {
 
 // The live engine values an editor follows.
-struct LiveValues {
+struct EditorLiveValues {
     int rpm = 0;
     int previousRpm = 0;
     int tps = 0; // whole percent
@@ -23,7 +23,7 @@ struct ActualChange {
 class LivePosition {
 public:
     void SetLiveValues(int rpm, int tpsTenths, int iapKpa, bool noConnectionShown);
-    const LiveValues &Values() const { return live_; }
+    const EditorLiveValues &Values() const { return live_; }
 
     // Index of the breakpoint nearest to the live value of an axis's key ("RPM", "TPS", "IAP"): a value
     // on a midpoint goes to the upper point; -1 below the first speed point of an advance map, -2 for no
@@ -33,7 +33,7 @@ public:
     ActualChange Update(CSheet &sheet, bool graph2DShown);
 
 private:
-    LiveValues live_;
+    EditorLiveValues live_;
 };
 
 } // namespace zarvex1

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "mapeditor/Clipboard.h"
+#include "mapeditor/ClipboardCommands.h"
+
 namespace zarvex1 {
 
 namespace {
@@ -50,21 +53,75 @@ void MapEditor::SetWanted(int cols, int rows) {
     RebuildToolbar();
 }
 
+void MapEditor::SetControlColour(std::uint32_t colour) {
+    controlColour_ = colour;
+    RebuildToolbar();
+    dirty_ |= DirtyRedraw;
+}
+
+void MapEditor::Resize(int width, int height) {
+    layout_.Resize(width, height);
+    RebuildToolbar();
+    dirty_ |= DirtyRelayout | DirtyRedraw;
+}
+
 void MapEditor::RebuildToolbar() {
     layout_.Rebuild(sheets_);
     entry_.Layout();
+    toolbar_.Layout(Geometry(), HasCurrent() ? &Current() : nullptr, languageIndex_, controlColour_);
+    toolbar_.SetPreset(graph3D_.preset);
+    UpdateToolbarStates(false);
     Relayout();
+}
+
+void MapEditor::UpdateToolbarStates(bool probe) {
+    if (!HasCurrent())
+        return;
+    const CSheet &s = Current();
+    if (probe)
+        clipboardProbe_ = clipboard_ != nullptr ? clipboard_->Probe() : 0;
+    ToolbarStates states;
+    states.canCopy = entry_.Active() ? entry_.State().HasSelection() : SomethingToCopy(s);
+    states.canPasteInto = SomethingToPasteInto(s);
+    states.liveTarget = (s.flags & TrackLive) != 0 && s.actualState == 1;
+    states.pasteText = (clipboardProbe_ & ClipboardHasText) != 0;
+    states.pasteSheet = (clipboardProbe_ & ClipboardHasSheet) != 0;
+    states.sheetHasEditable = s.axisX.editable != 0 || s.axisY.editable != 0 || s.axisData.editable != 0;
+    toolbar_.UpdateStates(states);
+}
+
+EditorView MapEditor::View() {
+    const bool previewOn = mouse_.Table().PreviewOn() && operations_.PreviewInterpolation(preview_);
+    return EditorView{Geometry(),
+                      sheets_,
+                      HasCurrent() ? &Current() : nullptr,
+                      entry_.State(),
+                      spinner_.State(),
+                      drag_.Mode(),
+                      drag_.Dragged(),
+                      cursor_.SelectionBlock(),
+                      layout_.HorizontalBar(),
+                      layout_.VerticalBar(),
+                      toolbar_,
+                      focused_,
+                      previewOn,
+                      preview_,
+                      languageIndex_,
+                      controlColour_,
+                      metrics_};
 }
 
 void MapEditor::Relayout() {
     if (HasCurrent())
         layout_.Relayout(Current());
+    toolbar_.ShowView(Geometry().viewMode, Geometry().leftMargin, Geometry().topMargin);
 }
 
 void MapEditor::SetViewMode(int mode) {
     layout_.SetViewMode(mode, HasCurrent() ? &Current() : nullptr);
+    toolbar_.ShowView(Geometry().viewMode, Geometry().leftMargin, Geometry().topMargin);
     if (mode != 0)
-        dirty_ |= DirtyRelayout;
+        dirty_ |= DirtyRelayout | DirtyRedraw;
 }
 
 void MapEditor::ScrollTo(int firstColumn, int firstRow) {
@@ -156,8 +213,10 @@ bool MapEditor::Tick(bool shiftDown, bool controlDown) {
     spinner_.Tick();
     if (entry_.Blink())
         dirty_ |= DirtyRedraw;
-    if ((tickCount_ & 2) != 0)
+    if ((tickCount_ & 2) != 0) {
         UpdateActualPosition();
+        UpdateToolbarStates((tickCount_ & 8) != 0);
+    }
     drag_.ScrollTick();
 
     for (ScrollBar *bar : {&layout_.HorizontalBar(), &layout_.VerticalBar()}) {

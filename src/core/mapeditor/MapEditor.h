@@ -6,19 +6,23 @@
 #include "mapeditor/BlockDrag.h"
 #include "mapeditor/ChangeNotes.h"
 #include "mapeditor/EditOperations.h"
+#include "mapeditor/EditorCommands.h"
 #include "mapeditor/EditorMouse.h"
 #include "mapeditor/EditorTypes.h"
+#include "mapeditor/EditorView.h"
 #include "mapeditor/KeyInput.h"
 #include "mapeditor/LivePosition.h"
 #include "mapeditor/SpinnerInput.h"
 #include "mapeditor/TabLayout.h"
 #include "mapeditor/TabSheets.h"
+#include "mapeditor/TabToolbar.h"
 #include "mapeditor/TableCursor.h"
 #include "mapeditor/ValueEntry.h"
 
 namespace zarvex1 {
 
 class ClipboardAccess;
+class GraphInput;
 
 // The map editor without its widget. It is put together the way a custom-painted editor is: the
 // sheets (the document), the table layout, the cursor and selection, the editing operations and the
@@ -38,6 +42,7 @@ public:
     const TableGeometry &Geometry() const { return layout_.Geometry(); }
     const LivePosition &Live() const { return live_; }
     TableCursor &Cursor() { return cursor_; }
+    const TableCursor &Cursor() const { return cursor_; }
     EditOperations &Operations() { return operations_; }
     ValueEntry &Entry() { return entry_; }
     const TValueEdit &Edit() const { return entry_.State(); }
@@ -47,6 +52,11 @@ public:
     const BlockDrag &Drag() const { return drag_; }
     KeyInput &Keys() { return keys_; }
     EditorMouse &Mouse() { return mouse_; }
+    const EditorMouse &Mouse() const { return mouse_; }
+    TabToolbar &Toolbar() { return toolbar_; }
+    const TabToolbar &Toolbar() const { return toolbar_; }
+    GraphSettings &Graph3D() { return graph3D_; }
+    const GraphSettings &Graph3D() const { return graph3D_; }
     const ChangeNotes &Notes() const { return notes_; }
 
     bool HasCurrent() const { return sheets_.HasCurrent(); }
@@ -62,6 +72,15 @@ public:
     // The system clipboard of copy and paste; none in a test that does not need one.
     void SetClipboard(ClipboardAccess *clipboard) { clipboard_ = clipboard; }
     ClipboardAccess *Clipboard() const { return clipboard_; }
+    // The handlers of the 2D and 3D graphs; none until the graphs plug theirs in.
+    void SetGraphInput(GraphInput *graph) { graph_ = graph; }
+    GraphInput *Graph() const { return graph_; }
+    // Whether the control has the keyboard focus (the table takes hover only then).
+    void SetFocused(bool focused) { focused_ = focused; }
+    bool Focused() const { return focused_; }
+    // The control's colour (the platform's button face); the table's background and the buttons.
+    void SetControlColour(std::uint32_t colour);
+    std::uint32_t ControlColour() const { return controlColour_; }
     // The program's language; a change rebuilds the toolbar at the next tick.
     void SetLanguage(int languageIndex) { languageIndex_ = languageIndex; }
     int Language() const { return languageIndex_; }
@@ -76,6 +95,8 @@ public:
     void NoteChange(int what, ChangeKey group);
     void FlushChanges();
     void SetWanted(int cols, int rows);
+    // The control got another size: the table is laid out for it again.
+    void Resize(int width, int height);
     void RebuildToolbar();
     void Relayout();
     void SetViewMode(int mode);
@@ -88,6 +109,8 @@ public:
     // "Advance 1" follows the live values while map 1 is active, "Advance 2" while map 2 is.
     void ApplyActiveMap(bool map2Active);
     void UpdateActualPosition();
+    // The enable states of the toolbar; probe asks the clipboard what it holds.
+    void UpdateToolbarStates(bool probe);
     // One timer tick; returns true when the control should render (dirty is not 0).
     bool Tick(bool shiftDown, bool controlDown);
     int TickCount() const { return tickCount_; }
@@ -104,6 +127,9 @@ public:
     int MouseX() const { return mouseX_; }
     int MouseY() const { return mouseY_; }
 
+    // What the painters read; refreshes the interpolation preview.
+    EditorView View();
+
     // 1500 ints for the drag operations.
     std::vector<int> &Scratch() { return scratch_; }
 
@@ -119,10 +145,17 @@ private:
     BlockDrag drag_{*this};
     KeyInput keys_{*this};
     EditorMouse mouse_{*this};
+    TabToolbar toolbar_;
+    GraphSettings graph3D_;
 
     EditorHooks hooks_;
     TextMetrics metrics_;
     ClipboardAccess *clipboard_ = nullptr;
+    GraphInput *graph_ = nullptr;
+    bool focused_ = false;
+    std::uint32_t controlColour_ = Rgb(212, 208, 200);
+    int clipboardProbe_ = 0;
+    std::vector<int> preview_ = std::vector<int>(MaxCells, 0);
     std::shared_ptr<int> autoscroll_ = std::make_shared<int>(1);
     int languageIndex_ = 0;
     int shownLanguage_ = 0;

@@ -68,10 +68,11 @@ int SpinnerInput::Hover(int x, int y) {
     return box;
 }
 
-void SpinnerInput::Press(int box) {
+void SpinnerInput::Press(int box, bool commitEntry) {
     if (spinner_.shown == 0 || (box != 1 && box != 2))
         return;
-    editor_.Entry().Commit();
+    if (commitEntry)
+        editor_.Entry().Commit();
     spinner_.hoverBox = box;
     spinner_.upPressed = box == 1 ? 1 : 0;
     spinner_.downPressed = box == 2 ? 1 : 0;

@@ -35,7 +35,8 @@ public:
     void Hide() { spinner_.shown = 0; }
     // Box under the mouse (0 none, 1 up, 2 down); leaving a pressed box releases it without a step.
     int Hover(int x, int y);
-    void Press(int box);
+    // A press commits an active in-place entry first, unless it is the second click of a double click.
+    void Press(int box, bool commitEntry = true);
     void Release();
     // Auto-repeat of a held box: one step per tick from the sixth tick after the press.
     void Tick();

@@ -30,6 +30,11 @@ TabLayout::TabLayout(int width, int height, int options, int ppi) {
     geo_.rowHeaderWidth = ppi * 65 / 96;
 }
 
+void TabLayout::Resize(int width, int height) {
+    geo_.width = std::max(1, width);
+    geo_.height = std::max(1, height);
+}
+
 void TabLayout::SetWanted(int cols, int rows) {
     geo_.colsWanted = std::max(1, cols);
     geo_.rowsWanted = std::max(1, rows);

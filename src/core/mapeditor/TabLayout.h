@@ -55,6 +55,8 @@ public:
 
     const TableGeometry &Geometry() const { return geo_; }
 
+    // A new control size; Rebuild lays the table out for it.
+    void Resize(int width, int height);
     // The columns and rows the table is laid out for; pages set them before the first layout.
     void SetWanted(int cols, int rows);
     // Width of the toolbar: its use buttons for the sheet that needs most, its view buttons, the rest.

@@ -2,23 +2,9 @@
 
 #include <algorithm>
 
-#include "app/TextTables.h"
+#include "mapeditor/EditorTexts.h"
 
 namespace zarvex1 {
-
-namespace {
-
-constexpr std::string_view NotFoundText = "?STR not found?";
-
-// A title the tables do not know is shown as it is.
-std::string TranslateOrKeep(std::string_view text, int language) {
-    std::string translated = TranslateText(TextTableEditor, text, language);
-    if (translated == NotFoundText && text != NotFoundText)
-        return std::string(text);
-    return translated;
-}
-
-} // namespace
 
 int TabSheets::AddSheet(std::string_view title, std::string_view labelX, std::string_view labelY,
                         std::string_view labelData, int sizeX, int sizeY, int flags) {
@@ -50,7 +36,7 @@ void TabSheets::SetSheetTitle(int index, std::string_view title) {
     s.title = LimitText(title, TitleSize - 1);
     int widest = 0;
     for (int language = 0; language <= 3; ++language)
-        widest = std::max(widest, measureTitle_ ? measureTitle_(TranslateOrKeep(s.title, language)) : 0);
+        widest = std::max(widest, measureTitle_ ? measureTitle_(EditorText(s.title, language)) : 0);
     s.titleWidth = widest + 15;
 }
 

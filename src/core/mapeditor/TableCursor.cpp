@@ -103,20 +103,36 @@ void TableCursor::ClearSelection() {
     editor_.Request(DirtyRedraw);
 }
 
-void TableCursor::SelectAllCells() {
+namespace {
+
+bool UsedCell(const CSheet &s, int x, int y) {
+    return (s.axisX.collapsed == 0 || x == s.axisX.collapsedIndex) &&
+           (s.axisY.collapsed == 0 || y == s.axisY.collapsedIndex);
+}
+
+} // namespace
+
+bool TableCursor::AllCellsSelected() const {
     if (!editor_.HasCurrent())
-        return;
-    CSheet &s = editor_.Current();
-    TSel &sel = s.sel;
+        return false;
+    const CSheet &s = editor_.Current();
+    const TSel &sel = s.sel;
     const int nx = std::min(s.axisX.count, MaxX), ny = std::min(s.axisY.count, MaxY);
-    auto used = [&s](int x, int y) {
-        return (s.axisX.collapsed == 0 || x == s.axisX.collapsedIndex) &&
-               (s.axisY.collapsed == 0 || y == s.axisY.collapsedIndex);
-    };
     bool all = sel.kind == SelCells;
     for (int y = 0; y < ny && all; ++y)
         for (int x = 0; x < nx && all; ++x)
-            all = !used(x, y) || (sel.CellMark(x, y) & MarkSelected) != 0;
+            all = !UsedCell(s, x, y) || (sel.CellMark(x, y) & MarkSelected) != 0;
+    return all;
+}
+
+void TableCursor::SelectAllCells() {
+    if (!editor_.HasCurrent())
+        return;
+    const bool all = AllCellsSelected();
+    CSheet &s = editor_.Current();
+    TSel &sel = s.sel;
+    const int nx = std::min(s.axisX.count, MaxX), ny = std::min(s.axisY.count, MaxY);
+    auto used = [&s](int x, int y) { return UsedCell(s, x, y); };
     sel.ClearSelection();
     if (!all) {
         for (int y = 0; y < ny; ++y)

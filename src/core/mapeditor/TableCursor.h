@@ -25,6 +25,8 @@ public:
     // goes without wrap and the selection becomes the rectangle from the anchor.
     void MoveCursor(int dx, int dy, bool extend);
     void SelectOne(int column, int row);
+    // Whether every cell in use is selected.
+    bool AllCellsSelected() const;
     // Every cell in use (only the used line of a collapsed axis); clears instead when all are selected.
     void SelectAllCells();
     // Every X header (AxisX) or Y header (AxisY).

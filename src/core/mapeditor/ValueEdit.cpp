@@ -134,6 +134,27 @@ void TValueEdit::PlaceCaretAt(int x) {
     caretPos = best;
 }
 
+void TValueEdit::DragCaretTo(int x) {
+    const int length = static_cast<int>(editText.size());
+    int position = length;
+    if (boundaries.size() != editText.size() + 1 || x < boundaries.front()) {
+        position = 0;
+    } else {
+        for (int i = 0; i < length; ++i) {
+            const int middle =
+                (boundaries[static_cast<std::size_t>(i)] + boundaries[static_cast<std::size_t>(i + 1)]) / 2;
+            if (middle > x) {
+                position = i;
+                break;
+            }
+        }
+    }
+    if (selStart < 0)
+        selStart = caretPos;
+    caretPos = position;
+    selEnd = position;
+}
+
 void TValueEdit::Layout(const Rect &item, const std::function<int(std::string_view)> &width, int xHeight) {
     const Rect inner{item.left, item.top, item.right - 1, item.bottom - 1};
     const int textWidth = width ? width(editText) : 0;

@@ -44,6 +44,9 @@ public:
     std::string SelectedText() const;
     // A click in the edited item: caret on the nearest character boundary, no text selection.
     void PlaceCaretAt(int x);
+    // The left button held in an entry: the caret goes before the first character whose middle lies
+    // right of x, and the text selection runs from where the caret was to it.
+    void DragCaretTo(int x);
     // Centres the text in the item rectangle; width measures the entry font, xHeight is the height of "X".
     void Layout(const Rect &item, const std::function<int(std::string_view)> &width, int xHeight);
 

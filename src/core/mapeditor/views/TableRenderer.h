@@ -1,0 +1,20 @@
+#pragma once
+
+#include "mapeditor/EditorView.h"
+#include "mapeditor/views/Scene.h"
+
+namespace zarvex1 {
+
+// The table view of the current sheet, step by step: the scroll bars, the backgrounds and grid, the
+// corner with the axis names, the select buttons, the selection tint, the live ring, the selection
+// and drag frames, the outline, the cell and header texts, the count labels, the spinner and the
+// view switch. Called only for an enabled sheet.
+void PaintTable(const EditorView &view, Scene &scene);
+
+// One of the editor's scroll bars: nothing unless shown with more points than fit.
+void PaintScrollBar(const ScrollBar &bar, std::uint32_t face, Scene &scene);
+
+// The spinner's up and down boxes.
+void PaintSpinner(const EditorView &view, Scene &scene);
+
+} // namespace zarvex1

@@ -1,0 +1,127 @@
+#include "mapeditor/ScenePainter.h"
+
+#include "mapeditor/views/PixelTint.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <cstdlib>
+
+namespace zarvex1 {
+
+namespace {
+
+// One step short of the end point: a line covers its start but not its end.
+QPoint BeforeEnd(int x1, int y1, int x2, int y2) {
+    const int dx = x2 - x1, dy = y2 - y1;
+    if (std::abs(dx) >= std::abs(dy))
+        return QPoint(x2 - (dx > 0 ? 1 : dx < 0 ? -1 : 0), y2 - (dx == 0 && dy != 0 ? (dy > 0 ? 1 : -1) : 0));
+    return QPoint(x2, y2 - (dy > 0 ? 1 : -1));
+}
+
+// The pattern of the scroll-bar tracks: colour 1 with every pixel whose row + column is odd in colour 2.
+QImage PatternImage(std::uint32_t colour1, std::uint32_t colour2) {
+    QImage pattern(8, 8, QImage::Format_RGB32);
+    const QRgb one = ToQColor(colour1).rgb(), two = ToQColor(colour2).rgb();
+    for (int i = 0; i < 8; ++i)
+        for (int j = 0; j < 8; ++j)
+            pattern.setPixel(j, i, ((i + j) & 1) != 0 ? two : one);
+    return pattern;
+}
+
+} // namespace
+
+ScenePainter::ScenePainter(const QFont &baseFont) : base_(baseFont) {}
+
+ScenePainter::CachedFont &ScenePainter::Cached(const EditorFont &key) {
+    for (CachedFont &cached : fonts_)
+        if (cached.key == key)
+            return cached;
+    QFont font(base_, &device_);
+    font.setPointSize(std::max(1, key.size));
+    font.setBold(key.bold);
+    font.setItalic(key.italic);
+    fonts_.push_back(CachedFont{key, font, QFontMetrics(font, &device_)});
+    return fonts_.back();
+}
+
+QFont ScenePainter::Font(const EditorFont &font) {
+    return Cached(font).font;
+}
+
+TextMetrics ScenePainter::Metrics() {
+    TextMetrics metrics;
+    metrics.width = [this](std::string_view text, const EditorFont &font) {
+        return Cached(font).metrics.horizontalAdvance(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    metrics.xHeight = [this](const EditorFont &font) { return Cached(font).metrics.height(); };
+    metrics.baseSize = base_.pointSize() > 0 ? base_.pointSize() : 8;
+    return metrics;
+}
+
+void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const DrawOp &op : scene.Ops()) {
+        if (const auto *fill = std::get_if<FillOp>(&op)) {
+            painter.fillRect(QRect(fill->x, fill->y, fill->w, fill->h), ToQColor(fill->colour));
+        } else if (const auto *line = std::get_if<LineOp>(&op)) {
+            if (line->width <= 1) {
+                painter.setPen(QPen(ToQColor(line->colour), 0));
+                if (line->x1 == line->x2 && line->y1 == line->y2)
+                    continue;
+                painter.drawLine(QPoint(line->x1, line->y1),
+                                 BeforeEnd(line->x1, line->y1, line->x2, line->y2));
+            } else {
+                painter.setPen(QPen(ToQColor(line->colour), line->width, Qt::SolidLine, Qt::SquareCap));
+                painter.drawLine(QPointF(line->x1 + 0.5, line->y1 + 0.5),
+                                 QPointF(line->x2 + 0.5, line->y2 + 0.5));
+            }
+        } else if (const auto *polygon = std::get_if<PolygonOp>(&op)) {
+            QPolygon points;
+            points.reserve(static_cast<int>(polygon->points.size()));
+            for (const ScenePoint &p : polygon->points)
+                points << QPoint(p.x, p.y);
+            painter.setPen(QPen(ToQColor(polygon->outline), 0));
+            painter.setBrush(ToQColor(polygon->fill));
+            painter.drawPolygon(points);
+            painter.setBrush(Qt::NoBrush);
+        } else if (const auto *ellipse = std::get_if<EllipseOp>(&op)) {
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(QPen(ToQColor(ellipse->colour), ellipse->width));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(QRectF(ellipse->left, ellipse->top, ellipse->right - ellipse->left - 1,
+                                       ellipse->bottom - ellipse->top - 1));
+            painter.setRenderHint(QPainter::Antialiasing, false);
+        } else if (const auto *text = std::get_if<TextOp>(&op)) {
+            CachedFont &font = Cached(text->font);
+            painter.setFont(font.font);
+            painter.setPen(ToQColor(text->colour));
+            const QString string =
+                QString::fromUtf8(text->text.data(), static_cast<qsizetype>(text->text.size()));
+            if (text->angle == 90) {
+                painter.save();
+                painter.translate(text->x, text->y);
+                painter.rotate(-90);
+                painter.drawText(0, font.metrics.ascent(), string);
+                painter.restore();
+            } else {
+                painter.drawText(text->x, text->y + font.metrics.ascent(), string);
+            }
+        } else if (const auto *tint = std::get_if<TintOp>(&op)) {
+            // Straight into the scan lines: the raster engine has drawn everything before this.
+            PixelBuffer pixels{image.bits(), image.width(), image.height(),
+                               static_cast<int>(image.bytesPerLine()), image.depth()};
+            TintEveryOtherPixel(pixels, tint->x, tint->y, tint->w, tint->h, tint->colour);
+        } else if (const auto *pattern = std::get_if<PatternOp>(&op)) {
+            QBrush brush(PatternImage(pattern->colour1, pattern->colour2));
+            painter.setBrushOrigin(0, 0);
+            painter.fillRect(QRect(pattern->x, pattern->y, pattern->w, pattern->h), brush);
+        } else if (const auto *bitmap = std::get_if<BitmapOp>(&op)) {
+            if (bitmaps_)
+                painter.drawImage(QPoint(bitmap->x, bitmap->y), bitmaps_(bitmap->bitmap));
+        }
+    }
+}
+
+} // namespace zarvex1
