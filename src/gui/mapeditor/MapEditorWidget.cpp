@@ -184,8 +184,11 @@ QImage TTab::GraphPicture() {
 }
 
 void TTab::Finish() {
-    if (editor_.Dirty() != 0)
+    if (editor_.Dirty() != 0) {
+        // The buttons follow the user's action at once; the tick refreshes them with the clipboard.
+        editor_.UpdateToolbarStates(false);
         Render();
+    }
     setCursor(ShapeOf(editor_.Mouse().Cursor()));
     const QString hint = QString::fromStdString(editor_.Mouse().Hint());
     if (hint != hint_) {

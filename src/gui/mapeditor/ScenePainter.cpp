@@ -33,16 +33,53 @@ QImage PatternImage(std::uint32_t colour1, std::uint32_t colour2) {
 
 ScenePainter::ScenePainter(const QFont &baseFont) : base_(baseFont) {}
 
+// Enough for every text of a table in every language; beyond it the cache starts again.
+constexpr std::size_t MaxCachedTexts = 4096;
+
 ScenePainter::CachedFont &ScenePainter::Cached(const EditorFont &key) {
-    for (CachedFont &cached : fonts_)
-        if (cached.key == key)
-            return cached;
+    for (const auto &cached : fonts_)
+        if (cached->key == key)
+            return *cached;
     QFont font(base_, &device_);
     font.setPointSize(std::max(1, key.size));
     font.setBold(key.bold);
     font.setItalic(key.italic);
-    fonts_.push_back(CachedFont{key, font, QFontMetrics(font, &device_)});
-    return fonts_.back();
+    fonts_.push_back(
+        std::make_unique<CachedFont>(CachedFont{key, font, QFontMetrics(font, &device_), {}, {}}));
+    return *fonts_.back();
+}
+
+int ScenePainter::Width(CachedFont &font, std::string_view text) {
+    const std::string key(text);
+    if (const auto found = font.widths.find(key); found != font.widths.end())
+        return found->second;
+    if (font.widths.size() >= MaxCachedTexts)
+        font.widths.clear();
+    const int width =
+        font.metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    font.widths.emplace(key, width);
+    return width;
+}
+
+const QStaticText &ScenePainter::Laid(CachedFont &font, const std::string &text) {
+    if (const auto found = font.texts.find(text); found != font.texts.end())
+        return found->second;
+    if (font.texts.size() >= MaxCachedTexts)
+        font.texts.clear();
+    QStaticText laid(QString::fromStdString(text));
+    laid.setTextFormat(Qt::PlainText);
+    laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    laid.prepare(QTransform(), font.font);
+    return font.texts.emplace(text, std::move(laid)).first->second;
+}
+
+const QBrush &ScenePainter::Pattern(std::uint32_t colour1, std::uint32_t colour2) {
+    const std::uint64_t key = (static_cast<std::uint64_t>(colour1) << 32) | colour2;
+    if (key != patternKey_) {
+        patternKey_ = key;
+        pattern_ = QBrush(PatternImage(colour1, colour2));
+    }
+    return pattern_;
 }
 
 QFont ScenePainter::Font(const EditorFont &font) {
@@ -62,20 +99,34 @@ TextMetrics ScenePainter::Metrics() {
 
 void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // Pen and font change only when a step asks for another.
+    const CachedFont *currentFont = nullptr;
+    std::uint32_t textColour = ~0u;
     for (const DrawOp &op : scene.Ops()) {
         if (const auto *fill = std::get_if<FillOp>(&op)) {
             painter.fillRect(QRect(fill->x, fill->y, fill->w, fill->h), ToQColor(fill->colour));
         } else if (const auto *line = std::get_if<LineOp>(&op)) {
             if (line->width <= 1) {
-                painter.setPen(QPen(ToQColor(line->colour), 0));
-                if (line->x1 == line->x2 && line->y1 == line->y2)
-                    continue;
-                painter.drawLine(QPoint(line->x1, line->y1),
-                                 BeforeEnd(line->x1, line->y1, line->x2, line->y2));
+                // Lines along an axis are one-pixel boxes, which the raster engine fills fastest.
+                if (line->y1 == line->y2 && line->x1 != line->x2) {
+                    const int left = line->x2 > line->x1 ? line->x1 : line->x2 + 1;
+                    painter.fillRect(QRect(left, line->y1, std::abs(line->x2 - line->x1), 1),
+                                     ToQColor(line->colour));
+                } else if (line->x1 == line->x2 && line->y1 != line->y2) {
+                    const int top = line->y2 > line->y1 ? line->y1 : line->y2 + 1;
+                    painter.fillRect(QRect(line->x1, top, 1, std::abs(line->y2 - line->y1)),
+                                     ToQColor(line->colour));
+                } else if (line->x1 != line->x2 || line->y1 != line->y2) {
+                    painter.setPen(QPen(ToQColor(line->colour), 0));
+                    painter.drawLine(QPoint(line->x1, line->y1),
+                                     BeforeEnd(line->x1, line->y1, line->x2, line->y2));
+                    textColour = ~0u;
+                }
             } else {
                 painter.setPen(QPen(ToQColor(line->colour), line->width, Qt::SolidLine, Qt::SquareCap));
                 painter.drawLine(QPointF(line->x1 + 0.5, line->y1 + 0.5),
                                  QPointF(line->x2 + 0.5, line->y2 + 0.5));
+                textColour = ~0u;
             }
         } else if (const auto *polygon = std::get_if<PolygonOp>(&op)) {
             QPolygon points;
@@ -86,6 +137,7 @@ void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
             painter.setBrush(ToQColor(polygon->fill));
             painter.drawPolygon(points);
             painter.setBrush(Qt::NoBrush);
+            textColour = ~0u;
         } else if (const auto *ellipse = std::get_if<EllipseOp>(&op)) {
             painter.setRenderHint(QPainter::Antialiasing, true);
             painter.setPen(QPen(ToQColor(ellipse->colour), ellipse->width));
@@ -93,20 +145,26 @@ void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
             painter.drawEllipse(QRectF(ellipse->left, ellipse->top, ellipse->right - ellipse->left - 1,
                                        ellipse->bottom - ellipse->top - 1));
             painter.setRenderHint(QPainter::Antialiasing, false);
+            textColour = ~0u;
         } else if (const auto *text = std::get_if<TextOp>(&op)) {
             CachedFont &font = Cached(text->font);
-            painter.setFont(font.font);
-            painter.setPen(ToQColor(text->colour));
-            const QString string =
-                QString::fromUtf8(text->text.data(), static_cast<qsizetype>(text->text.size()));
+            if (&font != currentFont) {
+                painter.setFont(font.font);
+                currentFont = &font;
+            }
+            if (text->colour != textColour) {
+                painter.setPen(ToQColor(text->colour));
+                textColour = text->colour;
+            }
             if (text->angle == 90) {
                 painter.save();
                 painter.translate(text->x, text->y);
                 painter.rotate(-90);
-                painter.drawText(0, font.metrics.ascent(), string);
+                painter.drawText(0, font.metrics.ascent(), QString::fromStdString(text->text));
                 painter.restore();
             } else {
-                painter.drawText(text->x, text->y + font.metrics.ascent(), string);
+                // A static text's position is the top-left corner of its line.
+                painter.drawStaticText(text->x, text->y, Laid(font, text->text));
             }
         } else if (const auto *tint = std::get_if<TintOp>(&op)) {
             // Straight into the scan lines: the raster engine has drawn everything before this.
@@ -114,9 +172,9 @@ void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
                                static_cast<int>(image.bytesPerLine()), image.depth()};
             TintEveryOtherPixel(pixels, tint->x, tint->y, tint->w, tint->h, tint->colour);
         } else if (const auto *pattern = std::get_if<PatternOp>(&op)) {
-            QBrush brush(PatternImage(pattern->colour1, pattern->colour2));
             painter.setBrushOrigin(0, 0);
-            painter.fillRect(QRect(pattern->x, pattern->y, pattern->w, pattern->h), brush);
+            painter.fillRect(QRect(pattern->x, pattern->y, pattern->w, pattern->h),
+                             Pattern(pattern->colour1, pattern->colour2));
         } else if (const auto *bitmap = std::get_if<BitmapOp>(&op)) {
             if (bitmaps_)
                 painter.drawImage(QPoint(bitmap->x, bitmap->y), bitmaps_(bitmap->bitmap));

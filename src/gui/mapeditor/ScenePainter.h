@@ -3,11 +3,16 @@
 #include "mapeditor/EditorTypes.h"
 #include "mapeditor/views/Scene.h"
 
+#include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QStaticText>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -32,17 +37,25 @@ public:
     void Run(const Scene &scene, QPainter &painter, QImage &image);
 
 private:
+    // A font with the texts it measured and laid out: a table repeats the same few texts every paint.
     struct CachedFont {
         EditorFont key;
         QFont font;
         QFontMetrics metrics;
+        std::unordered_map<std::string, int> widths;
+        std::unordered_map<std::string, QStaticText> texts;
     };
     CachedFont &Cached(const EditorFont &font);
+    int Width(CachedFont &font, std::string_view text);
+    const QStaticText &Laid(CachedFont &font, const std::string &text);
+    const QBrush &Pattern(std::uint32_t colour1, std::uint32_t colour2);
 
     QFont base_;
     // Texts are measured on an image like the one they are drawn on, so sizes agree at any screen DPI.
     QImage device_{1, 1, QImage::Format_RGB32};
-    std::vector<CachedFont> fonts_;
+    std::vector<std::unique_ptr<CachedFont>> fonts_;
+    std::uint64_t patternKey_ = ~0ull;
+    QBrush pattern_;
     BitmapSource bitmaps_;
 };
 
