@@ -397,6 +397,7 @@ void LinkEngine::SwitchToVerify() {
 void LinkEngine::Timer1Timer() {
     receiving_ = true;
     ++state_.TickCounter;
+    WatchDevice();
     Receive(true);
     PaceRequest();
     RunMessageLine();
@@ -407,6 +408,18 @@ void LinkEngine::Timer1Timer() {
     }
     UpdateConnectionText();
     receiving_ = false;
+}
+
+void LinkEngine::WatchDevice() {
+    if (!state_.PortEnabled || !port_.isOpen() || !port_.lost())
+        return;
+    // The adapter was unplugged: nothing more will come, so a transfer ends with its error now rather than
+    // after its retries. The port is closed so that the device node is free when the adapter comes back;
+    // the reconnect then opens it again (by its stable name when an adapter was chosen).
+    ClosePort();
+    if (state_.LinkRequest != LinkRequest::None && state_.LinkRequest != LinkRequest::Handover)
+        FailRequest();
+    state_.NoReplyTicks = NoConnectionLimit;
 }
 
 void LinkEngine::FailRequest() {

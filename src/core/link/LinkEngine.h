@@ -136,6 +136,7 @@ private:
     bool VersionMatches(); // ends the request with the version message when the unit speaks another
     void DecodeDeviceTexts();
 
+    void WatchDevice(); // an unplugged device ends the transfer at once
     void PaceRequest();
     void PaceTransfer(bool frameSent);
     void PaceIdle();
