@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6serialport6-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          fonts-dejavu-extra)
+          fonts-dejavu-extra
+          desktop-file-utils shared-mime-info dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,6 +7,9 @@
 #include "SimulatedPort.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 
@@ -38,6 +41,12 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZARVEX1"));
     QApplication::setOrganizationName(QStringLiteral("Morvanel"));
+    // The installed menu entry (zarvex1.desktop) names the program's windows and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zarvex1"));
+    QIcon icon;
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList())
+        icon.addFile(file.filePath());
+    QApplication::setWindowIcon(icon);
     try {
         QStringList arguments = QApplication::arguments();
         arguments.removeFirst();
