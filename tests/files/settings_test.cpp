@@ -205,8 +205,8 @@ TEST(DefaultIni, shortLongAndDamagedFilesFillOnlyWhatTheyHold) {
         {"short", "1 2\t3\r\n", 3, {1, 2, 3, 7}},
         {"modulo256", "256 257 -1 4294967296", 4, {0, 1, 255, 0, 7}},
         {"wordStopsReading", "1 2 x 4 5", 2, {1, 2, 7, 7}},
-        {"numberRunIntoWord", "1 2x 4", 2, {1, 2, 7}},
-        {"hexIsNoDecimal", "9 0x10 4", 2, {9, 0, 7}},
+        {"numberRunIntoWordIsNoNumber", "1 2x 4", 1, {1, 7}},
+        {"hexIsNoDecimal", "9 0x10 4", 1, {9, 7}},
         {"long", thousand, 900, {0, 1, 2}},
     };
     for (const auto &c : cases) {

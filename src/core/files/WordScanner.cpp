@@ -29,11 +29,17 @@ bool WordScanner::AtEnd() {
     return pos_ >= text_.size();
 }
 
+std::size_t WordScanner::WordEnd() const {
+    std::size_t end = pos_;
+    while (end < text_.size() && !IsSpace(text_[end]) && end - pos_ < MaxWordLength)
+        ++end;
+    return end;
+}
+
 std::string_view WordScanner::NextWord() {
     SkipSpace();
     const std::size_t start = pos_;
-    while (pos_ < text_.size() && !IsSpace(text_[pos_]) && pos_ - start < MaxWordLength)
-        ++pos_;
+    pos_ = WordEnd();
     return text_.substr(start, pos_ - start);
 }
 
@@ -47,24 +53,26 @@ std::optional<std::int64_t> WordScanner::NextDecimal() {
 
 std::optional<std::int64_t> WordScanner::Number(bool prefixes) {
     SkipSpace();
+    // A number is a whole word: "4_TAKT" or "12abc" is no number, and stays to be read as a word.
+    const std::size_t wordEnd = WordEnd();
     std::size_t at = pos_;
     bool negative = false;
-    if (at < text_.size() && (text_[at] == '+' || text_[at] == '-'))
+    if (at < wordEnd && (text_[at] == '+' || text_[at] == '-'))
         negative = text_[at++] == '-';
     int base = 10;
-    if (prefixes && at < text_.size() && text_[at] == '0') {
+    if (prefixes && at < wordEnd && text_[at] == '0') {
         base = 8;
-        // "0x" makes a hexadecimal number only when a hex digit follows; otherwise the 0 stands alone.
-        if (at + 2 < text_.size() && (text_[at + 1] == 'x' || text_[at + 1] == 'X') &&
+        // "0x" makes a hexadecimal number only when a hex digit follows.
+        if (at + 2 < wordEnd && (text_[at + 1] == 'x' || text_[at + 1] == 'X') &&
             IsDigit(text_[at + 2], 16)) {
             base = 16;
             at += 2;
         }
     }
     std::size_t end = at;
-    while (end < text_.size() && IsDigit(text_[end], base))
+    while (end < wordEnd && IsDigit(text_[end], base))
         ++end;
-    if (end == at)
+    if (end == at || end != wordEnd)
         return std::nullopt;
 
     std::uint64_t magnitude = 0;
