@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "mappages/AdvanceMaps.h"
+#include "mappages/MapEditorList.h"
 #include "mappages/MapSheets.h"
 #include "mappages/SensorMaps.h"
 #include "mappages/ServoMap.h"
@@ -184,6 +186,44 @@ TEST(Markers, comeFromTheImageAndGoBackInHundredsOfRpm) {
     markers.limiterMarker = 95; // dragged in a graph
     EXPECT_TRUE(WriteMarkers(image, markers));
     EXPECT_EQ(image.word(Adrw::HardLimiter), 9500);
+}
+
+TEST(MapEditorList, feedsMarkersOnRequestAndLiveValuesEveryTick) {
+    Maps m;
+    MapEditorList list;
+    ASSERT_TRUE(list.Add(m.advance));
+    ASSERT_TRUE(list.Add(m.servo));
+    std::vector<std::unique_ptr<MapEditor>> more;
+    for (int i = 2; i < MapEditorList::MaxEditors; ++i) {
+        more.push_back(std::make_unique<MapEditor>(100, 100, AllowTable));
+        EXPECT_TRUE(list.Add(*more.back()));
+    }
+    MapEditor extra(100, 100, AllowTable);
+    EXPECT_FALSE(list.Add(extra)); // the window's 21st editor is refused
+
+    m.image.setByte(Adrb::BaseAdvance, 9);
+    m.image.setWord(Adrw::HardLimiter, 12000);
+    list.Feed(m.image, LiveFeed{3000, 200, 0, false, true});
+    EXPECT_EQ(m.advance.Sheets().Markers().limiterMarker, 120);
+    EXPECT_EQ(list.Refresh(), 0);
+    EXPECT_EQ(m.advance1().flags & TrackLive, 0); // the unit runs map 2: "Advance 1" does not follow
+    m.advance.Tick(false, false);
+    m.advance.Tick(false, false);
+    EXPECT_EQ(m.servoSheet().actualState, 0); // the servo's own tick has not run
+    m.servo.Tick(false, false);
+    m.servo.Tick(false, false);
+    EXPECT_EQ(m.servoSheet().actualState, 1);
+
+    m.image.setByte(Adrb::BaseAdvance, 1); // the image changed elsewhere, the editors have not seen it
+    list.Feed(m.image, LiveFeed{});
+    EXPECT_EQ(m.advance.Sheets().Markers().baseMarker, 9);
+    m.advance.Sheets().Markers().baseMarker = 11;
+    list.TakeMarkers(m.advance, m.image);
+    EXPECT_EQ(m.image.byte(Adrb::BaseAdvance), 11);
+    EXPECT_EQ(list.Refresh(), DirtyRelayout);
+    list.Feed(m.image, LiveFeed{});
+    EXPECT_EQ(m.servo.Sheets().Markers().baseMarker, 11);
+    list.Remove(&m.servo);
 }
 
 TEST(MapSheets, sensorEditorsAreLaidOutForTwoCells) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "mapeditor/MapEditorWidget.h"
+#include "mappages/MapEditorList.h"
+
+#include <vector>
+
+namespace zarvex1 {
+
+// The window's map editor controls, created through CreateMapEditor and driven by its tick.
+class MapEditors {
+public:
+    // A new editor control of the given size and options in parent; null when the window has its 20.
+    TTab *CreateMapEditor(int width, int height, int options, QWidget *parent);
+    // The window's tick: live values and markers for every editor, then each editor's own tick.
+    void Tick(const ParameterImage &image, const LiveFeed &live);
+    void SetLanguage(int languageIndex);
+
+    MapEditorList &List() { return list_; }
+    const std::vector<TTab *> &Controls() const { return controls_; }
+
+private:
+    MapEditorList list_;
+    std::vector<TTab *> controls_;
+};
+
+} // namespace zarvex1
