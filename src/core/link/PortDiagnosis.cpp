@@ -16,12 +16,12 @@ using Texts = std::array<std::string_view, 3>;
 
 constexpr Texts PermissionGroupText = {
     "Permission denied: {device} belongs to the group \"{group}\", and the user {user} is not a member of "
-    "it. Join the group with\n    sudo usermod -aG {group} {user}\nthen log out and log in again.",
+    "it. Join the group with\nsudo usermod -aG {group} {user}\nthen log out and log in again.",
     "Zugriff verweigert: {device} gehört der Gruppe „{group}“, und der Benutzer {user} ist nicht Mitglied "
-    "dieser Gruppe. Treten Sie der Gruppe bei mit\n    sudo usermod -aG {group} {user}\nund melden Sie "
+    "dieser Gruppe. Treten Sie der Gruppe bei mit\nsudo usermod -aG {group} {user}\nund melden Sie "
     "sich danach ab und wieder an.",
     "Přístup odepřen: {device} patří skupině „{group}“ a uživatel {user} není jejím členem. Přidejte se do "
-    "skupiny příkazem\n    sudo usermod -aG {group} {user}\na poté se odhlaste a znovu přihlaste.",
+    "skupiny příkazem\nsudo usermod -aG {group} {user}\na poté se odhlaste a znovu přihlaste.",
 };
 constexpr Texts PermissionAdminText = {
     "Permission denied: only the administrator may use {device}. Ask for access to it, for example a udev "
@@ -46,13 +46,13 @@ constexpr Texts BusyText = {
 };
 constexpr Texts ModemManagerText = {
     "On Linux, ModemManager often takes newly plugged-in ACM devices for a few seconds. Wait a moment and "
-    "try again; to keep it away for good, switch it off with\n    sudo systemctl disable --now "
+    "try again; to keep it away for good, switch it off with\nsudo systemctl disable --now "
     "ModemManager",
     "Unter Linux belegt der ModemManager neu angesteckte ACM-Geräte oft für einige Sekunden. Warten Sie "
-    "kurz und versuchen Sie es erneut; dauerhaft abschalten lässt er sich mit\n    sudo systemctl disable "
+    "kurz und versuchen Sie es erneut; dauerhaft abschalten lässt er sich mit\nsudo systemctl disable "
     "--now ModemManager",
     "V Linuxu si ModemManager nově připojená zařízení ACM často na několik sekund zabere. Chvíli počkejte "
-    "a zkuste to znovu; natrvalo ho vypnete příkazem\n    sudo systemctl disable --now ModemManager",
+    "a zkuste to znovu; natrvalo ho vypnete příkazem\nsudo systemctl disable --now ModemManager",
 };
 constexpr Texts VanishedText = {
     "{device} is not there: the adapter was unplugged or is not plugged in. Plug it in; the program "
