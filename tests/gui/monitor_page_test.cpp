@@ -73,7 +73,7 @@ private slots:
         page.show();
         page.Show(FrameDisplay(4000));
         QVERIFY(QTest::qWaitForWindowExposed(&page));
-        QCoreApplication::processEvents();
+        QTest::qWait(50); // laid out and painted once
         auto *rpm = page.findChild<QLabel *>(QStringLiteral("LabelRpm"));
         auto *supply = page.findChild<QLabel *>(QStringLiteral("LabelNapeti"));
         const QRect before = rpm->geometry();
@@ -96,7 +96,7 @@ private slots:
         TMonitorPage page;
         page.show();
         page.Show(FrameDisplay(4000));
-        QCoreApplication::processEvents();
+        QTest::qWait(50);
         auto *rpm = page.findChild<QLabel *>(QStringLiteral("LabelRpm"));
         auto *advance = page.findChild<QLabel *>(QStringLiteral("LabelAdvance1"));
         const int width = rpm->width();
@@ -147,7 +147,7 @@ private slots:
         gauge.show();
         QVERIFY(QTest::qWaitForWindowExposed(&gauge));
         gauge.SetGauge(0, 1000, 500, Qt::green);
-        QCoreApplication::processEvents();
+        QTest::qWait(50);
 
         EventCounter events(&gauge);
         gauge.SetGauge(0, 1000, 501, Qt::green); // the same pixel

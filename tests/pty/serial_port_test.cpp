@@ -39,7 +39,8 @@ private slots:
 
         std::uint8_t buffer[15000];
         QCOMPARE(port.read(buffer, sizeof buffer), 0); // nothing has arrived yet: no waiting
-        QTest::qWait(300);
+        // The event loop collects what comes; nothing is read until asked.
+        QTRY_VERIFY_WITH_TIMEOUT(port.bytesWaiting() >= 2 * FrameSize, 10000);
         const int waiting = port.bytesWaiting();
         QVERIFY2(waiting >= 2 * FrameSize, qPrintable(QString::number(waiting)));
         QCOMPARE(port.read(buffer, FrameSize), FrameSize);

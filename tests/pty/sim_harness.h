@@ -93,7 +93,7 @@ public:
 
     // Sends a request and waits up to `timeoutMs` for the frame whose code answers it; monitor frames
     // in between are skipped.
-    std::optional<Frame> exchange(const Frame &request, int timeoutMs = 1000) {
+    std::optional<Frame> exchange(const Frame &request, int timeoutMs = 5000) {
         collect(0);
         bytes_.clear();
         send(request);
