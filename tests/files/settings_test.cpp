@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <fstream>
 #include <random>
 #include <string>
@@ -153,10 +154,11 @@ TEST(ApplicationSettings, hundredThousandKeysAreReadInUnderHalfASecond) {
     std::ofstream(ApplicationIniPath(folder.path()), std::ios::binary) << text;
 
     ApplicationSettings read;
-    const auto start = std::chrono::steady_clock::now();
+    // Processor time of this process, so that other work on the machine does not count.
+    const std::clock_t start = std::clock();
     ReadApplicationSettings(ApplicationIniPath(folder.path()), read);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::milliseconds(500));
+    const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+    EXPECT_LT(seconds, 0.5);
     EXPECT_EQ(read.left, 77); // the first of two equal keys
     EXPECT_EQ(read.top, 55);  // a section named twice is one section
     EXPECT_EQ(read.width, 66);
