@@ -5,6 +5,11 @@
 
 namespace zarvex1 {
 
+// Language index of the texts: English, German, Czech (2 was French and is never chosen).
+namespace Language {
+enum : int { English = 0, German = 1, Czech = 3 };
+}
+
 // Slots of the texts that the link and its tools show.
 namespace MessageSlot {
 enum : int {

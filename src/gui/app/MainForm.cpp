@@ -3,16 +3,21 @@
 #include "about/FormAbout.h"
 #include "app/BuildInfo.h"
 #include "app/BuildStamp.h"
+#include "app/CaptionHelper.h"
 #include "app/ComMenu.h"
 #include "app/Dialogs.h"
 #include "app/LoaderServer.h"
 #include "app/StatusPanels.h"
+#include "app/WindowCaptions.h"
 #include "app/WindowTexts.h"
 #include "files/SettingsFolder.h"
 #include "files/SettingsLocation.h"
 #include "link/PortNames.h"
 #include "link/QtSerialPort.h"
 #include "link/SystemPortDiscovery.h"
+#include "pages/BikePage.h"
+#include "pages/CommonStates.h"
+#include "pages/InputsPage.h"
 #include "pages/MonitorPage.h"
 #include "print/WindowPrinter.h"
 
@@ -164,12 +169,22 @@ int TMainForm::ActivePageIndex() const {
 
 void TMainForm::BuildPages() {
     for (int page = 0; page < Page::Count; ++page) {
-        if (page == Page::Monitor) {
+        switch (page) {
+        case Page::Bike:
+            pages[page] = boundPages_[page] = BikePage = new TBikePage(session_, machine_, PageControl1);
+            break;
+        case Page::Inputs:
+            pages[page] = boundPages_[page] = InputsPage = new TInputsPage(session_, machine_, PageControl1);
+            break;
+        case Page::Monitor:
             pages[page] = MonitorPage = new TMonitorPage(PageControl1);
             MonitorPage->SetSource([this]() -> const MonitorDisplay & { return link->monitor(); });
-        } else
+            break;
+        default:
             pages[page] = new QWidget(PageControl1);
-        pages[page]->setObjectName(QString::fromLatin1(PageNames[page]));
+            break;
+        }
+        pages[page]->setObjectName(QString::fromUtf8(PageNames[page].data(), PageNames[page].size()));
         PageControl1->addTab(pages[page], QString());
     }
     PageControl1->setCurrentIndex(Page::Bike);
@@ -258,18 +273,10 @@ void TMainForm::FormCreate() {
 
 void TMainForm::ApplyLanguage() {
     const int language = session_.settings().languageIndex;
-    for (const MenuCaption &row : MenuCaptions) {
-        const QString name = QString::fromLatin1(row.target);
-        if (auto *action = findChild<QAction *>(name))
-            action->setText(row.text.in(language));
-        else if (auto *menu = findChild<QMenu *>(name))
-            menu->setTitle(row.text.in(language));
-        else if (auto *button = findChild<QAbstractButton *>(name))
-            button->setText(row.text.in(language));
-    }
-    MenuEnglish->setChecked(language == 0);
-    MenuGerman->setChecked(language == 1);
-    MenuCzech->setChecked(language == 3);
+    ApplyCaptions(this, MenuCaptions(), language);
+    MenuEnglish->setChecked(language == Language::English);
+    MenuGerman->setChecked(language == Language::German);
+    MenuCzech->setChecked(language == Language::Czech);
     ApplyToolButtonTexts(language);
     ComMenu->ApplyLanguage(language);
     ApplyLanguageCaptions();
@@ -279,9 +286,10 @@ void TMainForm::ApplyLanguage() {
 void TMainForm::ApplyLanguageCaptions() {
     const int language = session_.settings().languageIndex;
     UpdateCaption();
-    for (int page = 0; page < Page::Count; ++page)
-        PageControl1->setTabText(page, PageCaptions[page].in(language));
-    LabelSpojeni->setText(NoConnectionText.in(language));
+    ApplyCaptions(this, WindowCaptions(), language);
+    for (TBoundPage *page : boundPages_)
+        if (page)
+            page->ApplyLanguage(language);
     MonitorPage->ApplyCaptions(language);
 }
 
@@ -305,12 +313,21 @@ void TMainForm::RecordUndo() {
     session_.RecordUndo();
 }
 
-void TMainForm::StorePage(int) {
-    // The pages store their controls into the image here as they are added.
+void TMainForm::StorePage(int page) {
+    if (page >= 0 && page < Page::Count && boundPages_[page])
+        boundPages_[page]->Store(session_.image());
 }
 
-void TMainForm::LoadPage(int) {
-    // The pages bind their controls to the image here as they are added.
+void TMainForm::LoadPage(int page) {
+    if (page >= 0 && page < Page::Count && boundPages_[page])
+        boundPages_[page]->Load(session_.image(), printing());
+    CommonRefresh();
+}
+
+void TMainForm::CommonRefresh() {
+    // What every page refresh brings to the window around the pages.
+    const PageMachine::LoadScope guard = machine_.Load();
+    ApplyStates(this, CommonStates(session_.image(), printing()));
 }
 
 void TMainForm::ShowPage(int page) {
@@ -386,9 +403,14 @@ void TMainForm::ConnectionTextChanged(const std::string &text) {
 
 void TMainForm::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &) {
     MonitorPage->Show(display);
+    BikePage->ShowMonitor(display);
     ShowLabel(LabelVersion, display.LabelVersion);
     LabelVersion->setVisible(display.LabelVersionVisible);
     LabelEeDataErr->setVisible(display.LabelEeDataErrVisible);
+}
+
+void TMainForm::DeviceTextsChanged(const DeviceTexts &texts) {
+    BikePage->ShowDeviceTexts(texts);
 }
 
 void TMainForm::ComPortChanged(const std::string &labelCom, int tickedItem) {
@@ -405,6 +427,7 @@ void TMainForm::ShowComOpeningError(const std::string &text) {
 }
 
 void TMainForm::Timer1Timer() {
+    machine_.Tick();
     link->Timer1Timer();
     // A read fills the image block by block: default.ini keeps the last whole set until it is done.
     if (link->state().LinkRequest != LinkRequest::Read)

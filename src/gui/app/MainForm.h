@@ -4,6 +4,7 @@
 #include "link/LinkEngine.h"
 #include "link/LinkOwner.h"
 #include "link/PortDiscovery.h"
+#include "pages/PageMachine.h"
 #include "params/Defaults.h"
 #include "print/PrintableWindow.h"
 #include "session/DefaultIniKeeper.h"
@@ -34,6 +35,9 @@ class QtSerialPort;
 class TComMenu;
 class TFormAbout;
 class WindowPrinter;
+class TBikePage;
+class TBoundPage;
+class TInputsPage;
 class TMonitorPage;
 
 // The main window. It owns every piece of state of the program; the rules live in the core: the
@@ -70,6 +74,8 @@ public:
     // Controls of the window, named as in the rest of the program.
     QTabWidget *PageControl1 = nullptr;
     std::array<QWidget *, Page::Count> pages{};
+    TBikePage *BikePage = nullptr;
+    TInputsPage *InputsPage = nullptr;
     QLabel *LabelMessage = nullptr;
     QProgressBar *CGaugeProgram = nullptr;
     QLabel *LabelSpojeni = nullptr;
@@ -175,6 +181,7 @@ private:
     void ConnectionBannerChanged(bool visible) override;
     void ConnectionTextChanged(const std::string &text) override;
     void MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) override;
+    void DeviceTextsChanged(const DeviceTexts &texts) override;
     void ComPortChanged(const std::string &labelCom, int tickedItem) override;
     void SetCaption(const std::string &caption) override;
     void PagesToImage() override;
@@ -205,10 +212,16 @@ private:
     int LanguageIndex() const override;
     // The active page's states and the window's own, which follow the Printing flag.
     void UpdatePageStates();
+    void CommonRefresh();
 
     std::unique_ptr<WindowPrinter> printer_;
+    bool printing() const { return link->state().Printing; }
+
     StartOptions options_;
     ParameterSession session_;
+    // Commits go to the session: the active page into the image, limits, page again, after-edit step.
+    PageMachine machine_{[this] { session_.Commit(); }};
+    std::array<TBoundPage *, Page::Count> boundPages_{};
     LoaderServer *loaderServer_ = nullptr;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
     QTimer *Timer1 = nullptr;

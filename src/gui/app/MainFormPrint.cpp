@@ -1,5 +1,6 @@
 // The main window's side of printing: its print look and the pages shown one at a time.
 #include "app/MainForm.h"
+#include "pages/BoundPage.h"
 #include "print/WindowPrinter.h"
 
 #include <QCheckBox>
@@ -83,8 +84,9 @@ void TMainForm::UpdatePageStates() {
     } else {
         setPalette(QPalette());
     }
-    statusBar()->setVisible(!printing);
-    GroupBoxToolBar->setVisible(!printing);
+    if (TBoundPage *page = boundPages_[ActivePageIndex()])
+        page->UpdateStates(session_.image(), printing);
+    CommonRefresh();
 }
 
 } // namespace zarvex1

@@ -3,6 +3,7 @@
 #include "app/HelpManual.h"
 #include "app/LabelColour.h"
 #include "app/MainForm.h"
+#include "app/WindowCaptions.h"
 #include "app/WindowTexts.h"
 
 #include <QActionGroup>
@@ -106,9 +107,9 @@ void TMainForm::BuildMenus() {
         item->setCheckable(true);
         languages->addAction(item);
     }
-    connect(MenuEnglish, &QAction::triggered, this, [this] { SetLanguage(0); });
-    connect(MenuGerman, &QAction::triggered, this, [this] { SetLanguage(1); });
-    connect(MenuCzech, &QAction::triggered, this, [this] { SetLanguage(3); });
+    connect(MenuEnglish, &QAction::triggered, this, [this] { SetLanguage(Language::English); });
+    connect(MenuGerman, &QAction::triggered, this, [this] { SetLanguage(Language::German); });
+    connect(MenuCzech, &QAction::triggered, this, [this] { SetLanguage(Language::Czech); });
 
     MenuHelp = bar->addMenu(QString());
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
@@ -159,14 +160,16 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::ApplyToolButtonTexts(int language) {
+    const CaptionTable menus = MenuCaptions();
     for (const ToolButtonText &row : ToolButtonTexts) {
-        const auto caption =
-            std::find_if(std::begin(MenuCaptions), std::end(MenuCaptions),
-                         [&](const MenuCaption &c) { return qstrcmp(c.target, row.command) == 0; });
+        const auto caption = std::find_if(menus.begin(), menus.end(),
+                                          [&](const CaptionRow &c) { return c.target == row.command; });
         auto *button = GroupBoxToolBar->findChild<QToolButton *>(QString::fromLatin1(row.button));
-        if (caption == std::end(MenuCaptions) || !button)
+        if (caption == menus.end() || !button)
             continue;
-        const QString name = caption->text.in(language).remove(QLatin1Char('&'));
+        const std::string_view text = caption->in(language);
+        const QString name =
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).remove(QLatin1Char('&'));
         const QString hint = row.hint.in(language);
         button->setAccessibleName(name);
         button->setAccessibleDescription(hint);

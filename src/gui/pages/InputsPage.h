@@ -1,0 +1,28 @@
+#pragma once
+
+#include "pages/BoundPage.h"
+#include "pages/InputsPageModel.h"
+
+namespace zarvex1 {
+
+class ParameterSession;
+
+// The Inputs page: multifunction inputs, load sensor, limiters, retard, switching into the second
+// advance map, the potentiometer. The sensor calibration editors and their buttons go into
+// sensorArea().
+class TInputsPage : public TBoundPage {
+    Q_OBJECT
+public:
+    TInputsPage(ParameterSession &session, PageMachine &machine, QWidget *parent = nullptr);
+
+    // The place of the TPS and IAP calibration editors and the two TPS buttons, below the sensor choice.
+    QWidget *sensorArea() const { return sensorArea_; }
+
+private:
+    void RadioGroupModePotencModeClick(int item);
+
+    ParameterSession &session_;
+    QWidget *sensorArea_ = nullptr;
+};
+
+} // namespace zarvex1

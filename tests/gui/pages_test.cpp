@@ -1,0 +1,317 @@
+// The Bike and Inputs pages driven through their real controls, offscreen.
+#include "app/Dialogs.h"
+#include "app/MainForm.h"
+#include "link/mock_port.h"
+#include "pages/BikePage.h"
+#include "pages/InputsPage.h"
+#include "pages/RadioGroup.h"
+#include "pages/UpDownEdit.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zarvex1;
+
+namespace {
+
+struct Window {
+    Window() {
+        form = std::make_unique<TMainForm>(StartOptions{}, std::make_unique<test::MockPort>());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    TMainForm *operator->() { return form.get(); }
+    ParameterSession &session() { return form->session(); }
+    ParameterImage &image() { return form->session().image(); }
+    template <class T> T *control(const char *name) {
+        T *found = form->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qWarning("no control %s", name);
+        return found;
+    }
+    void page(int index) { form->PageControl1->setCurrentIndex(index); }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            form->Timer1Timer();
+    }
+    // Undo steps back to the start.
+    int undoSteps() {
+        int steps = 0;
+        UndoHistory copy = session().undo();
+        while (copy.Undo())
+            ++steps;
+        return steps;
+    }
+    std::unique_ptr<TMainForm> form;
+};
+
+// Clicks the up arrow of a spin box.
+void ClickUp(QSpinBox *box) {
+    QStyleOptionSpinBox option;
+    option.initFrom(box);
+    option.subControls = QStyle::SC_SpinBoxUp;
+    option.buttonSymbols = box->buttonSymbols();
+    option.frame = true;
+    const QRect up = box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, up.center());
+}
+
+QLineEdit *EditOf(QSpinBox *box) {
+    return box->findChild<QLineEdit *>();
+}
+
+void TypeInto(QSpinBox *box, const QString &text) {
+    box->setFocus();
+    EditOf(box)->selectAll();
+    QTest::keyClicks(EditOf(box), text);
+}
+
+// Clicks a radio item on its button, not somewhere in its row.
+void ClickItem(QRadioButton *item) {
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(8, item->height() / 2));
+}
+
+QString Accessible(QWidget *widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class PagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        settingsDir_ = std::make_unique<QTemporaryDir>();
+        qputenv("ZARVEX1_SETTINGS_DIR", settingsDir_->path().toUtf8());
+        questions_.clear();
+        Dialogs::askHook = [this](const QString &text) {
+            questions_ << text;
+            return answer_;
+        };
+        Dialogs::messageHook = [](const QString &) {};
+        answer_ = QMessageBox::Yes;
+    }
+
+    void typingAValueAndEnterCommitsItWithOneUndoEntry() {
+        Window w;
+        w.page(Page::Inputs);
+        auto *edit = w.control<TUpDownEdit>("EditSoftLimiter");
+        QVERIFY(edit);
+        TypeInto(edit, QStringLiteral("9650"));
+        QVERIFY(!w->MenuZpet->isEnabled());
+        QTest::keyClick(EditOf(edit), Qt::Key_Return);
+        QCOMPARE(w.image().word(Adrw::SoftLimiter), 9650);
+        QVERIFY(!edit->hasFocus());
+        QCOMPARE(w.undoSteps(), 1);
+        QCOMPARE(edit->text(), QLocale().toString(9650)); // with the thousands separator
+        w->MenuZpet->trigger();
+        QCOMPARE(w.image().word(Adrw::SoftLimiter), 10800);
+        QCOMPARE(edit->value(), 10800);
+    }
+
+    void typedValueIsClampedAndLeavingTheEditCommits() {
+        Window w;
+        w.page(Page::Bike);
+        auto *edit = w.control<TUpDownEdit>("EditRpmKorekce");
+        TypeInto(edit, QStringLiteral("-60"));
+        w.control<QCheckBox>("CheckBox4TaktIgn")->setFocus(); // leaving the edit
+        QCOMPARE(w.image().byte(Adrb::TachoCorrection), 40);
+        QCOMPARE(w.undoSteps(), 1);
+    }
+
+    void spinnerClicksCommitOnceOnTheFifthTickAfterTheLast() {
+        Window w;
+        w.image().setByte(Adrb::InputFunction + 2, 4); // input 3 retard: the retard edits are enabled
+        w.page(Page::Inputs);
+        auto *retard = w.control<TUpDownEdit>("EditRetard");
+        QVERIFY(retard->isEnabled() && retard->upDownVisible());
+        const int start = w.image().byte(Adrb::Retard);
+        for (int i = 0; i < 3; ++i)
+            ClickUp(retard);
+        QCOMPARE(retard->value(), start + 3);
+        w.ticks(4);
+        QCOMPARE(w.image().byte(Adrb::Retard), start);
+        w.ticks(1);
+        QCOMPARE(w.image().byte(Adrb::Retard), start + 3);
+        QCOMPARE(w.undoSteps(), 1);
+
+        // A click then a check box: one commit at the check box, storing both.
+        ClickUp(retard);
+        QTest::mouseClick(w.control<QCheckBox>("CheckBoxInvInput1"), Qt::LeftButton);
+        QCOMPARE(w.image().byte(Adrb::Retard), start + 4);
+        QCOMPARE(w.image().byte(Adrb::InputInverted), 1);
+        QCOMPARE(w.undoSteps(), 2);
+        w.ticks(10);
+        QCOMPARE(w.undoSteps(), 2);
+    }
+
+    void statesFollowTheInputs() {
+        Window w;
+        w.page(Page::Inputs);
+        auto *input3 = w.control<TRadioGroup>("RadioGroupInput3");
+        auto *startSoft = w.control<TUpDownEdit>("EditStartSoftLimiter");
+        QVERIFY(startSoft->isEnabled() && startSoft->upDownVisible()); // input 3 is the start limiter
+        ClickItem(input3->item(4));                                    // retard
+        QCOMPARE(w.image().byte(Adrb::InputFunction + 2), 4);
+        QVERIFY(!startSoft->isEnabled());
+        QVERIFY(!startSoft->upDownVisible());
+        QVERIFY(w.control<TUpDownEdit>("EditRetard")->isEnabled());
+        QVERIFY(!w.control<QLabel>("LabelStartSoftLimiter")->isEnabled());
+
+        // Gear detection by voltage takes input 2.
+        w.image().setByte(Adrb::GearMode, 1);
+        w.session().ImageToPages();
+        QVERIFY(!w.control<TRadioGroup>("RadioGroupInput2")->isEnabled());
+        QCOMPARE(w.control<TRadioGroup>("RadioGroupInput2")->itemIndex(), 7);
+    }
+
+    void loadSensorChangeResetsTheThresholdsAndPotentiometerModeSetsItsRange() {
+        Window w;
+        w.page(Page::Inputs);
+        ClickItem(w.control<TRadioGroup>("RadioGroupTpsIap")->item(2));
+        QCOMPARE(w.image().byte(Adrb::LoadSensor), 2);
+        QCOMPARE(w.image().byte(Adrb::PowerOutLoad), 15);
+        QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 5), 18);
+
+        auto *range = w.control<TUpDownEdit>("EditPotencRozsah");
+        ClickItem(w.control<TRadioGroup>("RadioGroupModePotencMode")->item(4));
+        QCOMPARE(w.image().byte(Adrb::PotentiometerUse), 4);
+        QCOMPARE(w.image().word(Adrw::PotentiometerRange), 2000);
+        QCOMPARE(range->value(), 2000);
+        QCOMPARE(range->maximum(), 10000);
+        QCOMPARE(range->singleStep(), 100);
+        QCOMPARE(w.undoSteps(), 2);
+    }
+
+    void motorbikeChangeAsksAndSetsThePreset() {
+        Window w;
+        w.page(Page::Bike);
+        w.image().setWord(Adrw::SoftLimiter, 9000);
+        w.session().Commit();
+        auto *bike = w.control<QComboBox>("ComboBoxBike");
+        answer_ = QMessageBox::No;
+        bike->setCurrentIndex(1);
+        emit bike->activated(1);
+        QCOMPARE(questions_, QStringList{QStringLiteral("Do you want default setting?")});
+        QCOMPARE(w.image().byte(Adrb::BikeType), 2);
+        QCOMPARE(w.image().byte(Adrb::IgnitionsPerRevolution), 2);
+        QCOMPARE(w.image().word(Adrw::SoftLimiter), 9000);
+        QCOMPARE(w.control<QComboBox>("ComboBoxNasobekPalcu")->currentIndex(), 2);
+
+        // Special setting with method 9: no question, and pick-up 1 loses its automatic polarity.
+        bike->setCurrentIndex(BikePageModel::SpecialItem);
+        emit bike->activated(BikePageModel::SpecialItem);
+        QVERIFY(w.control<QComboBox>("ComboBoxSynchro")->isEnabled());
+        auto *synchro = w.control<QComboBox>("ComboBoxSynchro");
+        synchro->setCurrentIndex(9);
+        emit synchro->activated(9);
+        QCOMPARE(questions_.size(), 1);
+        QCOMPARE(w.image().byte(Adrb::PickupSystem), 9);
+        QVERIFY(w.control<QRadioButton>("RadioGroupPickup1Polarita_Item2")->isHidden());
+        QCOMPARE(w.image().byte(Adrb::MaxAdvanceSecondEdge), 1);
+        QVERIFY(!w.control<QCheckBox>("CheckBoxPalec1ZacH2")->isEnabled());
+    }
+
+    void captionsAndAccessibleNamesFollowTheLanguage() {
+        Window w;
+        struct Expected {
+            int language;
+            QString bikeTab, retardLabel, special, bikeItem0;
+        };
+        const Expected rounds[] = {
+            {Language::German, "Motorrad", QString::fromUtf8("Spätzündung [°]"),
+             QString::fromUtf8("Spezifikation der Synchronisierung - Achtung - Nur für Erfahrungsanwender!"),
+             QString::fromUtf8("Klassisch (1 Leitstück, 1 oder 2 Geber)")},
+            {Language::Czech, "Motocykl", QString::fromUtf8("Snížení předstihu [°]"),
+             QString::fromUtf8("Popis synchronizace - Pozor - pouze pro zkušené uživatele!"),
+             QString::fromUtf8("Klasika (1 výstupek, 1 nebo 2 snimače)")},
+            {Language::English, "Bike", QString::fromUtf8("Retard [°]"),
+             "Specification of synchronization - Caution - For experienced user only!",
+             "Classic (1 lobe, 1 or 2 pick-up) "},
+        };
+        auto *bike = w.control<QComboBox>("ComboBoxBike");
+        for (const Expected &e : rounds) {
+            w->SetLanguage(e.language);
+            QCOMPARE(w->PageControl1->tabText(Page::Bike), e.bikeTab);
+            QCOMPARE(w.control<QLabel>("LabelRetard")->text(), e.retardLabel);
+            QCOMPARE(w.control<QGroupBox>("GroupBoxSpecial")->title(), e.special);
+            QCOMPARE(bike->itemText(0), e.bikeItem0);
+            QCOMPARE(bike->currentIndex(), 0); // the chosen item stays
+            QCOMPARE(bike->itemText(1), QStringLiteral("Standard  (2 lobe  per revol., 1 or 2 pick-up) "));
+            QCOMPARE(Accessible(w.control<TUpDownEdit>("EditRetard")), e.retardLabel);
+        }
+        // Every label names the control it stands for, and every control has a name.
+        for (QWidget *page : {static_cast<QWidget *>(w->BikePage), static_cast<QWidget *>(w->InputsPage)}) {
+            for (QLabel *label : page->findChildren<QLabel *>()) {
+                if (!label->buddy())
+                    continue;
+                if (qobject_cast<QComboBox *>(label->buddy())) {
+                    // A combo box's name is its item; its label stands beside it as the labelling relation.
+                    const auto relations =
+                        QAccessible::queryAccessibleInterface(label->buddy())->relations(QAccessible::Label);
+                    QVERIFY(std::any_of(relations.begin(), relations.end(), [&](const auto &relation) {
+                        return relation.first->object() == label;
+                    }));
+                } else {
+                    QCOMPARE(Accessible(label->buddy()), label->text().remove('&').trimmed());
+                }
+            }
+            for (QWidget *control : page->findChildren<QWidget *>()) {
+                if (qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QCheckBox *>(control) ||
+                    qobject_cast<QRadioButton *>(control) || qobject_cast<QGroupBox *>(control))
+                    QVERIFY2(!Accessible(control).trimmed().isEmpty(), qPrintable(control->objectName()));
+            }
+        }
+    }
+
+    void deviceTextsAndProgrammingCountShowOnTheBikePage() {
+        Window w;
+        w->link->MenuReadClick(); // the unit's device info comes with block 0
+        DeviceTexts texts{"ZRX01", "10.12.2026", "03:16"};
+        w->BikePage->ShowDeviceTexts(texts);
+        QCOMPARE(w.control<QLabel>("LabelVerze1")->text(), QStringLiteral("ZRX01"));
+        QCOMPARE(w.control<QLabel>("LabelVerze3")->text(), QStringLiteral("03:16"));
+        QCOMPARE(w.control<QLabel>("LabelVerze2")->toolTip(), QStringLiteral("Date of program in ignition"));
+    }
+
+    // With ZARVEX1_SCREENSHOTS set to a folder, the two pages in three languages go there as PNG files.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("ZARVEX1_SCREENSHOTS not set");
+        Window w;
+        w.image().setByte(Adrb::BikeType, 1); // special: every control of the synchronisation is in use
+        w.image().setByte(Adrb::PickupSystem, 4);
+        w.session().ImageToPages();
+        for (const auto &[language, suffix] :
+             {std::pair{Language::English, "en"}, std::pair{Language::German, "de"},
+              std::pair{Language::Czech, "cs"}}) {
+            w->SetLanguage(language);
+            for (const int page : {int(Page::Bike), int(Page::Inputs)}) {
+                w.page(page);
+                QTest::qWait(20);
+                const QString name = QStringLiteral("%1/%2-%3.png")
+                                         .arg(folder, page == Page::Bike ? "bike" : "inputs", suffix);
+                QVERIFY(w.form->grab().save(name));
+            }
+        }
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> settingsDir_;
+    QStringList questions_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Yes;
+};
+
+QTEST_MAIN(PagesTest)
+#include "pages_test.moc"
