@@ -6,6 +6,7 @@
 #include "pages/InputsPage.h"
 #include "pages/RadioGroup.h"
 #include "pages/UpDownEdit.h"
+#include "simulated_window.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -272,6 +273,25 @@ private slots:
                     QVERIFY2(!Accessible(control).trimmed().isEmpty(), qPrintable(control->objectName()));
             }
         }
+    }
+
+    void programmingAfterChangeSendsTheEditToTheUnit() {
+        SimOptions quiet;
+        quiet.savingMs = 0;
+        test::SimulatedWindow w(quiet);
+        w->show();
+        QVERIFY(w.tickUntil([&] { return w->link->state().Connected; }, 20) > 0);
+        w->CheckBoxProgHned->click();
+        w->PageControl1->setCurrentIndex(Page::Inputs);
+        auto *edit = w->findChild<TUpDownEdit *>(QStringLiteral("EditHardLimiter"));
+        TypeInto(edit, QStringLiteral("11500"));
+        QTest::keyClick(EditOf(edit), Qt::Key_Return);
+        QCOMPARE(w->session().image().word(Adrw::HardLimiter), 11500);
+        QCOMPARE(w->link->state().LinkRequest, LinkRequest::Program);
+        QVERIFY(w.tickUntil([&] { return w->link->state().LinkRequest == LinkRequest::None; }) > 0);
+        QCOMPARE(w.unit().unit().memory(), w->session().image());
+        QCOMPARE(w.unit().requestsOf(0x03), 1); // each block programmed once
+        QVERIFY(w->LabelMessage->text().startsWith(QStringLiteral("Verify:")));
     }
 
     void deviceTextsAndProgrammingCountShowOnTheBikePage() {

@@ -44,7 +44,7 @@ TEST(Binding, upDownsShowScaleTimesRawPlusOffsetClampedAndTakeItBack) {
 TEST(Binding, checksRadiosAndCombos) {
     static constexpr std::array<int, 3> codes = {0, 2, 1};
     const Binding check{"CheckBoxSpecStart", K::Check, 233};
-    const Binding bit{"CheckBoxPOutCell", K::BitCheck, 760, 1, 0, 0, 0, 2};
+    const Binding bit{.name = "CheckBoxPOutCell", .kind = K::BitCheck, .position = 760, .bit = 2};
     const Binding radio{"RadioGroupTpsIap", K::Radio, 271, 1, 0, 0, 2};
     const Binding coded{"ComboBoxBike", K::Combo, 230, 1, 0, 0, 2, 1, codes};
     ParameterImage image;

@@ -29,7 +29,7 @@ std::optional<int> ShowValue(const Binding &b, const ParameterImage &image) {
     case ControlKind::Check:
         return image.byte(b.position) != 0 ? 1 : 0;
     case ControlKind::BitCheck:
-        return (image.byte(b.position) >> b.step) & 1;
+        return (image.byte(b.position) >> b.bit) & 1;
     case ControlKind::Radio:
     case ControlKind::Combo: {
         const int code = image.byte(b.position);
@@ -59,7 +59,7 @@ void TakeValue(const Binding &b, int value, ParameterImage &image) {
         image.setByte(b.position, value != 0 ? 1 : 0);
         return;
     case ControlKind::BitCheck: {
-        const unsigned bit = 1u << b.step;
+        const unsigned bit = 1u << b.bit;
         const unsigned row = image.byte(b.position);
         image.setByte(b.position, value != 0 ? row | bit : row & ~bit);
         return;

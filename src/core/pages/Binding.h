@@ -29,9 +29,10 @@ struct Binding {
     int offset = 0;                  // up-downs: 0 or -100
     int minimum = 0;                 // up-downs: the range of the position
     int maximum = 0;                 // up-downs: the range; radio groups and combo boxes: the last item index
-    int step = 1;                    // up-downs: the increment; bit checks: the bit
+    int step = 1;                    // up-downs: the increment
     std::span<const int> codes = {}; // combo boxes whose items stand for codes: item i stores codes[i]
     bool ownHandler = false;         // the page handles a change of the control itself
+    int bit = 0;                     // bit checks: the bit of the byte (a grid row's bit c is column c)
 
     bool isUpDown() const { return kind == ControlKind::WordUpDown || kind == ControlKind::ByteUpDown; }
 };

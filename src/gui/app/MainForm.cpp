@@ -429,6 +429,8 @@ void TMainForm::ShowComOpeningError(const std::string &text) {
 void TMainForm::Timer1Timer() {
     machine_.Tick();
     link->Timer1Timer();
+    if (TBoundPage *page = boundPages_[session_.activePage()])
+        page->RefreshLiveColours(link->live(), session_.image());
     // A read fills the image block by block: default.ini keeps the last whole set until it is done.
     if (link->state().LinkRequest != LinkRequest::Read)
         defaultIniKeeper_->Tick();

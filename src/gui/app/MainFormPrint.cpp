@@ -84,7 +84,7 @@ void TMainForm::UpdatePageStates() {
     } else {
         setPalette(QPalette());
     }
-    if (TBoundPage *page = boundPages_[ActivePageIndex()])
+    if (TBoundPage *page = boundPages_[session_.activePage()])
         page->UpdateStates(session_.image(), printing);
     CommonRefresh();
 }

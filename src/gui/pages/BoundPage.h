@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/MonitorDisplay.h"
 #include "pages/PageMachine.h"
 #include "pages/PageModel.h"
 
@@ -49,6 +50,9 @@ public:
     virtual void ApplyLanguage(int languageIndex);
     // One row shown from the image (a handler that changed only its parameter).
     void ShowRow(std::string_view name, const ParameterImage &image);
+    // Every timer tick while the page is the active one, after the link's steps: the colours that follow
+    // the running engine (the current gear, the base advance). Nothing by default.
+    virtual void RefreshLiveColours(const LiveValues & /*live*/, const ParameterImage & /*image*/) {}
 
     // The bound controls by the names of their rows (UpDownX gives the edit EditX).
     TUpDownEdit *UpDown(std::string_view name);
