@@ -1,7 +1,9 @@
 #include "main_form_fixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -49,6 +51,49 @@ constexpr Row MenuRows[] = {
     {"MenuAbout", "&About...", "&Über Programm...", "&O programu..."},
 };
 
+// The hints of the menus and the tool bar; "|" parts a short hint (tooltip) from a long one (status bar).
+constexpr Row HintRows[] = {
+    {"MenuOpen", "Open file with parametrs", "Kenndatendatei öffnen", "Otevření souboru s parametry"},
+    {"MenuNew", "Set default parametrs", "Neue Kenndatendaten erstellen", "Nastavení výchozích parametrů"},
+    {"MenuSave", "Save parametrs to file", "Kenndaten in Datei speichern", "Uložení parametrů do souboru"},
+    {"MenuPrint", "Print parametrs", "Druck der Kenndaten", "Tisk parametrů"},
+    {"BitBtnProgram", "Programing  set parametrs to ignition", "Programmieren der Kenndaten auf die Zündbox",
+     "Programování nastavených parametrů do zapalování"},
+    {"MenuProgram", "Programing  set parametrs to ignition", "Programmieren der Kenndaten auf die Zündbox",
+     "Programování nastavených parametrů do zapalování"},
+    {"BitBtnVerify", "Compare set parametrs  with parametrs of ignition",
+     "Vergleich der Kenndaten mit Zündboxkenndaten",
+     "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"},
+    {"MenuVerify", "Compare set parametrs  with parametrs of ignition",
+     "Vergleich der Kenndaten mit Zündboxkenndaten",
+     "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"},
+    {"ButtonRead", "Reading parametrs from ignition", "Kenndaten aus Zündung lesen",
+     "Čtení parametrů ze zapalování"},
+    {"MenuRead", "Reading parametrs from ignition", "Kenndaten aus Zündung lesen",
+     "Čtení parametrů ze zapalování"},
+    {"MenuExit", "End of program", "Programm beenden", "Ukončení programu"},
+    {"MenuLanguage", "Language|Set English or German or French", "Sprache",
+     "Nastavení jazyka na angličtinu, češtinu nebo němčinu"},
+    {"MenuEnglish", "Set English menu", "Set English menu", "Set English menu"},
+    {"MenuGerman", "Deutsches Menü", "Deutsches Menü", "Deutsches Menü"},
+    {"MenuCzech", "Nastavit české menu", "Nastavit české menu", "Nastavit české menu"},
+    {"CheckBoxProgHned", "Programing at once after change", "Programmmierung gleich nach der Änderung",
+     "Programování ihned po změně"},
+    {"MenuCom", "Set number of com", "Com-Anschluß festlegen", "Nastavení čísla serivého portu (Com) "},
+};
+
+// The tooltip and status text a hint gives.
+std::pair<QString, QString> HintOf(TMainForm *form, const char *target) {
+    const QString name = QString::fromLatin1(target);
+    if (auto *menu = form->findChild<QMenu *>(name))
+        return {menu->menuAction()->toolTip(), menu->menuAction()->statusTip()};
+    if (auto *action = form->findChild<QAction *>(name))
+        return {action->toolTip(), action->statusTip()};
+    if (auto *widget = form->findChild<QWidget *>(name))
+        return {widget->toolTip(), widget->statusTip()};
+    return {};
+}
+
 QString Caption(TMainForm *form, const char *target) {
     const QString name = QString::fromLatin1(target);
     if (auto *menu = form->findChild<QMenu *>(name))
@@ -75,6 +120,34 @@ private slots:
                 QCOMPARE(Caption(form.form.get(), row.target), QString::fromUtf8(expected));
             }
         }
+    }
+
+    void hintsAreTheTableLetterForLetter() {
+        test::MainFormFixture form;
+        for (int language : {3, 1, 0}) {
+            form->SetLanguage(language);
+            for (const Row &row : HintRows) {
+                const QString hint = QString::fromUtf8(language == 1   ? row.german
+                                                       : language == 3 ? row.czech
+                                                                       : row.english);
+                const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+                const auto [tip, status] = HintOf(form.form.get(), row.target);
+                QCOMPARE(tip, bar < 0 ? hint : hint.left(bar));
+                QCOMPARE(status, bar < 0 ? hint : hint.mid(bar + 1));
+            }
+        }
+    }
+
+    void aMenuItemUnderThePointerShowsItsHintInTheStatusBar() {
+        test::MainFormFixture form(StartOptions::Parse({QStringLiteral("CESKY")}, {}));
+        QVERIFY(form->MenuFile->toolTipsVisible());
+        // A menu tells its window of the item under the pointer as Qt's menus do.
+        QVERIFY(form->MenuVerify->showStatusText(form->menuBar()));
+        QCOMPARE(form->statusPanels[0]->text(),
+                 QString::fromUtf8(
+                     "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"));
+        QVERIFY(form->MenuAbout->showStatusText(form->menuBar())); // no hint: the panel empties
+        QCOMPARE(form->statusPanels[0]->text(), QString());
     }
 
     void iconButtonsAreNamedByTheirCommand_data() {

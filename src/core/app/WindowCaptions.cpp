@@ -45,6 +45,66 @@ constexpr CaptionRow Menus[] = {
     {"MenuAbout", C::Caption, {"&About...", "&Über Programm...", "&O programu..."}},
 };
 
+constexpr CaptionRow Hints[] = {
+    {"SpeedButtonOpen",
+     C::Hint,
+     {"Open file with parametrs", "Kenndatendatei öffnen", "Otevření souboru s parametry"}},
+    {"MenuOpen",
+     C::Hint,
+     {"Open file with parametrs", "Kenndatendatei öffnen", "Otevření souboru s parametry"}},
+    {"SpeedButtonNew",
+     C::Hint,
+     {"Set default parametrs", "Neue Kenndatendaten erstellen", "Nastavení výchozích parametrů"}},
+    {"MenuNew",
+     C::Hint,
+     {"Set default parametrs", "Neue Kenndatendaten erstellen", "Nastavení výchozích parametrů"}},
+    {"SpeedButtonSave",
+     C::Hint,
+     {"Save parametrs to file", "Kenndaten in Datei speichern", "Uložení parametrů do souboru"}},
+    {"MenuSave",
+     C::Hint,
+     {"Save parametrs to file", "Kenndaten in Datei speichern", "Uložení parametrů do souboru"}},
+    {"SpeedButtonPrint", C::Hint, {"Print parametrs", "Druck der Kenndaten", "Tisk parametrů"}},
+    {"MenuPrint", C::Hint, {"Print parametrs", "Druck der Kenndaten", "Tisk parametrů"}},
+    {"BitBtnProgram",
+     C::Hint,
+     {"Programing  set parametrs to ignition", "Programmieren der Kenndaten auf die Zündbox",
+      "Programování nastavených parametrů do zapalování"}},
+    {"MenuProgram",
+     C::Hint,
+     {"Programing  set parametrs to ignition", "Programmieren der Kenndaten auf die Zündbox",
+      "Programování nastavených parametrů do zapalování"}},
+    {"BitBtnVerify",
+     C::Hint,
+     {"Compare set parametrs  with parametrs of ignition", "Vergleich der Kenndaten mit Zündboxkenndaten",
+      "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"}},
+    {"MenuVerify",
+     C::Hint,
+     {"Compare set parametrs  with parametrs of ignition", "Vergleich der Kenndaten mit Zündboxkenndaten",
+      "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"}},
+    {"ButtonRead",
+     C::Hint,
+     {"Reading parametrs from ignition", "Kenndaten aus Zündung lesen", "Čtení parametrů ze zapalování"}},
+    {"MenuRead",
+     C::Hint,
+     {"Reading parametrs from ignition", "Kenndaten aus Zündung lesen", "Čtení parametrů ze zapalování"}},
+    {"MenuExit", C::Hint, {"End of program", "Programm beenden", "Ukončení programu"}},
+    {"MenuLanguage",
+     C::Hint,
+     {"Language|Set English or German or French", "Sprache",
+      "Nastavení jazyka na angličtinu, češtinu nebo němčinu"}},
+    {"MenuEnglish", C::Hint, {"Set English menu", "Set English menu", "Set English menu"}},
+    {"MenuGerman", C::Hint, {"Deutsches Menü", "Deutsches Menü", "Deutsches Menü"}},
+    {"MenuCzech", C::Hint, {"Nastavit české menu", "Nastavit české menu", "Nastavit české menu"}},
+    {"CheckBoxProgHned",
+     C::Hint,
+     {"Programing at once after change", "Programmmierung gleich nach der Änderung",
+      "Programování ihned po změně"}},
+    {"MenuCom",
+     C::Hint,
+     {"Set number of com", "Com-Anschluß festlegen", "Nastavení čísla serivého portu (Com) "}},
+};
+
 constexpr CaptionRow Window[] = {
     {"LabelSpojeni", C::Caption, {"No connection with PC", "Keine Verbindung zum PC", "Není spojení s PC"}},
     {"CheckBoxProgHned",
@@ -67,8 +127,20 @@ CaptionTable MenuCaptions() {
     return Menus;
 }
 
+CaptionTable MenuHints() {
+    return Hints;
+}
+
 CaptionTable WindowCaptions() {
     return Window;
+}
+
+std::string_view CaptionText(CaptionTable rows, std::string_view target, CaptionKind kind,
+                             int languageIndex) {
+    for (const CaptionRow &row : rows)
+        if (row.target == target && row.kind == kind)
+            return row.in(languageIndex);
+    return {};
 }
 
 } // namespace zarvex1

@@ -14,8 +14,13 @@ inline constexpr std::string_view PageNames[] = {
 
 // Menu captions; a button named beside a menu item gets the same caption.
 CaptionTable MenuCaptions();
+// The hints of the menus, the tool bar and the check box beside it.
+CaptionTable MenuHints();
 // The texts of the window around the pages: the page tabs, the no-connection banner, the check box
 // beside the tool bar.
 CaptionTable WindowCaptions();
+
+// The text of the first row of that kind for the target, or an empty text when there is none.
+std::string_view CaptionText(CaptionTable rows, std::string_view target, CaptionKind kind, int languageIndex);
 
 } // namespace zarvex1

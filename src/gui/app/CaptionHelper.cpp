@@ -61,6 +61,9 @@ void SetHint(QObject *target, const QString &hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
     const QString tip = bar < 0 ? hint : hint.left(bar);
     const QString status = bar < 0 ? hint : hint.mid(bar + 1);
+    // A menu's hint belongs to its entry in the menu bar.
+    if (auto *menu = qobject_cast<QMenu *>(target))
+        target = menu->menuAction();
     if (auto *action = qobject_cast<QAction *>(target)) {
         action->setToolTip(tip);
         action->setStatusTip(status);

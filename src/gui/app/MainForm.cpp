@@ -274,6 +274,7 @@ void TMainForm::FormCreate() {
 void TMainForm::ApplyLanguage() {
     const int language = session_.settings().languageIndex;
     ApplyCaptions(this, MenuCaptions(), language);
+    ApplyCaptions(this, MenuHints(), language);
     MenuEnglish->setChecked(language == Language::English);
     MenuGerman->setChecked(language == Language::German);
     MenuCzech->setChecked(language == Language::Czech);

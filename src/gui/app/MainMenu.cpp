@@ -117,6 +117,10 @@ void TMainForm::BuildMenus() {
     MenuAbout = AddItem(MenuHelp, "MenuAbout");
     connect(MenuContens, &QAction::triggered, this, &TMainForm::MenuContensClick);
     connect(MenuAbout, &QAction::triggered, this, &TMainForm::MenuAboutClick);
+
+    // Menu items show their hints as tooltips too, not only in the status bar.
+    for (QMenu *menu : {MenuFile, MenuCom, MenuDevice, MenuTools, MenuLanguage, MenuHelp})
+        menu->setToolTipsVisible(true);
 }
 
 void TMainForm::BuildToolBar() {
@@ -160,17 +164,14 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::ApplyToolButtonTexts(int language) {
-    const CaptionTable menus = MenuCaptions();
-    for (const ToolButtonText &row : ToolButtonTexts) {
-        const auto caption = std::find_if(menus.begin(), menus.end(),
-                                          [&](const CaptionRow &c) { return c.target == row.command; });
+    const auto text = [](std::string_view t) { return QString::fromUtf8(t.data(), qsizetype(t.size())); };
+    for (const ToolButtonCommand &row : ToolButtonCommands) {
         auto *button = GroupBoxToolBar->findChild<QToolButton *>(QString::fromLatin1(row.button));
-        if (caption == menus.end() || !button)
+        if (!button)
             continue;
-        const std::string_view text = caption->in(language);
-        const QString name =
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).remove(QLatin1Char('&'));
-        const QString hint = row.hint.in(language);
+        const QString name = text(CaptionText(MenuCaptions(), row.command, CaptionKind::Caption, language))
+                                 .remove(QLatin1Char('&'));
+        const QString hint = text(CaptionText(MenuHints(), row.button, CaptionKind::Hint, language));
         button->setAccessibleName(name);
         button->setAccessibleDescription(hint);
         button->setToolTip(name);

@@ -18,27 +18,16 @@ inline constexpr WindowText LoaderSocketErrorText = {"Loader socket cannot be op
                                                      "Socket für das Ladeprogramm kann nicht geöffnet werden",
                                                      "Soket pro zavaděč nelze otevřít"};
 
-// The icon-only tool buttons. Each is named by its command's menu caption, which is also its short hint;
-// the long hint shows in the status bar.
-struct ToolButtonText {
+// The icon-only tool buttons and the menu items of their commands. A button is named by its command's
+// caption, which is also its tooltip; its hint, where it has one, shows in the status bar.
+struct ToolButtonCommand {
     const char *button;
-    const char *command; // the menu item whose caption names the button
-    WindowText hint;     // empty where the button has no hint of its own
+    const char *command;
 };
 
-inline constexpr ToolButtonText ToolButtonTexts[] = {
-    {"SpeedButtonOpen",
-     "MenuOpen",
-     {"Open file with parametrs", "Kenndatendatei öffnen", "Otevření souboru s parametry"}},
-    {"SpeedButtonNew",
-     "MenuNew",
-     {"Set default parametrs", "Neue Kenndatendaten erstellen", "Nastavení výchozích parametrů"}},
-    {"SpeedButtonSave",
-     "MenuSave",
-     {"Save parametrs to file", "Kenndaten in Datei speichern", "Uložení parametrů do souboru"}},
-    {"SpeedButtonPrint", "MenuPrint", {"Print parametrs", "Druck der Kenndaten", "Tisk parametrů"}},
-    {"SpeedButtonZpet", "MenuZpet", {"", "", ""}},
-    {"SpeedButtonZnovu", "MenuZnovu", {"", "", ""}},
+inline constexpr ToolButtonCommand ToolButtonCommands[] = {
+    {"SpeedButtonOpen", "MenuOpen"},   {"SpeedButtonNew", "MenuNew"},   {"SpeedButtonSave", "MenuSave"},
+    {"SpeedButtonPrint", "MenuPrint"}, {"SpeedButtonZpet", "MenuZpet"}, {"SpeedButtonZnovu", "MenuZnovu"},
 };
 
 } // namespace zarvex1
