@@ -219,6 +219,12 @@ private slots:
         QCOMPARE(questions_.size(), 1);
         QCOMPARE(w.image().byte(Adrb::PickupSystem), 9);
         QVERIFY(w.control<QRadioButton>("RadioGroupPickup1Polarita_Item2")->isHidden());
+        // Automatic polarity kept from before is not offered: no item shows, and a store keeps the byte.
+        w.image().setByte(Adrb::InvPickup1, 2);
+        w.session().ImageToPages();
+        QCOMPARE(w.control<TRadioGroup>("RadioGroupPickup1Polarita")->itemIndex(), -1);
+        w.session().Commit();
+        QCOMPARE(w.image().byte(Adrb::InvPickup1), 2);
         QCOMPARE(w.image().byte(Adrb::MaxAdvanceSecondEdge), 1);
         QVERIFY(!w.control<QCheckBox>("CheckBoxPalec1ZacH2")->isEnabled());
     }
@@ -252,7 +258,7 @@ private slots:
             QCOMPARE(Accessible(w.control<TUpDownEdit>("EditRetard")), e.retardLabel);
         }
         // Every label names the control it stands for, and every control has a name.
-        for (QWidget *page : {static_cast<QWidget *>(w->BikePage), static_cast<QWidget *>(w->InputsPage)}) {
+        for (QWidget *page : {w->pages[Page::Bike], w->pages[Page::Inputs]}) {
             for (QLabel *label : page->findChildren<QLabel *>()) {
                 if (!label->buddy())
                     continue;
@@ -292,16 +298,29 @@ private slots:
         QCOMPARE(w.unit().unit().memory(), w->session().image());
         QCOMPARE(w.unit().requestsOf(0x03), 1); // each block programmed once
         QVERIFY(w->LabelMessage->text().startsWith(QStringLiteral("Verify:")));
+        // The unit told its program with the first block; the Bike page shows it, its date as hint.
+        auto *version = w->findChild<QLabel *>(QStringLiteral("LabelVerze1"));
+        QCOMPARE(version->text(), QString::fromStdString(w->link->deviceTexts().programName));
+        QVERIFY(!version->text().isEmpty());
+        QCOMPARE(w->findChild<QLabel *>(QStringLiteral("LabelVerze2"))->toolTip(),
+                 QStringLiteral("Date of program in ignition"));
     }
 
-    void deviceTextsAndProgrammingCountShowOnTheBikePage() {
+    void hiddenAtStartAndTheWindowsOwnStates() {
         Window w;
-        w->link->MenuReadClick(); // the unit's device info comes with block 0
-        DeviceTexts texts{"ZRX01", "10.12.2026", "03:16"};
-        w->BikePage->ShowDeviceTexts(texts);
-        QCOMPARE(w.control<QLabel>("LabelVerze1")->text(), QStringLiteral("ZRX01"));
-        QCOMPARE(w.control<QLabel>("LabelVerze3")->text(), QStringLiteral("03:16"));
-        QCOMPARE(w.control<QLabel>("LabelVerze2")->toolTip(), QStringLiteral("Date of program in ignition"));
+        for (const char *name : {"CheckBoxZamenaPickup", "LabelPocKanalu", "EditPocKanalu"})
+            QVERIFY2(w.control<QWidget>(name)->isHidden(), name);
+        // The first-start set has one lobe with a second pick-up and two outputs.
+        QVERIFY(!w.control<QWidget>("RadioGroupPickup2Polarita")->isHidden());
+        QVERIFY(!w.control<QWidget>("LabelAdvance2")->isHidden());
+        QVERIFY(!w.control<QWidget>("LabelMonSnimac2")->isHidden());
+        w.image().setByte(Adrb::OutputCount, 1);
+        w.image().setByte(Adrb::PickupSystem, 3);
+        w.session().ImageToPages();
+        QVERIFY(w.control<QWidget>("LabelAdvance2")->isHidden());
+        QVERIFY(w.control<QWidget>("LabelMonSnimac2")->isHidden());
+        QVERIFY(w.control<QWidget>("RadioGroupPickup2Polarita")->isHidden());
+        QVERIFY(w.control<QWidget>("EditPocKanalu")->isHidden()); // stays hidden
     }
 
     // With ZARVEX1_SCREENSHOTS set to a folder, the two pages in three languages go there as PNG files.
@@ -309,7 +328,12 @@ private slots:
         const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
         if (folder.isEmpty())
             QSKIP("ZARVEX1_SCREENSHOTS not set");
+        // ZARVEX1_SCREENSHOT_FONT=8 takes the pictures with an 8-point sans-serif font.
+        if (const int points = qEnvironmentVariableIntValue("ZARVEX1_SCREENSHOT_FONT"); points > 0)
+            QApplication::setFont(QFont(QStringLiteral("Sans Serif"), points));
         Window w;
+        // The set of a first start: the synchronisation greyed, for the classic motorbike type.
+        QVERIFY(w.form->grab().save(folder + QStringLiteral("/bike-classic-en.png")));
         w.image().setByte(Adrb::BikeType, 1); // special: every control of the synchronisation is in use
         w.image().setByte(Adrb::PickupSystem, 4);
         w.session().ImageToPages();
@@ -323,6 +347,7 @@ private slots:
                 const QString name = QStringLiteral("%1/%2-%3.png")
                                          .arg(folder, page == Page::Bike ? "bike" : "inputs", suffix);
                 QVERIFY(w.form->grab().save(name));
+                qInfo("%s: window %dx%d", qPrintable(name), w.form->width(), w.form->height());
             }
         }
     }

@@ -171,10 +171,10 @@ void TMainForm::BuildPages() {
     for (int page = 0; page < Page::Count; ++page) {
         switch (page) {
         case Page::Bike:
-            pages[page] = boundPages_[page] = BikePage = new TBikePage(session_, machine_, PageControl1);
+            pages[page] = boundPages_[page] = bikePage_ = new TBikePage(session_, machine_, PageControl1);
             break;
         case Page::Inputs:
-            pages[page] = boundPages_[page] = InputsPage = new TInputsPage(session_, machine_, PageControl1);
+            pages[page] = boundPages_[page] = new TInputsPage(session_, machine_, PageControl1);
             break;
         case Page::Monitor:
             pages[page] = MonitorPage = new TMonitorPage(PageControl1);
@@ -404,14 +404,14 @@ void TMainForm::ConnectionTextChanged(const std::string &text) {
 
 void TMainForm::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &) {
     MonitorPage->Show(display);
-    BikePage->ShowMonitor(display);
+    bikePage_->ShowMonitor(display);
     ShowLabel(LabelVersion, display.LabelVersion);
     LabelVersion->setVisible(display.LabelVersionVisible);
     LabelEeDataErr->setVisible(display.LabelEeDataErrVisible);
 }
 
 void TMainForm::DeviceTextsChanged(const DeviceTexts &texts) {
-    BikePage->ShowDeviceTexts(texts);
+    bikePage_->ShowDeviceTexts(texts);
 }
 
 void TMainForm::ComPortChanged(const std::string &labelCom, int tickedItem) {

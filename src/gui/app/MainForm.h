@@ -37,7 +37,6 @@ class TFormAbout;
 class WindowPrinter;
 class TBikePage;
 class TBoundPage;
-class TInputsPage;
 class TMonitorPage;
 
 // The main window. It owns every piece of state of the program; the rules live in the core: the
@@ -74,8 +73,6 @@ public:
     // Controls of the window, named as in the rest of the program.
     QTabWidget *PageControl1 = nullptr;
     std::array<QWidget *, Page::Count> pages{};
-    TBikePage *BikePage = nullptr;
-    TInputsPage *InputsPage = nullptr;
     QLabel *LabelMessage = nullptr;
     QProgressBar *CGaugeProgram = nullptr;
     QLabel *LabelSpojeni = nullptr;
@@ -222,6 +219,7 @@ private:
     // Commits go to the session: the active page into the image, limits, page again, after-edit step.
     PageMachine machine_{[this] { session_.Commit(); }};
     std::array<TBoundPage *, Page::Count> boundPages_{};
+    TBikePage *bikePage_ = nullptr;
     LoaderServer *loaderServer_ = nullptr;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
     QTimer *Timer1 = nullptr;

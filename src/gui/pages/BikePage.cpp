@@ -90,8 +90,12 @@ TBikePage::TBikePage(ParameterSession &session, PageMachine &machine, QWidget *p
     AddEditRow(method, 4, "UpDownPocSynchro");
     TUpDownEdit *compensation1 = UpDown("UpDownKompenz1");
     method->addWidget(NewLabel("LabelKompenz", compensation1), 5, 0);
-    method->addWidget(compensation1, 5, 1);
-    method->addWidget(UpDown("UpDownKompenz2"), 5, 2);
+    // Pick-up 1 and pick-up 2 side by side, each as wide as its values.
+    auto *compensation = new QHBoxLayout;
+    compensation->addWidget(compensation1);
+    compensation->addWidget(UpDown("UpDownKompenz2"));
+    compensation->addStretch(1);
+    method->addLayout(compensation, 5, 1, 1, 2);
     method->setColumnStretch(3, 1);
     method->setRowStretch(6, 1);
     specialRow->addLayout(method, 1);

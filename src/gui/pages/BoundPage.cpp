@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 
 namespace zarvex1 {
 
@@ -209,6 +210,12 @@ void TBoundPage::Store(ParameterImage &image) {
 void TBoundPage::UpdateStates(const ParameterImage &image, bool printing) {
     const PageMachine::LoadScope guard = machine_.Load();
     ApplyStates(this, model_.States(image, printing));
+    // A value whose item is not offered shows no item; a store then leaves the byte as it is.
+    for (TRadioGroup *radio : findChildren<TRadioGroup *>()) {
+        const int index = radio->itemIndex();
+        if (index >= 0 && radio->item(index)->isHidden())
+            radio->setItemIndex(-1);
+    }
 }
 
 void TBoundPage::ApplyLanguage(int languageIndex) {
