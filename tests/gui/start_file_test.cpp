@@ -56,9 +56,7 @@ private slots:
     }
 
     void fileOpensAsOpenDoes() {
-        ParameterImage saved;
-        DefaultsState defaults;
-        SetDefaults(saved, defaults, Page::All);
+        ParameterImage saved = FirstStartSet();
         saved.setWord(Adrw::SoftLimiter, 9350);
         LimitParameters(saved);
         const QString path = dir_->filePath(QStringLiteral("tune.ign"));

@@ -12,11 +12,7 @@
 namespace zarvex1::test {
 
 inline ParameterImage DefaultImage() {
-    ParameterImage image;
-    DefaultsState state;
-    SetDefaults(image, state, Page::All);
-    LimitParameters(image);
-    return image;
+    return FirstStartSet();
 }
 
 // A set that differs from the defaults in every block.
