@@ -1,4 +1,5 @@
 #include "main_form_fixture.h"
+#include "pages/UpDownEdit.h"
 #include "pdf_pages.h"
 #include "print/WindowPrinter.h"
 
@@ -24,6 +25,7 @@ struct DrawnPage {
     bool statusBar = true;
     bool banner = true;
     bool white = false;
+    int spinners = 0; // up-downs of the printed page that show their buttons
     QString messageLine;
     bool messageLineShown = false;
 };
@@ -45,6 +47,8 @@ struct PrintingWindow : test::MainFormFixture {
             d.statusBar = form->statusBar()->isVisible();
             d.banner = form->LabelSpojeni->isVisible();
             d.white = form->palette().color(QPalette::Window) == Qt::white;
+            for (auto *edit : form->PageControl1->currentWidget()->findChildren<TUpDownEdit *>())
+                d.spinners += edit->isVisibleTo(form.get()) && edit->upDownVisible() ? 1 : 0;
             d.messageLine = form->LabelMessage->text();
             d.messageLineShown = form->LabelMessage->isVisible();
             drawn << d;
@@ -121,12 +125,19 @@ private slots:
             QCOMPARE(d.shownPage, page); // each page alone, filled and in its print states
             QCOMPARE(d.visibleTabs, 1);
             QVERIFY(d.printing && d.white && !d.toolBar && !d.statusBar);
+            QCOMPARE(d.spinners, 0);
         }
         const QStringList pdfs = window.pdfs();
         QCOMPARE(pdfs.size(), 1);
         QCOMPARE(test::PdfPageCount(QDir(window.pdfDir.path()).filePath(pdfs[0])), int(Page::Count));
         QCOMPARE(window->ActivePageIndex(), int(Page::Gear));
         window.verifyNormalLook();
+        // The spinners come back with the pages.
+        window->PageControl1->setCurrentIndex(Page::Bike);
+        auto *pulses =
+            window->PageControl1->currentWidget()->findChild<TUpDownEdit *>(QStringLiteral("EditRpmPulsu"));
+        QVERIFY(pulses);
+        QVERIFY(pulses->upDownVisible());
     }
 
     void aFailedPrintSaysSoAndLeavesThePrintLook_data() {

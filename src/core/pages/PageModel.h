@@ -46,6 +46,11 @@ struct ShownRow {
 };
 std::vector<ShownRow> LoadPageValues(const PageModel &page, const ParameterImage &image);
 
+// The page's states as the window shows them: the model's rules, and while printing no up-down of the
+// page, whatever the rules say, so that a printout shows values and not spinner buttons. Afterwards an
+// up-down that no rule of the page decides shows again, unless it is one hidden for good at start.
+PageStates PageStatesFor(const PageModel &page, const ParameterImage &image, bool printing);
+
 // The controls' values by name, as the widgets hold them.
 using ControlValues = std::map<std::string, int, std::less<>>;
 // Takes the values into the image row by row, then the page's own store rules. A row without a value

@@ -209,7 +209,7 @@ void TBoundPage::Store(ParameterImage &image) {
 
 void TBoundPage::UpdateStates(const ParameterImage &image, bool printing) {
     const PageMachine::LoadScope guard = machine_.Load();
-    ApplyStates(this, model_.States(image, printing));
+    ApplyStates(this, PageStatesFor(model_, image, printing));
     // A value whose item is not offered shows no item; a store then leaves the byte as it is.
     for (TRadioGroup *radio : findChildren<TRadioGroup *>()) {
         const int index = radio->itemIndex();
