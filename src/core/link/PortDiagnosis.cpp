@@ -58,7 +58,7 @@ constexpr Texts VanishedText = {
     "{device} is not there: the adapter was unplugged or is not plugged in. Plug it in; the program "
     "connects again as soon as it is back.",
     "{device} ist nicht vorhanden: Der Adapter wurde abgezogen oder ist nicht angesteckt. Stecken Sie ihn "
-    "an; das Programm verbindet sich wieder, sobald er da ist.",
+    "an; das Programm verbindet sich wieder, sobald er wieder da ist.",
     "{device} není k dispozici: adaptér byl odpojen nebo není připojen. Připojte ho; program se znovu "
     "spojí, jakmile bude zpět.",
 };
