@@ -114,7 +114,8 @@ private slots:
         QCOMPARE(w.image().word(Adrw::SoftLimiter), 9650);
         QVERIFY(!edit->hasFocus());
         QCOMPARE(w.undoSteps(), 1);
-        QCOMPARE(edit->text(), QLocale().toString(9650)); // with the thousands separator
+        // A position of 1000 or more shows the thousands separator.
+        QCOMPARE(edit->text(), QStringLiteral("9") + edit->locale().groupSeparator() + QStringLiteral("650"));
         w->MenuZpet->trigger();
         QCOMPARE(w.image().word(Adrw::SoftLimiter), 10800);
         QCOMPARE(edit->value(), 10800);
@@ -154,6 +155,26 @@ private slots:
         QCOMPARE(w.undoSteps(), 2);
         w.ticks(10);
         QCOMPARE(w.undoSteps(), 2);
+
+        // Clicks still waiting when another page is chosen are kept.
+        ClickUp(retard);
+        w.page(Page::Bike);
+        QCOMPARE(w.image().byte(Adrb::Retard), start + 5);
+        w.ticks(10);
+        QCOMPARE(w.image().byte(Adrb::Retard), start + 5);
+    }
+
+    void spinnerStepsFromTheTypedText() {
+        Window w;
+        w.image().setByte(Adrb::InputFunction + 2, 4);
+        w.page(Page::Inputs);
+        auto *retard = w.control<TUpDownEdit>("EditRetard");
+        TypeInto(retard, QStringLiteral("20"));
+        ClickUp(retard);
+        QCOMPARE(retard->value(), 21);
+        w.ticks(PageMachine::CommitDelay);
+        QCOMPARE(w.image().byte(Adrb::Retard), 21);
+        QCOMPARE(w.undoSteps(), 1);
     }
 
     void statesFollowTheInputs() {

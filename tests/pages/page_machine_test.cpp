@@ -50,6 +50,16 @@ TEST_F(Machine, anyOtherChangeCommitsAtOnceAndTakesTheWaitingClicksWithIt) {
     }
 }
 
+TEST_F(Machine, waitingClicksCanBeCommittedAtOnce) {
+    machine.CommitPending();
+    EXPECT_TRUE(commits.empty());
+    machine.RequestCommit("UpDownRetard", CommitMode::Delayed);
+    machine.CommitPending();
+    EXPECT_EQ(commits.size(), 1u);
+    Ticks(10);
+    EXPECT_EQ(commits.size(), 1u);
+}
+
 TEST_F(Machine, nothingCommitsWhileAPageLoads) {
     {
         auto guard = machine.Load();

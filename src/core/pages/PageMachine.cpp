@@ -27,6 +27,11 @@ void PageMachine::Tick() {
         RequestCommit(std::string(pendingSource_), CommitMode::Immediate);
 }
 
+void PageMachine::CommitPending() {
+    if (Pending())
+        RequestCommit(std::string(pendingSource_), CommitMode::Immediate);
+}
+
 void PageMachine::Clear() {
     pendingSource_.clear();
     pendingMode_ = CommitMode::Immediate;

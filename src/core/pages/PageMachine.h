@@ -40,6 +40,8 @@ public:
     void RequestCommit(std::string_view source, CommitMode mode);
     // One timer tick: counts it and commits a delayed change whose time has come.
     void Tick();
+    // Commits a delayed change now: the page it was made on is about to go.
+    void CommitPending();
 
     int TickCounter() const { return tickCounter_; }
     const std::string &PendingSource() const { return pendingSource_; }

@@ -188,8 +188,12 @@ void TMainForm::BuildPages() {
         PageControl1->addTab(pages[page], QString());
     }
     PageControl1->setCurrentIndex(Page::Bike);
-    connect(PageControl1, &QTabWidget::currentChanged, this,
-            [this](int page) { session_.PageChanged(page); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
+        // Up-down clicks still waiting are stored from the page they were made on, before it goes.
+        if (page != session_.activePage())
+            machine_.CommitPending();
+        session_.PageChanged(page);
+    });
 }
 
 void TMainForm::BuildComMenu() {
