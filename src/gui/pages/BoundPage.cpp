@@ -21,8 +21,11 @@ QString Name(std::string_view name) {
 }
 
 void SetFontColour(QWidget *widget, std::uint32_t colour) {
+    const QColor wanted = LabelColour(colour);
+    if (widget->palette().color(QPalette::WindowText) == wanted)
+        return;
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, LabelColour(colour));
+    palette.setColor(QPalette::WindowText, wanted);
     widget->setPalette(palette);
 }
 
@@ -40,9 +43,10 @@ void ApplyStates(QWidget *root, const PageStates &states) {
             root->objectName() == Name(s.name) ? root : root->findChild<QWidget *>(Name(s.name));
         if (!widget)
             continue;
-        if (s.visible)
+        // Only what changes: a page is loaded twice a commit, and every change costs a relayout.
+        if (s.visible && widget->isHidden() == *s.visible)
             widget->setVisible(*s.visible);
-        if (s.enabled)
+        if (s.enabled && widget->testAttribute(Qt::WA_ForceDisabled) == *s.enabled)
             widget->setEnabled(*s.enabled);
         if (s.fontColour)
             SetFontColour(widget, *s.fontColour);
@@ -159,7 +163,9 @@ void TBoundPage::Finish() {
 void TBoundPage::Show(const ShownRow &row) {
     QWidget *control = Bound(row.binding.name);
     if (auto *edit = qobject_cast<TUpDownEdit *>(control)) {
-        edit->setRange(row.binding.minimum, row.binding.maximum);
+        // A new range lays the page out again: only when it changes.
+        if (edit->minimum() != row.binding.minimum || edit->maximum() != row.binding.maximum)
+            edit->setRange(row.binding.minimum, row.binding.maximum);
         edit->setSingleStep(row.binding.step);
         if (row.value)
             edit->ShowPosition(*row.value);
