@@ -6,11 +6,13 @@
 #include "editor_fixture.h"
 #include "mapeditor/views/ChromeRenderer.h"
 #include "mapeditor/views/TableRenderer.h"
+#include "scene_ops.h"
 
 namespace zarvex1 {
 namespace {
 
 using testing::AdvanceEditor;
+using testing::OpsOf;
 
 // An editor drawn with texts 7 pixels a character and 10 high.
 struct Drawn : AdvanceEditor {
@@ -30,14 +32,6 @@ struct Drawn : AdvanceEditor {
     }
     Rect cell(int x, int y) { return tab.Layout().TableRecord().Cell(x, y); }
 };
-
-template <typename Op> std::vector<Op> OpsOf(const Scene &scene) {
-    std::vector<Op> found;
-    for (const DrawOp &op : scene.Ops())
-        if (const auto *o = std::get_if<Op>(&op))
-            found.push_back(*o);
-    return found;
-}
 
 const TextOp *TextAt(const std::vector<TextOp> &texts, const std::string &text) {
     for (const TextOp &t : texts)

@@ -45,50 +45,58 @@ void EditOperations::StepItems(int step, bool x, bool y, bool cells) {
                     s.Cell(i, j) = Clamped(1LL * s.Cell(i, j) + step);
 }
 
+void EditOperations::IncrementActual(int step) {
+    if (!editor_.HasCurrent())
+        return;
+    CSheet &s = editor_.Current();
+    if ((s.flags & TrackLive) == 0 || s.actualState != 1)
+        return;
+    if (s.actualX == -1 && (s.flags & BaseMarkerInRange) != 0) {
+        // Below the first speed point the engine runs on the base advance.
+        const ChangeKey key = MakeChangeKey(StepKind::BaseMarker, step, 0, 0);
+        editor_.NoteChange(0, key);
+        int &base = editor_.Sheets().Markers().baseMarker;
+        base = Clamped(1LL * base + step);
+        editor_.NoteChange(AxisData, key);
+    } else if (s.actualX >= 0 && s.actualX < s.axisX.count && s.actualY >= 0 && s.actualY < s.axisY.count &&
+               s.axisData.editable != 0) {
+        const ChangeKey key = MakeChangeKey(StepKind::ActualCell, step, s.actualX, s.actualY);
+        editor_.NoteChange(0, key);
+        s.Cell(s.actualX, s.actualY) = Clamped(1LL * s.Cell(s.actualX, s.actualY) + step);
+        editor_.NoteChange(AxisData, key);
+    } else {
+        return;
+    }
+    editor_.Request(DirtyRelayout | DirtyRedraw);
+}
+
 void EditOperations::Increment(int step) {
     if (!editor_.HasCurrent())
         return;
     CSheet &s = editor_.Current();
-    const bool live = (s.flags & TrackLive) != 0 && s.actualState == 1;
     if (s.sel.Empty()) {
-        if (live && s.actualX == -1 && (s.flags & BaseMarkerInRange) != 0) {
-            // Below the first speed point the engine runs on the base advance.
-            const ChangeKey key = MakeChangeKey(StepKind::BaseMarker, step, 0, 0);
-            editor_.NoteChange(0, key);
-            int &base = editor_.Sheets().Markers().baseMarker;
-            base = Clamped(1LL * base + step);
-            editor_.NoteChange(AxisData, key);
-        } else if (live && s.actualX >= 0 && s.actualX < s.axisX.count && s.actualY >= 0 &&
-                   s.actualY < s.axisY.count && s.axisData.editable != 0) {
-            const ChangeKey key = MakeChangeKey(StepKind::ActualCell, step, s.actualX, s.actualY);
-            editor_.NoteChange(0, key);
-            s.Cell(s.actualX, s.actualY) = Clamped(1LL * s.Cell(s.actualX, s.actualY) + step);
-            editor_.NoteChange(AxisData, key);
-        } else {
-            return;
-        }
-    } else {
-        const TSel &sel = s.sel;
-        const bool anyCell = std::any_of(sel.cellMarks.begin(), sel.cellMarks.end(),
-                                         [](std::uint8_t m) { return (m & MarkSelected) != 0; });
-        const bool anyY = std::any_of(sel.yMarks.begin(), sel.yMarks.end(),
-                                      [](std::uint8_t m) { return (m & MarkSelected) != 0; });
-        const bool anyX = std::any_of(sel.xMarks.begin(), sel.xMarks.end(),
-                                      [](std::uint8_t m) { return (m & MarkSelected) != 0; });
-        int k = 0;
-        if (anyCell && s.axisData.editable != 0)
-            k = AxisData;
-        else if (anyY && s.axisY.editable != 0)
-            k = AxisY;
-        else if (anyX && s.axisX.editable != 0)
-            k = AxisX;
-        // The key names the selection's position too, so that "+" on another block notifies apart.
-        const ChangeKey key =
-            MakeChangeKey(StepKind::Selection, step, sel.boxX0, sel.boxY0, sel.count * 8 + k);
-        editor_.NoteChange(0, key);
-        StepItems(step, s.axisX.editable != 0, s.axisY.editable != 0, s.axisData.editable != 0);
-        editor_.NoteChange(k, key);
+        IncrementActual(step);
+        return;
     }
+    const TSel &sel = s.sel;
+    const bool anyCell = std::any_of(sel.cellMarks.begin(), sel.cellMarks.end(),
+                                     [](std::uint8_t m) { return (m & MarkSelected) != 0; });
+    const bool anyY = std::any_of(sel.yMarks.begin(), sel.yMarks.end(),
+                                  [](std::uint8_t m) { return (m & MarkSelected) != 0; });
+    const bool anyX = std::any_of(sel.xMarks.begin(), sel.xMarks.end(),
+                                  [](std::uint8_t m) { return (m & MarkSelected) != 0; });
+    int k = 0;
+    if (anyCell && s.axisData.editable != 0)
+        k = AxisData;
+    else if (anyY && s.axisY.editable != 0)
+        k = AxisY;
+    else if (anyX && s.axisX.editable != 0)
+        k = AxisX;
+    // The key names the selection's position too, so that "+" on another block notifies apart.
+    const ChangeKey key = MakeChangeKey(StepKind::Selection, step, sel.boxX0, sel.boxY0, sel.count * 8 + k);
+    editor_.NoteChange(0, key);
+    StepItems(step, s.axisX.editable != 0, s.axisY.editable != 0, s.axisData.editable != 0);
+    editor_.NoteChange(k, key);
     editor_.Request(DirtyRelayout | DirtyRedraw);
 }
 

@@ -17,6 +17,8 @@ public:
 
     // "+" and "-": the selection, else the actual position (or the base marker below the map).
     void Increment(int step);
+    // The same as if nothing were selected: the actual position, or the base marker below the map.
+    void IncrementActual(int step);
     // One spinner step on an item: every selected item of its axis when it is selected itself.
     void StepTarget(int column, int row, int step);
     // A typed value for an item, in physical units; dropped on an axis that is not editable.

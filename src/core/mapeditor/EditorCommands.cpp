@@ -8,11 +8,19 @@ namespace zarvex1 {
 namespace {
 
 struct Preset {
-    int command, angleX, angleXY, angleXYZ;
+    int command;
+    ViewAngles angles;
 };
-constexpr Preset Presets[] = {{CommandTop, -18, 0, 0}, {CommandIso1, -5, 4, 0}, {CommandIso2, -5, 24, 0}};
+constexpr Preset Presets[] = {{CommandTop, ViewTop}, {CommandIso1, ViewIso1}, {CommandIso2, ViewIso2}};
 
 } // namespace
+
+int GraphSettings::Preset() const {
+    for (const auto &p : Presets)
+        if (p.angles == angles)
+            return p.command;
+    return -1;
+}
 
 void RunCommand(MapEditor &editor, int command) {
     if (!editor.HasCurrent())
@@ -50,15 +58,9 @@ void RunCommand(MapEditor &editor, int command) {
     case CommandTop:
     case CommandIso1:
     case CommandIso2:
-        for (const Preset &p : Presets) {
-            if (p.command != command)
-                continue;
-            GraphSettings &graph = editor.Graph3D();
-            graph.preset = command;
-            graph.angleX = p.angleX;
-            graph.angleXY = p.angleXY;
-            graph.angleXYZ = p.angleXYZ;
-        }
+        for (const Preset &p : Presets)
+            if (p.command == command)
+                editor.Graph3D().angles = p.angles;
         editor.Toolbar().SetPreset(command);
         editor.Request(DirtyRelayout | DirtyRedraw);
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mapeditor/views/Graph3DLayout.h"
+
 namespace zarvex1 {
 
 class MapEditor;
@@ -25,15 +27,17 @@ enum EditorCommand : int {
     CommandInterpolate = 101,
 };
 
-// What the 3D graph is shown with: the angles of the chosen preset, its colouring quality (0 wire,
-// 1 one colour, 2..5 height colours of grain 0..3) and which values it labels (0 none .. 3 all).
+// What the 3D graph is shown with: its view angles, its colouring quality (0 wire, 1 one colour,
+// 2..5 height colours of grain 0..3), which values it labels (0 none .. 3 all) and which of its two
+// helps still show as tooltips (1 rotation, 2 set value; each goes once the user has used it).
 struct GraphSettings {
-    int preset = CommandIso1; // the pressed one of TOP, ISO1, ISO2
-    int angleX = -5;
-    int angleXY = 4;
-    int angleXYZ = 0;
+    ViewAngles angles;
     int quality = 4;
     int valuesMode = 0;
+    int tooltipFlags = 3;
+
+    // The preset command (TOP, ISO1, ISO2) whose angles the view has now, -1 for none.
+    int Preset() const;
 };
 
 // Runs a command on the editor. A command on a disabled sheet other than the sheet switch does nothing.

@@ -21,6 +21,8 @@ public:
     virtual bool TakeIgnoreNextMove() { return false; }
     // The graph's hint text for the position last moved to, empty for none.
     virtual std::string Hint() const { return {}; }
+    // The pointer rests on an interpolation corner: the views show the interpolation's outcome.
+    virtual bool PreviewOn() const { return false; }
 };
 
 } // namespace zarvex1

@@ -69,7 +69,7 @@ void MapEditor::RebuildToolbar() {
     layout_.Rebuild(sheets_);
     entry_.Layout();
     toolbar_.Layout(Geometry(), HasCurrent() ? &Current() : nullptr, languageIndex_, controlColour_);
-    toolbar_.SetPreset(graph3D_.preset);
+    toolbar_.SetPreset(graph3D_.Preset());
     UpdateToolbarStates(false);
     Relayout();
 }
@@ -91,7 +91,8 @@ void MapEditor::UpdateToolbarStates(bool probe) {
 }
 
 EditorView MapEditor::View() {
-    const bool previewOn = mouse_.Table().PreviewOn() && operations_.PreviewInterpolation(preview_);
+    const bool previewOn = (mouse_.Table().PreviewOn() || (graph_ != nullptr && graph_->PreviewOn())) &&
+                           operations_.PreviewInterpolation(preview_);
     return EditorView{Geometry(),
                       sheets_,
                       HasCurrent() ? &Current() : nullptr,

@@ -13,6 +13,7 @@
 #include "mapeditor/KeyInput.h"
 #include "mapeditor/LivePosition.h"
 #include "mapeditor/SpinnerInput.h"
+#include "mapeditor/TabGraph.h"
 #include "mapeditor/TabLayout.h"
 #include "mapeditor/TabSheets.h"
 #include "mapeditor/TabToolbar.h"
@@ -57,6 +58,8 @@ public:
     const TabToolbar &Toolbar() const { return toolbar_; }
     GraphSettings &Graph3D() { return graph3D_; }
     const GraphSettings &Graph3D() const { return graph3D_; }
+    TabGraph &Graphs() { return graphs_; }
+    const TabGraph &Graphs() const { return graphs_; }
     const ChangeNotes &Notes() const { return notes_; }
 
     bool HasCurrent() const { return sheets_.HasCurrent(); }
@@ -72,7 +75,7 @@ public:
     // The system clipboard of copy and paste; none in a test that does not need one.
     void SetClipboard(ClipboardAccess *clipboard) { clipboard_ = clipboard; }
     ClipboardAccess *Clipboard() const { return clipboard_; }
-    // The handlers of the 2D and 3D graphs; none until the graphs plug theirs in.
+    // The handlers of the 2D and 3D graphs: the editor's own graphs unless another is plugged in.
     void SetGraphInput(GraphInput *graph) { graph_ = graph; }
     GraphInput *Graph() const { return graph_; }
     // Whether the control has the keyboard focus (the table takes hover only then).
@@ -116,6 +119,11 @@ public:
     int TickCount() const { return tickCount_; }
     bool ShiftDown() const { return shiftState_ != 0; }
     bool ControlDown() const { return controlState_ != 0; }
+    // The key states as a click or the wheel found them.
+    void SetModifiers(bool shiftDown, bool controlDown) {
+        shiftState_ = shiftDown ? 1 : 0;
+        controlState_ = controlDown ? 1 : 0;
+    }
 
     // ---- Redraw requests ----
     int Dirty() const { return dirty_; }
@@ -147,11 +155,12 @@ private:
     EditorMouse mouse_{*this};
     TabToolbar toolbar_;
     GraphSettings graph3D_;
+    TabGraph graphs_{*this};
 
     EditorHooks hooks_;
     TextMetrics metrics_;
     ClipboardAccess *clipboard_ = nullptr;
-    GraphInput *graph_ = nullptr;
+    GraphInput *graph_ = &graphs_;
     bool focused_ = false;
     std::uint32_t controlColour_ = Rgb(212, 208, 200);
     int clipboardProbe_ = 0;

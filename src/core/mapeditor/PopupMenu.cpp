@@ -167,9 +167,9 @@ std::vector<PopupItem> BuildPopupMenu(MapEditor &editor, int x, int y, bool onTa
         if (!onTab && (g.shownViews & ViewGraph3D) != 0 && overGraph) {
             const GraphSettings &graph = editor.Graph3D();
             separator();
-            add(PopupAction::Command, CommandTop, text("Top view"), true, graph.preset == CommandTop);
-            add(PopupAction::Command, CommandIso1, text("ISO1 view"), true, graph.preset == CommandIso1);
-            add(PopupAction::Command, CommandIso2, text("ISO2 view"), true, graph.preset == CommandIso2);
+            add(PopupAction::Command, CommandTop, text("Top view"), true, graph.Preset() == CommandTop);
+            add(PopupAction::Command, CommandIso1, text("ISO1 view"), true, graph.Preset() == CommandIso1);
+            add(PopupAction::Command, CommandIso2, text("ISO2 view"), true, graph.Preset() == CommandIso2);
             separator();
             const char *qualities[] = {"Wire model",
                                        "One color graph",

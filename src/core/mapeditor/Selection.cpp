@@ -242,7 +242,8 @@ void TSel::StartDrag(LayoutRecord &layout, int x, int y, bool shift, bool contro
         anchorX = x;
         anchorY = y;
     }
-    const int hit = HitFamilies(layout, x, y) & (cellsOnly ? int{HitCell} : int{SelFamilies});
+    // The graph's band marks points wherever it starts: a press on a point starts a drag instead.
+    const int hit = cellsOnly ? int{HitCell} : HitFamilies(layout, x, y) & int{SelFamilies};
     if (hit == 0)
         return;
     const int family = hit & -hit; // cells, X header, Y header, column bar, row bar: the first decides

@@ -11,11 +11,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QStatusTipEvent>
 
 namespace zarvex1 {
@@ -139,17 +141,18 @@ void TTab::Tick() {
 }
 
 void TTab::Render() {
+    const bool graphs = editor_.Graphs().Layout();
     const EditorView view = editor_.View();
     body_.Clear();
+    graphs_.Clear();
     chrome_.Clear();
     RenderBody(view, body_);
+    if (graphs)
+        editor_.Graphs().Paint(view, graphs_);
     RenderChrome(view, chrome_);
     QPainter painter(&bitmap_);
     painter_.Run(body_, painter, bitmap_);
-    const CSheet *sheet = view.sheet;
-    if (graphPainter_ && sheet != nullptr && sheet->enabled != 0 &&
-        (view.geometry.shownViews & (ViewGraph2D | ViewGraph3D)) != 0)
-        graphPainter_(painter, bitmap_, view);
+    painter_.Run(graphs_, painter, bitmap_);
     painter_.Run(chrome_, painter, bitmap_);
     painter.end();
     editor_.ClearDirty();
@@ -175,7 +178,9 @@ QImage TTab::GraphPicture() {
     const std::uint32_t colour = editor_.ControlColour();
     editor_.SetControlColour(White);
     Render();
-    const QRect area(QPoint(g.graph.graphLeft, g.graph.graphTop),
+    // The 3D graph's picture leaves its legend strip out.
+    const int left = (g.shownViews & ViewGraph2D) != 0 ? g.graph.graphLeft : LegendStripWidth;
+    const QRect area(QPoint(left, g.graph.graphTop),
                      QPoint(g.width - g.graph.graphRight, g.height - g.graph.graphBottom));
     QImage picture = bitmap_.copy(area);
     editor_.SetControlColour(colour);
@@ -183,7 +188,24 @@ QImage TTab::GraphPicture() {
     return picture;
 }
 
+void TTab::WarpPointer() {
+    const std::optional<ScenePoint> target = editor_.Graphs().TakePointerWarp();
+    if (!target)
+        return;
+    QScreen *on = screen();
+    const QPoint global = mapToGlobal(QPoint(target->x, target->y));
+    if (on == nullptr || QCursor::pos(on) == global) {
+        editor_.Graphs().PointerWarpRefused(); // no move will follow
+        return;
+    }
+    QCursor::setPos(on, global);
+    // Some platforms (Wayland) do not let a program move the pointer: the drag goes on without it.
+    if (QCursor::pos(on) != global)
+        editor_.Graphs().PointerWarpRefused();
+}
+
 void TTab::Finish() {
+    WarpPointer();
     if (editor_.Dirty() != 0) {
         // The buttons follow the user's action at once; the tick refreshes them with the clipboard.
         editor_.UpdateToolbarStates(false);
@@ -191,13 +213,16 @@ void TTab::Finish() {
     }
     setCursor(ShapeOf(editor_.Mouse().Cursor()));
     const QString hint = QString::fromStdString(editor_.Mouse().Hint());
-    if (hint != hint_) {
-        hint_ = hint;
-        setToolTip(hint);
-        QStatusTipEvent tip(hint);
+    if (hint != shownHint_) {
+        shownHint_ = hint;
+        // "short|long": the tooltip and the status line; a hint without "|" is both.
+        const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+        hint_ = bar < 0 ? hint : hint.mid(bar + 1);
+        setToolTip(bar < 0 ? hint : hint.left(bar));
+        QStatusTipEvent tip(hint_);
         if (QWidget *target = window(); target != nullptr && target != this)
             QApplication::sendEvent(target, &tip);
-        emit hintChanged(hint);
+        emit hintChanged(hint_);
     }
 }
 
@@ -292,6 +317,7 @@ void TTab::mousePressEvent(QMouseEvent *event) {
     const QPoint p = event->position().toPoint();
     const bool shift = (event->modifiers() & Qt::ShiftModifier) != 0;
     const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    editor_.SetModifiers(shift, control);
     if (event->button() == Qt::LeftButton) {
         editor_.Mouse().Move(p.x(), p.y(), false);
         editor_.Mouse().LeftDown(p.x(), p.y(), shift, control);
@@ -329,6 +355,8 @@ void TTab::wheelEvent(QWheelEvent *event) {
         return;
     }
     const bool held = (event->buttons() & (Qt::LeftButton | Qt::RightButton)) != 0;
+    editor_.SetModifiers((event->modifiers() & Qt::ShiftModifier) != 0,
+                         (event->modifiers() & Qt::ControlModifier) != 0);
     if (editor_.Mouse().Wheel(delta, held))
         event->accept();
     else

@@ -20,8 +20,6 @@ namespace zarvex1 {
 class TTab : public QWidget {
     Q_OBJECT
 public:
-    // Paints the graphs (2D and 3D) on the image after the table and before the tabs and toolbar.
-    using GraphPainter = std::function<void(QPainter &, QImage &, const EditorView &)>;
     using ErrorHandler = std::function<void(const QString &text, const QString &caption)>;
 
     TTab(int width, int height, int options, QWidget *parent = nullptr);
@@ -42,7 +40,6 @@ public:
     void Increment(int step);
     void Interpolate();
 
-    void SetGraphPainter(GraphPainter painter) { graphPainter_ = std::move(painter); }
     // Where the error boxes of the editor go; by default a modal box with an error icon.
     void SetErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
     // The popup menu as last built (for tests and accessibility), null before the first.
@@ -78,6 +75,8 @@ private:
     bool HandleKey(QKeyEvent *event);
     void ShowPopup(const PopupRequest &request);
     QImage GraphPicture();
+    // The 2D graph keeps the dragged point under the pointer while it rescales.
+    void WarpPointer();
     void NotifyAccessibility();
 
     MapEditor editor_;
@@ -85,11 +84,12 @@ private:
     EditorClipboard clipboard_;
     QImage bitmap_;
     Scene body_;
+    Scene graphs_;
     Scene chrome_;
-    GraphPainter graphPainter_;
     ErrorHandler errorHandler_;
     QMenu *popup_ = nullptr;
-    QString hint_;
+    QString shownHint_; // as the editor gave it
+    QString hint_;      // its status-line part
     QString accessibleCell_;
 };
 

@@ -1,6 +1,7 @@
 #include "mapeditor/ScenePainter.h"
 
 #include "mapeditor/views/PixelTint.h"
+#include "mapeditor/views/TriangleFill.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -144,6 +145,32 @@ void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(QRectF(ellipse->left, ellipse->top, ellipse->right - ellipse->left - 1,
                                        ellipse->bottom - ellipse->top - 1));
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            textColour = ~0u;
+        } else if (const auto *triangle = std::get_if<TriangleOp>(&op)) {
+            // Straight into the scan lines: the raster engine has drawn everything before this.
+            PixelBuffer pixels{image.bits(), image.width(), image.height(),
+                               static_cast<int>(image.bytesPerLine()), image.depth()};
+            FillTriangle(pixels, triangle->a, triangle->b, triangle->c, triangle->colour);
+        } else if (const auto *round = std::get_if<RoundRectOp>(&op)) {
+            painter.setPen(QPen(ToQColor(round->outline), 0));
+            if (round->filled)
+                painter.setBrush(ToQColor(round->fill));
+            else
+                painter.setBrush(Qt::NoBrush);
+            // Right and bottom are exclusive, as the outline's one-pixel pen covers both edges.
+            painter.drawRoundedRect(QRect(round->left, round->top, round->right - round->left - 1,
+                                          round->bottom - round->top - 1),
+                                    round->corner / 2.0, round->corner / 2.0);
+            painter.setBrush(Qt::NoBrush);
+            textColour = ~0u;
+        } else if (const auto *disc = std::get_if<DiscOp>(&op)) {
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(QPen(ToQColor(disc->outline), 1));
+            painter.setBrush(ToQColor(disc->fill));
+            painter.drawEllipse(
+                QRectF(disc->left, disc->top, disc->right - disc->left - 1, disc->bottom - disc->top - 1));
+            painter.setBrush(Qt::NoBrush);
             painter.setRenderHint(QPainter::Antialiasing, false);
             textColour = ~0u;
         } else if (const auto *text = std::get_if<TextOp>(&op)) {

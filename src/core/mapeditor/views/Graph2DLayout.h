@@ -22,14 +22,17 @@ struct Graph2DLayout {
     int curveStride = MaxX;
     int fixedOffset = 0;
     int selectedCurve = 0;
-    std::vector<int> pointX = std::vector<int>(MaxCells, 0); // at c × 50 + i
-    std::vector<int> pointY = std::vector<int>(MaxCells, 0);
+    // At c × 50 + i: up to 50 curves when they run along the sheet's X axis.
+    std::vector<int> pointX = std::vector<int>(MaxX * MaxX, 0);
+    std::vector<int> pointY = std::vector<int>(MaxX * MaxX, 0);
     std::vector<int> startY = std::vector<int>(MaxX, 0); // each curve's start point, drawn at plotLeft
     LayoutRecord layout;                                 // 5 × 5 point rectangles at their values' index
 
     int ValueIndex(int curve, int point) const {
         return point * pointStride + curve * curveStride + fixedOffset;
     }
+    int X(int curve, int point) const { return pointX[static_cast<std::size_t>(curve * MaxX + point)]; }
+    int Y(int curve, int point) const { return pointY[static_cast<std::size_t>(curve * MaxX + point)]; }
 };
 
 // Lays the 2D graph out in the graph area of a control of the given size, after the ranges.

@@ -23,6 +23,9 @@ int WrapAngle(int angle);
 // first axis, left and right about the second; the roll angle is kept.
 ViewAngles RotateByDrag(const ViewAngles &atStart, int dx, int dy);
 
+// Width of the colour legend strip at the left of the 3D graph; the pointer turns the view right of it.
+inline constexpr int LegendStripWidth = 140;
+
 // The control's size and the graph area margins the 3D graph is laid out in.
 struct Graph3DArea {
     int width = 0;
@@ -31,7 +34,7 @@ struct Graph3DArea {
     int graphRight = 0;
     int graphTop = 0;
     int graphBottom = 0;
-    int stripWidth = 140; // legend strip at the left
+    int stripWidth = LegendStripWidth;
 };
 
 // Display ranges in raw units of the graph's X axis, value axis and Y axis.

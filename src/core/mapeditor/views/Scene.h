@@ -63,6 +63,27 @@ struct EllipseOp {
     std::uint32_t colour = 0;
     int width = 1;
 };
+// A filled ellipse inside left, top, right, bottom (right and bottom exclusive) with its outline.
+struct DiscOp {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    std::uint32_t fill = 0;
+    std::uint32_t outline = 0;
+};
+// A rectangle inside left, top, right, bottom (right and bottom exclusive) with corners rounded by an
+// ellipse corner pixels wide and high: filled and outlined, or its outline alone.
+struct RoundRectOp {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int corner = 0;
+    std::uint32_t fill = 0;
+    std::uint32_t outline = 0;
+    bool filled = true;
+};
+// A triangle filled together with its edges in one colour, written straight into the bitmap's scan
+// lines (the 3D graph's surface is thousands of them).
+struct TriangleOp {
+    ScenePoint a, b, c;
+    std::uint32_t colour = 0;
+};
 // A text on a transparent background, its top-left at (x, y); angle 90 runs upwards from there.
 struct TextOp {
     int x = 0, y = 0;
@@ -87,7 +108,8 @@ struct BitmapOp {
     BitmapId bitmap = BitmapId::None;
 };
 
-using DrawOp = std::variant<FillOp, LineOp, PolygonOp, EllipseOp, TextOp, TintOp, PatternOp, BitmapOp>;
+using DrawOp = std::variant<FillOp, LineOp, PolygonOp, EllipseOp, DiscOp, RoundRectOp, TriangleOp, TextOp,
+                            TintOp, PatternOp, BitmapOp>;
 
 // A list of drawing steps, in order; the widget's painter carries them out.
 class Scene {
@@ -103,6 +125,17 @@ public:
     }
     void Ellipse(int left, int top, int right, int bottom, std::uint32_t colour, int width) {
         ops_.emplace_back(std::in_place_type<EllipseOp>, EllipseOp{left, top, right, bottom, colour, width});
+    }
+    void Disc(int left, int top, int right, int bottom, std::uint32_t fill, std::uint32_t outline) {
+        ops_.emplace_back(std::in_place_type<DiscOp>, DiscOp{left, top, right, bottom, fill, outline});
+    }
+    void RoundRect(int left, int top, int right, int bottom, int corner, std::uint32_t fill,
+                   std::uint32_t outline, bool filled = true) {
+        ops_.emplace_back(std::in_place_type<RoundRectOp>,
+                          RoundRectOp{left, top, right, bottom, corner, fill, outline, filled});
+    }
+    void Triangle(ScenePoint a, ScenePoint b, ScenePoint c, std::uint32_t colour) {
+        ops_.emplace_back(std::in_place_type<TriangleOp>, TriangleOp{a, b, c, colour});
     }
     void Text(int x, int y, std::string text, const EditorFont &font, std::uint32_t colour, int angle = 0) {
         ops_.emplace_back(std::in_place_type<TextOp>, TextOp{x, y, std::move(text), font, colour, angle});

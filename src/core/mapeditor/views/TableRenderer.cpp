@@ -519,13 +519,7 @@ private:
         }
     }
 
-    void ViewSwitch() {
-        if (g_.shownViews != ViewTable || g_.Has(ShowToolbar))
-            return;
-        const int n = yc_ ? 1 : std::min(ay_.count, g_.rowsWanted);
-        scene_.Bitmap(g_.tableX - 10, Trunc(g_.cellsY + n * static_cast<double>(g_.rowHeight) - 2),
-                      BitmapId::SwitchToGraph);
-    }
+    void ViewSwitch() { PaintViewSwitch(v_, ViewTable, BitmapId::SwitchToGraph, scene_); }
 
     const EditorView &v_;
     const TableGeometry &g_;
@@ -561,6 +555,15 @@ void PaintTable(const EditorView &view, Scene &scene) {
     if (view.sheet == nullptr || view.sheet->enabled == 0)
         return;
     TablePainter(view, scene).Paint();
+}
+
+void PaintViewSwitch(const EditorView &view, int alone, BitmapId bitmap, Scene &scene) {
+    const TableGeometry &g = view.geometry;
+    if (view.sheet == nullptr || g.shownViews != alone || g.Has(ShowToolbar))
+        return;
+    const CAxe &rows = view.sheet->axisY;
+    const int n = rows.collapsed != 0 ? 1 : std::min(rows.count, g.rowsWanted);
+    scene.Bitmap(g.tableX - 10, Trunc(g.cellsY + n * static_cast<double>(g.rowHeight) - 2), bitmap);
 }
 
 void PaintScrollBar(const ScrollBar &shown, std::uint32_t face, Scene &scene) {

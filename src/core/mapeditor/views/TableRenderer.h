@@ -14,6 +14,10 @@ void PaintTable(const EditorView &view, Scene &scene);
 // One of the editor's scroll bars: nothing unless shown with more points than fit.
 void PaintScrollBar(const ScrollBar &bar, std::uint32_t face, Scene &scene);
 
+// The view switch of an editor without a toolbar, left of the table below its last row: drawn while
+// the view `alone` is the only one shown.
+void PaintViewSwitch(const EditorView &view, int alone, BitmapId bitmap, Scene &scene);
+
 // The spinner's up and down boxes.
 void PaintSpinner(const EditorView &view, Scene &scene);
 

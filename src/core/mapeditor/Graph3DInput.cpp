@@ -1,0 +1,102 @@
+#include "mapeditor/Graph3DInput.h"
+
+#include <algorithm>
+
+#include "mapeditor/EditorKeys.h"
+#include "mapeditor/EditorTexts.h"
+#include "mapeditor/MapEditor.h"
+
+namespace zarvex1 {
+
+namespace {
+
+// The helps of the graph, and their bits in the tooltip flags.
+constexpr int RotationHelp = 1;
+constexpr int SetValueHelp = 2;
+constexpr const char *RotationText =
+    "Rotate: drag mouse (X, XY) and wheel (XYZ)   \nGraph quality: CTRL+mouse wheel   "
+    "\nView values: SHIFT + mouse wheel";
+constexpr const char *SetValueText = "Set actual value - mouse wheel";
+
+} // namespace
+
+void Graph3DInput::SetAngles(const ViewAngles &angles) {
+    GraphSettings &settings = editor_.Graph3D();
+    if (angles == settings.angles)
+        return;
+    settings.angles = angles;
+    editor_.Toolbar().SetPreset(settings.Preset());
+    editor_.Request(DirtyRelayout | DirtyRedraw);
+}
+
+void Graph3DInput::Move(int x, int y) {
+    GraphSettings &settings = editor_.Graph3D();
+    if (dragging_) {
+        SetAngles(RotateByDrag(rotateStart_, x - rotateStartX_, y - rotateStartY_));
+        settings.tooltipFlags &= ~RotationHelp;
+    }
+    hint_.clear();
+    const TableGeometry &g = editor_.Geometry();
+    if (y <= g.graph.graphTop + 45)
+        return;
+    const int strip = LegendStripWidth;
+    int help = 0;
+    if (x < strip - 10)
+        help = SetValueHelp;
+    else if (x > strip + 20)
+        help = RotationHelp;
+    if (help == 0)
+        return;
+    const std::string text =
+        EditorText(help == SetValueHelp ? SetValueText : RotationText, editor_.Language());
+    // A help shows as tooltip until the user has used it, then on the status line only.
+    hint_ = (settings.tooltipFlags & help) != 0 ? text : "|" + text;
+}
+
+bool Graph3DInput::LeftDown(int x, int y) {
+    if (x <= LegendStripWidth)
+        return false;
+    dragging_ = true;
+    rotateStartX_ = x;
+    rotateStartY_ = y;
+    rotateStart_ = editor_.Graph3D().angles;
+    return true;
+}
+
+bool Graph3DInput::LeftUp() {
+    dragging_ = false;
+    return true;
+}
+
+bool Graph3DInput::Wheel(int direction, int x) {
+    GraphSettings &settings = editor_.Graph3D();
+    if (x < LegendStripWidth) {
+        editor_.Operations().IncrementActual(direction);
+        settings.tooltipFlags &= ~SetValueHelp;
+        return true;
+    }
+    if (editor_.ControlDown()) {
+        settings.quality = std::clamp(settings.quality + direction, 0, 5);
+        editor_.Request(DirtyRedraw);
+    } else if (editor_.ShiftDown()) {
+        settings.valuesMode = std::clamp(settings.valuesMode + direction, 0, 3);
+        editor_.Request(DirtyRedraw);
+    } else {
+        ViewAngles angles = settings.angles;
+        angles.angleXYZ = WrapAngle(angles.angleXYZ + direction);
+        SetAngles(angles);
+    }
+    settings.tooltipFlags &= ~RotationHelp;
+    return true;
+}
+
+bool Graph3DInput::Key(int key) {
+    if (key != KeySpace)
+        return false;
+    GraphSettings &settings = editor_.Graph3D();
+    settings.valuesMode = (settings.valuesMode + 1) % 4;
+    editor_.Request(DirtyRelayout | DirtyRedraw);
+    return true;
+}
+
+} // namespace zarvex1
