@@ -1,7 +1,13 @@
-// Takes the README's pictures of the program on the unit in process: zarvex1-screenshots FOLDER
+// Takes the README's pictures of the program on the unit in process, and of the Advance map's graphs
+// with the unit's engine running: zarvex1-screenshots FOLDER
+#include "../../tests/gui/sample_maps.h"
 #include "app/MainForm.h"
 #include "app/StartOptions.h"
+#include "mapeditor/EditorCommands.h"
+#include "mapeditor/MapEditorWidget.h"
+#include "mappages/AdvanceMaps.h"
 
+#include "EngineModel.h"
 #include "SimulatedPort.h"
 #include "TickStepper.h"
 
@@ -36,15 +42,42 @@ int main(int argc, char *argv[]) {
     form.resize(1000, 720);
     form.show();
 
+    auto save = [&folder](const QImage &picture, const char *name) {
+        const QString path = folder.filePath(QString::fromUtf8(name));
+        if (!picture.save(path)) {
+            std::fprintf(stderr, "zarvex1-screenshots: cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(path));
+        return true;
+    };
+
     // The engine runs up for a few seconds, and the Monitor page shows its live values.
     form.PageControl1->setCurrentIndex(Page::Monitor);
     stepper.Step(80);
     QApplication::processEvents();
-    const QString monitor = folder.filePath(QStringLiteral("monitor.png"));
-    if (!form.grab().save(monitor)) {
-        std::fprintf(stderr, "zarvex1-screenshots: cannot write %s\n", qPrintable(monitor));
+    if (!save(form.grab().toImage(), "monitor.png"))
         return 1;
+
+    // The Advance editor at its page's size with tuned maps, the engine running on it: 2D and 3D graph.
+    ParameterImage image = test::SampleMapSet();
+    TTab advance(960, 560, MapEditorOptions);
+    DefineAdvanceSheets(advance.Editor());
+    LoadAdvanceMaps(advance.Editor(), image);
+    advance.Editor().Sheets().Markers() = MarkersFromImage(image);
+    advance.show();
+    for (int ms = 0; ms <= 3000; ms += 55) {
+        const EngineState engine = EngineAt(ms, EngineMode::Running, image);
+        advance.Editor().SetLiveValues(engine.rpm, engine.throttle, 0, false);
+        advance.Tick();
     }
-    std::printf("%s\n", qPrintable(monitor));
-    return 0;
+    RunCommand(advance.Editor(), CommandView2D);
+    advance.Render();
+    if (!save(advance.Bitmap(), "advance_2d.png"))
+        return 1;
+    RunCommand(advance.Editor(), CommandView3D);
+    RunCommand(advance.Editor(), CommandIso1);
+    advance.Editor().Graph3D().valuesMode = 2;
+    advance.Render();
+    return save(advance.Bitmap(), "advance_3d.png") ? 0 : 1;
 }
