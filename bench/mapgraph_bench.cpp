@@ -7,6 +7,7 @@
 #include "mappages/AdvanceMaps.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -45,6 +46,28 @@ BENCHMARK(Render3D)
     ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2, 3}})
     ->ArgNames({"quality", "values"})
     ->Unit(benchmark::kMillisecond);
+
+// What a rotation costs the user a frame: the mouse event of a drag, which turns the view by 5°, the
+// render at the highest grain and the widget's repaint.
+void RotateByMouse(benchmark::State &state) {
+    AdvanceGraph graph(CommandView3D);
+    graph.tab.Editor().Graph3D().quality = 5;
+    auto send = [&graph](QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(x, 300), graph.tab.mapToGlobal(QPointF(x, 300)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&graph.tab, &event);
+    };
+    send(QEvent::MouseMove, 500, Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, 500, Qt::LeftButton, Qt::LeftButton);
+    int x = 500;
+    for (auto _ : state) {
+        x = x == 500 ? 510 : 500;
+        send(QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton);
+        graph.tab.repaint();
+    }
+    send(QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton);
+}
+BENCHMARK(RotateByMouse)->Unit(benchmark::kMillisecond);
 
 // The core's part alone at the highest grain: the drawing steps of the surface, legend and labels.
 void Scene3D(benchmark::State &state) {

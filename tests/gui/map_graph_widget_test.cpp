@@ -2,10 +2,12 @@
 
 #include "mapeditor/views/Graph3DGrid.h"
 #include "mapeditor/views/HeightColours.h"
+#include "mappages/SensorMaps.h"
 
 #include <QClipboard>
 #include <QCursor>
 #include <QMenu>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace zarvex1;
@@ -110,6 +112,21 @@ private slots:
         w.screenshot(QStringLiteral("advance1_3d_live"));
     }
 
+    void helpIsATooltipUntilUsedThenTheStatusLineOnly() {
+        GraphWindow w;
+        w.view(CommandView3D);
+        w.move(QPoint(500, 300));
+        QVERIFY(w.tab->toolTip().startsWith(QStringLiteral("Rotate: drag mouse")));
+        QCOMPARE(w.tab->Hint(), w.tab->toolTip());
+        QWheelEvent wheel(QPointF(500, 300), w.tab->mapToGlobal(QPointF(500, 300)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.tab.get(), &wheel);
+        QCOMPARE(w.editor().Graph3D().angles.angleXYZ, 1);
+        w.move(QPoint(502, 300));
+        QCOMPARE(w.tab->toolTip(), QString());
+        QVERIFY(w.tab->Hint().startsWith(QStringLiteral("Rotate: drag mouse")));
+    }
+
     void copyGraphPutsThePictureOnTheClipboard() {
         GraphWindow w;
         w.view(CommandView3D);
@@ -182,6 +199,18 @@ private slots:
         s.screenshot(QStringLiteral("servo_2d"));
         s.view(CommandView3D);
         s.screenshot(QStringLiteral("servo_3d"));
+
+        // A calibration of the Inputs page: no toolbar, its view switch at the left.
+        TTab tps(250, 130, SensorEditorOptions), iap(250, 130, SensorEditorOptions);
+        DefineTpsSensorSheet(tps.Editor());
+        DefineIapSensorSheet(iap.Editor());
+        LoadSensorMaps(tps.Editor(), iap.Editor(), w.image);
+        tps.show();
+        RunCommand(tps.Editor(), CommandView2D);
+        tps.Render();
+        const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
+        if (!folder.isEmpty())
+            tps.Bitmap().save(folder + QStringLiteral("/tps_2d.png"));
     }
 };
 

@@ -112,5 +112,26 @@ TEST(Graph3DScene, legendReadOutAndAxes) {
     EXPECT_EQ(6u, axisBoxes(ViewTop));
 }
 
+// However it is turned, the surface stays inside the graph area.
+TEST(Graph3DScene, surfaceStaysInsideTheGraphArea) {
+    Graph3DEditor e;
+    e.tab.Graph3D().quality = 1;
+    const TableGeometry &g = e.tab.Geometry();
+    const int left = g.graph.graphLeft, top = g.graph.graphTop;
+    const int right = g.width - g.graph.graphRight, bottom = g.height - g.graph.graphBottom;
+    std::vector<ViewAngles> views = {ViewTop, ViewIso1, ViewIso2};
+    for (int x = -35; x <= 36; x += 6)
+        for (int xy = -35; xy <= 36; xy += 6)
+            views.push_back({x, xy, (x + xy) % 7});
+    for (const ViewAngles &angles : views) {
+        e.tab.Graph3D().angles = angles;
+        int outside = 0;
+        for (const TriangleOp &t : OpsOf<TriangleOp>(e.paint()))
+            for (const ScenePoint &p : {t.a, t.b, t.c})
+                outside += p.x < left || p.x > right || p.y < top || p.y > bottom ? 1 : 0;
+        EXPECT_EQ(0, outside) << angles.angleX << " " << angles.angleXY << " " << angles.angleXYZ;
+    }
+}
+
 } // namespace
 } // namespace zarvex1
