@@ -82,6 +82,20 @@ TEST(Graph2DInput, horizontalDragOfASharedAxisPointKeepsTheOrderAndLimits) {
     EXPECT_EQ(120, f.xValues()[11]);
 }
 
+TEST(Graph2DInput, axesThatAreNotEditableStayWhereTheyAre) {
+    Graph2DEditor e;
+    e.sheet().axisData.editable = 0; // only sideways
+    const int x = e.x(5), y = e.y(5);
+    e.drag(x, y, x + 8, y - 40);
+    EXPECT_EQ(62, e.xValues()[5]);
+    EXPECT_EQ(22, e.sheet().Cell(5, 0));
+    e.sheet().axisX.editable = 0; // nothing: no drag starts
+    e.press(e.x(7), e.y(7));
+    EXPECT_FALSE(e.tab.Graphs().Dragging());
+    e.release(e.x(7), e.y(7));
+    EXPECT_EQ((std::vector<int>{AxisData | AxisX}), e.notes);
+}
+
 TEST(Graph2DInput, valueBeyondTheRangeRescalesAndKeepsThePointUnderThePointer) {
     Graph2DEditor e;
     Graph2DInput &input = e.tab.Graphs().Input2D();
