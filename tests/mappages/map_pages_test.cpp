@@ -100,7 +100,14 @@ TEST(ServoMap, percentSwitchConvertsTheCellsAndTheDataAxis) {
     Maps m;
     m.servoSheet().Cell(0, 0) = 250;
     m.servoSheet().Cell(1, 0) = 1;
-    StoreServoEditor(m.servo, m.image, true, true);
+    // The page's controls went into the image first: here the percent box was ticked.
+    auto store = [&m](int enabled, int percent) {
+        const ParameterImage before = m.image;
+        m.image.setByte(Adrb::ServoEnabled, static_cast<unsigned>(enabled));
+        m.image.setByte(Adrb::ServoPercent, static_cast<unsigned>(percent));
+        StoreServoEditor(m.servo, before, m.image);
+    };
+    store(1, 1);
     EXPECT_EQ(m.servoSheet().axisData.unit, "%");
     EXPECT_EQ(m.servoSheet().axisData.max, 100);
     EXPECT_EQ(V({m.servoSheet().Cell(0, 0), m.servoSheet().Cell(1, 0)}), V({100, 0}));
@@ -108,12 +115,12 @@ TEST(ServoMap, percentSwitchConvertsTheCellsAndTheDataAxis) {
     EXPECT_EQ(m.servoSheet().axisData.color, ServoPercentColour);
 
     m.servoSheet().Cell(1, 0) = 1;
-    StoreServoEditor(m.servo, m.image, true, false);
+    store(1, 0);
     EXPECT_EQ(m.servoSheet().axisData.unit, "V");
     EXPECT_EQ(V({m.servoSheet().Cell(0, 0), m.servoSheet().Cell(1, 0)}), V({250, 3}));
     EXPECT_EQ(m.servoSheet().axisX.color, ServoVoltColour);
 
-    StoreServoEditor(m.servo, m.image, false, false);
+    store(0, 0);
     EXPECT_EQ(m.servoSheet().enabled, 0);
     EXPECT_EQ(m.image.byte(Adrb::ServoEnabled), 0);
 }

@@ -62,4 +62,8 @@ void StoreAdvanceEditor(MapEditor &advance, ParameterImage &image) {
     advance.Request(DirtyRelayout | DirtyRedraw);
 }
 
+bool BaseAdvanceApplies(const MapEditor &advance, int liveRpm) {
+    return advance.HasCurrent() && liveRpm < 100 * advance.Current().axisX.values[0];
+}
+
 } // namespace zarvex1

@@ -17,4 +17,8 @@ void AdvanceMapToImage(const MapEditor &advance, ParameterImage &image);
 // follows the base advance.
 void StoreAdvanceEditor(MapEditor &advance, ParameterImage &image);
 
+// The base advance applies below the first speed point of the current map: its label shows it while
+// the engine runs there.
+bool BaseAdvanceApplies(const MapEditor &advance, int liveRpm);
+
 } // namespace zarvex1

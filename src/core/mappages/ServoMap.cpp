@@ -97,16 +97,15 @@ void ServoMapToImage(const MapEditor &servo, ParameterImage &image) {
             image.setByte(Adrb::Servo + 15 * j + k, static_cast<unsigned>(sheet.Cell(k, j)) & 0xFFu);
 }
 
-void StoreServoEditor(MapEditor &servo, ParameterImage &image, bool enabled, bool percent) {
+void StoreServoEditor(MapEditor &servo, const ParameterImage &before, ParameterImage &image) {
     if (servo.Sheets().Count() == 0)
         return;
     CSheet &sheet = servo.Sheets().Sheet(0);
-    image.setByte(Adrb::ServoEnabled, enabled ? 1 : 0);
-    sheet.enabled = enabled ? 1 : 0;
-    const int before = image.byte(Adrb::ServoPercent);
-    image.setByte(Adrb::ServoPercent, percent ? 1 : 0);
-    if (before != (percent ? 1 : 0)) {
-        const double factor = !InPercent(sheet) && percent ? 0.4 : InPercent(sheet) && !percent ? 2.5 : 0.0;
+    sheet.enabled = image.byte(Adrb::ServoEnabled);
+    const int percent = image.byte(Adrb::ServoPercent);
+    if (percent != before.byte(Adrb::ServoPercent)) {
+        const bool inPercent = InPercent(sheet);
+        const double factor = !inPercent && percent == 1 ? 0.4 : inPercent && percent == 0 ? 2.5 : 0.0;
         if (factor != 0.0)
             for (int &cell : sheet.axisData.values)
                 cell = static_cast<int>(std::floor(cell * factor + 0.5));

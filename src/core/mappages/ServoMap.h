@@ -16,8 +16,9 @@ bool LoadServoMap(MapEditor &servo, ParameterImage &image);
 // Editor -> image, what a change of the map stores: the axes mode, the switch, the shared pressure
 // axis, the speeds and the cells.
 void ServoMapToImage(const MapEditor &servo, ParameterImage &image);
-// The page's store, the editor's part: the switch (enabled), then the percent choice; a changed
-// choice converts every cell (volts to percent: x 0.4, back: x 2.5, rounded) and stores the map.
-void StoreServoEditor(MapEditor &servo, ParameterImage &image, bool enabled, bool percent);
+// The page's store, the editor's part, after the page's controls went into the image (before: the
+// image as the store found it): the sheet is switched on or off with B576; a changed percent choice
+// B577 converts every cell (volts to percent: x 0.4, back: x 2.5, rounded) and stores the map.
+void StoreServoEditor(MapEditor &servo, const ParameterImage &before, ParameterImage &image);
 
 } // namespace zarvex1

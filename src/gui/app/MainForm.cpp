@@ -15,10 +15,13 @@
 #include "link/PortNames.h"
 #include "link/QtSerialPort.h"
 #include "link/SystemPortDiscovery.h"
+#include "pages/AdvancePage.h"
 #include "pages/BikePage.h"
 #include "pages/CommonStates.h"
 #include "pages/InputsPage.h"
 #include "pages/MonitorPage.h"
+#include "pages/SensorPanel.h"
+#include "pages/ServoPage.h"
 #include "print/WindowPrinter.h"
 
 #include <QAction>
@@ -168,13 +171,23 @@ int TMainForm::ActivePageIndex() const {
 }
 
 void TMainForm::BuildPages() {
+    TInputsPage *inputsPage = nullptr;
     for (int page = 0; page < Page::Count; ++page) {
         switch (page) {
         case Page::Bike:
             pages[page] = boundPages_[page] = bikePage_ = new TBikePage(session_, machine_, PageControl1);
             break;
         case Page::Inputs:
-            pages[page] = boundPages_[page] = new TInputsPage(session_, machine_, PageControl1);
+            pages[page] = boundPages_[page] = inputsPage = new TInputsPage(session_, machine_, PageControl1);
+            inputsPage->SetSensorPanel(new TSensorPanel(session_, machine_, mapEditors_,
+                                                        [this] { return link->live().loadVoltage; }));
+            break;
+        case Page::Advance:
+            pages[page] = boundPages_[page] = advancePage_ =
+                new TAdvancePage(session_, machine_, mapEditors_, PageControl1);
+            break;
+        case Page::Servo:
+            pages[page] = boundPages_[page] = new TServoPage(session_, machine_, mapEditors_, PageControl1);
             break;
         case Page::Monitor:
             pages[page] = MonitorPage = new TMonitorPage(PageControl1);
@@ -433,6 +446,12 @@ void TMainForm::ShowComOpeningError(const std::string &text) {
 
 void TMainForm::Timer1Timer() {
     machine_.Tick();
+    // The map editors follow the live values of the last monitor frame.
+    const MapLiveValues live = link->mapLive();
+    mapEditors_.Tick(session_.image(),
+                    LiveFeed{live.rpm, live.tps * 10, live.iap, live.noConnection, live.map2});
+    if (ActivePageIndex() == Page::Advance)
+        advancePage_->ShowLive(live.rpm);
     link->Timer1Timer();
     if (TBoundPage *page = boundPages_[session_.activePage()])
         page->RefreshLiveColours(link->live(), session_.image());

@@ -4,6 +4,7 @@
 #include "link/LinkEngine.h"
 #include "link/LinkOwner.h"
 #include "link/PortDiscovery.h"
+#include "mapeditor/MapEditors.h"
 #include "pages/PageMachine.h"
 #include "params/Defaults.h"
 #include "print/PrintableWindow.h"
@@ -35,9 +36,11 @@ class QtSerialPort;
 class TComMenu;
 class TFormAbout;
 class WindowPrinter;
+class TAdvancePage;
 class TBikePage;
 class TBoundPage;
 class TMonitorPage;
+class TServoPage;
 
 // The main window. It owns every piece of state of the program; the rules live in the core: the
 // parameter set in the session, the device link in the link engine.
@@ -220,6 +223,9 @@ private:
     PageMachine machine_{[this] { session_.Commit(); }};
     std::array<TBoundPage *, Page::Count> boundPages_{};
     TBikePage *bikePage_ = nullptr;
+    TAdvancePage *advancePage_ = nullptr;
+    // The map editors of the pages, fed and ticked by the window's timer.
+    MapEditors mapEditors_;
     LoaderServer *loaderServer_ = nullptr;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
     QTimer *Timer1 = nullptr;

@@ -10,11 +10,16 @@ TTab *MapEditors::CreateMapEditor(int width, int height, int options, QWidget *p
     controls_.push_back(tab);
     // The core editor is gone with the control: only its address is compared.
     const MapEditor *core = &tab->Editor();
-    QObject::connect(tab, &QObject::destroyed, [this, tab, core] {
+    connections_.push_back(QObject::connect(tab, &QObject::destroyed, [this, tab, core] {
         list_.Remove(core);
         std::erase(controls_, tab);
-    });
+    }));
     return tab;
+}
+
+MapEditors::~MapEditors() {
+    for (const QMetaObject::Connection &connection : connections_)
+        QObject::disconnect(connection);
 }
 
 void MapEditors::Tick(const ParameterImage &image, const LiveFeed &live) {

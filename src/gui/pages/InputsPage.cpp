@@ -1,6 +1,7 @@
 #include "pages/InputsPage.h"
 
 #include "pages/RadioGroup.h"
+#include "pages/SensorPanel.h"
 #include "pages/UpDownEdit.h"
 #include "session/ParameterSession.h"
 
@@ -86,6 +87,27 @@ TInputsPage::TInputsPage(ParameterSession &session, PageMachine &machine, QWidge
 
     connect(mode, &TRadioGroup::itemClicked, this, &TInputsPage::RadioGroupModePotencModeClick);
     Finish();
+}
+
+void TInputsPage::SetSensorPanel(TSensorPanel *panel) {
+    sensorPanel_ = panel;
+    panel->setParent(sensorArea_);
+    auto *layout = new QVBoxLayout(sensorArea_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(panel);
+    sensorArea_->setMinimumSize(panel->minimumSize());
+}
+
+void TInputsPage::Load(const ParameterImage &image, bool printing) {
+    TBoundPage::Load(image, printing);
+    if (sensorPanel_)
+        sensorPanel_->Load(image, printing);
+}
+
+void TInputsPage::ApplyLanguage(int languageIndex) {
+    TBoundPage::ApplyLanguage(languageIndex);
+    if (sensorPanel_)
+        sensorPanel_->ApplyLanguage(languageIndex);
 }
 
 void TInputsPage::RadioGroupModePotencModeClick(int item) {

@@ -1,0 +1,223 @@
+// The Advance, Servo and Inputs pages with their map editors, on the unit in process with the engine
+// running.
+
+#include "simulated_window.h"
+
+#include "mapeditor/EditorKeys.h"
+#include "mapeditor/MapEditorWidget.h"
+#include "mapeditor/views/NumberFormat.h"
+#include "pages/AdvancePage.h"
+#include "pages/InputsPage.h"
+#include "pages/SensorPanel.h"
+#include "pages/ServoPage.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace zarvex1;
+
+namespace {
+
+SimOptions RunningEngine() {
+    SimOptions options;
+    options.engine = EngineMode::Running;
+    return options;
+}
+
+// The window on a running engine, connected, on one page.
+struct Pages : test::SimulatedWindow {
+    Pages() : SimulatedWindow(RunningEngine()) {
+        form->resize(1000, 720);
+        form->show();
+        QVERIFY(tickUntil([this] { return form->link->state().Connected; }, 20) > 0);
+    }
+    // A page made current, with the window's layout settled (it grows to what the texts of the
+    // language need).
+    void open(int page) {
+        form->PageControl1->setCurrentIndex(page);
+        QApplication::processEvents();
+        form->layout()->activate();
+        QApplication::processEvents();
+        tick(4);
+    }
+    ParameterImage &image() { return form->session().image(); }
+    TAdvancePage *advance() { return qobject_cast<TAdvancePage *>(form->pages[Page::Advance]); }
+    TServoPage *servo() { return qobject_cast<TServoPage *>(form->pages[Page::Servo]); }
+    TSensorPanel *sensors() { return qobject_cast<TInputsPage *>(form->pages[Page::Inputs])->sensorPanel(); }
+};
+
+QPoint Centre(TTab *tab, int column, int row) {
+    const Rect r = tab->Editor().Layout().ItemRect(column, row);
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// Texts wider than their cell overflow into the neighbours: every value and header must fit.
+QStringList TextsBeyondTheirCells(TTab *tab) {
+    QStringList wide;
+    const MapEditor &editor = tab->Editor();
+    if (!editor.HasCurrent())
+        return wide;
+    const CSheet &s = editor.Current();
+    const TableGeometry &g = editor.Geometry();
+    const TextMetrics &metrics = editor.Metrics();
+    const EditorFont cellFont{static_cast<int>(1.4 * metrics.baseSize), true, false};
+    const EditorFont lockedFont{static_cast<int>(1.2 * metrics.baseSize), true, true};
+    auto check = [&](const std::string &text, const CAxe &axis, int room) {
+        if (metrics.Width(text, axis.editable != 0 ? cellFont : lockedFont) > room)
+            wide << QString::fromStdString(text);
+    };
+    const int columnRoom = static_cast<int>(g.columnWidth) - 4;
+    for (int c = 0; c < g.visibleCols; ++c) {
+        const int i = s.axisX.collapsed != 0 ? s.axisX.collapsedIndex : s.axisX.firstVisible + c;
+        if (s.axisX.collapsed == 0)
+            check(FormatValue(s.axisX.values[i], s.axisX.scale, s.axisX.unit, true), s.axisX, columnRoom);
+        for (int r = 0; r < g.visibleRows; ++r) {
+            const int j = s.axisY.collapsed != 0 ? s.axisY.collapsedIndex : s.axisY.firstVisible + r;
+            check(FormatValue(s.Cell(i, j), s.axisData.scale, s.axisData.unit, s.axisData.showUnit != 0),
+                  s.axisData, columnRoom);
+            if (c == 0 && s.axisY.collapsed == 0)
+                check(FormatValue(s.axisY.values[j], s.axisY.scale, s.axisY.unit, true), s.axisY,
+                      g.rowHeaderWidth - 4);
+        }
+    }
+    return wide;
+}
+
+// Captions that do not fit their control on a page.
+QStringList ClippedCaptions(QWidget *page) {
+    QStringList clipped;
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(w))
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            text = button->text();
+        if (!text.isEmpty() && w->sizeHint().width() > w->width())
+            clipped << w->objectName() + QStringLiteral(": ") + text;
+    }
+    return clipped;
+}
+
+void Screenshot(QWidget *window, const QString &name) {
+    const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
+    if (!folder.isEmpty())
+        window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+class MapPagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typedValueGoesIntoTheImageWithOneUndoEntry() {
+        Pages w;
+        w.open(Page::Advance);
+        TTab *tab = w.advance()->TabAdvance;
+        QVERIFY(!w.form->session().undo().CanUndo());
+        const int before = w.image().byte(Adrb::Advance1 + 15 * 2 + 3);
+        QTest::mouseClick(tab, Qt::LeftButton, Qt::NoModifier, Centre(tab, 3, 2));
+        QTest::keyClicks(tab, QStringLiteral("25"));
+        QTest::keyClick(tab, Qt::Key_Return);
+        QCOMPARE(int(w.image().byte(Adrb::Advance1 + 15 * 2 + 3)), 25);
+        QCOMPARE(tab->Editor().Current().Cell(3, 2), 25);
+        w.tick(10);
+        QVERIFY(w.form->session().undo().CanUndo());
+        w.form->MenuZpet->trigger();
+        QCOMPARE(int(w.image().byte(Adrb::Advance1 + 15 * 2 + 3)), before);
+        QCOMPARE(tab->Editor().Current().Cell(3, 2), before); // the page shows the image again
+        QVERIFY(!w.form->session().undo().CanUndo());         // one entry, one undo
+    }
+
+    void theLivePositionFollowsTheEngine() {
+        Pages w;
+        w.open(Page::Advance);
+        const CSheet &sheet = w.advance()->TabAdvance->Editor().Current();
+        QSet<int> columns;
+        for (int i = 0; i < 80; ++i) {
+            w.tick();
+            if (sheet.actualState == 1)
+                columns << sheet.actualX;
+        }
+        QVERIFY2(columns.size() > 1, "the engine stays in one column");
+    }
+
+    void servoPercentConvertsTheMap() {
+        Pages w;
+        w.open(Page::Servo);
+        TServoPage *page = w.servo();
+        w.image().setByte(Adrb::Servo, 250);
+        w.form->session().ImageToPages();
+        QCheckBox *enabled = page->findChild<QCheckBox *>(QStringLiteral("CheckBoxServoEnabled"));
+        QCheckBox *percent = page->findChild<QCheckBox *>(QStringLiteral("CheckBoxServoPercent"));
+        if (!enabled->isChecked())
+            enabled->click();
+        QVERIFY(percent->isVisible());
+        percent->click();
+        QCOMPARE(int(w.image().byte(Adrb::ServoPercent)), 1);
+        QCOMPARE(int(w.image().byte(Adrb::Servo)), 100);
+        QCOMPARE(page->TabServo->Editor().Current().axisData.unit, std::string("%"));
+        enabled->click(); // off: the map is greyed out and the hysteresis goes
+        QCOMPARE(page->TabServo->Editor().Current().enabled, 0);
+        QVERIFY(!percent->isVisible());
+    }
+
+    void tpsButtonTakesTheLiveSensorVoltage() {
+        Pages w;
+        w.image().setByte(Adrb::LoadSensor, 1);
+        w.open(Page::Inputs);
+        w.form->session().ImageToPages();
+        TSensorPanel *panel = w.sensors();
+        QVERIFY(panel->TabTpsSensor->isVisible());
+        QVERIFY(!panel->TabIapSensor->isVisible());
+        const int mv = w.form->link->live().loadVoltage;
+        QVERIFY2(mv >= 200 && mv <= 4950, qPrintable(QString::number(mv)));
+        panel->BitBtnTps0->click();
+        QCOMPARE(int(w.image().word(Adrw::TpsVoltage0)), (mv + 5) / 10 * 10);
+        QCOMPARE(panel->TabTpsSensor->Editor().Current().Cell(0, 0), (mv + 5) / 10 * 10);
+    }
+
+    void pagesInThreeLanguagesFitTheirTexts_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("English") << 0 << "en";
+        QTest::newRow("German") << 1 << "de";
+        QTest::newRow("Czech") << 3 << "cz";
+    }
+    void pagesInThreeLanguagesFitTheirTexts() {
+        QFETCH(int, language);
+        QFETCH(QString, suffix);
+        Pages w;
+        w.image().setByte(Adrb::LoadSensor, 1);
+        w.image().setByte(Adrb::ServoEnabled, 1);
+        for (int k = 0; k < 150; ++k)
+            w.image().setByte(Adrb::Servo + k, static_cast<unsigned>(100 + k));
+        w.form->SetLanguage(language);
+        w.tick(2);
+        struct Shown {
+            int page;
+            TTab *tab;
+            const char *name;
+        };
+        const Shown shown[] = {{Page::Advance, w.advance()->TabAdvance, "advance"},
+                               {Page::Servo, w.servo()->TabServo, "servo"},
+                               {Page::Inputs, w.sensors()->TabTpsSensor, "inputs"}};
+        for (const Shown &s : shown) {
+            w.open(s.page);
+            w.tick(20); // the engine runs, the live position moves
+            QVERIFY2(TextsBeyondTheirCells(s.tab).isEmpty(),
+                     qPrintable(TextsBeyondTheirCells(s.tab).join(", ")));
+            QWidget *page = w.form->pages[s.page];
+            QVERIFY2(ClippedCaptions(page).isEmpty(), qPrintable(ClippedCaptions(page).join(", ")));
+            Screenshot(w.form.get(), QStringLiteral("%1_%2").arg(QLatin1String(s.name), suffix));
+        }
+    }
+};
+
+QTEST_MAIN(MapPagesTest)
+#include "map_pages_test.moc"
