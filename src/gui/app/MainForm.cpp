@@ -449,7 +449,7 @@ void TMainForm::Timer1Timer() {
     // The map editors follow the live values of the last monitor frame.
     const MapLiveValues live = link->mapLive();
     mapEditors_.Tick(session_.image(),
-                    LiveFeed{live.rpm, live.tps * 10, live.iap, live.noConnection, live.map2});
+                     LiveFeed{live.rpm, live.tps * 10, live.iap, live.noConnection, live.map2});
     if (ActivePageIndex() == Page::Advance)
         advancePage_->ShowLive(live.rpm);
     link->Timer1Timer();
