@@ -71,6 +71,14 @@ int main(int argc, char *argv[]) {
         advance.Editor().SetLiveValues(engine.rpm, engine.throttle, 0, false);
         advance.Tick();
     }
+    // The table with a block selected, as a tuner interpolates it.
+    advance.Editor().Cursor().SelectOne(4, 2);
+    advance.Editor().Cursor().MoveCursor(3, 3, true);
+    advance.Editor().UpdateToolbarStates(false);
+    advance.Render();
+    if (!save(advance.Bitmap(), "advance_table.png"))
+        return 1;
+    advance.Editor().Cursor().ClearSelection();
     RunCommand(advance.Editor(), CommandView2D);
     advance.Render();
     if (!save(advance.Bitmap(), "advance_2d.png"))
