@@ -136,7 +136,7 @@ void TTab::SetLanguage(int languageIndex) {
 
 void TTab::Tick() {
     const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
-    if (editor_.Tick((keys & Qt::ShiftModifier) != 0, (keys & Qt::ControlModifier) != 0))
+    if (editor_.Tick((keys & Qt::ShiftModifier) != 0, (keys & Qt::ControlModifier) != 0) && isVisible())
         Render();
 }
 
@@ -298,6 +298,11 @@ void TTab::resizeEvent(QResizeEvent *) {
     bitmap_ = QImage(size(), QImage::Format_RGB32);
     editor_.Resize(width(), height());
     Render();
+}
+
+void TTab::showEvent(QShowEvent *) {
+    if (editor_.Dirty() != 0)
+        Render();
 }
 
 void TTab::mouseMoveEvent(QMouseEvent *event) {

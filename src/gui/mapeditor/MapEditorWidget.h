@@ -29,7 +29,7 @@ public:
     const MapEditor &Editor() const { return editor_; }
 
     // The window's 55 ms tick, after the live values were handed over: the editor's periodic work,
-    // then a render when something changed.
+    // then a render when something changed and the control is shown (a hidden one renders when shown).
     void Tick();
     // Draws everything into the off-screen image and schedules a paint.
     void Render();
@@ -59,6 +59,7 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

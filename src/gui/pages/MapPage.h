@@ -18,6 +18,8 @@ class TMapPage : public TBoundPage {
     Q_OBJECT
 public:
     void ApplyLanguage(int languageIndex) override;
+    // The page's editor: the window's Tools menu steps and interpolates through it.
+    TTab *EditorControl() const { return editor_; }
 
 protected:
     // The editor is defined by `define` (its sheets) and takes the page above the control row.
