@@ -11,6 +11,7 @@
 #include "pages/SensorPanel.h"
 #include "pages/ServoPage.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
@@ -183,6 +184,23 @@ private slots:
         panel->BitBtnTps0->click();
         QCOMPARE(int(w.image().word(Adrw::TpsVoltage0)), (mv + 5) / 10 * 10);
         QCOMPARE(panel->TabTpsSensor->Editor().Current().Cell(0, 0), (mv + 5) / 10 * 10);
+    }
+
+    void controlsAreNamedByTheirCaptionsInTheLanguage() {
+        Pages w;
+        w.form->SetLanguage(1);
+        auto name = [&w](int page, const char *control) {
+            QWidget *widget = w.form->pages[page]->findChild<QWidget *>(QString::fromLatin1(control));
+            return widget != nullptr ? widget->accessibleName() : QStringLiteral("(missing)");
+        };
+        QCOMPARE(name(Page::Advance, "EditBaseAdvance"), QStringLiteral("Grundvorzündung (°)"));
+        QCOMPARE(name(Page::Advance, "EditCylCorr1"), QStringLiteral("Korrektur für Zyl. 1"));
+        QCOMPARE(name(Page::Servo, "EditServoHystOff"), QStringLiteral("Zone aus [mV]"));
+        QCOMPARE(w.servo()->findChild<QCheckBox *>(QStringLiteral("CheckBoxServoPercent"))->text(),
+                 QStringLiteral("Perzent"));
+        QCOMPARE(w.sensors()->BitBtnTps100->text(), QStringLiteral("TPS 100 % ->"));
+        QAccessibleInterface *editor = QAccessible::queryAccessibleInterface(w.advance()->TabAdvance);
+        QCOMPARE(editor->text(QAccessible::Name), QStringLiteral("Vorzündung 1"));
     }
 
     void pagesInThreeLanguagesFitTheirTexts_data() {

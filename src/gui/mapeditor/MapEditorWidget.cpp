@@ -106,6 +106,8 @@ TTab::TTab(int width, int height, int options, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Never so small that the table has no room for its cells (a page's layout may squeeze it).
+    setMinimumSize(std::min(width, 250), std::min(height, 130));
     resize(width, height);
     painter_.SetBitmaps([](BitmapId id) -> const QImage & { return EditorBitmaps::Shared().Image(id); });
     editor_.SetMetrics(painter_.Metrics());
