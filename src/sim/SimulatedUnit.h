@@ -35,6 +35,8 @@ public:
     // A test changes the unit while it runs: its stored parameters, what it tells of itself.
     ParameterImage &memory() { return memory_; }
     DeviceInfo &deviceInfo() { return info_; }
+    // Test commands carried out: ignition 1, 2, power outputs 1..4, engine speed.
+    const std::array<int, 7> &testCounts() const { return testCounts_; }
 
 private:
     void runTests(const Frame &poll, long long nowMs);

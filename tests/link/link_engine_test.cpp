@@ -330,6 +330,30 @@ TEST_F(LinkTest, testBitsGoOutOnceWithTheNextPoll) {
     EXPECT_EQ(unit().recentPolls()[1], PollFrame({}));
 }
 
+TEST_F(LinkTest, noTestCommandReachesARunningEngine) {
+    Start();
+    Frame turning = MonitorFrameWith(0);
+    turning.setByte(Monb::Pickup2Signal, 1);
+    turning.seal();
+
+    // Pressed while the engine stood, then it started before the poll: the bits go unsent.
+    engine->ButtonTestClick(TestButton::Ign1);
+    unit().SendOwnFrame(turning);
+    tick(6 + 1);
+    ASSERT_TRUE(engine->live().pickupActive);
+    ASSERT_EQ(unit().pollCount(), 1);
+    EXPECT_EQ(unit().recentPolls()[0], PollFrame({}));
+
+    // Pressed while it turns: nothing is kept for later either.
+    engine->ButtonTestClick(TestButton::POut1);
+    unit().SendOwnFrame(MonitorFrameWith(0)); // it stands again
+    tick(6);
+    ASSERT_FALSE(engine->live().pickupActive);
+    ASSERT_EQ(unit().pollCount(), 2);
+    EXPECT_EQ(unit().recentPolls()[1], PollFrame({}));
+    EXPECT_EQ(unit().unit().testCounts(), (std::array<int, 7>{}));
+}
+
 TEST_F(LinkTest, testBitsWaitWhileARequestRunsOrThePortIsHandedOver) {
     Start();
     unit().SetAnswering(false);

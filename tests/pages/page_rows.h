@@ -20,6 +20,7 @@ struct ExpectedRow {
     int minimum = 0;
     int maximum = 0; // radio groups and combo boxes: the last item
     int step = 1;
+    int bit = 0; // bit checks
 };
 
 inline int Raw(const Binding &b, const ParameterImage &image) {
@@ -66,6 +67,17 @@ inline void CheckRows(const PageModel &page, const ParameterImage &base,
             EXPECT_EQ(ShowValue(b, image), e.maximum);
             TakeValue(b, e.minimum - e.step, image);
             EXPECT_EQ(ShowValue(b, image), e.minimum);
+        } else if (b.kind == ControlKind::BitCheck) {
+            // A cell sets and clears its own bit and leaves the others of its row.
+            EXPECT_EQ(b.bit, e.bit);
+            image.setByte(b.position, 0);
+            TakeValue(b, 1, image);
+            EXPECT_EQ(image.byte(b.position), 1 << e.bit);
+            EXPECT_EQ(ShowValue(b, image), 1);
+            image.setByte(b.position, 0xFF);
+            TakeValue(b, 0, image);
+            EXPECT_EQ(image.byte(b.position), 0xFF & ~(1 << e.bit));
+            EXPECT_EQ(ShowValue(b, image), 0);
         } else if (b.kind == ControlKind::Check) {
             image.setByte(b.position, 5);
             EXPECT_EQ(ShowValue(b, image), 1);

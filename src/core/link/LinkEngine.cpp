@@ -144,12 +144,18 @@ void LinkEngine::SendPollFrame() {
     // While the port is handed over the bits wait for the next poll that really goes out.
     if (!state_.PortEnabled)
         return;
+    // An engine that started since the press gets no test command: the bits go unsent.
+    if (live_.pickupActive)
+        state_.TestBits = {};
     const Frame frame = PollFrame(state_.TestBits);
     state_.TestBits = {};
     Send(frame);
 }
 
 void LinkEngine::ButtonTestClick(TestButton button) {
+    // A test fires outputs: never while the engine turns.
+    if (!TestButtonsEnabled(live_.pickupActive))
+        return;
     zarvex1::ButtonTestClick(state_.TestBits, button);
 }
 

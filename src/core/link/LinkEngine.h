@@ -85,6 +85,7 @@ public:
     void ReadDeviceInfo();
     // Program without storing the pages first (the image is current): after a change and after undo/redo.
     void StartAutoProgram();
+    // A test button: its bit goes out with the next poll frame. Nothing while a pick-up reports a signal.
     void ButtonTestClick(TestButton button);
 
     // Port choice from the Com menu (0..29 ports, 30 automatic scanning).

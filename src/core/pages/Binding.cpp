@@ -22,6 +22,8 @@ std::string Renamed(std::string_view upDownName, std::string_view prefix) {
 } // namespace
 
 std::optional<int> ShowValue(const Binding &b, const ParameterImage &image) {
+    if (b.held)
+        return std::nullopt;
     switch (b.kind) {
     case ControlKind::WordUpDown:
     case ControlKind::ByteUpDown:
@@ -46,6 +48,8 @@ std::optional<int> ShowValue(const Binding &b, const ParameterImage &image) {
 }
 
 void TakeValue(const Binding &b, int value, ParameterImage &image) {
+    if (b.held)
+        return;
     switch (b.kind) {
     case ControlKind::WordUpDown:
         image.setWord(b.position, static_cast<unsigned>(StoredValue(std::clamp(value, b.minimum, b.maximum),

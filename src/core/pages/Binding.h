@@ -33,16 +33,19 @@ struct Binding {
     std::span<const int> codes = {}; // combo boxes whose items stand for codes: item i stores codes[i]
     bool ownHandler = false;         // the page handles a change of the control itself
     int bit = 0;                     // bit checks: the bit of the byte (a grid row's bit c is column c)
+    bool held = false;               // the image has nothing for the control now: loads leave it as it
+                                     // is and stores take nothing from it (a load threshold without a
+                                     // load sensor)
 
     bool isUpDown() const { return kind == ControlKind::WordUpDown || kind == ControlKind::ByteUpDown; }
 };
 
 // What a load shows in the control: an up-down's position (clamped to its range), 1 or 0 for a check
 // box, the item index for a radio group or combo box (-1: no item). Nothing means the control keeps
-// what it shows (a combo box whose code is not among its items).
+// what it shows (a combo box whose code is not among its items, a held row).
 std::optional<int> ShowValue(const Binding &binding, const ParameterImage &image);
 // What a store takes from the control into the image. An up-down's position is clamped to its range
-// first; a radio group or combo box without a chosen item leaves the byte alone.
+// first; a radio group or combo box without a chosen item, and a held row, leave the image alone.
 void TakeValue(const Binding &binding, int value, ParameterImage &image);
 
 // An up-down's name gives the names of its edit and of its label: UpDownRetard, EditRetard, LabelRetard.

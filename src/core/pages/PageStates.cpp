@@ -3,7 +3,7 @@
 namespace zarvex1 {
 
 ControlState PageStates::Of(std::string_view name) const {
-    ControlState merged{name, {}, {}, {}};
+    ControlState merged{name, {}, {}, {}, {}};
     for (const ControlState &s : states_) {
         if (s.name != name)
             continue;
@@ -13,6 +13,8 @@ ControlState PageStates::Of(std::string_view name) const {
             merged.enabled = s.enabled;
         if (s.fontColour)
             merged.fontColour = s.fontColour;
+        if (s.caption)
+            merged.caption = s.caption;
     }
     return merged;
 }

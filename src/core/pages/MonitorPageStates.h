@@ -1,0 +1,12 @@
+#pragma once
+
+#include "pages/PageStates.h"
+#include "params/ParameterImage.h"
+
+namespace zarvex1 {
+
+// What loading the Monitor page sets: the row of a power output is enabled only when the output has a
+// mode other than Off.
+PageStates MonitorPageStates(const ParameterImage &image);
+
+} // namespace zarvex1
