@@ -1,6 +1,6 @@
 // The window's tick with a monitor frame, Qt's work included: the link decodes the frame, the pages
-// take the new texts, and the event loop paints what changed (offscreen). Each frame carries other live
-// values, as from a running engine.
+// take the new texts and mark the current gear, and the event loop paints what changed (offscreen). Each
+// frame carries other live values, as from a running engine.
 
 #include "app/MainForm.h"
 #include "app/StartOptions.h"
@@ -46,6 +46,15 @@ private:
     long long ms_ = 0;
 };
 
+// Gear detection by voltage with six gears and a clutch master on input 1: the Gear and Race pages
+// show every row and mark the current gear.
+void WithGears(ParameterSession &session) {
+    session.image().setByte(Adrb::GearMode, 1);
+    session.image().setByte(Adrb::GearCount, 6);
+    session.image().setByte(Adrb::InputFunction, 3);
+    session.Commit();
+}
+
 void TickWithMonitorFrame(benchmark::State &state, int page) {
     QTemporaryDir settings;
     qputenv("ZARVEX1_SETTINGS_DIR", settings.path().toUtf8());
@@ -53,6 +62,7 @@ void TickWithMonitorFrame(benchmark::State &state, int page) {
     options.steppedTicks = true;
     options.loaderName = settings.filePath(QStringLiteral("loader"));
     TMainForm form(options, std::make_unique<LiveEnginePort>());
+    WithGears(form.session());
     form.show();
     form.PageControl1->setCurrentIndex(page);
     for (int i = 0; i < 50; ++i) { // connected, laid out and painted once
@@ -67,6 +77,8 @@ void TickWithMonitorFrame(benchmark::State &state, int page) {
 BENCHMARK_CAPTURE(TickWithMonitorFrame, monitor_page_shown, int(Page::Monitor))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickWithMonitorFrame, bike_page_shown, int(Page::Bike))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickWithMonitorFrame, gear_page_shown, int(Page::Gear))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickWithMonitorFrame, race_page_shown, int(Page::Race))->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace zarvex1

@@ -203,7 +203,8 @@ private slots:
         form->session().Commit(); // nothing changed: no entry
         QVERIFY(!undo->isEnabled());
 
-        form->PageControl1->setCurrentIndex(Page::Gear);
+        // The Monitor page stores nothing, so the change made to the image stands.
+        form->PageControl1->setCurrentIndex(Page::Monitor);
         form->session().image().setByte(Adrb::GearCount, 4);
         form->session().Commit();
         QVERIFY(undo->isEnabled());
@@ -215,7 +216,7 @@ private slots:
         QVERIFY(redo->isEnabled());
         redo->trigger();
         QCOMPARE(form->session().image().byte(Adrb::GearCount), 4);
-        QCOMPARE(form->ActivePageIndex(), int(Page::Gear)); // the page of the entry comes back
+        QCOMPARE(form->ActivePageIndex(), int(Page::Monitor)); // the page of the entry comes back
     }
 
     void languageMenuTicksTheLanguageAndRelabels() {

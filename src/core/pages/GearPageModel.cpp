@@ -30,7 +30,7 @@ GearNames MakeNames() {
 
 // The rows of both gear group boxes: gear g's edit 39 pixels below gear g - 1's.
 constexpr int EditLeft = 24, EditWidth = 40, FirstRowTop = 26, RowPitch = 39;
-constexpr int LabelGap = 8, LabelDrop = 3;
+constexpr int LabelGap = 8, LabelDrop = 4;
 
 Place LabelBeside(const Place &edit, const std::string &name) {
     return {name, edit.right() + LabelGap, edit.top + LabelDrop};

@@ -11,7 +11,7 @@ using namespace PowerOut;
 
 constexpr int LoadSensorNone = 0;
 constexpr int LoadSensorIap = 2;
-constexpr int WideLoadByte = 200; // 1000 kPa
+constexpr int WideLoadByte = 200; // 1000 kPa; above it shows 1000 too
 
 PowerOutNames MakeNames(int output) {
     const std::string n = std::to_string(output + 1);
@@ -141,24 +141,13 @@ void PowerOutPageModel::AfterStore(const ParameterImage &, ParameterImage &image
         image.setByte(Adrb::PowerOutTable + row, image.byte(Adrb::PowerOutTable + row) & 0x0F);
 }
 
-Place PowerOutPageModel::RadioPlace(int output) {
-    // Outputs 1 and 2 side by side, output 3 below the first.
-    constexpr int Left[Outputs] = {3, 463, 3};
-    return {Names(output).mode, Left[output], 165 * (output / 2), 145, 163};
-}
-
-Place PowerOutPageModel::GroupPlace(int output) {
-    const Place radio = RadioPlace(output);
-    return {Names(output).group, radio.right() + 5, radio.top, 305, 163};
-}
-
 std::vector<Place> PowerOutPageModel::Places(int output, const ParameterImage &image) {
     const PowerOutNames &n = Names(output);
     std::vector<Place> places;
     for (int j = 0; j < SpeedEdges; ++j)
         places.push_back(BoundEditPlace(n.speedEdit[j], SpeedLeft + SpeedPitch * j, SpeedTop, SpeedWidth));
     for (int j = 0; j < LoadEdges; ++j) {
-        const bool wide = image.byte(Adrb::PowerOutLoad + 2 * output + j) == WideLoadByte;
+        const bool wide = image.byte(Adrb::PowerOutLoad + 2 * output + j) >= WideLoadByte;
         places.push_back(BoundEditPlace(n.loadEdit[j], wide ? LoadWideLeft : LoadLeft,
                                         LoadTop + LoadPitch * j, wide ? LoadWideWidth : LoadWidth));
     }

@@ -54,11 +54,11 @@ public:
     CaptionTable Captions() const override;
 
     static const PowerOutNames &Names(int output);
-    // Where output i's mode radio group and its group box stand on the page.
-    static Place RadioPlace(int output);
-    static Place GroupPlace(int output);
+    // An output's mode radio group, and beside it the group box that holds its grid.
+    static constexpr int RadioWidth = 145, RadioHeight = 163;
+    static constexpr int GroupWidth = 305, GroupHeight = 163;
     // Where the controls of output i stand in its group box: the bound edits, the grid, its bevels and
-    // labels. A load threshold of 200 (1000 kPa) needs a wider edit.
+    // labels. A load threshold of 200 (1000 kPa) or more needs a wider edit.
     static std::vector<Place> Places(int output, const ParameterImage &image);
 };
 

@@ -18,10 +18,15 @@
 #include "pages/AdvancePage.h"
 #include "pages/BikePage.h"
 #include "pages/CommonStates.h"
+#include "pages/GearPage.h"
 #include "pages/InputsPage.h"
 #include "pages/MonitorPage.h"
+#include "pages/MonitorPageStates.h"
+#include "pages/PowerOutPage.h"
+#include "pages/RacePage.h"
 #include "pages/SensorPanel.h"
 #include "pages/ServoPage.h"
+#include "pages/TestPage.h"
 #include "print/WindowPrinter.h"
 
 #include <QAction>
@@ -189,6 +194,26 @@ void TMainForm::BuildPages() {
         case Page::Servo:
             pages[page] = boundPages_[page] = new TServoPage(session_, machine_, mapEditors_, PageControl1);
             break;
+        case Page::PowerOut:
+            pages[page] = boundPages_[page] = powerOutPage_ =
+                new TPowerOutPage(session_, machine_, PageControl1);
+            // The live display names the outputs by their modes.
+            connect(powerOutPage_, &TPowerOutPage::modeChanged, this, [this] { link->RefreshMonitor(); });
+            break;
+        case Page::Gear:
+            pages[page] = boundPages_[page] = gearPage_ = new TGearPage(session_, machine_, PageControl1);
+            gearPage_->SetLiveSource([this] {
+                return GearLive{link->state().Connected, link->live().gearVoltage, link->live().gearRatio};
+            });
+            break;
+        case Page::Race:
+            pages[page] = boundPages_[page] = new TRacePage(machine_, PageControl1);
+            break;
+        case Page::Test:
+            pages[page] = boundPages_[page] = testPage_ = new TTestPage(machine_, PageControl1);
+            connect(testPage_, &TTestPage::testClicked, this,
+                    [this](TestButton button) { link->ButtonTestClick(button); });
+            break;
         case Page::Monitor:
             pages[page] = MonitorPage = new TMonitorPage(PageControl1);
             MonitorPage->SetSource([this]() -> const MonitorDisplay & { return link->monitor(); });
@@ -339,6 +364,10 @@ void TMainForm::StorePage(int page) {
 void TMainForm::LoadPage(int page) {
     if (page >= 0 && page < Page::Count && boundPages_[page])
         boundPages_[page]->Load(session_.image(), printing());
+    if (page == Page::Monitor) {
+        const PageMachine::LoadScope guard = machine_.Load();
+        ApplyStates(MonitorPage, MonitorPageStates(session_.image()));
+    }
     CommonRefresh();
 }
 
@@ -419,9 +448,12 @@ void TMainForm::ConnectionTextChanged(const std::string &text) {
     statusPanels[4]->setText(QString::fromStdString(text));
 }
 
-void TMainForm::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &) {
+void TMainForm::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) {
     MonitorPage->Show(display);
     bikePage_->ShowMonitor(display);
+    gearPage_->ShowMonitor(display);
+    // A test command is for an engine that stands: the buttons follow every frame.
+    testPage_->ShowPickupActivity(live.pickupActive);
     ShowLabel(LabelVersion, display.LabelVersion);
     LabelVersion->setVisible(display.LabelVersionVisible);
     LabelEeDataErr->setVisible(display.LabelEeDataErrVisible);

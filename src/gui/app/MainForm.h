@@ -39,8 +39,12 @@ class WindowPrinter;
 class TAdvancePage;
 class TBikePage;
 class TBoundPage;
+class TGearPage;
 class TMonitorPage;
 class TServoPage;
+class TPowerOutPage;
+class TRacePage;
+class TTestPage;
 
 // The main window. It owns every piece of state of the program; the rules live in the core: the
 // parameter set in the session, the device link in the link engine.
@@ -226,6 +230,9 @@ private:
     TAdvancePage *advancePage_ = nullptr;
     // The map editors of the pages, fed and ticked by the window's timer.
     MapEditors mapEditors_;
+    TPowerOutPage *powerOutPage_ = nullptr;
+    TGearPage *gearPage_ = nullptr;
+    TTestPage *testPage_ = nullptr;
     LoaderServer *loaderServer_ = nullptr;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
     QTimer *Timer1 = nullptr;

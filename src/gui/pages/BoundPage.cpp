@@ -5,6 +5,7 @@
 #include "pages/RadioGroup.h"
 #include "pages/UpDownEdit.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,6 +30,20 @@ void SetFontColour(QWidget *widget, std::uint32_t colour) {
     widget->setPalette(palette);
 }
 
+// A caption that follows the image; a label's also names the control it stands for.
+void SetStateCaption(QWidget *widget, const QString &text) {
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        if (label->text() != text) {
+            label->setText(text);
+            NameBuddy(label);
+        }
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        button->setText(text);
+    } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
+        box->setTitle(text);
+    }
+}
+
 } // namespace
 
 void ApplyStates(QWidget *root, const PageStates &states) {
@@ -50,6 +65,8 @@ void ApplyStates(QWidget *root, const PageStates &states) {
             widget->setEnabled(*s.enabled);
         if (s.fontColour)
             SetFontColour(widget, *s.fontColour);
+        if (s.caption)
+            SetStateCaption(widget, Name(*s.caption));
     }
 }
 
@@ -126,18 +143,24 @@ TRadioGroup *TBoundPage::Radio(std::string_view name) {
     return qobject_cast<TRadioGroup *>(Bound(name));
 }
 
-QLabel *TBoundPage::NewLabel(const char *name, QWidget *buddy) {
-    auto *label = new QLabel(this);
+QLabel *TBoundPage::NewLabel(const char *name, QWidget *buddy, QWidget *parent) {
+    auto *label = new QLabel(parent ? parent : this);
     label->setObjectName(QString::fromLatin1(name));
     if (buddy)
         label->setBuddy(buddy);
     return label;
 }
 
-QGroupBox *TBoundPage::NewGroupBox(const char *name) {
-    auto *box = new QGroupBox(this);
+QGroupBox *TBoundPage::NewGroupBox(const char *name, QWidget *parent) {
+    auto *box = new QGroupBox(parent ? parent : this);
     box->setObjectName(QString::fromLatin1(name));
     return box;
+}
+
+void TBoundPage::Adopt(QWidget *control, QWidget *parent) {
+    // A control not yet shown takes its place in the focus order where the page lays it out.
+    if (control->parentWidget() != parent)
+        control->setParent(parent);
 }
 
 void TBoundPage::AddEditRow(QGridLayout *grid, int row, std::string_view upDownName, int column) {

@@ -63,14 +63,21 @@ public:
 protected:
     // A radio group's items laid out in this many columns (before it is first asked for).
     void SetColumns(std::string_view radioName, int columns) { columns_[std::string(radioName)] = columns; }
-    QLabel *NewLabel(const char *name, QWidget *buddy = nullptr);
-    QGroupBox *NewGroupBox(const char *name);
+    // A label or group box on the page, or in `parent` (a group box whose controls stand by pixels).
+    QLabel *NewLabel(const char *name, QWidget *buddy = nullptr, QWidget *parent = nullptr);
+    QGroupBox *NewGroupBox(const char *name, QWidget *parent = nullptr);
+    // A bound control moved into a group box whose controls stand by pixels (ApplyPlaces puts them).
+    template <class Control> Control *In(Control *control, QWidget *parent) {
+        Adopt(control, parent);
+        return control;
+    }
     // A label and its up-down edit in one row of a grid: LabelX at column `column`, EditX after it.
     void AddEditRow(QGridLayout *grid, int row, std::string_view upDownName, int column = 0);
     void Finish();
     PageMachine &machine() { return machine_; }
 
 private:
+    static void Adopt(QWidget *control, QWidget *parent);
     QWidget *Bound(std::string_view name);
     QWidget *Create(const Binding &row);
     void Show(const ShownRow &row);

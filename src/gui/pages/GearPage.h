@@ -1,0 +1,54 @@
+#pragma once
+
+#include "link/MonitorDisplay.h"
+#include "pages/BoundPage.h"
+#include "pages/GearPageModel.h"
+#include "pages/LiveMarks.h"
+#include "pages/PixelPlace.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+
+namespace zarvex1 {
+
+class ParameterSession;
+
+// The Gear page: how the unit tells the gear; per gear the sensor voltage or the ratio of engine speed
+// to road speed, each with a button that takes the running engine's value; the automatic learning; the
+// speedometer. The current gear is marked on every tick.
+class TGearPage : public TBoundPage {
+    Q_OBJECT
+public:
+    TGearPage(ParameterSession &session, PageMachine &machine, QWidget *parent = nullptr);
+
+    // Where the gear buttons find the running engine's voltage and ratio, and whether a unit is there.
+    void SetLiveSource(std::function<GearLive()> source) { liveSource_ = std::move(source); }
+    void ApplyLanguage(int languageIndex) override;
+    void RefreshLiveColours(const LiveValues &live, const ParameterImage &image) override;
+    // The live values of the page: the sensor voltage, the ratio now and the learned ratios.
+    void ShowMonitor(const MonitorDisplay &display);
+
+private:
+    void RadioGroupGearSystemClick(int item);
+    void ButtonGearClick(int gear);
+    void ArrangeGears();
+
+    ParameterSession &session_;
+    TPixelScale scale_;
+    TLiveMarks marks_;
+    std::function<GearLive()> liveSource_;
+    std::optional<bool> buttonsEnabled_;
+    QWidget *gearArea_ = nullptr;
+    QGroupBox *voltages_ = nullptr;
+    QGroupBox *ratios_ = nullptr;
+    std::array<QPushButton *, Gear::Gears> buttons_{};
+    QLabel *LabelMonGearNapeti1 = nullptr;
+    QLabel *LabelMonPomerRpmSpeed = nullptr;
+    std::array<QLabel *, Gear::Gears> autoRatios_{}; // gears 1..6
+};
+
+} // namespace zarvex1

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+class QLabel;
+
+namespace zarvex1 {
+
+// A label that shows a live value, several times a second: it keeps a fixed size, so a new text repaints
+// the label alone and never lays out its page again. It widens, in steps, only when a text needs more
+// room than ever before.
+void MakeLiveLabel(QLabel *label);
+// True when the label had to widen for the text.
+bool ShowLiveText(QLabel *label, const std::string &text);
+
+} // namespace zarvex1

@@ -1,0 +1,308 @@
+// The Power out, Gear, Race and Test pages driven through their real controls, offscreen, on the unit
+// in process.
+#include "app/MainForm.h"
+#include "pages/GearPage.h"
+#include "pages/PowerOutPage.h"
+#include "pages/RacePage.h"
+#include "pages/RadioGroup.h"
+#include "pages/TestPage.h"
+#include "pages/UpDownEdit.h"
+#include "simulated_window.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <numeric>
+
+using namespace zarvex1;
+
+namespace {
+
+SimOptions Engine(EngineMode mode) {
+    SimOptions options;
+    options.engine = mode;
+    options.savingMs = 0;
+    return options;
+}
+
+template <class T> T *Control(test::SimulatedWindow &w, const char *name) {
+    T *found = w->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qWarning("no control %s", name);
+    return found;
+}
+
+// Clicks a radio item on its button, not somewhere in its row.
+void ClickItem(QRadioButton *item) {
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(8, item->height() / 2));
+}
+
+QString Accessible(QWidget *widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+bool Green(QWidget *widget) {
+    return widget->palette().color(QPalette::Base) == QColor(0, 255, 0) ||
+           (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == QColor(0, 255, 0));
+}
+
+int UndoSteps(ParameterSession &session) {
+    int steps = 0;
+    UndoHistory copy = session.undo();
+    while (copy.Undo())
+        ++steps;
+    return steps;
+}
+
+// A window on the unit in process, shown, with the link up.
+struct Connected : test::SimulatedWindow {
+    explicit Connected(EngineMode mode) : SimulatedWindow(Engine(mode)) {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(tickUntil([this] { return form->link->state().Connected; }, 40) > 0);
+    }
+    ParameterImage &image() { return form->session().image(); }
+    void page(int index) { form->PageControl1->setCurrentIndex(index); }
+};
+
+} // namespace
+
+class RacePagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aTestButtonPressReachesTheUnitOnce() {
+        Connected w(EngineMode::Stopped);
+        w.page(Page::Test);
+        auto *out1 = Control<QPushButton>(w, "ButtonTestPOut1");
+        auto *servo = Control<QPushButton>(w, "ButtonTestServoPlus");
+        QVERIFY(out1->isEnabled());
+        QTest::mouseClick(out1, Qt::LeftButton);
+        QTest::mouseClick(out1, Qt::LeftButton); // before the next poll: still one command
+        QTest::mouseClick(servo, Qt::LeftButton);
+        w.tick(30);
+        const std::array<int, 7> counts = w.unit().unit().testCounts();
+        QCOMPARE(counts[2], 1);
+        QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), 1);
+        int servoSteps = 0;
+        for (const Frame &poll : w.unit().recentPolls())
+            servoSteps += poll.bytes[TestBitsIndex + 2] & 1;
+        QCOMPARE(servoSteps, 1);
+    }
+
+    void theTestButtonsGoWhenTheEngineStartsWhileThePageIsShown() {
+        Connected w(EngineMode::Cycle); // stands for 5 s, then runs
+        w.page(Page::Test);
+        auto *ign = Control<QPushButton>(w, "ButtonTestIgn1");
+        QVERIFY(ign->isEnabled());
+        QVERIFY(w.tickUntil([&] { return w->link->live().pickupActive; }) > 0);
+        QVERIFY(!ign->isEnabled());
+        for (const char *name : {"ButtonTestPOut1", "ButtonTestRpm", "ButtonTestServoMinus"})
+            QVERIFY(!Control<QPushButton>(w, name)->isEnabled());
+        QTest::mouseClick(ign, Qt::LeftButton);
+        w.tick(30);
+        QCOMPARE(w.unit().unit().testCounts()[0], 0);
+        QVERIFY(Control<QPushButton>(w, "ButtonTestIgn2")->isHidden());
+        QVERIFY(Control<QPushButton>(w, "ButtonTestPOut4")->isHidden());
+    }
+
+    void aModeClickSetsItsDefaultsAndTheLiveRowFollows() {
+        Connected w(EngineMode::Stopped);
+        w.page(Page::PowerOut);
+        auto *group = Control<QGroupBox>(w, "GroupBoxPOutMap2");
+        QVERIFY(group->isVisible()); // pilot light
+        QVERIFY(!Control<QCheckBox>(w, "CheckBoxPOut2Cell00")->isEnabled());
+        const int steps = UndoSteps(w->session());
+        ClickItem(Control<TRadioGroup>(w, "RadioGroupPOut2")->item(PowerOut::Special));
+        QCOMPARE(w.image().byte(Adrb::PowerOutMode + 1), 4);
+        QCOMPARE(w.image().byte(Adrb::PowerOutRpm + 3), 40);
+        QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 3), 90);
+        QCOMPARE(UndoSteps(w->session()), steps + 1);
+        QCOMPARE(Control<TUpDownEdit>(w, "EditPOut2Rpm2")->value(), 14000);
+        auto *cell = Control<QCheckBox>(w, "CheckBoxPOut2Cell23");
+        QVERIFY(cell->isVisible() && cell->isEnabled());
+        QCOMPARE(w->link->monitor().LabelMonPOut[1].text.substr(0, 7), std::string("Special"));
+
+        // A cell is a bit of its row.
+        const int row = w.image().byte(Adrb::PowerOutTable + 5);
+        cell->click();
+        QCOMPARE(w.image().byte(Adrb::PowerOutTable + 5), row ^ 0x08);
+
+        // Off hides the map; the Monitor page greys the output's row.
+        ClickItem(Control<TRadioGroup>(w, "RadioGroupPOut2")->item(PowerOut::Off));
+        QVERIFY(!group->isVisible());
+        w.page(Page::Monitor);
+        QVERIFY(!Control<QLabel>(w, "LabelMonPOut2")->isEnabled());
+        QVERIFY(Control<QLabel>(w, "LabelMonPOut3")->isEnabled());
+    }
+
+    void aLoadThresholdOf1000KpaWidensItsEdit() {
+        Connected w(EngineMode::Stopped);
+        w.image().setByte(Adrb::LoadSensor, 2);
+        w.image().setByte(Adrb::PowerOutMode, 4);
+        w.image().setByte(Adrb::PowerOutLoad, 150);
+        w->session().Commit();
+        w.page(Page::PowerOut);
+        auto *low = Control<TUpDownEdit>(w, "EditPOut1Load0");
+        QCOMPARE(low->value(), 750);
+        QCOMPARE(low->singleStep(), 5);
+        const QRect narrow = low->geometry();
+        auto *text = low->findChild<QLineEdit *>();
+        low->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, QStringLiteral("1000"));
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(w.image().byte(Adrb::PowerOutLoad), 200);
+        QVERIFY(low->geometry().left() < narrow.left());
+        QVERIFY(low->geometry().width() > narrow.width());
+        QCOMPARE(low->text(), QLocale().toString(1000));
+    }
+
+    void aGearButtonTakesTheLiveVoltageAndTheCurrentGearIsMarked() {
+        Connected w(EngineMode::Running);
+        w.page(Page::Gear);
+        auto *system = Control<TRadioGroup>(w, "RadioGroupGearSystem");
+        ClickItem(system->item(Gear::Voltage));
+        QCOMPARE(w.image().byte(Adrb::GearMode), 1);
+        QCOMPARE(w.image().byte(Adrb::InputFunction + 1), 7);
+        QVERIFY(Control<QGroupBox>(w, "GroupBoxNapetiProGear")->isVisible());
+        QVERIFY(!Control<QGroupBox>(w, "GroupBoxRpmSpeedProGear")->isVisible());
+
+        QVERIFY(w.tickUntil([&] { return w->link->live().CurrentGear == 3; }) > 0);
+        auto *button = Control<QPushButton>(w, "ButtonGear3");
+        QVERIFY(button->font().bold());
+        QVERIFY(Green(Control<TUpDownEdit>(w, "EditGearVoltage3")));
+        QVERIFY(Green(Control<QLabel>(w, "LabelGear3")));
+        QVERIFY(!Control<QPushButton>(w, "ButtonGear2")->font().bold());
+        QVERIFY(!Green(Control<TUpDownEdit>(w, "EditGearVoltage2")));
+
+        const int live = w->link->live().gearVoltage;
+        QVERIFY(live > 0);
+        w.image().setWord(Adrw::GearVoltage + 3, 1234);
+        w->session().ImageToPages();
+        w->session().AfterEdit();
+        const int steps = UndoSteps(w->session());
+        button->click();
+        QCOMPARE(w.image().word(Adrw::GearVoltage + 3), live);
+        QCOMPARE(Control<TUpDownEdit>(w, "EditGearVoltage3")->value(), live);
+        QCOMPARE(UndoSteps(w->session()), steps + 1);
+        QVERIFY(Control<QLabel>(w, "LabelMonGearNapeti1")->text().contains(QString::number(live)));
+
+        // Without the unit the buttons take nothing.
+        w.unit().SetSilent(true);
+        QVERIFY(w.tickUntil([&] { return !w->link->state().Connected; }) > 0);
+        QVERIFY(!button->isEnabled());
+    }
+
+    void theRacePageMarksTheCurrentGearsRow() {
+        Connected w(EngineMode::Running);
+        w.image().setByte(Adrb::GearMode, 1);
+        w.image().setByte(Adrb::InputFunction, 3); // input 1: clutch master
+        w->session().Commit();
+        w.page(Page::Race);
+        QVERIFY(w.tickUntil([&] { return w->link->live().CurrentGear == 4; }) > 0);
+        // Row 4 holds gear 4 (the first row gears 0 and 1).
+        for (const char *name : {"EditClutchTime4", "EditGearCorrAdv4", "EditGearCorrLimiter4",
+                                 "EditGearCorrPOut4_4", "LabelGearKor4", "LabelRaceGear4"})
+            QVERIFY2(Green(Control<QWidget>(w, name)), name);
+        for (const char *name : {"EditClutchTime3", "EditGearCorrAdv5", "LabelGearKor3"})
+            QVERIFY2(!Green(Control<QWidget>(w, name)), name);
+        QVERIFY(Control<TUpDownEdit>(w, "EditClutchTime1")->isEnabled());
+    }
+
+    void captionsAndAccessibleNamesFollowTheLanguage() {
+        Connected w(EngineMode::Stopped);
+        w.image().setByte(Adrb::GearMode, 1);
+        w->session().Commit();
+        struct Expected {
+            int language;
+            QString powerTitle, gearSystem, clutch, cylinder;
+        };
+        const Expected rounds[] = {
+            {Language::German, "Modus Ausgang  2 (pin 7)", "Gangbestimmung", "Schaltautomat", "Zylinder 1"},
+            {Language::Czech, QString::fromUtf8("Režim výstupu  2 (pin 7)"),
+             QString::fromUtf8("Určení rychlostního stupně"), "Clutch master", QString::fromUtf8("Válec 1")},
+            {Language::English, "Mode power out  2 (pin 7)", "Determining of gear", "Clutch master",
+             "Cylinder 1"},
+        };
+        for (const Expected &e : rounds) {
+            w->SetLanguage(e.language);
+            QCOMPARE(Control<QGroupBox>(w, "RadioGroupPOut2")->title(), e.powerTitle);
+            QCOMPARE(Control<QGroupBox>(w, "RadioGroupGearSystem")->title(), e.gearSystem);
+            QCOMPARE(Control<QGroupBox>(w, "GroupBoxClutch")->title(), e.clutch);
+            QCOMPARE(Control<QPushButton>(w, "ButtonTestIgn1")->text(), e.cylinder);
+            QCOMPARE(Accessible(Control<QPushButton>(w, "ButtonTestIgn1")), e.cylinder);
+            QCOMPARE(Accessible(Control<TUpDownEdit>(w, "EditGearVoltage2")),
+                     Control<QLabel>(w, "LabelGear2")->text());
+        }
+        QCOMPARE(Accessible(Control<TUpDownEdit>(w, "EditGearCorrLimiter1")),
+                 QStringLiteral("Limiter [rpm] 0-1"));
+        QCOMPARE(Accessible(Control<QCheckBox>(w, "CheckBoxPOut1Cell12")), QStringLiteral("Tps 2 - Rpm 3"));
+        QCOMPARE(Accessible(Control<TUpDownEdit>(w, "EditPOut3Hyst")), QStringLiteral("Hysterese"));
+        // Every label names the control it stands for, and every control has a name.
+        for (const int index : {int(Page::PowerOut), int(Page::Gear), int(Page::Race), int(Page::Test)}) {
+            QWidget *page = w->pages[index];
+            for (QLabel *label : page->findChildren<QLabel *>())
+                if (label->buddy())
+                    QCOMPARE(Accessible(label->buddy()), label->text().remove('&').trimmed());
+            for (QWidget *control : page->findChildren<QWidget *>())
+                if (qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QAbstractButton *>(control) ||
+                    qobject_cast<QGroupBox *>(control))
+                    QVERIFY2(!Accessible(control).trimmed().isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+
+    // With ZARVEX1_SCREENSHOTS set to a folder, the four pages in three languages go there as PNG files.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("ZARVEX1_SCREENSHOTS not set");
+        test::SimulatedWindow w(Engine(EngineMode::Running));
+        ParameterImage &image = w->session().image();
+        image.setByte(Adrb::PowerOutMode, 4);
+        image.setByte(Adrb::PowerOutMode + 1, 3);
+        image.setByte(Adrb::PowerOutMode + 2, 2);
+        image.setByte(Adrb::GearMode, 1);
+        image.setByte(Adrb::GearCount, 6);
+        w->session().Commit();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        QVERIFY(w.tickUntil([&] { return w->link->live().CurrentGear >= 2; }, 400) > 0);
+        const std::pair<int, const char *> pages[] = {
+            {Page::PowerOut, "power"}, {Page::Gear, "gear"}, {Page::Race, "race"}, {Page::Test, "test"}};
+        for (const auto &[language, suffix] :
+             {std::pair{Language::English, "en"}, std::pair{Language::German, "de"},
+              std::pair{Language::Czech, "cs"}}) {
+            w->SetLanguage(language);
+            for (const auto &[page, name] : pages) {
+                w->PageControl1->setCurrentIndex(page);
+                w.tick(2);
+                QTest::qWait(20);
+                QVERIFY(w->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, suffix)));
+            }
+        }
+        // The other gear systems and a load sensor by pressure, in English.
+        w->SetLanguage(Language::English);
+        image.setByte(Adrb::LoadSensor, 2);
+        image.setByte(Adrb::PowerOutLoad, 200);
+        image.setByte(Adrb::GearMode, 3);
+        w->session().Commit();
+        for (const auto &[page, name] :
+             {std::pair{int(Page::PowerOut), "power-iap"}, {int(Page::Gear), "gear-auto"}}) {
+            w->PageControl1->setCurrentIndex(page);
+            w.tick(2);
+            QTest::qWait(20);
+            QVERIFY(w->grab().save(QStringLiteral("%1/%2-en.png").arg(folder, name)));
+        }
+    }
+};
+
+QTEST_MAIN(RacePagesTest)
+#include "race_pages_test.moc"
