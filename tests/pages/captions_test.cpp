@@ -1,6 +1,10 @@
 #include "app/WindowCaptions.h"
 #include "pages/BikePageModel.h"
+#include "pages/GearPageModel.h"
 #include "pages/InputsPageModel.h"
+#include "pages/PowerOutPageModel.h"
+#include "pages/RacePageModel.h"
+#include "pages/TestPageModel.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +57,19 @@ TEST(Captions, pageTablesMatchTheirControls) {
                 return c.target == captioned && c.kind == CaptionKind::Caption;
             })) << captioned;
         }
+    }
+}
+
+TEST(Captions, powerOutGearRaceAndTestTablesMatchTheirControls) {
+    const PowerOutPageModel power;
+    const GearPageModel gear;
+    const RacePageModel race;
+    const TestPageModel test;
+    for (const PageModel *page :
+         {static_cast<const PageModel *>(&power), static_cast<const PageModel *>(&gear),
+          static_cast<const PageModel *>(&race), static_cast<const PageModel *>(&test)}) {
+        SCOPED_TRACE(page->index());
+        CheckTable(page->Captions(), page);
     }
 }
 
