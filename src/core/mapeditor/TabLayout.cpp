@@ -245,11 +245,9 @@ Rect TabLayout::ItemRect(int column, int row) const {
     return Rect{};
 }
 
-Rect TabLayout::BlockPixels(const Block &b, const CSheet &s) const {
-    const TableGeometry &g = geo_;
+Rect BlockPixels(const TableGeometry &g, const CSheet &s, const Block &b) {
     const CAxe &ax = s.axisX;
     const CAxe &ay = s.axisY;
-    const double cw = g.columnWidth, rh = g.rowHeight;
     Rect r;
     if (b.x0 == -1) {
         r.left = g.tableX;
@@ -258,10 +256,10 @@ Rect TabLayout::BlockPixels(const Block &b, const CSheet &s) const {
         if (b.y0 == -1 || ax.collapsedIndex < b.x0 || ax.collapsedIndex > b.x1)
             return Rect{}; // the header row of a collapsed axis, or a block beside the used column
         r.left = g.cellsX;
-        r.right = Trunc(g.cellsX + cw);
+        r.right = g.ColumnEdge(1);
     } else {
-        r.left = Trunc(g.cellsX + (b.x0 - ax.firstVisible) * cw);
-        r.right = Trunc(g.cellsX + (b.x1 + 1 - ax.firstVisible) * cw);
+        r.left = g.ColumnEdge(b.x0 - ax.firstVisible);
+        r.right = g.ColumnEdge(b.x1 + 1 - ax.firstVisible);
     }
     if (b.y0 == -1) {
         r.top = g.tableY;
@@ -270,21 +268,28 @@ Rect TabLayout::BlockPixels(const Block &b, const CSheet &s) const {
         if (b.x0 == -1 || ay.collapsedIndex < b.y0 || ay.collapsedIndex > b.y1)
             return Rect{};
         r.top = g.cellsY;
-        r.bottom = Trunc(g.cellsY + rh);
+        r.bottom = g.RowEdge(1);
     } else {
-        r.top = Trunc(g.cellsY + (b.y0 - ay.firstVisible) * rh);
-        r.bottom = Trunc(g.cellsY + (b.y1 + 1 - ay.firstVisible) * rh);
+        r.top = g.RowEdge(b.y0 - ay.firstVisible);
+        r.bottom = g.RowEdge(b.y1 + 1 - ay.firstVisible);
     }
     return r;
 }
 
-Rect TabLayout::BlockPart(const Block &b) const {
-    const TableGeometry &g = geo_;
+Rect BlockPart(const TableGeometry &g, const Block &b) {
     if (b.y0 == -1)
         return Rect{g.cellsX, g.tableY, g.CellsRight(), g.tableY + g.columnHeaderHeight};
     if (b.x0 == -1)
         return Rect{g.tableX, g.cellsY, g.tableX + g.rowHeaderWidth, g.CellsBottom()};
     return Rect{g.cellsX, g.cellsY, g.CellsRight(), g.CellsBottom()};
+}
+
+Rect TabLayout::BlockPixels(const Block &b, const CSheet &s) const {
+    return zarvex1::BlockPixels(geo_, s, b);
+}
+
+Rect TabLayout::BlockPart(const Block &b) const {
+    return zarvex1::BlockPart(geo_, b);
 }
 
 Rect TabLayout::SheetTabRect(int index, const TabSheets &sheets) const {

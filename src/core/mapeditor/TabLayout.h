@@ -46,6 +46,12 @@ struct TableGeometry {
     int CellsBottom() const { return RowEdge(visibleRows); }
 };
 
+// Pixel rectangle of a block of items at its scrolled position (the header column and row for -1);
+// empty when the block is not shown because of a collapsed axis. The layout and the painters share it.
+Rect BlockPixels(const TableGeometry &geometry, const CSheet &sheet, const Block &block);
+// The part of the table that holds a block: the cell area, the header row or the header column.
+Rect BlockPart(const TableGeometry &geometry, const Block &block);
+
 // The table's geometry for the current sheet: computed from the control's size and options and the
 // sheets, it lays out the scroll bars and the rectangles the mouse is tested against, and answers
 // where things are.

@@ -296,47 +296,13 @@ private:
             DrawRing(scene_, x, y, right - x, bottom - y, colour);
     }
 
-    // Pixel rectangle of a block at its scrolled position, as the layout lays blocks out.
-    Rect BlockRect(const Block &b) const {
-        Rect r;
-        if (b.x0 == -1) {
-            r.left = g_.tableX;
-            r.right = g_.tableX + g_.rowHeaderWidth;
-        } else if (xc_) {
-            if (b.y0 == -1 || ax_.collapsedIndex < b.x0 || ax_.collapsedIndex > b.x1)
-                return Rect{};
-            r.left = g_.cellsX;
-            r.right = g_.ColumnEdge(1);
-        } else {
-            r.left = g_.ColumnEdge(b.x0 - ax_.firstVisible);
-            r.right = g_.ColumnEdge(b.x1 + 1 - ax_.firstVisible);
-        }
-        if (b.y0 == -1) {
-            r.top = g_.tableY;
-            r.bottom = g_.tableY + g_.columnHeaderHeight;
-        } else if (yc_) {
-            if (b.x0 == -1 || ay_.collapsedIndex < b.y0 || ay_.collapsedIndex > b.y1)
-                return Rect{};
-            r.top = g_.cellsY;
-            r.bottom = g_.RowEdge(1);
-        } else {
-            r.top = g_.RowEdge(b.y0 - ay_.firstVisible);
-            r.bottom = g_.RowEdge(b.y1 + 1 - ay_.firstVisible);
-        }
-        return r;
-    }
-
     // A block's frame clipped to the part that holds it: an edge goes when its own coordinate was
     // clamped or both its ends were clamped to the same side.
     void BlockFrame(const Block &b, std::uint32_t colour, int width, bool fillHandle) {
-        const Rect r = BlockRect(b);
+        const Rect r = BlockPixels(g_, s_, b);
         if (r == Rect{})
             return;
-        Rect part{g_.cellsX, g_.cellsY, g_.CellsRight(), g_.CellsBottom()};
-        if (b.y0 == -1)
-            part = Rect{g_.cellsX, g_.tableY, g_.CellsRight(), g_.tableY + g_.columnHeaderHeight};
-        else if (b.x0 == -1)
-            part = Rect{g_.tableX, g_.cellsY, g_.tableX + g_.rowHeaderWidth, g_.CellsBottom()};
+        const Rect part = BlockPart(g_, b);
         // -1 clamped to the low side, 1 to the high side, 0 inside.
         auto clamp = [](int value, int low, int high, int &side) {
             side = value < low ? -1 : value > high ? 1 : 0;
