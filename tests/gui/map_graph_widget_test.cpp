@@ -1,4 +1,7 @@
 #include "map_graph_fixture.h"
+#include "simulated_window.h"
+
+#include "pages/AdvancePage.h"
 
 #include "mapeditor/views/Graph3DGrid.h"
 #include "mapeditor/views/HeightColours.h"
@@ -61,11 +64,51 @@ private slots:
         const Graph2DLayout &g = w.graphs().Layout2D();
         const int before = w.image.byte(Adrb::Advance1 + 15 * 0 + 4); // 5000 rpm, throttle 0
         const QPoint point(g.X(0, 4), g.Y(0, 4));
-        w.drag(point, point - QPoint(0, 3 * static_cast<int>(std::ceil(g.yScale))));
+        w.drag(point, point - QPoint(0, static_cast<int>(std::lround(3 * g.yScale))));
         QCOMPARE(int(w.image.byte(Adrb::Advance1 + 4)), before + 3);
         QCOMPARE(w.changes.size(), std::size_t{1}); // one change: one undo entry
         QCOMPARE(int(w.image.byte(Adrb::Advance1 + 15 * 1 + 4)),
                  int(test::SampleMapSet().byte(Adrb::Advance1 + 19)));
+    }
+
+    void dragOnTheAdvancePageIsOneUndoEntry() {
+        SimOptions unit;
+        unit.engine = EngineMode::Running;
+        test::SimulatedWindow w(unit);
+        w->resize(1000, 720);
+        w->show();
+        QVERIFY(w.tickUntil([&w] { return w->link->state().Connected; }, 20) > 0);
+        w->PageControl1->setCurrentIndex(Page::Advance);
+        QApplication::processEvents();
+        w.tick(4);
+        TTab *tab = qobject_cast<TAdvancePage *>(w->pages[Page::Advance])->TabAdvance;
+        RunCommand(tab->Editor(), CommandView2D);
+        tab->Render();
+        const ParameterImage &image = w->session().image();
+        const int before = image.byte(Adrb::Advance1 + 6); // 5000 rpm, the top curve
+        const Graph2DLayout &g = tab->Editor().Graphs().Layout2D();
+        const QPoint from(g.X(0, 6), g.Y(0, 6)),
+            to = from - QPoint(0, static_cast<int>(std::lround(3 * g.yScale)));
+        auto mouse = [tab](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, p, tab->mapToGlobal(p), button, held, Qt::NoModifier);
+            QApplication::sendEvent(tab, &event);
+        };
+        mouse(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        w.tick(10);
+        QCOMPARE(int(image.byte(Adrb::Advance1 + 6)), before + 3);
+        QVERIFY(w->session().undo().CanUndo());
+        w->MenuZpet->trigger();
+        QCOMPARE(int(image.byte(Adrb::Advance1 + 6)), before);
+        QVERIFY(!w->session().undo().CanUndo()); // one entry, one undo
+        w->PageControl1->setCurrentIndex(Page::Advance);
+        RunCommand(tab->Editor(), CommandView3D);
+        w.tick(20);
+        const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
+        if (!folder.isEmpty())
+            w->grab().save(folder + QStringLiteral("/advance_page_3d.png"));
     }
 
     void rotationDragChangesTheAngleReadOut() {

@@ -176,8 +176,11 @@ TEST(Graph2DInput, hintNamesThePointTheMarkerAndTheDrag) {
     Graph2DEditor one;
     const int limiterX = one.layout().plotLeft + 130 * 4;
     one.press(limiterX, one.layout().plotBottom - 40);
+    EXPECT_EQ("Dragging: Limiter = 13 000 rpm", one.tab.Mouse().Hint());
     one.move(limiterX + 4, one.layout().plotBottom - 40, true);
     EXPECT_EQ("Dragging: Limiter = 13 100 rpm", one.tab.Mouse().Hint());
+    one.release(limiterX + 4, one.layout().plotBottom - 40);
+    EXPECT_EQ("Limiter = 13 100 rpm", one.tab.Mouse().Hint());
 }
 
 } // namespace

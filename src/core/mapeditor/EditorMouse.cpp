@@ -99,14 +99,17 @@ void EditorMouse::LeftDown(int x, int y, bool shift, bool control) {
     }
     if (GraphDragging()) {
         graph->LeftDown(x, y, shift, control);
+        UpdateHint();
         return;
     }
     overTable_ = editor_.Layout().OverTable(x, y, editor_.Current());
     overGraph_ = editor_.Layout().OverGraph(x, y, editor_.Current());
     if (overTable_ && table_.LeftDown(x, y, shift, control))
         return;
-    if (overGraph_ && graph != nullptr && graph->LeftDown(x, y, shift, control))
+    if (overGraph_ && graph != nullptr && graph->LeftDown(x, y, shift, control)) {
+        UpdateHint(); // "Dragging: " from the press on
         return;
+    }
     if (!editor_.Current().sel.Empty()) {
         editor_.Entry().Commit();
         editor_.Cursor().ClearSelection();
@@ -131,6 +134,7 @@ void EditorMouse::LeftUp(int x, int y) {
     }
     if (GraphDragging()) {
         graph->LeftUp(x, y);
+        UpdateHint();
         return;
     }
     if (editor_.Layout().OverGraph(x, y, editor_.Current()) && graph != nullptr)
