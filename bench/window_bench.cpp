@@ -19,16 +19,22 @@
 namespace zarvex1 {
 namespace {
 
-// Holds one new monitor frame of a running engine at every tick, 100 ms of engine time apart.
+// Holds one new monitor frame of a running engine at every tick, 100 ms of engine time apart; with
+// `shifting`, each frame also tells another gear than the last (the worst case of the gear marks).
 class LiveEnginePort : public SerialPort {
 public:
-    LiveEnginePort() : unit_(RunningEngine(), FirstStartSet()) {}
+    explicit LiveEnginePort(bool shifting = false)
+        : unit_(RunningEngine(), FirstStartSet()), shifting_(shifting) {}
     bool open(const std::string &) override { return true; }
     void close() override {}
     bool isOpen() const override { return true; }
     int bytesWaiting() override { return FrameSize; }
     int read(std::uint8_t *buffer, int maxBytes) override {
-        const Frame frame = unit_.monitorFrame(ms_ += 100);
+        Frame frame = unit_.monitorFrame(ms_ += 100);
+        if (shifting_) {
+            frame.setByte(Monb::Gear, ms_ / 100 % 2 == 0 ? 2 : 3);
+            frame.seal();
+        }
         const int count = std::min(maxBytes, FrameSize);
         std::copy_n(frame.bytes.begin(), count, buffer);
         return count;
@@ -43,6 +49,7 @@ private:
         return options;
     }
     SimulatedUnit unit_;
+    bool shifting_;
     long long ms_ = 0;
 };
 
@@ -55,13 +62,13 @@ void WithGears(ParameterSession &session) {
     session.Commit();
 }
 
-void TickWithMonitorFrame(benchmark::State &state, int page) {
+void TickWithMonitorFrame(benchmark::State &state, int page, bool shifting = false) {
     QTemporaryDir settings;
     qputenv("ZARVEX1_SETTINGS_DIR", settings.path().toUtf8());
     StartOptions options;
     options.steppedTicks = true;
     options.loaderName = settings.filePath(QStringLiteral("loader"));
-    TMainForm form(options, std::make_unique<LiveEnginePort>());
+    TMainForm form(options, std::make_unique<LiveEnginePort>(shifting));
     WithGears(form.session());
     form.show();
     form.PageControl1->setCurrentIndex(page);
@@ -79,6 +86,10 @@ BENCHMARK_CAPTURE(TickWithMonitorFrame, monitor_page_shown, int(Page::Monitor))
 BENCHMARK_CAPTURE(TickWithMonitorFrame, bike_page_shown, int(Page::Bike))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickWithMonitorFrame, gear_page_shown, int(Page::Gear))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickWithMonitorFrame, race_page_shown, int(Page::Race))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickWithMonitorFrame, gear_page_new_gear_every_frame, int(Page::Gear), true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickWithMonitorFrame, race_page_new_gear_every_frame, int(Page::Race), true)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace zarvex1

@@ -49,7 +49,10 @@ QString Accessible(QWidget *widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
+// An up-down edit shows its mark in its text field.
 bool Green(QWidget *widget) {
+    if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget))
+        widget = spin->findChild<QLineEdit *>();
     return widget->palette().color(QPalette::Base) == QColor(0, 255, 0) ||
            (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == QColor(0, 255, 0));
 }
