@@ -42,6 +42,7 @@ class TBoundPage;
 class TGearPage;
 class TMonitorPage;
 class TServoPage;
+class TTab;
 class TPowerOutPage;
 class TRacePage;
 class TTestPage;
@@ -149,6 +150,10 @@ public:
     void SetLanguage(int languageIndex);
     void MenuContensClick();
     void MenuAboutClick();
+    // Tools: Minus (F4), Plus (F5) and Interpolation (Ctrl+I) on the map editor that has the focus.
+    void MenuToolsMinusClick();
+    void MenuToolsPlusClick();
+    void MenuToolsInterpolOnClick();
     // Print (Ctrl+P, the tool button) and Print All.
     void SpeedButtonPrintClick();
     void MenuPrintAllClick();
@@ -169,6 +174,9 @@ private:
     void BuildToolBar();
     void ApplyToolButtonTexts(int language);
     void UpdateUndoButtons();
+    // The map editor the Tools menu acts on: a map page gives its editor the focus first; null when no
+    // editor of the window has the focus.
+    TTab *FocusedMapEditor();
     void ApplyLanguage();
     void OnHint(const QString &hint);
     void UpdateCaption();

@@ -5,6 +5,8 @@
 #include "app/MainForm.h"
 #include "app/WindowCaptions.h"
 #include "app/WindowTexts.h"
+#include "mapeditor/MapEditorWidget.h"
+#include "pages/MapPage.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -94,6 +96,9 @@ void TMainForm::BuildMenus() {
     MenuZpet = AddItem(MenuTools, "MenuZpet", QKeySequence(Qt::CTRL | Qt::Key_Z));
     MenuZnovu = AddItem(MenuTools, "MenuZnovu", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     MenuInterpol = AddItem(MenuTools, "MenuInterpol", QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(MenuToolsMinus, &QAction::triggered, this, &TMainForm::MenuToolsMinusClick);
+    connect(MenuToolsPlus, &QAction::triggered, this, &TMainForm::MenuToolsPlusClick);
+    connect(MenuInterpol, &QAction::triggered, this, &TMainForm::MenuToolsInterpolOnClick);
     connect(MenuZpet, &QAction::triggered, this, [this] { session_.Undo(); });
     connect(MenuZnovu, &QAction::triggered, this, [this] { session_.Redo(); });
 
@@ -191,6 +196,34 @@ void TMainForm::SetLanguage(int languageIndex) {
     session_.SetLanguage(languageIndex);
     ApplyLanguage();
     session_.ImageToPages();
+}
+
+TTab *TMainForm::FocusedMapEditor() {
+    // On the Advance and Servo pages the keys reach the map without a click into it first.
+    const int page = ActivePageIndex();
+    if (page == Page::Advance || page == Page::Servo)
+        if (auto *mapPage = qobject_cast<TMapPage *>(pages[page]))
+            mapPage->EditorControl()->setFocus(Qt::ShortcutFocusReason);
+    QWidget *focus = focusWidget();
+    for (TTab *editor : mapEditors_.Controls())
+        if (editor == focus && editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
+void TMainForm::MenuToolsMinusClick() {
+    if (TTab *editor = FocusedMapEditor())
+        editor->Increment(-1);
+}
+
+void TMainForm::MenuToolsPlusClick() {
+    if (TTab *editor = FocusedMapEditor())
+        editor->Increment(+1);
+}
+
+void TMainForm::MenuToolsInterpolOnClick() {
+    if (TTab *editor = FocusedMapEditor())
+        editor->Interpolate();
 }
 
 void TMainForm::MenuContensClick() {
