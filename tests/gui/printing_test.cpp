@@ -1,9 +1,12 @@
 #include "main_form_fixture.h"
+#include "mapeditor/MapEditorWidget.h"
+#include "pages/AdvancePage.h"
 #include "pages/UpDownEdit.h"
 #include "pdf_pages.h"
 #include "print/WindowPrinter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
@@ -70,6 +73,15 @@ struct PrintingWindow : test::MainFormFixture {
     QTemporaryDir pdfDir;
     QList<DrawnPage> drawn;
 };
+
+// How many colours a picture holds.
+int Colours(const QImage &image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return int(colours.size());
+}
 
 } // namespace
 
@@ -138,6 +150,48 @@ private slots:
             window->PageControl1->currentWidget()->findChild<TUpDownEdit *>(QStringLiteral("EditRpmPulsu"));
         QVERIFY(pulses);
         QVERIFY(pulses->upDownVisible());
+    }
+
+    void aMapPrintsWithoutItsToolbarAndSpinner() {
+        PrintingWindow window;
+        QApplication::setActiveWindow(window.form.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+        window->PageControl1->setCurrentIndex(Page::Advance);
+        TTab *tab = qobject_cast<TAdvancePage *>(window->pages[Page::Advance])->TabAdvance;
+        tab->Render();
+        const QImage normal = tab->Bitmap().copy();
+        // The pointer rests on a cell of the map being edited: its spinner shows.
+        tab->setFocus();
+        const Rect cell = tab->Editor().Layout().ItemRect(3, 2);
+        QTest::mouseMove(tab, QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        QVERIFY(tab->Editor().SpinnerState().shown != 0);
+        QImage printed;
+        bool spinner = true;
+        window->printer().SetPageObserver([&](int) {
+            printed = tab->Bitmap().copy();
+            spinner = tab->Editor().SpinnerState().shown != 0;
+        });
+
+        window->MenuPrint->trigger();
+        QTRY_VERIFY(window->LabelMessage->text().startsWith(QStringLiteral("Printed to PDF: ")));
+
+        QVERIFY(!spinner);
+        QVERIFY(!printed.isNull());
+        // Where the toolbar's buttons are, the paper shows the bare control.
+        const TabToolbar &toolbar = tab->Editor().Toolbar();
+        int buttons = 0;
+        for (int i = 0; i < toolbar.Count(); ++i) {
+            const ToolbarButton &button = toolbar.Button(i);
+            if (!button.Shown())
+                continue;
+            const QRect r(button.rect.left, button.rect.top, button.rect.right - button.rect.left,
+                          button.rect.bottom - button.rect.top);
+            QCOMPARE(Colours(printed.copy(r)), 1);
+            QVERIFY(Colours(normal.copy(r)) > 1);
+            ++buttons;
+        }
+        QVERIFY(buttons > 5);
+        QCOMPARE(tab->Bitmap(), normal); // the toolbar is back, the spinner waits for the pointer
     }
 
     void aFailedPrintSaysSoAndLeavesThePrintLook_data() {

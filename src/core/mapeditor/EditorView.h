@@ -58,6 +58,8 @@ struct EditorView {
     std::uint32_t controlColour;
     const TextMetrics &metrics;
     const std::array<std::uint32_t, 12> &palette = EditorPalette;
+    // A printout shows the map without the toolbar and the spinner.
+    bool printLook = false;
 
     std::uint32_t Colour(int index) const { return palette[static_cast<std::size_t>(index)]; }
 };

@@ -74,6 +74,14 @@ void MapEditor::RebuildToolbar() {
     Relayout();
 }
 
+void MapEditor::SetPrintLook(bool on) {
+    if (on == printLook_)
+        return;
+    printLook_ = on;
+    spinner_.Hide();
+    dirty_ |= DirtyRedraw;
+}
+
 void MapEditor::UpdateToolbarStates(bool probe) {
     if (!HasCurrent())
         return;
@@ -93,23 +101,25 @@ void MapEditor::UpdateToolbarStates(bool probe) {
 EditorView MapEditor::View() {
     const bool previewOn = (mouse_.Table().PreviewOn() || (graph_ != nullptr && graph_->PreviewOn())) &&
                            operations_.PreviewInterpolation(preview_);
-    return EditorView{Geometry(),
-                      sheets_,
-                      HasCurrent() ? &Current() : nullptr,
-                      entry_.State(),
-                      spinner_.State(),
-                      drag_.Mode(),
-                      drag_.Dragged(),
-                      cursor_.SelectionBlock(),
-                      layout_.HorizontalBar(),
-                      layout_.VerticalBar(),
-                      toolbar_,
-                      focused_,
-                      previewOn,
-                      preview_,
-                      languageIndex_,
-                      controlColour_,
-                      metrics_};
+    EditorView view{Geometry(),
+                    sheets_,
+                    HasCurrent() ? &Current() : nullptr,
+                    entry_.State(),
+                    spinner_.State(),
+                    drag_.Mode(),
+                    drag_.Dragged(),
+                    cursor_.SelectionBlock(),
+                    layout_.HorizontalBar(),
+                    layout_.VerticalBar(),
+                    toolbar_,
+                    focused_,
+                    previewOn,
+                    preview_,
+                    languageIndex_,
+                    controlColour_,
+                    metrics_};
+    view.printLook = printLook_;
+    return view;
 }
 
 void MapEditor::Relayout() {

@@ -81,6 +81,9 @@ public:
     // Whether the control has the keyboard focus (the table takes hover only then).
     void SetFocused(bool focused) { focused_ = focused; }
     bool Focused() const { return focused_; }
+    // The window's print look: no toolbar and no spinner until it ends.
+    void SetPrintLook(bool on);
+    bool PrintLook() const { return printLook_; }
     // The control's colour (the platform's button face); the table's background and the buttons.
     void SetControlColour(std::uint32_t colour);
     std::uint32_t ControlColour() const { return controlColour_; }
@@ -162,6 +165,7 @@ private:
     ClipboardAccess *clipboard_ = nullptr;
     GraphInput *graph_ = &graphs_;
     bool focused_ = false;
+    bool printLook_ = false;
     std::uint32_t controlColour_ = Rgb(212, 208, 200);
     int clipboardProbe_ = 0;
     std::vector<int> preview_ = std::vector<int>(MaxCells, 0);

@@ -1,5 +1,6 @@
 // The main window's side of printing: its print look and the pages shown one at a time.
 #include "app/MainForm.h"
+#include "mapeditor/MapEditorWidget.h"
 #include "pages/BoundPage.h"
 #include "print/WindowPrinter.h"
 
@@ -86,6 +87,8 @@ void TMainForm::UpdatePageStates() {
     }
     if (TBoundPage *page = boundPages_[session_.activePage()])
         page->UpdateStates(session_.image(), printing);
+    for (TTab *editor : mapEditors_.Controls())
+        editor->SetPrintLook(printing);
     CommonRefresh();
 }
 

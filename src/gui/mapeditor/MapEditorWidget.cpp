@@ -136,6 +136,14 @@ void TTab::SetLanguage(int languageIndex) {
     editor_.SetLanguage(languageIndex);
 }
 
+void TTab::SetPrintLook(bool on) {
+    if (on == editor_.PrintLook())
+        return;
+    editor_.SetPrintLook(on);
+    if (isVisible())
+        Render();
+}
+
 void TTab::Tick() {
     const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
     if (editor_.Tick((keys & Qt::ShiftModifier) != 0, (keys & Qt::ControlModifier) != 0) && isVisible())

@@ -35,6 +35,8 @@ public:
     void Render();
     const QImage &Bitmap() const { return bitmap_; }
     void SetLanguage(int languageIndex);
+    // The window's print look: the map without its toolbar and spinner, drawn at once when shown.
+    void SetPrintLook(bool on);
 
     // The Tools menu of the window acts on the editor of the active page through these.
     void Increment(int step);

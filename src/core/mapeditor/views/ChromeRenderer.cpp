@@ -122,7 +122,7 @@ void RenderChrome(const EditorView &view, Scene &chrome) {
         PaintSheetTabs(view, chrome);
     else if (view.geometry.Has(ShowTitleLine))
         PaintTitleLine(view, chrome);
-    if (view.sheet != nullptr && view.sheet->enabled != 0)
+    if (view.sheet != nullptr && view.sheet->enabled != 0 && !view.printLook)
         PaintToolbar(view, chrome);
 }
 

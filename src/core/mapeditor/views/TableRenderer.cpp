@@ -59,7 +59,8 @@ public:
         CellTexts();
         HeaderTexts();
         CountLabels();
-        PaintSpinner(v_, scene_);
+        if (!v_.printLook)
+            PaintSpinner(v_, scene_);
         ViewSwitch();
     }
 
@@ -525,7 +526,7 @@ void PaintTable(const EditorView &view, Scene &scene) {
 
 void PaintViewSwitch(const EditorView &view, int alone, BitmapId bitmap, Scene &scene) {
     const TableGeometry &g = view.geometry;
-    if (view.sheet == nullptr || g.shownViews != alone || g.Has(ShowToolbar))
+    if (view.sheet == nullptr || g.shownViews != alone || g.Has(ShowToolbar) || view.printLook)
         return;
     const CAxe &rows = view.sheet->axisY;
     const int n = rows.collapsed != 0 ? 1 : std::min(rows.count, g.rowsWanted);
