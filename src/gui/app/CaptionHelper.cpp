@@ -48,6 +48,8 @@ void SetCaption(QObject *target, const QString &text) {
         button->setText(text);
     } else if (auto *box = qobject_cast<QGroupBox *>(target)) {
         box->setTitle(text);
+        // Qt names a group box inside another by the outer one's title unless it has a name of its own.
+        box->setAccessibleName(QString(text).remove(QLatin1Char('&')).trimmed());
     } else if (auto *page = qobject_cast<QWidget *>(target)) {
         if (QTabWidget *tabs = TabOf(page))
             tabs->setTabText(tabs->indexOf(page), text);

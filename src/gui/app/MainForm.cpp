@@ -169,6 +169,8 @@ TMainForm::~TMainForm() {
     // The link closes the port before the window's members go.
     if (link)
         link->ClosePort();
+    // Qt's texts go back to English while the window is still whole to hear of it.
+    qtTranslations_.Apply(Language::English);
 }
 
 int TMainForm::ActivePageIndex() const {
@@ -315,6 +317,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::ApplyLanguage() {
     const int language = session_.settings().languageIndex;
+    qtTranslations_.Apply(language);
     ApplyCaptions(this, MenuCaptions(), language);
     ApplyCaptions(this, MenuHints(), language);
     MenuEnglish->setChecked(language == Language::English);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/QtTranslations.h"
 #include "app/StartOptions.h"
 #include "link/LinkEngine.h"
 #include "link/LinkOwner.h"
@@ -242,6 +243,7 @@ private:
     TGearPage *gearPage_ = nullptr;
     TTestPage *testPage_ = nullptr;
     LoaderServer *loaderServer_ = nullptr;
+    QtTranslations qtTranslations_;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
     QTimer *Timer1 = nullptr;
 };

@@ -177,9 +177,10 @@ void TMainForm::ApplyToolButtonTexts(int language) {
         const QString name = text(CaptionText(MenuCaptions(), row.command, CaptionKind::Caption, language))
                                  .remove(QLatin1Char('&'));
         const QString hint = text(CaptionText(MenuHints(), row.button, CaptionKind::Hint, language));
+        // The command's hint where it has one, else its caption, as tooltip and on the hint line.
         button->setAccessibleName(name);
         button->setAccessibleDescription(hint);
-        button->setToolTip(name);
+        button->setToolTip(hint.isEmpty() ? name : hint);
         button->setStatusTip(hint.isEmpty() ? name : hint);
     }
 }

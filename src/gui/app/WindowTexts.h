@@ -19,7 +19,7 @@ inline constexpr WindowText LoaderSocketErrorText = {"Loader socket cannot be op
                                                      "Soket pro zavaděč nelze otevřít"};
 
 // The icon-only tool buttons and the menu items of their commands. A button is named by its command's
-// caption, which is also its tooltip; its hint, where it has one, shows in the status bar.
+// caption; its tooltip and hint line show the command's hint, or the caption where there is none.
 struct ToolButtonCommand {
     const char *button;
     const char *command;

@@ -1,6 +1,7 @@
 #include "pages/MonitorPage.h"
 
-#include "app/WindowTexts.h"
+#include "app/CaptionHelper.h"
+#include "pages/MonitorPageStates.h"
 #include "widgets/Gauge.h"
 
 #include <QGridLayout>
@@ -151,18 +152,7 @@ TMonitorPage::TMonitorPage(QWidget *parent) : QWidget(parent) {
 #undef ZX_ITEM
 
 void TMonitorPage::ApplyCaptions(int languageIndex) {
-    static constexpr std::pair<const char *, WindowText> titles[] = {
-        {"GroupBoxMonEngine", {"Engine", "Motor", "Motor"}},
-        {"GroupBoxMonLoad", {"Load and voltages", "Last und Spannungen", "Zatížení a napětí"}},
-        {"GroupBoxMonLimiter", {"Limiters and functions", "Begrenzer und Funktionen", "Omezovače a funkce"}},
-        {"GroupBoxMonInput", {"Input to ground", "Eingang zu Erde", "Vstup uzeměn"}},
-        {"GroupBoxMonGear", {"Gear and speed", "Gang und Geschwindigkeit", "Převod a rychlost"}},
-        {"GroupBoxPotencKor", {"Potenciometer change of", "Potentiometer ändert", "Potenciometr mění"}},
-        {"GroupBoxMonUnit", {"Ignition unit", "Zündung", "Zapalování"}},
-    };
-    for (const auto &[name, text] : titles)
-        if (auto *box = findChild<QGroupBox *>(QString::fromLatin1(name)))
-            box->setTitle(text.in(languageIndex));
+    zarvex1::ApplyCaptions(this, MonitorPageCaptions(), languageIndex);
 }
 
 void TMonitorPage::SetTestMode(bool on) {
