@@ -509,6 +509,14 @@ private slots:
                           QAccessible::queryAccessibleInterface(target)->text(QAccessible::Name));
             }
             QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+            // The language menu ticks the language; the message line's errors speak it.
+            QCOMPARE(window->MenuEnglish->isChecked(), language == Language::English);
+            QCOMPARE(window->MenuGerman->isChecked(), language == Language::German);
+            QCOMPARE(window->MenuCzech->isChecked(), language == Language::Czech);
+            QCOMPARE(QString::fromStdString(window->session().texts()[4]),
+                     QString::fromUtf8(language == Language::German  ? "Programmier Fehler"
+                                       : language == Language::Czech ? "Chyba programování"
+                                                                     : "Program error!"));
             QCOMPARE(bikeList->currentIndex(), 3);
             QCOMPARE(input2->itemIndex(), 7);
 
