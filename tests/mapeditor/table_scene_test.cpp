@@ -158,5 +158,38 @@ TEST(ChromeScene, sheetTabsAndTheToolbarFrame) {
     EXPECT_EQ(images, 1); // Copy greyed: nothing selected
 }
 
+// On paper: no toolbar and no spinner, and both back afterwards.
+TEST(ChromeScene, thePrintLookShowsNeitherToolbarNorSpinnerAndEndsAsItWas) {
+    Drawn e;
+    e.tab.SetFocused(true);
+    auto buttons = [&e] {
+        Scene chrome;
+        RenderChrome(e.tab.View(), chrome);
+        return OpsOf<BitmapOp>(chrome).size();
+    };
+    auto arrows = [&e] {
+        std::size_t grey = 0;
+        for (const PolygonOp &p : OpsOf<PolygonOp>(e.table()))
+            grey += p.fill == Grey ? 1 : 0;
+        return grey;
+    };
+    e.tab.Spinners().Place(3, 2);
+    const std::size_t shown = buttons();
+    ASSERT_GT(shown, 0u);
+    ASSERT_EQ(arrows(), 2u);
+
+    e.tab.SetPrintLook(true);
+    EXPECT_NE(e.tab.Dirty() & DirtyRedraw, 0);
+    EXPECT_FALSE(e.tab.Spinners().Shown());
+    EXPECT_EQ(buttons(), 0u);
+    e.tab.Spinners().Place(3, 2); // the pointer moves over a cell meanwhile
+    EXPECT_EQ(arrows(), 0u);
+
+    e.tab.SetPrintLook(false);
+    EXPECT_EQ(buttons(), shown);
+    e.tab.Spinners().Place(3, 2);
+    EXPECT_EQ(arrows(), 2u);
+}
+
 } // namespace
 } // namespace zarvex1
