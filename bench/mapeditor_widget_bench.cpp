@@ -95,6 +95,21 @@ void TickOnTheSameCell(benchmark::State &state) {
 }
 BENCHMARK(TickOnTheSameCell)->Unit(benchmark::kMicrosecond);
 
+// A tick that moves the live ring to another cell: the ring's old and new places are repainted.
+void TickMovingTheRing(benchmark::State &state) {
+    AdvancePage page;
+    int rpm = 4000;
+    for (auto _ : state) {
+        rpm = rpm == 4000 ? 6000 : 4000;
+        page.tab.Editor().SetLiveValues(rpm, 300, 0, false);
+        // The live position is looked at on two ticks of every four: step to the next such tick.
+        do
+            page.tab.Tick();
+        while ((page.tab.Editor().TickCount() & 2) == 0);
+    }
+}
+BENCHMARK(TickMovingTheRing)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 } // namespace zarvex1
 

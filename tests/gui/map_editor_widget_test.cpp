@@ -29,6 +29,15 @@ bool Near(QRgb pixel, int r, int g, int b, int tolerance = 24) {
            std::abs(qBlue(pixel) - b) <= tolerance;
 }
 
+// Where two pictures of one size first differ, as "x,y".
+QString FirstDifference(const QImage &a, const QImage &b) {
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return QStringLiteral("%1,%2").arg(x).arg(y);
+    return QStringLiteral("none");
+}
+
 } // namespace
 
 class MapEditorWidgetTest : public QObject {
@@ -233,6 +242,31 @@ private slots:
         const Rect bar = w.editor().Layout().TableRecord().columnBars[1];
         QVERIFY(Near(w.pixel((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2), 192, 192, 192, 2));
         w.screenshot(QStringLiteral("advance_selection"));
+    }
+
+    // A tick that only moves the live ring repaints its old and new places: the picture must be the
+    // one a whole render gives, over a tinted selection as well.
+    void movingLiveRingLeavesThePictureOfAWholeRender() {
+        AdvanceEditorWindow w;
+        w.click(w.centre(3, 3));
+        w.click(w.centre(6, 6), Qt::ShiftModifier);
+        int partial = 0;
+        const std::pair<int, int> places[] = {{4000, 300}, {5000, 300},   {5000, 600}, {7000, 1000},
+                                              {600, 0},    {15000, 1000}, {4000, 400}}; // rpm, TPS in tenths
+        for (const auto &[rpm, tps] : places) {
+            w.editor().SetLiveValues(rpm, tps, 0, false);
+            for (int i = 0; i < 4; ++i) {
+                w.tab->Tick();
+                partial += w.editor().Damage().empty() ? 0 : 1;
+            }
+            const QImage ticked = w.tab->Bitmap().copy();
+            w.tab->Render();
+            QVERIFY2(ticked == w.tab->Bitmap(),
+                     qPrintable(QStringLiteral("at %1 rpm, first at %2")
+                                    .arg(rpm)
+                                    .arg(FirstDifference(ticked, w.tab->Bitmap()))));
+        }
+        QVERIFY(partial >= 5);
     }
 
     void accessibilityNamesTheCurrentCellAndTheToolbar() {

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "editor_fixture.h"
+#include "mapeditor/Clipboard.h"
+#include "mapeditor/ClipboardCommands.h"
 #include "mapeditor/EditorCommands.h"
 #include "mapeditor/PopupMenu.h"
 
@@ -100,6 +102,32 @@ TEST(Toolbar, aButtonRunsOnReleaseOverItAndNotWhenTheMouseLeftIt) {
     EXPECT_EQ(e.tab.Geometry().viewMode, ViewGraph3D);
     EXPECT_EQ(e.tab.Toolbar().Button(CommandTop).active, 1); // the presets show in the 3D view
     EXPECT_EQ(e.tab.Toolbar().Button(CommandTop).rect.left, e.tab.Geometry().leftMargin);
+}
+
+// Text that another program put on the clipboard: the paste button lights up at the next probe.
+TEST(Toolbar, aButtonThatLooksDifferentAsksForARedraw) {
+    struct HeldText : ClipboardAccess {
+        int probe = 0;
+        int Probe() const override { return probe; }
+        std::string Text() const override { return probe != 0 ? "5" : ""; }
+        std::string SheetText() const override { return ""; }
+        void PutText(const std::string &) override {}
+        void PutTable(const std::string &, const std::string &) override {}
+    } clipboard;
+    AdvancePage e;
+    e.tab.SetClipboard(&clipboard);
+    e.tab.Cursor().SelectOne(2, 2);
+    for (int i = 0; i < 16; ++i)
+        e.tab.Tick(false, false);
+    e.tab.ClearDirty();
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FALSE(e.tab.Tick(false, false)) << i;
+    clipboard.probe = ClipboardHasText;
+    bool redraw = false;
+    for (int i = 0; i < 16 && !redraw; ++i)
+        redraw = e.tab.Tick(false, false);
+    EXPECT_TRUE(redraw);
+    EXPECT_EQ(e.tab.Toolbar().Button(CommandPaste).active, 1);
 }
 
 TEST(PopupMenu, itemsFollowWhereTheUserClickedAndWhatIsSelected) {

@@ -1,9 +1,11 @@
 #include "mapeditor/MapEditor.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "mapeditor/Clipboard.h"
 #include "mapeditor/ClipboardCommands.h"
+#include "mapeditor/views/TableRenderer.h"
 
 namespace zarvex1 {
 
@@ -11,6 +13,9 @@ namespace {
 
 // The sheet tabs' titles are measured in a 9-point font of the control.
 constexpr EditorFont TitleFont{9, false, false};
+
+// The ring's shadow and its antialiased pen reach this far beyond its box.
+constexpr int RingReach = 3;
 
 } // namespace
 
@@ -95,7 +100,8 @@ void MapEditor::UpdateToolbarStates(bool probe) {
     states.pasteText = (clipboardProbe_ & ClipboardHasText) != 0;
     states.pasteSheet = (clipboardProbe_ & ClipboardHasSheet) != 0;
     states.sheetHasEditable = s.axisX.editable != 0 || s.axisY.editable != 0 || s.axisData.editable != 0;
-    toolbar_.UpdateStates(states);
+    if (toolbar_.UpdateStates(states))
+        dirty_ |= DirtyRedraw; // the paste button shows what another program put on the clipboard
 }
 
 EditorView MapEditor::View() {
@@ -211,10 +217,23 @@ void MapEditor::SetMouse(int x, int y) {
     mouseY_ = y;
 }
 
+void MapEditor::AddLiveRingDamage(std::vector<Rect> &boxes) const {
+    if ((Geometry().shownViews & ~ViewTable) != 0)
+        return; // a graph follows the live values too
+    const std::size_t first = boxes.size();
+    AddLiveRingBoxes(Geometry(), Current(), boxes);
+    for (std::size_t i = first; i < boxes.size(); ++i)
+        boxes[i] = {boxes[i].left - RingReach, boxes[i].top - RingReach, boxes[i].right + RingReach,
+                    boxes[i].bottom + RingReach};
+}
+
 bool MapEditor::Tick(bool shiftDown, bool controlDown) {
     ++tickCount_;
+    damage_.clear();
     if (!HasCurrent())
         return false;
+    // What was asked for before the tick needs the whole control.
+    const int pending = std::exchange(dirty_, 0);
     const int shift = shiftDown ? 1 : 0, control = controlDown ? 1 : 0;
     if (Geometry().viewMode == ViewGraph2D && (shift != shiftState_ || control != controlState_))
         dirty_ |= DirtyRedraw; // the 2D graph shows the key states
@@ -224,8 +243,17 @@ bool MapEditor::Tick(bool shiftDown, bool controlDown) {
     spinner_.Tick();
     if (entry_.Blink())
         dirty_ |= DirtyRedraw;
+    int live = 0;
+    bool scrolled = false;
     if ((tickCount_ & 2) != 0) {
+        const int others = std::exchange(dirty_, 0);
+        const CSheet &s = Current();
+        const int firstX = s.axisX.firstVisible, firstY = s.axisY.firstVisible;
+        AddLiveRingDamage(damage_); // where the ring was
         UpdateActualPosition();
+        live = std::exchange(dirty_, others);
+        scrolled = s.axisX.firstVisible != firstX || s.axisY.firstVisible != firstY;
+        AddLiveRingDamage(damage_); // where it is now
         UpdateToolbarStates((tickCount_ & 8) != 0);
     }
     drag_.ScrollTick();
@@ -250,6 +278,9 @@ bool MapEditor::Tick(bool shiftDown, bool controlDown) {
     }
 
     FlushChanges();
+    if (pending != 0 || dirty_ != 0 || live != DirtyRedraw || scrolled)
+        damage_.clear();
+    dirty_ |= pending | live;
     return dirty_ != 0;
 }
 

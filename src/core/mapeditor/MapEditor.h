@@ -119,6 +119,10 @@ public:
     void UpdateToolbarStates(bool probe);
     // One timer tick; returns true when the control should render (dirty is not 0).
     bool Tick(bool shiftDown, bool controlDown);
+    // After a tick in which only the live ring of a table moved: the boxes of its old and new places
+    // (right and bottom exclusive), all a render has to repaint. Empty when the whole control must be
+    // drawn. It holds until the next tick.
+    const std::vector<Rect> &Damage() const { return damage_; }
     int TickCount() const { return tickCount_; }
     bool ShiftDown() const { return shiftState_ != 0; }
     bool ControlDown() const { return controlState_ != 0; }
@@ -145,6 +149,9 @@ public:
     std::vector<int> &Scratch() { return scratch_; }
 
 private:
+    // Adds the boxes the live ring covers with its shadow; none while a graph is shown.
+    void AddLiveRingDamage(std::vector<Rect> &boxes) const;
+
     TabSheets sheets_;
     TabLayout layout_;
     LivePosition live_;
@@ -174,6 +181,7 @@ private:
     int shownLanguage_ = 0;
     int tickCount_ = 0;
     int dirty_ = 0;
+    std::vector<Rect> damage_;
     int shiftState_ = 0;
     int controlState_ = 0;
     int mouseX_ = -1;

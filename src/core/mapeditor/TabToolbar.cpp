@@ -1,5 +1,7 @@
 #include "mapeditor/TabToolbar.h"
 
+#include <tuple>
+
 #include "mapeditor/EditorCommands.h"
 #include "mapeditor/EditorTexts.h"
 #include "mapeditor/Sheet.h"
@@ -95,16 +97,18 @@ void TabToolbar::Layout(const TableGeometry &g, const CSheet *sheet, int languag
         EditorText("ISO2", language);
 }
 
-void TabToolbar::UpdateStates(const ToolbarStates &s) {
+bool TabToolbar::UpdateStates(const ToolbarStates &s) {
     if (count_ == 0)
-        return;
-    buttons_[CommandCopy].active = s.canCopy ? 1 : 0;
-    ToolbarButton &paste = buttons_[CommandPaste];
+        return false;
+    ToolbarButton &copy = buttons_[CommandCopy], &paste = buttons_[CommandPaste];
+    ToolbarButton &plus = buttons_[CommandPlus], &minus = buttons_[CommandMinus];
+    const auto before = std::tuple(copy.active, paste.active, paste.image, plus.active, actsOnSelection_);
+    copy.active = s.canCopy ? 1 : 0;
     paste.active = (s.pasteText && s.canPasteInto) || (s.pasteSheet && s.sheetHasEditable) ? 1 : 0;
     paste.image = s.pasteSheet ? BitmapId::ClipboardPasteSheet : BitmapId::ClipboardPaste;
-    const int steps = s.canPasteInto || s.liveTarget ? 1 : 0;
-    buttons_[CommandPlus].active = buttons_[CommandMinus].active = steps;
+    plus.active = minus.active = s.canPasteInto || s.liveTarget ? 1 : 0;
     actsOnSelection_ = s.canPasteInto;
+    return before != std::tuple(copy.active, paste.active, paste.image, plus.active, actsOnSelection_);
 }
 
 void TabToolbar::ShowView(int viewMode, int left, int top) {

@@ -52,7 +52,8 @@ public:
 
     // Lays the buttons out for the current sheet (without ShowToolbar there are none).
     void Layout(const TableGeometry &geometry, const CSheet *sheet, int language, std::uint32_t faceColour);
-    void UpdateStates(const ToolbarStates &states);
+    // Returns true when a button looks different now.
+    bool UpdateStates(const ToolbarStates &states);
     // The view button of the shown view pressed; TOP/ISO1/ISO2 shown (at left, top) in the 3D view only.
     void ShowView(int viewMode, int left, int top);
     void SetPreset(int command);

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QStatusTipEvent>
 
@@ -147,10 +148,17 @@ void TTab::SetPrintLook(bool on) {
 void TTab::Tick() {
     const Qt::KeyboardModifiers keys = QGuiApplication::keyboardModifiers();
     if (editor_.Tick((keys & Qt::ShiftModifier) != 0, (keys & Qt::ControlModifier) != 0) && isVisible())
-        Render();
+        Render(editor_.Damage()); // most ticks of a running engine move only the live ring
 }
 
 void TTab::Render() {
+    Render(std::vector<Rect>{});
+}
+
+void TTab::Render(const std::vector<Rect> &boxes) {
+    QRegion clip;
+    for (const Rect &box : boxes)
+        clip += QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1));
     const bool graphs = editor_.Graphs().Layout();
     const EditorView view = editor_.View();
     body_.Clear();
@@ -161,12 +169,16 @@ void TTab::Render() {
         editor_.Graphs().Paint(view, graphs_);
     RenderChrome(view, chrome_);
     QPainter painter(&bitmap_);
-    painter_.Run(body_, painter, bitmap_);
-    painter_.Run(graphs_, painter, bitmap_);
-    painter_.Run(chrome_, painter, bitmap_);
+    const QRegion *only = boxes.empty() ? nullptr : &clip;
+    painter_.Run(body_, painter, bitmap_, only);
+    painter_.Run(graphs_, painter, bitmap_, only);
+    painter_.Run(chrome_, painter, bitmap_, only);
     painter.end();
     editor_.ClearDirty();
-    update();
+    if (only != nullptr)
+        update(clip);
+    else
+        update();
     NotifyAccessibility();
 }
 

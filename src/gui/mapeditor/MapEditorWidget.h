@@ -33,6 +33,8 @@ public:
     void Tick();
     // Draws everything into the off-screen image and schedules a paint.
     void Render();
+    // The same, changing only the pixels inside the boxes (right and bottom exclusive).
+    void Render(const std::vector<Rect> &boxes);
     const QImage &Bitmap() const { return bitmap_; }
     void SetLanguage(int languageIndex);
     // The window's print look: the map without its toolbar and spinner, drawn at once when shown.

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 
 #include <cstdlib>
 
@@ -90,16 +91,22 @@ QFont ScenePainter::Font(const EditorFont &font) {
 TextMetrics ScenePainter::Metrics() {
     TextMetrics metrics;
     metrics.width = [this](std::string_view text, const EditorFont &font) {
-        return Cached(font).metrics.horizontalAdvance(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        return Width(Cached(font), text);
     };
     metrics.xHeight = [this](const EditorFont &font) { return Cached(font).metrics.height(); };
     metrics.baseSize = base_.pointSize() > 0 ? base_.pointSize() : 8;
     return metrics;
 }
 
-void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
+void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image, const QRegion *clip) {
     painter.setRenderHint(QPainter::Antialiasing, false);
+    if (clip != nullptr)
+        painter.setClipRegion(*clip);
+    // The steps that write the scan lines themselves keep to the clip's boxes.
+    const QRegion whole(image.rect());
+    const QRegion &boxes = clip != nullptr ? *clip : whole;
+    PixelBuffer pixels{image.bits(), image.width(), image.height(), static_cast<int>(image.bytesPerLine()),
+                       image.depth()};
     // Pen and font change only when a step asks for another.
     const CachedFont *currentFont = nullptr;
     std::uint32_t textColour = ~0u;
@@ -149,9 +156,18 @@ void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
             textColour = ~0u;
         } else if (const auto *triangle = std::get_if<TriangleOp>(&op)) {
             // Straight into the scan lines: the raster engine has drawn everything before this.
-            PixelBuffer pixels{image.bits(), image.width(), image.height(),
-                               static_cast<int>(image.bytesPerLine()), image.depth()};
-            FillTriangle(pixels, triangle->a, triangle->b, triangle->c, triangle->colour);
+            for (const QRect &box : boxes) {
+                const QRect part = box.intersected(image.rect());
+                if (part.isEmpty())
+                    continue;
+                PixelBuffer inside{pixels.bits + part.top() * pixels.bytesPerLine + part.left() * 4,
+                                   part.width(), part.height(), pixels.bytesPerLine, pixels.bitsPerPixel};
+                auto moved = [&part](ScenePoint p) {
+                    return ScenePoint{p.x - part.left(), p.y - part.top()};
+                };
+                FillTriangle(inside, moved(triangle->a), moved(triangle->b), moved(triangle->c),
+                             triangle->colour);
+            }
         } else if (const auto *round = std::get_if<RoundRectOp>(&op)) {
             painter.setPen(QPen(ToQColor(round->outline), 0));
             if (round->filled)
@@ -195,9 +211,12 @@ void ScenePainter::Run(const Scene &scene, QPainter &painter, QImage &image) {
             }
         } else if (const auto *tint = std::get_if<TintOp>(&op)) {
             // Straight into the scan lines: the raster engine has drawn everything before this.
-            PixelBuffer pixels{image.bits(), image.width(), image.height(),
-                               static_cast<int>(image.bytesPerLine()), image.depth()};
-            TintEveryOtherPixel(pixels, tint->x, tint->y, tint->w, tint->h, tint->colour);
+            for (const QRect &box : boxes) {
+                const QRect part = box.intersected(QRect(tint->x, tint->y, tint->w, tint->h));
+                if (!part.isEmpty())
+                    TintEveryOtherPixel(pixels, part.x(), part.y(), part.width(), part.height(),
+                                        tint->colour);
+            }
         } else if (const auto *pattern = std::get_if<PatternOp>(&op)) {
             painter.setBrushOrigin(0, 0);
             painter.fillRect(QRect(pattern->x, pattern->y, pattern->w, pattern->h),

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QPainter;
+class QRegion;
 
 namespace zarvex1 {
 
@@ -33,8 +34,9 @@ public:
     TextMetrics Metrics();
     QFont Font(const EditorFont &font);
 
-    // Runs the steps on image through painter, which is active on image.
-    void Run(const Scene &scene, QPainter &painter, QImage &image);
+    // Runs the steps on image through painter, which is active on image; with a clip, only the
+    // pixels inside it change.
+    void Run(const Scene &scene, QPainter &painter, QImage &image, const QRegion *clip = nullptr);
 
 private:
     // A font with the texts it measured and laid out: a table repeats the same few texts every paint.

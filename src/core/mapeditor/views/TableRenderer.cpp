@@ -280,21 +280,11 @@ private:
     }
 
     void LiveRing() {
-        if ((s_.flags & TrackLive) == 0 || s_.actualState != 1)
-            return;
-        const std::uint32_t colour = v_.Colour(PaletteLiveOk);
-        const int c = xc_ ? 0 : s_.actualX - ax_.firstVisible;
-        const int r = yc_ ? 0 : s_.actualY - ay_.firstVisible;
-        const bool colIn = c >= 0 && c < g_.visibleCols && s_.actualX >= 0;
-        const bool rowIn = r >= 0 && r < g_.visibleRows && s_.actualY >= 0;
-        const int x = g_.ColumnEdge(c), right = g_.ColumnEdge(c + 1);
-        const int y = g_.RowEdge(r), bottom = g_.RowEdge(r + 1);
-        if (!xc_ && colIn)
-            DrawRing(scene_, x, g_.tableY, right - x, g_.columnHeaderHeight, colour);
-        if (!yc_ && rowIn)
-            DrawRing(scene_, g_.tableX, y, g_.rowHeaderWidth, bottom - y, colour);
-        if (colIn && rowIn)
-            DrawRing(scene_, x, y, right - x, bottom - y, colour);
+        std::vector<Rect> boxes;
+        AddLiveRingBoxes(g_, s_, boxes);
+        for (const Rect &box : boxes)
+            DrawRing(scene_, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                     v_.Colour(PaletteLiveOk));
     }
 
     // A block's frame clipped to the part that holds it: an edge goes when its own coordinate was
@@ -517,6 +507,24 @@ void Arrow(Scene &scene, int x, int y, int b, bool horizontal, int direction) {
 }
 
 } // namespace
+
+void AddLiveRingBoxes(const TableGeometry &g, const CSheet &s, std::vector<Rect> &boxes) {
+    if ((s.flags & TrackLive) == 0 || s.actualState != 1)
+        return;
+    const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
+    const int c = xc ? 0 : s.actualX - s.axisX.firstVisible;
+    const int r = yc ? 0 : s.actualY - s.axisY.firstVisible;
+    const bool colIn = c >= 0 && c < g.visibleCols && s.actualX >= 0;
+    const bool rowIn = r >= 0 && r < g.visibleRows && s.actualY >= 0;
+    const int x = g.ColumnEdge(c), right = g.ColumnEdge(c + 1);
+    const int y = g.RowEdge(r), bottom = g.RowEdge(r + 1);
+    if (!xc && colIn)
+        boxes.push_back({x, g.tableY, right, g.tableY + g.columnHeaderHeight});
+    if (!yc && rowIn)
+        boxes.push_back({g.tableX, y, g.tableX + g.rowHeaderWidth, bottom});
+    if (colIn && rowIn)
+        boxes.push_back({x, y, right, bottom});
+}
 
 void PaintTable(const EditorView &view, Scene &scene) {
     if (view.sheet == nullptr || view.sheet->enabled == 0)

@@ -3,6 +3,8 @@
 #include "mapeditor/EditorView.h"
 #include "mapeditor/views/Scene.h"
 
+#include <vector>
+
 namespace zarvex1 {
 
 // The table view of the current sheet, step by step: the scroll bars, the backgrounds and grid, the
@@ -17,6 +19,10 @@ void PaintScrollBar(const ScrollBar &bar, std::uint32_t face, Scene &scene);
 // The view switch of an editor without a toolbar, left of the table below its last row: drawn while
 // the view `alone` is the only one shown.
 void PaintViewSwitch(const EditorView &view, int alone, BitmapId bitmap, Scene &scene);
+
+// Where the table draws the live ring: the live cell and the headers of its column and row, as boxes
+// (left, top, right, bottom exclusive) added to boxes. None without a live position.
+void AddLiveRingBoxes(const TableGeometry &geometry, const CSheet &sheet, std::vector<Rect> &boxes);
 
 // The spinner's up and down boxes.
 void PaintSpinner(const EditorView &view, Scene &scene);
