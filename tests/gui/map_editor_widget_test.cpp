@@ -71,6 +71,8 @@ private slots:
         QCOMPARE(w.cell(3, 3), 10 + 3 + 3 + 1);
         w.ticks(6); // the increments reach the image five ticks after the last
         QCOMPARE(w.changes, V{AxisData});
+        QCOMPARE(int(w.image.byte(Adrb::Advance1 + 15 * 3 + 3)), 10 + 3 + 3 + 1);
+        QCOMPARE(int(w.image.byte(Adrb::Advance1 + 15 * 1 + 1)), 10 + 1 + 1); // outside the selection
         QTest::keyClick(w.tab.get(), Qt::Key_Escape);
         QCOMPARE(w.sheet().sel.count, 0);
     }
@@ -92,6 +94,8 @@ private slots:
         QCOMPARE(w.cell(4, 4), 22);
         QTest::mouseRelease(w.tab.get(), Qt::LeftButton, Qt::NoModifier, up);
         QCOMPARE(w.cell(4, 4), 22);
+        w.ticks(6);
+        QCOMPARE(int(w.image.byte(Adrb::Advance1 + 15 * 4 + 4)), 22);
     }
 
     void dragFillAndDragCopyWithTheMouse() {
@@ -133,6 +137,8 @@ private slots:
         remove->trigger();
         QCOMPARE(w.sheet().axisX.count, 12);
         QCOMPARE(w.sheet().axisX.values[3], 70); // 7000 rpm moved into column 3
+        QCOMPARE(int(w.image.word(Adrw::AdvanceRpm1 + 3)), 7000);
+        QCOMPARE(int(w.image.byte(Adrb::Advance1 + 3)), 10 + 6); // and its cells
         QTest::mouseClick(w.tab.get(), Qt::RightButton, Qt::NoModifier,
                           QPoint(w.editor().Layout().TableRecord().columnBars[2].left + 2,
                                  w.editor().Layout().TableRecord().columnBars[2].top + 2));
@@ -141,6 +147,8 @@ private slots:
         insert->trigger();
         QCOMPARE(w.sheet().axisX.count, 13);
         QCOMPARE(w.sheet().axisX.values[2], 25); // midway between 2000 and 3000 rpm
+        QCOMPARE(int(w.image.word(Adrw::AdvanceRpm1 + 2)), 2500);
+        QCOMPARE(int(w.image.byte(Adrb::Advance1 + 15 * 1 + 2)), (12 + 13) / 2); // its cells midway too
         QVERIFY(errors.isEmpty());
 
         // Rows: a sheet whose second axis may grow and shrink.
@@ -182,6 +190,8 @@ private slots:
         QCOMPARE(w.cell(6, 6), 21);
         wheel(120, Qt::LeftButton);
         QCOMPARE(w.cell(6, 6), 21);
+        w.ticks(6);
+        QCOMPARE(int(w.image.byte(Adrb::Advance1 + 15 * 6 + 6)), 21);
     }
 
     void spreadsheetBlockWithACzechCommaIsPasted() {
