@@ -238,6 +238,17 @@ private slots:
             QVERIFY2(ClippedCaptions(page).isEmpty(), qPrintable(ClippedCaptions(page).join(", ")));
             Screenshot(w.form.get(), QStringLiteral("%1_%2").arg(QLatin1String(s.name), suffix));
         }
+        // The intake-pressure calibration takes the same place.
+        w.image().setByte(Adrb::LoadSensor, 2);
+        w.form->session().ImageToPages();
+        w.tick(4);
+        w.settle();
+        QVERIFY(w.sensors()->TabIapSensor->isVisible());
+        QVERIFY2(TextsBeyondTheirCells(w.sensors()->TabIapSensor).isEmpty(),
+                 qPrintable(TextsBeyondTheirCells(w.sensors()->TabIapSensor).join(", ")));
+        QVERIFY2(ClippedCaptions(w.form->pages[Page::Inputs]).isEmpty(),
+                 qPrintable(ClippedCaptions(w.form->pages[Page::Inputs]).join(", ")));
+        Screenshot(w.form.get(), QStringLiteral("inputs_iap_") + suffix);
     }
 };
 
