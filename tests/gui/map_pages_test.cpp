@@ -5,6 +5,7 @@
 
 #include "mapeditor/EditorKeys.h"
 #include "mapeditor/MapEditorWidget.h"
+#include "mapeditor/views/ChromeRenderer.h"
 #include "mapeditor/views/NumberFormat.h"
 #include "pages/AdvancePage.h"
 #include "pages/InputsPage.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+#include <cctype>
 
 using namespace zarvex1;
 
@@ -59,34 +61,37 @@ QPoint Centre(TTab *tab, int column, int row) {
     return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-// Texts wider than their cell overflow into the neighbours: every value and header must fit.
+// Texts wider than their cell overflow into the neighbours: every value and header the table draws
+// must lie inside the cell or header it stands in.
 QStringList TextsBeyondTheirCells(TTab *tab) {
     QStringList wide;
-    const MapEditor &editor = tab->Editor();
+    MapEditor &editor = tab->Editor();
     if (!editor.HasCurrent())
         return wide;
-    const CSheet &s = editor.Current();
     const TableGeometry &g = editor.Geometry();
     const TextMetrics &metrics = editor.Metrics();
-    const EditorFont cellFont{static_cast<int>(1.4 * metrics.baseSize), true, false};
-    const EditorFont lockedFont{static_cast<int>(1.2 * metrics.baseSize), true, true};
-    auto check = [&](const std::string &text, const CAxe &axis, int room) {
-        if (metrics.Width(text, axis.editable != 0 ? cellFont : lockedFont) > room)
-            wide << QString::fromStdString(text);
-    };
-    const int columnRoom = static_cast<int>(g.columnWidth) - 4;
-    for (int c = 0; c < g.visibleCols; ++c) {
-        const int i = s.axisX.collapsed != 0 ? s.axisX.collapsedIndex : s.axisX.firstVisible + c;
-        if (s.axisX.collapsed == 0)
-            check(FormatValue(s.axisX.values[i], s.axisX.scale, s.axisX.unit, true), s.axisX, columnRoom);
-        for (int r = 0; r < g.visibleRows; ++r) {
-            const int j = s.axisY.collapsed != 0 ? s.axisY.collapsedIndex : s.axisY.firstVisible + r;
-            check(FormatValue(s.Cell(i, j), s.axisData.scale, s.axisData.unit, s.axisData.showUnit != 0),
-                  s.axisData, columnRoom);
-            if (c == 0 && s.axisY.collapsed == 0)
-                check(FormatValue(s.axisY.values[j], s.axisY.scale, s.axisY.unit, true), s.axisY,
-                      g.rowHeaderWidth - 4);
-        }
+    Scene body;
+    RenderBody(editor.View(), body);
+    // The item edges across: the row headers, then every visible column.
+    std::vector<int> edges = {g.tableX, g.tableX + g.rowHeaderWidth};
+    for (int c = 0; c <= g.visibleCols; ++c)
+        edges.push_back(g.ColumnEdge(c));
+    for (const DrawOp &op : body.Ops()) {
+        const auto *text = std::get_if<TextOp>(&op);
+        // The values only: the axis names have places of their own, the count labels are turned.
+        if (text == nullptr || text->angle != 0 || text->text.empty() ||
+            (std::isdigit(static_cast<unsigned char>(text->text[0])) == 0 && text->text[0] != '-'))
+            continue;
+        const int w = metrics.Width(text->text, text->font);
+        const int mx = text->x + w / 2, my = text->y + metrics.XHeight(text->font) / 2;
+        const bool headerRow = my >= g.tableY && my < g.tableY + g.columnHeaderHeight;
+        const bool cellRow = my >= g.RowEdge(0) && my < g.RowEdge(g.visibleRows);
+        if (!cellRow && !headerRow)
+            continue;
+        for (std::size_t k = 0; k + 1 < edges.size(); ++k)
+            if (k != 1 && mx >= edges[k] && mx < edges[k + 1] &&
+                (text->x < edges[k] || text->x + w > edges[k + 1]))
+                wide << QString::fromStdString(text->text);
     }
     return wide;
 }
@@ -240,6 +245,7 @@ private slots:
         }
         // The intake-pressure calibration takes the same place.
         w.image().setByte(Adrb::LoadSensor, 2);
+        w.image().setWord(Adrw::IapPressure2, 1000); // the widest pressure there is
         w.form->session().ImageToPages();
         w.tick(4);
         w.settle();

@@ -12,6 +12,9 @@ namespace zarvex1 {
 
 namespace {
 
+// The smallest size a value shrinks to so that it stays inside its cell.
+constexpr int MinItemFontSize = 6;
+
 int Trunc(double v) {
     return static_cast<int>(std::trunc(v));
 }
@@ -409,9 +412,16 @@ private:
                 colour = v_.Colour(PalettePreview);
         }
         const std::string text = FormatValue(value, axis.scale, axis.unit, showUnit);
-        const int w = v_.metrics.Width(text, font);
-        const int h = v_.metrics.XHeight(font);
-        scene_.Text((left + right - w) / 2 + 2, (top + bottom - h) / 2, text, font, colour);
+        EditorFont fitted = font;
+        int w = v_.metrics.Width(text, fitted);
+        // A text wider than its item ("1 000 kPa" beside a sensor calibration) is drawn smaller rather
+        // than over its neighbours.
+        while (w > right - left - 3 && fitted.size > MinItemFontSize) {
+            --fitted.size;
+            w = v_.metrics.Width(text, fitted);
+        }
+        const int h = v_.metrics.XHeight(fitted);
+        scene_.Text((left + right - w) / 2 + 2, (top + bottom - h) / 2, text, fitted, colour);
     }
 
     EditorFont EntryFont() const {
