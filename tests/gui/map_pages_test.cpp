@@ -146,14 +146,22 @@ private slots:
     void theLivePositionFollowsTheEngine() {
         Pages w;
         w.open(Page::Advance);
-        const CSheet &sheet = w.advance()->TabAdvance->Editor().Current();
+        TTab *tab = w.advance()->TabAdvance;
+        const CSheet &sheet = tab->Editor().Current();
         QSet<int> columns;
+        int partial = 0;
         for (int i = 0; i < 80; ++i) {
             w.tick();
             if (sheet.actualState == 1)
                 columns << sheet.actualX;
+            partial += tab->Editor().Damage().empty() ? 0 : 1;
+            // A tick repaints only where the ring was and is: the picture of a whole render.
+            const QImage ticked = tab->Bitmap().copy();
+            tab->Render();
+            QVERIFY2(ticked == tab->Bitmap(), qPrintable(QStringLiteral("tick %1").arg(i)));
         }
         QVERIFY2(columns.size() > 1, "the engine stays in one column");
+        QVERIFY(partial > 0);
     }
 
     void servoPercentConvertsTheMap() {
