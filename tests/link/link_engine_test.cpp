@@ -536,8 +536,8 @@ TEST_F(MockLinkTest, rejectedRepliesChangeNothing) {
 
 TEST_F(MockLinkTest, replyBetweenTicksIsTakenAtOnceAndMonitorFramesWaitForTheTick) {
     engine.Start();
-    port.deliver(
-        std::vector<std::uint8_t>(MonitorFrameWith(0).bytes.begin(), MonitorFrameWith(0).bytes.end()));
+    const Frame monitor = MonitorFrameWith(0);
+    port.deliver(std::vector<std::uint8_t>(monitor.bytes.begin(), monitor.bytes.end()));
     EXPECT_EQ(port.readCount, 0) << "between transfers the tick takes what comes";
     tick();
     EXPECT_EQ(port.readCount, 1);
