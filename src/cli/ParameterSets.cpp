@@ -11,7 +11,13 @@ std::string WithPath(const std::string &text, const std::filesystem::path &path)
 }
 
 void CliSessionFront::ShowMessage(const std::string &text) {
-    err_ << WithPath(text, file_) << '\n';
+    // One line: the message, then the file with what the system says of it ("Open file error!\nreason").
+    const std::size_t lineEnd = text.find('\n');
+    if (lineEnd == std::string::npos)
+        err_ << WithPath(text, file_) << '\n';
+    else
+        err_ << text.substr(0, lineEnd) << " (" << file_.string() << ": " << text.substr(lineEnd + 1)
+             << ")\n";
 }
 
 CliSession::CliSession(std::ostream &err, int bike) : err_(err), front_(err), session_(front_, bike) {

@@ -35,7 +35,7 @@ bool LoadMemory(const std::string &path, ParameterImage &image, std::string &err
         const LoadResult result = LoadParameterFile(Page::All, path, loaded, state);
         if (!result.loaded) {
             error = path + (result.message == FileMessage::OpenFileError
-                                ? ": cannot open"
+                                ? ": cannot open (" + result.reason + ")"
                                 : ": not a parameter file of version 81 or 99");
             return false;
         }

@@ -165,6 +165,9 @@ TEST(ReadWholeFile, fifoAndFolderAreNotReadAndNothingWaits) {
     EXPECT_FALSE(ReturnsAtOnce(fifo, [&] { return ReadWholeFile(fifo); }));
     EXPECT_FALSE(ReturnsAtOnce(fifo, [&] { return ReadTestMode(fifo); }));
     EXPECT_FALSE(ReadWholeFile(folder.path()));
+    std::error_code why;
+    EXPECT_FALSE(ReadWholeFile(fifo, why));
+    EXPECT_EQ(why.message(), "not a regular file") << "the user is told why";
 
     ASSERT_EQ(::mkfifo(ApplicationIniPath(folder.path()).c_str(), 0666), 0);
     ASSERT_EQ(::mkfifo(DefaultIniPath(folder.path()).c_str(), 0666), 0);

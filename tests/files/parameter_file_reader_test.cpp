@@ -329,13 +329,18 @@ TEST(ParameterFileReader, fileThatCannotBeOpenedChangesNothing) {
     test::TempFolder folder;
     std::mt19937 random(5);
     const ParameterImage before = RandomValidImage(random);
-    for (const auto &path : {folder / "missing.ign", folder.path()}) {
+    const std::pair<std::filesystem::path, std::string> cases[] = {
+        {folder / "missing.ign", "No such file or directory"},
+        {folder.path(), "not a regular file"},
+    };
+    for (const auto &[path, reason] : cases) {
         SCOPED_TRACE(path.string());
         ParameterImage image = before;
         DefaultsState state;
         const LoadResult result = LoadParameterFile(Page::All, path, image, state);
         EXPECT_EQ(result.loaded, false);
         EXPECT_EQ(result.message, FileMessage::OpenFileError);
+        EXPECT_EQ(result.reason, reason) << "the user is told why";
         EXPECT_EQ(image, before);
     }
 }

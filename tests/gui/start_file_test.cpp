@@ -77,7 +77,7 @@ private slots:
         auto form = NewWindow({dir_->filePath(QStringLiteral("gone.ign"))});
         const ParameterImage before = form->session().image();
         form->show();
-        QTRY_COMPARE(messages_, QStringList{QStringLiteral("Open file error!")});
+        QTRY_COMPARE(messages_, QStringList{QStringLiteral("Open file error!\nNo such file or directory")});
         QCOMPARE(form->session().image(), before);
         QCOMPARE(form->session().currentFile(), std::string());
     }

@@ -197,14 +197,15 @@ private slots:
     void rejectedFilesGiveExit2_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing input")
-            << QStringList{"normalize", "@/none.ign", "-o", "@/out.ign"} << "Open file error! (@/none.ign)";
+        QTest::newRow("missing input") << QStringList{"normalize", "@/none.ign", "-o", "@/out.ign"}
+                                       << "Open file error! (@/none.ign: No such file or directory)";
         QTest::newRow("other version") << QStringList{"normalize", "@/v50.ign", "-o", "@/out.ign"}
                                        << "Unmatched version of *.ign file! (@/v50.ign)";
         QTest::newRow("no key word") << QStringList{"normalize", "@/nokey.ign", "-o", "@/out.ign"}
                                      << "No parameter set (MORVANEL_KEY) in the file (@/nokey.ign)";
-        QTest::newRow("unwritable output") << QStringList{"new", "-o", "@/no/such/folder/out.ign"}
-                                           << "Open file error! (@/no/such/folder/out.ign)";
+        QTest::newRow("unwritable output")
+            << QStringList{"new", "-o", "@/no/such/folder/out.ign"}
+            << "Open file error! (@/no/such/folder/out.ign: No such file or directory)";
         QTest::newRow("program rejected file") << QStringList{"program", "--port", "/dev/null", "@/v50.ign"}
                                                << "Unmatched version of *.ign file! (@/v50.ign)";
         QTest::newRow("read into missing folder")

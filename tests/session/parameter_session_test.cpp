@@ -167,7 +167,7 @@ TEST_F(Session, rejectedOrMissingFileChangesNothing) {
     const Case cases[] = {
         {"other.ign", {"Unmatched version of *.ign file!"}},
         {"notes.ign", {}},
-        {"missing.ign", {"Open file error!"}},
+        {"missing.ign", {"Open file error!\nNo such file or directory"}},
     };
     Edit(9000);
     const ParameterImage before = session.image();
@@ -187,7 +187,7 @@ TEST_F(Session, rejectedOrMissingFileChangesNothing) {
 TEST_F(Session, saveThatCannotWriteSaysOpenFileError) {
     test::TempFolder folder;
     EXPECT_FALSE(session.Save(folder / "no such folder" / "a.ign"));
-    EXPECT_EQ(front.messages, std::vector<std::string>{"Open file error!"});
+    EXPECT_EQ(front.messages, std::vector<std::string>{"Open file error!\nNo such file or directory"});
     EXPECT_EQ(session.currentFile(), "");
 }
 

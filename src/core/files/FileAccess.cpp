@@ -156,18 +156,32 @@ void FlushFolder(const std::filesystem::path &folder) {
 
 } // namespace
 
+std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
+    std::error_code why;
+    return ReadWholeFile(path, why);
+}
+
 #ifndef _WIN32
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
+std::optional<std::string> ReadWholeFile(const std::filesystem::path &path, std::error_code &why) {
+    const auto fail = [&why](std::error_code reason) {
+        why = reason;
+        return std::nullopt;
+    };
     // Only a regular file is opened: opening a FIFO waits for a writer, opening a device may reset it.
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
+    if (::stat(path.c_str(), &info) != 0)
+        return fail(LastError());
+    if (!S_ISREG(info.st_mode))
+        return fail(MakeError(FileErrc::NotRegularFile));
     // Without blocking all the same, since the name may have been swapped after the check.
     Descriptor in(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (in.get() < 0 || ::fstat(in.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uintmax_t>(info.st_size) > MaxTextFileSize)
-        return std::nullopt;
+    if (in.get() < 0 || ::fstat(in.get(), &info) != 0)
+        return fail(LastError());
+    if (!S_ISREG(info.st_mode))
+        return fail(MakeError(FileErrc::NotRegularFile));
+    if (static_cast<std::uintmax_t>(info.st_size) > MaxTextFileSize)
+        return fail(std::make_error_code(std::errc::file_too_large));
     std::string text;
     std::array<char, 65536> buffer;
     for (;;) {
@@ -175,12 +189,14 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return std::nullopt;
+            return fail(LastError());
         }
-        if (got == 0)
+        if (got == 0) {
+            why.clear();
             return text;
+        }
         if (text.size() + static_cast<std::size_t>(got) > MaxTextFileSize)
-            return std::nullopt;
+            return fail(std::make_error_code(std::errc::file_too_large));
         text.append(buffer.data(), static_cast<std::size_t>(got));
     }
 }
@@ -234,22 +250,27 @@ FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view te
 
 #else
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
+std::optional<std::string> ReadWholeFile(const std::filesystem::path &path, std::error_code &why) {
+    const auto fail = [&why](std::error_code reason) {
+        why = reason;
+        return std::nullopt;
+    };
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
+        return fail(error ? error : MakeError(FileErrc::NotRegularFile));
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return std::nullopt;
+        return fail(std::make_error_code(std::errc::permission_denied));
     std::string text;
     std::array<char, 65536> buffer;
     while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
         if (text.size() + static_cast<std::size_t>(in.gcount()) > MaxTextFileSize)
-            return std::nullopt;
+            return fail(std::make_error_code(std::errc::file_too_large));
         text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
     }
     if (in.bad())
-        return std::nullopt;
+        return fail(std::make_error_code(std::errc::io_error));
+    why.clear();
     return text;
 }
 

@@ -40,6 +40,7 @@ struct LoadResult {
     bool loaded = false;             // the image now holds the file
     int loadedVersion = 0;           // 81, 99, or 0 when the file was rejected
     int message = FileMessage::None; // to show once, whether or not the file was loaded
+    std::string reason;              // with OpenFileError: the system's word on why
 };
 
 // Opens a parameter file for the page (Page::All for all pages): a first pass so that the defaults see

@@ -109,7 +109,7 @@ LoadResult LoadParameterText(std::string_view text, int page, ParameterImage &im
     ParameterImage work = image;
     DefaultsState workState = state;
     const ReadPassResult first = ReadParameterFile(text, work, workState, page);
-    LoadResult result{false, first.loadedVersion, first.message};
+    LoadResult result{false, first.loadedVersion, first.message, {}};
     if (first.loadedVersion == 0)
         return result;
     SetDefaults(work, workState, page);
@@ -124,9 +124,10 @@ LoadResult LoadParameterText(std::string_view text, int page, ParameterImage &im
 
 LoadResult LoadParameterFile(int page, const std::filesystem::path &path, ParameterImage &image,
                              DefaultsState &state) {
-    const auto text = ReadWholeFile(path);
+    std::error_code why;
+    const auto text = ReadWholeFile(path, why);
     if (!text)
-        return {false, 0, FileMessage::OpenFileError};
+        return {false, 0, FileMessage::OpenFileError, why.message()};
     return LoadParameterText(*text, page, image, state);
 }
 

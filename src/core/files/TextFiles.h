@@ -24,6 +24,8 @@ struct FileResult {
 // file (a folder, a FIFO, a device: those are never opened, so nothing can make the program wait) or
 // is larger than MaxTextFileSize.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path &path);
+// The same, saying in `why` what kept the file from being read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path &path, std::error_code &why);
 
 // Replaces the file with the text, or leaves the old file untouched and says why. A symbolic link is
 // followed to the file it names, so the link stays a link. The text goes to a new file beside that

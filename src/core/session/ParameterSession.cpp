@@ -169,9 +169,11 @@ bool ParameterSession::New(bool currentPageOnly) {
     return true;
 }
 
-void ParameterSession::ShowFileMessage(int slot) {
-    if (slot >= 0)
-        front_.ShowMessage(texts_[slot]);
+void ParameterSession::ShowFileMessage(int slot, const std::string &reason) {
+    if (slot < 0)
+        return;
+    // The message of the language, and on a line of its own what the system says of the file.
+    front_.ShowMessage(reason.empty() ? texts_[slot] : texts_[slot] + '\n' + reason);
 }
 
 void ParameterSession::RecordCurrentFile(const std::filesystem::path &path) {
@@ -182,7 +184,7 @@ void ParameterSession::RecordCurrentFile(const std::filesystem::path &path) {
 ParameterSession::OpenResult ParameterSession::Open(const std::filesystem::path &path, bool currentPageOnly) {
     const LoadResult result =
         LoadParameterFile(currentPageOnly ? activePage_ : Page::All, path, image_, defaults_);
-    ShowFileMessage(result.message);
+    ShowFileMessage(result.message, result.reason);
     if (result.loaded) {
         ImageToPages();
         Commit();
@@ -204,8 +206,8 @@ bool ParameterSession::Save(const std::filesystem::path &path) {
     PagesToImage();
     LimitParameters(image_, settings_);
     ImageToPages();
-    if (!WriteParameterFile(image_, path)) {
-        ShowFileMessage(FileMessage::OpenFileError);
+    if (const FileResult written = WriteParameterFile(image_, path); !written) {
+        ShowFileMessage(FileMessage::OpenFileError, written.reason());
         return false;
     }
     // Saving makes the file current but does not add it to the recent files.

@@ -102,7 +102,8 @@ private:
     void PutSettings(ApplicationSettings &stored) const;
     void Restore(const UndoHistory::Entry &entry);
     void RecordCurrentFile(const std::filesystem::path &path);
-    void ShowFileMessage(int slot);
+    // A file message in the language, with the system's reason on a line of its own where there is one.
+    void ShowFileMessage(int slot, const std::string &reason = {});
 
     SessionFrontEnd &front_;
     ParameterImage image_;
