@@ -3,8 +3,6 @@
 #include "mappages/AdvanceMaps.h"
 #include "mappages/MapSheets.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace zarvex1 {
@@ -112,12 +110,3 @@ BENCHMARK(TickMovingTheRing)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace zarvex1
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -96,12 +96,3 @@ BENCHMARK(Render2D)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zarvex1
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

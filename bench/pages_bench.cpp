@@ -53,12 +53,3 @@ BENCHMARK_CAPTURE(CommitOfAnEdit, inputs_page, int(Page::Inputs), "EditSoftLimit
 
 } // namespace
 } // namespace zarvex1
-
-int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

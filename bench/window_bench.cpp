@@ -93,14 +93,3 @@ BENCHMARK_CAPTURE(TickWithMonitorFrame, race_page_new_gear_every_frame, int(Page
 
 } // namespace
 } // namespace zarvex1
-
-int main(int argc, char **argv) {
-    // Painting happens offscreen unless a display is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
