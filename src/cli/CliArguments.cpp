@@ -17,7 +17,8 @@ enum Accepts : unsigned {
     PageOption = 1u << 3,
     Frames = 1u << 4,
     Json = 1u << 5,
-    Input = 1u << 6, // one positional file name
+    Input = 1u << 6,  // one positional file name
+    Input2 = 1u << 7, // a second one
 };
 
 struct CommandInfo {
@@ -27,7 +28,7 @@ struct CommandInfo {
     unsigned required;
 };
 
-constexpr std::array<CommandInfo, 7> Commands = {{
+constexpr std::array<CommandInfo, 9> Commands = {{
     {"new", CliCommand::New, Bike | Output, Output},
     {"normalize", CliCommand::Normalize, Input | PageOption | Output, Input | Output},
     {"read", CliCommand::Read, Port | Output, Port | Output},
@@ -35,6 +36,8 @@ constexpr std::array<CommandInfo, 7> Commands = {{
     {"verify", CliCommand::Verify, Port | Input, Port | Input},
     {"info", CliCommand::Info, Port, Port},
     {"monitor", CliCommand::Monitor, Port | Frames | Json, Port},
+    {"diff", CliCommand::Diff, Input | Input2 | Json, Input | Input2},
+    {"history", CliCommand::History, Json, 0},
 }};
 
 std::optional<int> ParseInt(std::string_view text, int lo, int hi) {
@@ -56,6 +59,8 @@ std::string MissingText(unsigned missing) {
         return "--port DEVICE is missing";
     if (missing & Input)
         return "the input file is missing";
+    if (missing & Input2)
+        return "the second file is missing";
     return "-o OUT.ign is missing";
 }
 
@@ -92,10 +97,15 @@ ParsedArguments ParseCliArguments(const std::vector<std::string> &args) {
             continue;
         }
         if (positionalOnly || arg.empty() || arg[0] != '-' || arg == "-") {
-            if (!(info->accepts & Input) || (seen & Input))
+            if ((info->accepts & Input) && !(seen & Input)) {
+                o.input = arg;
+                seen |= Input;
+            } else if ((info->accepts & Input2) && !(seen & Input2)) {
+                o.input2 = arg;
+                seen |= Input2;
+            } else {
                 return Fail(command + ": unexpected argument " + arg);
-            o.input = arg;
-            seen |= Input;
+            }
             continue;
         }
 
@@ -197,12 +207,16 @@ std::string CliUsage() {
            "                                        print the unit's live values, one line a frame\n"
            "                                        (--json: one JSON object a line); without --frames\n"
            "                                        until Ctrl+C\n"
+           "  diff A.ign B.ign [--json]             the values that differ between A and B, by page,\n"
+           "                                        both in display units; for a map its cells\n"
+           "  history [--json]                      the restore points of ZARVEX1 Studio, newest first\n"
            "\n"
            "DEVICE is the serial port of the unit, for example /dev/ttyUSB0 or COM3.\n"
            "Messages go to standard error, results to standard output.\n"
            "\n"
-           "Exit status: 0 success; 1 the transfer failed; 2 usage error, or a file that cannot be\n"
-           "opened, written or is rejected; 3 the unit speaks another protocol version.\n";
+           "Exit status: 0 success; 1 the transfer failed (diff: the sets differ); 2 usage error, or a\n"
+           "file that cannot be opened, written or is rejected; 3 the unit speaks another protocol\n"
+           "version.\n";
 }
 
 } // namespace zarvex1

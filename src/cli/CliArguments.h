@@ -7,13 +7,14 @@
 
 namespace zarvex1 {
 
-enum class CliCommand { Help, New, Normalize, Read, Program, Verify, Info, Monitor };
+enum class CliCommand { Help, New, Normalize, Read, Program, Verify, Info, Monitor, Diff, History };
 
 // What the command line asks for.
 struct CliOptions {
     CliCommand command = CliCommand::Help;
     std::string port;   // --port DEVICE
-    std::string input;  // IN.ign of normalize, program and verify
+    std::string input;  // IN.ign of normalize, program and verify; A.ign of diff
+    std::string input2; // B.ign of diff
     std::string output; // -o OUT.ign
     int bike = 0;       // --bike CODE of new
     int page = Page::All;

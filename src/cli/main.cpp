@@ -4,7 +4,11 @@
 #include "ExitCodes.h"
 #include "FileCommands.h"
 #include "QtConnection.h"
+#include "SafetyCommands.h"
 #include "UnitCommands.h"
+
+#include "files/SettingsLocation.h"
+#include "safety/RestorePoints.h"
 
 #include <QCoreApplication>
 
@@ -29,12 +33,16 @@ int main(int argc, char *argv[]) {
         return RunNew(options, std::cerr);
     case CliCommand::Normalize:
         return RunNormalize(options, std::cerr);
+    case CliCommand::Diff:
+        return RunDiff(options, std::cout, std::cerr);
     default:
         break;
     }
 
-    // The serial port collects the unit's bytes in Qt's event loop.
+    // Qt finds the settings folder, and the serial port collects the unit's bytes in Qt's event loop.
     QCoreApplication app(argc, argv);
+    if (options.command == CliCommand::History)
+        return RunHistory(options, RestorePointStore::FolderBeside(SettingsFolder()), std::cout, std::cerr);
     QtConnection port;
     UnitConnection &unit = port.connection();
     switch (options.command) {

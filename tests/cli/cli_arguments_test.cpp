@@ -38,6 +38,8 @@ TEST(CliArguments, commandLinesGiveTheirOptions) {
         {"info --port /dev/ttyUSB0", CliCommand::Info, "/dev/ttyUSB0", "", "", 0, -1, 0, false},
         {"monitor --json --port p --frames 3", CliCommand::Monitor, "p", "", "", 0, -1, 3, true},
         {"monitor --port p", CliCommand::Monitor, "p", "", "", 0, -1, 0, false},
+        {"diff a.ign b.ign --json", CliCommand::Diff, "", "a.ign", "", 0, -1, 0, true},
+        {"history", CliCommand::History, "", "", "", 0, -1, 0, false},
         {"read --help", CliCommand::Help, "", "", "", 0, -1, 0, false},
         {"--help", CliCommand::Help, "", "", "", 0, -1, 0, false},
     };
@@ -81,6 +83,9 @@ TEST(CliArguments, badCommandLinesSayWhatIsWrong) {
         {"normalize a.ign --page 9 -o b.ign", "normalize: --page takes a page 0..8, not 9"},
         {"normalize a.ign --page -1 -o b.ign", "normalize: --page takes a page 0..8, not -1"},
         {"new --output= ", "new: --output needs a value"},
+        {"diff a.ign", "diff: the second file is missing"},
+        {"diff a.ign b.ign c.ign", "diff: unexpected argument c.ign"},
+        {"history extra", "history: unexpected argument extra"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.line);
