@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -183,6 +184,31 @@ TEST(ParameterCatalogue, formatsValuesInDisplayUnits) {
     EXPECT_EQ(ParameterCatalogue::FormatValue(*Catalogue().EntryWithId("SERVO"), image, 0, 16), "100 %");
     image.setByte(Adrb::LoadSensor, 1);
     EXPECT_EQ(ParameterCatalogue::FormatValue(*Catalogue().EntryWithId("B750"), image, 0), "15 %");
+}
+
+TEST(ParameterCatalogue, theReferenceWalksEveryEntryByPageInALanguage) {
+    const std::vector<ReferenceRow> rows = ParameterReference(Language::German);
+    ASSERT_EQ(rows.size(), Catalogue().Entries().size());
+    EXPECT_EQ(rows.front().page, "Motorrad");
+    EXPECT_EQ(rows.back().page, "Weitere Bytes");
+    int page = Page::Bike;
+    for (const ReferenceRow &row : rows) {
+        if (row.entry->page >= 0) {
+            EXPECT_GE(row.entry->page, page) << row.entry->id;
+            page = row.entry->page;
+        }
+    }
+    const auto row = [&rows](std::string_view id) {
+        return *std::find_if(rows.begin(), rows.end(),
+                             [id](const ReferenceRow &r) { return r.entry->id == id; });
+    };
+    EXPECT_EQ(row("B267").place, "RETARD 1/1");
+    EXPECT_EQ(row("B267").range, "0 .. 60");
+    EXPECT_EQ(row("B267").unit, "°");
+    EXPECT_EQ(row("B267").description, "Vorzündung, die während der Spätzündung abgezogen wird.");
+    EXPECT_EQ(row("B777").range, "Keine Zündung | Spätzündung");
+    EXPECT_EQ(row("B233").range, "nein | ja");
+    EXPECT_EQ(row("ADVANCE1").place, "ADVANCE1 1/1");
 }
 
 } // namespace

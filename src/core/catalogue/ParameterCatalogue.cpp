@@ -7,6 +7,7 @@
 #include "mappages/MapSheets.h"
 #include "params/Defaults.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zarvex1 {
@@ -46,6 +47,11 @@ std::vector<int> CatalogueEntry::Bytes() const {
 }
 
 ParameterCatalogue::ParameterCatalogue(std::vector<CatalogueEntry> entries) : entries_(std::move(entries)) {
+    for (const CatalogueEntry &e : entries_)
+        byPage_.push_back(&e);
+    std::stable_sort(byPage_.begin(), byPage_.end(), [](const CatalogueEntry *a, const CatalogueEntry *b) {
+        return static_cast<unsigned>(a->page) < static_cast<unsigned>(b->page); // -1: no page, last
+    });
     byteOwner_.fill(-1);
     for (int i = static_cast<int>(entries_.size()) - 1; i >= 0; --i)
         for (int b : entries_[static_cast<std::size_t>(i)].Bytes())
@@ -119,6 +125,30 @@ std::string ParameterCatalogue::FormatValue(const CatalogueEntry &e, const Param
     if (!unit.empty())
         value += (unit == "°" ? "" : " ") + unit;
     return value;
+}
+
+std::vector<ReferenceRow> ParameterReference(int language) {
+    std::vector<ReferenceRow> rows;
+    for (const CatalogueEntry *e : ParameterCatalogue::Instance().EntriesByPage()) {
+        ReferenceRow row{
+            e,  PageCaption(e->page, language), e->caption.in(language), {}, e->unit.in(language),
+            {}, e->description.in(language)};
+        if (!e->keyWord.empty())
+            row.place = e->keyWord + " " + std::to_string(e->line + 1) + "/" + std::to_string(e->column + 1);
+        if (e->loadScaled)
+            row.unit = "% | kPa";
+        if (e->flag) {
+            row.range = std::string(CatalogueWords::No[Column(language)]) + " | " +
+                        std::string(CatalogueWords::Yes[Column(language)]);
+        } else if (!e->choices.empty()) {
+            for (const auto &[code, text] : e->choices)
+                row.range += (row.range.empty() ? "" : " | ") + text.in(language);
+        } else if (e->kind != EntryKind::Map && e->minimum < e->maximum) {
+            row.range = std::to_string(e->minimum) + " .. " + std::to_string(e->maximum);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
 std::string PageCaption(int page, int language) {

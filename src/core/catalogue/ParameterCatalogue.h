@@ -73,6 +73,9 @@ public:
     static const ParameterCatalogue &Instance();
 
     const std::vector<CatalogueEntry> &Entries() const { return entries_; }
+    // The entries grouped by page in page order (those of no page last), in catalogue order within a
+    // page: the order of a compare and of the manual's parameter reference.
+    const std::vector<const CatalogueEntry *> &EntriesByPage() const { return byPage_; }
     // The entry that holds a byte of the image (every byte has one; a bit row gives its first bit).
     const CatalogueEntry &EntryOfByte(int address) const;
     // The entry bound to a control, or nothing.
@@ -92,8 +95,23 @@ public:
 
 private:
     std::vector<CatalogueEntry> entries_;
+    std::vector<const CatalogueEntry *> byPage_;
     std::array<int, ParameterImage::Size> byteOwner_{};
 };
+
+// One entry's texts in one language, as the manual's parameter reference lists them.
+struct ReferenceRow {
+    const CatalogueEntry *entry = nullptr;
+    std::string page;        // the page's caption
+    std::string caption;     // the entry's caption
+    std::string place;       // in the parameter file: "RETARD 1/1" (key word, line and value from 1)
+    std::string unit;        // empty when it has none
+    std::string range;       // "0 .. 60", the items "Off | Fuel pump | ...", "no | yes"; empty for maps
+    std::string description; // what it does
+};
+
+// Every entry of the catalogue in page order, in the language.
+std::vector<ReferenceRow> ParameterReference(int language);
 
 // The caption of a page in the language, as its tab shows it.
 std::string PageCaption(int page, int language);

@@ -4,27 +4,9 @@
 #include "catalogue/CatalogueNotes.h"
 #include "params/Defaults.h"
 
-#include <algorithm>
-
 namespace zarvex1 {
 
 namespace {
-
-// The catalogue's entries grouped by page, pages in order and those of no page last.
-const std::vector<const CatalogueEntry *> &EntriesByPage() {
-    static const std::vector<const CatalogueEntry *> order = [] {
-        std::vector<const CatalogueEntry *> entries;
-        for (const CatalogueEntry &e : ParameterCatalogue::Instance().Entries())
-            entries.push_back(&e);
-        std::stable_sort(
-            entries.begin(), entries.end(), [](const CatalogueEntry *a, const CatalogueEntry *b) {
-                const unsigned pa = static_cast<unsigned>(a->page), pb = static_cast<unsigned>(b->page);
-                return pa < pb; // -1 sorts last
-            });
-        return entries;
-    }();
-    return order;
-}
 
 constexpr Texts3 DifferingCells = {"cells differing:", "abweichende Zellen:", "odlišné buňky:"};
 
@@ -45,7 +27,7 @@ SetComparison CompareSets(const ParameterImage &mine, const ParameterImage &othe
     SetComparison result;
     if (mine == other)
         return result;
-    for (const CatalogueEntry *e : EntriesByPage()) {
+    for (const CatalogueEntry *e : ParameterCatalogue::Instance().EntriesByPage()) {
         EntryDifference d{e, {}};
         const int cells = e->cellCount();
         for (int cell = 0; cell < cells; ++cell)
