@@ -157,6 +157,7 @@ TEST(PowerOutModeDefaults, modesSetRowsAndThresholds) {
         int mode;
         bool keep;
         std::vector<int> rpm, load, rows;
+        int sensor = 1; // TPS
     };
     const std::vector<int> rpm0 = {50, 60, 70}, load0 = {20, 30}, rows0 = {1, 1, 1};
     const Row cases[] = {
@@ -168,10 +169,16 @@ TEST(PowerOutModeDefaults, modesSetRowsAndThresholds) {
         {3, true, rpm0, load0, {14, 12, 12}},
         {4, false, {40, 125, 140}, {75, 90}, rows0},
         {4, true, rpm0, load0, rows0},
+        {4, false, {40, 125, 140}, {75, 90}, rows0, 0},
+        // The pressure scale counts 5 kPa a step: 75 and 90 kPa, reachable below atmospheric pressure.
+        {3, false, {40, 125, 140}, {15, 18}, {14, 12, 12}, 2},
+        {4, false, {40, 125, 140}, {15, 18}, rows0, 2},
+        {4, true, rpm0, load0, rows0, 2},
     };
     for (const Row &c : cases) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " keep " << c.keep);
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " keep " << c.keep << " sensor " << c.sensor);
         ParameterImage image;
+        image.setByte(Adrb::LoadSensor, c.sensor);
         const int out = 1;
         for (int k = 0; k < 3; ++k) {
             image.setByte(Adrb::PowerOutRpm + 3 * out + k, rpm0[k]);

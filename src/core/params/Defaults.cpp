@@ -7,6 +7,8 @@ namespace zarvex1 {
 
 namespace {
 
+constexpr int LoadSensorIap = 2; // the load sensor byte: 0 none, 1 TPS, 2 IAP
+
 void SetWords(ParameterImage &image, int first, std::initializer_list<int> values) {
     for (int v : values)
         image.setWord(first++, v);
@@ -217,7 +219,11 @@ void PowerOutModeDefaults(ParameterImage &image, int output, bool keep) {
     case 4:
         if (!keep) {
             SetBytes(image, rpm, {40, 125, 140});
-            SetBytes(image, load, {75, 90});
+            // 75 and 90 kPa on the pressure scale (5 kPa a step), else 75 and 90 %.
+            if (image.byte(Adrb::LoadSensor) == LoadSensorIap)
+                SetBytes(image, load, {15, 18});
+            else
+                SetBytes(image, load, {75, 90});
         }
         break;
     default:
