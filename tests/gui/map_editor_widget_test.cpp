@@ -126,6 +126,13 @@ private slots:
         AdvanceEditorWindow w;
         QStringList errors;
         w.tab->SetErrorHandler([&errors](const QString &text, const QString &) { errors << text; });
+        // As the page defines it, the speed axis keeps the 15 points the image holds.
+        QTest::mouseClick(w.tab.get(), Qt::RightButton, Qt::NoModifier, w.centre(4, 4));
+        QVERIFY(!ActionNamed(w.tab->PopupMenu(), QStringLiteral("Insert column here")));
+        QVERIFY(!ActionNamed(w.tab->PopupMenu(), QStringLiteral("Delete column")));
+        w.tab->PopupMenu()->close();
+        // The editor itself on an axis that may grow and shrink.
+        w.sheet().axisX.resizable = 1;
         // Three whole columns through their select buttons.
         const Rect bar3 = w.editor().Layout().TableRecord().columnBars[3];
         const Rect bar5 = w.editor().Layout().TableRecord().columnBars[5];

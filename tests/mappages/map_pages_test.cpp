@@ -3,6 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "mapeditor/ClipboardCommands.h"
+#include "mapeditor/ClipboardPaste.h"
+#include "mapeditor/PopupMenu.h"
 #include "mappages/AdvanceMaps.h"
 #include "mappages/MapEditorList.h"
 #include "mappages/MapSheets.h"
@@ -231,6 +234,27 @@ TEST(MapEditorList, feedsMarkersOnRequestAndLiveValuesEveryTick) {
     list.Feed(m.image, LiveFeed{});
     EXPECT_EQ(m.servo.Sheets().Markers().baseMarker, 11);
     list.Remove(&m.servo);
+}
+
+TEST(MapSheets, theAdvanceAndServoMapsKeepTheirFifteenSpeeds) {
+    Maps m;
+    // The image holds 15 speeds for each of these maps: no column may come or go.
+    for (auto [editor, sheet] : {std::pair{&m.advance, 0}, std::pair{&m.advance, 1}, std::pair{&m.servo, 0}}) {
+        editor->SelectSheet(sheet);
+        SCOPED_TRACE(editor->Current().title);
+        const Rect cell = editor->Layout().TableRecord().Cell(4, 4);
+        const Rect bar = editor->Layout().TableRecord().columnBars[7];
+        for (const auto &[x, y] : {std::pair{cell.left + 5, cell.top + 5}, std::pair{bar.left + 2, bar.top + 2}})
+            for (const PopupItem &item : BuildPopupMenu(*editor, x, y, false)) {
+                EXPECT_NE(item.action, PopupAction::InsertColumn) << item.text;
+                EXPECT_NE(item.action, PopupAction::DeleteColumns) << item.text;
+            }
+        // A private table of another width cannot be pasted; one of the same width can.
+        std::string text = CopyTableCommandTexts(*editor).sheet;
+        EXPECT_EQ(PlanPasteTable(editor->Current(), text).status, PasteTableStatus::Ready);
+        text.replace(text.find("SizeX:\t15"), 9, "SizeX:\t14");
+        EXPECT_EQ(PlanPasteTable(editor->Current(), text).status, PasteTableStatus::DimensionMismatch);
+    }
 }
 
 TEST(MapSheets, sensorEditorsAreLaidOutForTwoCells) {

@@ -36,7 +36,7 @@ void DefineAdvanceSheets(MapEditor &editor) {
             sheets.AddSheet(title, "RPM", "TPS", "Advance", 15, 10,
                             TrackLive | BaseMarkerInRange | LimiterMarkerInRange | SecondMarkerInRange);
         sheets.DefineAxis(s, AxisX, "RPM", nullptr, 1, 250, 100.0, 1, SpeedBands, 1, AxisHasValues, 1, 15, 0,
-                          0, 1, CollapseFirst, AdvanceColour);
+                          0, 0, CollapseFirst, AdvanceColour);
         sheets.DefineAxis(s, AxisY, "TPS", "%", 0, 100, 1.0, 1, nullptr, 0, AxisHasValues, 1, 10, 1, 0, 0,
                           CollapseLast, AdvanceColour);
         sheets.DefineAxis(s, AxisData, "ADV", "°", 0, 60, 1.0, 1, AdvanceBands, 1, AxisFixedRange, 0, 0, 0, 0,
@@ -51,7 +51,7 @@ void DefineServoSheet(MapEditor &editor) {
     const int s = sheets.AddSheet("Servo", "RPM", "TPS", "Voltage", 15, 10,
                                   TrackLive | HasEnableBox | LimiterMarkerInRange | SecondMarkerInRange);
     sheets.DefineAxis(s, AxisX, "RPM", nullptr, 1, 250, 100.0, 1, SpeedBands, 1, AxisHasValues, 1, 15, 1, 0,
-                      1, CollapseFirst, ServoVoltColour);
+                      0, CollapseFirst, ServoVoltColour);
     sheets.DefineAxis(s, AxisY, "TPS", "%", 0, 100, 1.0, 1, nullptr, 0, AxisHasValues, 1, 10, 1, 0, 0,
                       CollapseLast, ServoVoltColour);
     sheets.DefineAxis(s, AxisData, "U", "V", 0, 250, 0.02, 1, VoltageBands, 1, AxisFixedRange, 0, 0, 0, 0, 0,
