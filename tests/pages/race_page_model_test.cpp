@@ -30,7 +30,7 @@ struct ExpectedTable {
                 {Name("UpDownGearCorrLimiter" + n), K::ByteUpDown, 794 + r, 50, -100, -5000, 5000, 50});
             rows.push_back(
                 {Name("UpDownGearCorrServo" + n), K::ByteUpDown, 800 + r, 50, -100, -5000, 5000, 50});
-            for (int j = 0; j < 4; ++j)
+            for (int j = 0; j < 3; ++j)
                 rows.push_back({Name("UpDownGearCorrPOut" + std::to_string(j + 1) + "_" + n), K::ByteUpDown,
                                 806 + 6 * j + r, 50, -100, -5000, 5000, 50});
         }
@@ -45,6 +45,23 @@ struct ExpectedTable {
 TEST(RacePageModel, everyRowShowsAndTakesItsParameter) {
     const ExpectedTable table;
     test::CheckRows(RacePageModel(), FirstStartSet(), table.rows);
+}
+
+TEST(RacePageModel, theFourthOutputsCorrectionsAreKeptAsTheyAre) {
+    const RacePageModel page;
+    ParameterImage image = FirstStartSet();
+    // Beyond what an edit could show, as a file may bring them.
+    for (int r = 0; r < 6; ++r)
+        image.setByte(824 + r, 1 + 50 * r);
+    const ParameterImage before = image;
+    ControlValues values;
+    for (const ShownRow &row : LoadPageValues(page, image))
+        if (row.value)
+            values[std::string(row.binding.name)] = *row.value;
+    StorePageValues(page, values, image);
+    for (int b = 824; b < 830; ++b)
+        EXPECT_EQ(image.byte(b), before.byte(b)) << b;
+    EXPECT_FALSE(page.Row("UpDownGearCorrPOut4_1", image));
 }
 
 TEST(RacePageModel, aLimiterCorrectionIsStoredAroundOneHundred) {
@@ -97,7 +114,7 @@ TEST(RacePageModel, statesFollowTheClutchMasterAndTheGears) {
           {"EditGearCorrLimiter1", V, true},
           {"UpDownGearCorrLimiter1", V, true},
           {"EditGearCorrAdv2", V, false},
-          {"EditGearCorrPOut4_6", V, false}}},
+          {"EditGearCorrPOut3_6", V, false}}},
         {"clutch master, four gears",
          true,
          1,
@@ -199,7 +216,7 @@ TEST(RacePageModel, theColumnsStandAtTheirPixels) {
         EXPECT_EQ(at(n.edits[r][1]), BoundEditPlace(n.edits[r][1], 44, top, 30));
         EXPECT_EQ(at(n.edits[r][2]), BoundEditPlace(n.edits[r][2], 112, top, 40));
         EXPECT_EQ(at(n.edits[r][3]), BoundEditPlace(n.edits[r][3], 190, top, 40));
-        for (int j = 0; j < 4; ++j)
+        for (int j = 0; j < 3; ++j)
             EXPECT_EQ(at(n.edits[r][4 + j]), BoundEditPlace(n.edits[r][4 + j], 190 + 78 * (j + 1), top, 40));
     }
     const std::vector<Place> clutch = RacePageModel::ClutchTimePlaces();

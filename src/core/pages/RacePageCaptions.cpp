@@ -46,11 +46,11 @@ constexpr CaptionRow Rows[] = {
      {"Correction according gear", "Korrektur nach Gang", "Korekce podle rychlostního stupně"}},
     {"LabelGearKorAdv", C::Caption, {"Advance  [°]", "Vorzündung [°]", "Předstih [°]"}},
     {"LabelGearKorLimiter", C::Caption, {"Limiter [rpm]", "Begrenzer [U/min]", "Omezovač [ot/min]"}},
-    {"LabelGearKorServo", C::Caption, {"Servo [rpm]", "Servo [U/min]", "Servo [ot/min]"}},
+    // The servo correction has no unit.
+    {"LabelGearKorServo", C::Caption, {"Servo", "Servo", "Servo"}},
     ZX_POUT("1"),
     ZX_POUT("2"),
     ZX_POUT("3"),
-    ZX_POUT("4"),
     ZX_ROW("1", "0-1"),
     ZX_ROW("2", "2"),
     ZX_ROW("3", "3"),

@@ -12,7 +12,9 @@ namespace zarvex1 {
 
 namespace Race {
 inline constexpr int Rows = 6;         // gears "0-1", 2 ... 6
-inline constexpr int PowerOutputs = 4; // a correction column for each output the image has room for
+// A correction column for each output the pages edit; the image keeps a fourth output's corrections,
+// which go to the unit and into files as they are.
+inline constexpr int PowerOutputs = 3;
 inline constexpr int ClutchMaster = 3; // the function of a multifunction input
 } // namespace Race
 
