@@ -175,6 +175,7 @@ private:
     void BuildToolBar();
     void ApplyToolButtonTexts(int language);
     void UpdateUndoButtons();
+    void CommitTyping();
     // The map editor the Tools menu acts on: a map page gives its editor the focus first; null when no
     // editor of the window has the focus.
     TTab *FocusedMapEditor();

@@ -7,6 +7,7 @@
 #include "app/WindowTexts.h"
 #include "mapeditor/MapEditorWidget.h"
 #include "pages/MapPage.h"
+#include "pages/UpDownEdit.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -99,8 +100,14 @@ void TMainForm::BuildMenus() {
     connect(MenuToolsMinus, &QAction::triggered, this, &TMainForm::MenuToolsMinusClick);
     connect(MenuToolsPlus, &QAction::triggered, this, &TMainForm::MenuToolsPlusClick);
     connect(MenuInterpol, &QAction::triggered, this, &TMainForm::MenuToolsInterpolOnClick);
-    connect(MenuZpet, &QAction::triggered, this, [this] { session_.Undo(); });
-    connect(MenuZnovu, &QAction::triggered, this, [this] { session_.Redo(); });
+    connect(MenuZpet, &QAction::triggered, this, [this] {
+        CommitTyping();
+        session_.Undo();
+    });
+    connect(MenuZnovu, &QAction::triggered, this, [this] {
+        CommitTyping();
+        session_.Redo();
+    });
 
     MenuLanguage = bar->addMenu(QString());
     MenuLanguage->setObjectName(QStringLiteral("MenuLanguage"));
@@ -183,6 +190,14 @@ void TMainForm::ApplyToolButtonTexts(int language) {
         button->setToolTip(hint.isEmpty() ? name : hint);
         button->setStatusTip(hint.isEmpty() ? name : hint);
     }
+}
+
+void TMainForm::CommitTyping() {
+    // Text typed into an edit and a run of up-down clicks are changes too: they are committed, and so
+    // recorded, before an undo or redo moves through the history.
+    if (auto *edit = qobject_cast<TUpDownEdit *>(QApplication::focusWidget()))
+        edit->CommitTyped();
+    machine_.CommitPending();
 }
 
 void TMainForm::UpdateUndoButtons() {

@@ -1,5 +1,6 @@
 #include "pages/UpDownEdit.h"
 
+#include <QAction>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,6 +24,83 @@ TUpDownEdit::TUpDownEdit(const std::string &editName, const std::string &upDownN
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setAccelerated(true);
+    // A wheel turned while the pointer passes over a form scrolls the form; it steps only the edit being
+    // worked in.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+std::optional<qint64> TUpDownEdit::Number(const QString &text) const {
+    QString rest = text.trimmed();
+    bool negative = false;
+    for (const QString &minus : {QStringLiteral("-"), locale().negativeSign()})
+        if (!minus.isEmpty() && rest.startsWith(minus)) {
+            negative = true;
+            rest.remove(0, minus.size());
+            break;
+        }
+    const QString group = locale().groupSeparator();
+    QString digits;
+    for (const QChar c : rest) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+        else if (!group.contains(c) && !c.isSpace())
+            return std::nullopt;
+    }
+    // Nine digits are beyond every range and far within the number's type.
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    const qint64 number = digits.toLongLong();
+    return negative ? -number : number;
+}
+
+QValidator::State TUpDownEdit::validate(QString &input, int &) const {
+    const QString text = input.trimmed();
+    if (text.isEmpty())
+        return QValidator::Intermediate;
+    if (text == QStringLiteral("-") || text == locale().negativeSign())
+        return minimum() < 0 ? QValidator::Intermediate : QValidator::Invalid;
+    const std::optional<qint64> number = Number(text);
+    if (!number || (*number < 0 && minimum() >= 0))
+        return QValidator::Invalid;
+    // Beyond the range is still a number being typed: the commit clamps it.
+    return *number >= minimum() && *number <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void TUpDownEdit::fixup(QString &input) const {
+    // A number beyond the range becomes its nearest end; text that is no number brings the value back.
+    const std::optional<qint64> number = Number(input);
+    const qint64 taken = number ? std::clamp<qint64>(*number, minimum(), maximum()) : value();
+    input = textFromValue(static_cast<int>(taken));
+}
+
+int TUpDownEdit::valueFromText(const QString &text) const {
+    const std::optional<qint64> number = Number(text);
+    return number ? static_cast<int>(std::clamp<qint64>(*number, minimum(), maximum())) : value();
+}
+
+void TUpDownEdit::CommitTyped() {
+    if (lineEdit()->text() == textFromValue(value()))
+        return;
+    interpretText();
+    emit commitRequested(editName_, CommitMode::Immediate);
+}
+
+bool TUpDownEdit::WindowShortcut(const QKeyEvent &key) const {
+    const QKeySequence pressed(key.keyCombination());
+    for (const QAction *action : window()->findChildren<QAction *>())
+        if (action->shortcuts().contains(pressed))
+            return true;
+    return false;
+}
+
+bool TUpDownEdit::event(QEvent *event) {
+    // The window's commands win over the edit's own text keys: Ctrl+Z undoes the parameter, not the
+    // typing (the window commits the typed text first).
+    if (event->type() == QEvent::ShortcutOverride && WindowShortcut(*static_cast<QKeyEvent *>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QSpinBox::event(event);
 }
 
 void TUpDownEdit::ShowPosition(int position) {
@@ -69,6 +147,10 @@ void TUpDownEdit::mousePressEvent(QMouseEvent *event) {
 }
 
 void TUpDownEdit::wheelEvent(QWheelEvent *event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
     if (justFocusedByMouse_)
         onlyStepped_ = true;
     justFocusedByMouse_ = false;
@@ -78,6 +160,12 @@ void TUpDownEdit::wheelEvent(QWheelEvent *event) {
 void TUpDownEdit::keyPressEvent(QKeyEvent *event) {
     onlyStepped_ = false;
     justFocusedByMouse_ = false;
+    if (event->key() == Qt::Key_Escape) {
+        // Typing is dropped: the edit shows the value it holds again, and leaving it changes nothing.
+        lineEdit()->setText(textFromValue(value()));
+        selectAll();
+        return;
+    }
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QSpinBox::keyPressEvent(event);
         return;

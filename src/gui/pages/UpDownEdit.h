@@ -4,14 +4,18 @@
 
 #include <QSpinBox>
 
+#include <optional>
 #include <string>
 
 namespace zarvex1 {
 
 // An edit box with its up-down: EditX and UpDownX of a page are one widget named EditX. The position is
 // taken from the edit's text when the up-down is clicked, a position of 1000 or more shows the thousands
-// separator, positions stay in the range, Enter moves the focus on and commits, leaving the edit
-// commits. The up-down part can be hidden (the print look) while the edit stays.
+// separator, Enter moves the focus on and commits, leaving the edit commits, Esc brings back the value
+// the edit holds. Any whole number can be typed (a minus only where the range has negative values); a
+// commit clamps it to the range and shows what was taken. The wheel steps only the edit that has the
+// focus, and the window's own shortcuts (Undo, Redo) win over the edit's text keys. The up-down part can
+// be hidden (the print look) while the edit stays.
 class TUpDownEdit : public QSpinBox {
     Q_OBJECT
 public:
@@ -27,6 +31,10 @@ public:
     bool upDownVisible() const { return buttonSymbols() != QAbstractSpinBox::NoButtons; }
 
     void stepBy(int steps) override;
+    QValidator::State validate(QString &input, int &position) const override;
+    void fixup(QString &input) const override;
+    // Text typed but not yet taken is committed now, clamped to the range (before an undo).
+    void CommitTyped();
 
 signals:
     // The up-down was clicked (Delayed), or the edit was left or Enter pressed (Immediate). The source is
@@ -34,6 +42,8 @@ signals:
     void commitRequested(const std::string &source, CommitMode mode);
 
 protected:
+    int valueFromText(const QString &text) const override;
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -42,6 +52,9 @@ protected:
 
 private:
     bool OnArrows(const QPoint &position) const;
+    // The whole number the text stands for, group separators allowed; none for anything else.
+    std::optional<qint64> Number(const QString &text) const;
+    bool WindowShortcut(const QKeyEvent &key) const;
 
     std::string editName_;
     std::string upDownName_;
