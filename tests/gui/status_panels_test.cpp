@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace zarvex1;
@@ -46,6 +48,34 @@ private slots:
         for (int i = 0; i < 5; ++i)
             for (int j = i + 1; j < 5; ++j)
                 QVERIFY(!form->statusPanels[i]->geometry().intersects(form->statusPanels[j]->geometry()));
+    }
+
+    // The 3D graph's hint has three lines: they stand side by side on the one hint line, and neither the
+    // line nor the window changes its size.
+    void aHintOfSeveralLinesKeepsTheWindowsSize() {
+        test::MainFormFixture form;
+        form->resize(1000, 720);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.form.get()));
+        form->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(Page::Advance);
+        QApplication::processEvents();
+        auto *line = form->findChild<QLabel *>(QStringLiteral("StatusPanel0"));
+        const QSize window = form->size(), minimum = form->minimumSizeHint(), bar = form->statusBar()->size();
+        const int height = line->height();
+        const QString hint = QStringLiteral("Rotate: drag mouse (X, XY) and wheel (XYZ)   \nGraph quality: "
+                                            "CTRL+mouse wheel   \nView values: SHIFT+mouse wheel");
+        QStatusTipEvent tip(hint);
+        QApplication::sendEvent(form.form.get(), &tip);
+        QApplication::processEvents();
+        form->statusBar()->layout()->activate();
+        QCOMPARE(line->text(), hint); // the whole hint, for the tooltip and the screen reader
+        QCOMPARE(line->height(), height);
+        QCOMPARE(line->sizeHint().height(), height);
+        QCOMPARE(form->statusBar()->size(), bar);
+        QCOMPARE(form->minimumSizeHint(), minimum);
+        QCOMPARE(form->size(), window);
+        if (const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS"); !folder.isEmpty())
+            QVERIFY(form->grab().save(folder + QStringLiteral("/advance-3d-hint.png")));
     }
 
     void aHintLongerThanTheWindowDoesNotWidenIt() {
