@@ -146,6 +146,26 @@ private slots:
         QVERIFY(Control<QLabel>(w, "LabelMonPOut3")->isEnabled());
     }
 
+    // With a pressure sensor the thresholds a mode brings are 75 and 90 kPa, below atmospheric pressure.
+    void aModeBringsItsThresholdsOnTheSensorsScale() {
+        Connected w(EngineMode::Stopped);
+        w.image().setByte(Adrb::LoadSensor, 2);
+        w.image().setByte(Adrb::PowerOutMode + 1, PowerOut::Off);
+        w.image().setByte(Adrb::PowerOutMode + 2, PowerOut::Off);
+        w->session().Commit();
+        w.page(Page::PowerOut);
+        for (const auto &[output, mode] :
+             {std::pair{2, int(PowerOut::Special)}, {3, int(PowerOut::PowerJet)}}) {
+            const std::string n = std::to_string(output);
+            ClickItem(Control<TRadioGroup>(w, ("RadioGroupPOut" + n).c_str())->item(mode));
+            QCOMPARE(w.image().byte(Adrb::PowerOutMode + output - 1), mode);
+            QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 2 * (output - 1)), 15);
+            QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 2 * (output - 1) + 1), 18);
+            QCOMPARE(Control<TUpDownEdit>(w, ("EditPOut" + n + "Load0").c_str())->value(), 75);
+            QCOMPARE(Control<TUpDownEdit>(w, ("EditPOut" + n + "Load1").c_str())->value(), 90);
+        }
+    }
+
     void aLoadThresholdOf1000KpaWidensItsEdit() {
         Connected w(EngineMode::Stopped);
         w.image().setByte(Adrb::LoadSensor, 2);
@@ -213,11 +233,37 @@ private slots:
         QVERIFY(w.tickUntil([&] { return w->link->live().CurrentGear == 4; }) > 0);
         // Row 4 holds gear 4 (the first row gears 0 and 1).
         for (const char *name : {"EditClutchTime4", "EditGearCorrAdv4", "EditGearCorrLimiter4",
-                                 "EditGearCorrPOut4_4", "LabelGearKor4", "LabelRaceGear4"})
+                                 "EditGearCorrPOut3_4", "LabelGearKor4", "LabelRaceGear4"})
             QVERIFY2(Green(Control<QWidget>(w, name)), name);
         for (const char *name : {"EditClutchTime3", "EditGearCorrAdv5", "LabelGearKor3"})
             QVERIFY2(!Green(Control<QWidget>(w, name)), name);
         QVERIFY(Control<TUpDownEdit>(w, "EditClutchTime1")->isEnabled());
+    }
+
+    // The pages edit three power outputs: a fourth has no column; the servo correction has no unit.
+    void theRacePageShowsThreeOutputsAndAServoColumnWithoutUnit() {
+        Connected w(EngineMode::Stopped);
+        w.image().setByte(Adrb::GearMode, 1);
+        w.image().setByte(Adrb::GearCount, 6);
+        w->session().Commit();
+        w.page(Page::Race);
+        QVERIFY(Control<TUpDownEdit>(w, "EditGearCorrPOut3_6")->isVisible());
+        for (const char *name : {"EditGearCorrPOut4_1", "LabelGearKorPOut4"})
+            QVERIFY2(!w->findChild<QWidget *>(QString::fromLatin1(name)), name);
+        for (const int language : {Language::English, Language::German, Language::Czech}) {
+            w->SetLanguage(language);
+            QCOMPARE(Control<QLabel>(w, "LabelGearKorServo")->text(), QStringLiteral("Servo"));
+            // Column heads break before the unit, never inside it, and every line fits its column.
+            const auto heads = w->findChildren<QLabel *>(
+                QRegularExpression(QStringLiteral("^Label(GearKor\\D|ClutchTime)")));
+            QCOMPARE(heads.size(), 7);
+            for (QLabel *head : heads)
+                for (const QString &line : head->text().split(QLatin1Char('\n'))) {
+                    QVERIFY2(line.count(QLatin1Char('[')) == line.count(QLatin1Char(']')), qPrintable(line));
+                    QVERIFY2(head->fontMetrics().horizontalAdvance(line) <= head->contentsRect().width(),
+                             qPrintable(line));
+                }
+        }
     }
 
     void captionsAndAccessibleNamesFollowTheLanguage() {

@@ -239,12 +239,14 @@ TEST(MapEditorList, feedsMarkersOnRequestAndLiveValuesEveryTick) {
 TEST(MapSheets, theAdvanceAndServoMapsKeepTheirFifteenSpeeds) {
     Maps m;
     // The image holds 15 speeds for each of these maps: no column may come or go.
-    for (auto [editor, sheet] : {std::pair{&m.advance, 0}, std::pair{&m.advance, 1}, std::pair{&m.servo, 0}}) {
+    for (auto [editor, sheet] :
+         {std::pair{&m.advance, 0}, std::pair{&m.advance, 1}, std::pair{&m.servo, 0}}) {
         editor->SelectSheet(sheet);
         SCOPED_TRACE(editor->Current().title);
         const Rect cell = editor->Layout().TableRecord().Cell(4, 4);
         const Rect bar = editor->Layout().TableRecord().columnBars[7];
-        for (const auto &[x, y] : {std::pair{cell.left + 5, cell.top + 5}, std::pair{bar.left + 2, bar.top + 2}})
+        for (const auto &[x, y] :
+             {std::pair{cell.left + 5, cell.top + 5}, std::pair{bar.left + 2, bar.top + 2}})
             for (const PopupItem &item : BuildPopupMenu(*editor, x, y, false)) {
                 EXPECT_NE(item.action, PopupAction::InsertColumn) << item.text;
                 EXPECT_NE(item.action, PopupAction::DeleteColumns) << item.text;

@@ -11,7 +11,7 @@
 namespace zarvex1 {
 
 namespace Race {
-inline constexpr int Rows = 6;         // gears "0-1", 2 ... 6
+inline constexpr int Rows = 6; // gears "0-1", 2 ... 6
 // A correction column for each output the pages edit; the image keeps a fourth output's corrections,
 // which go to the unit and into files as they are.
 inline constexpr int PowerOutputs = 3;

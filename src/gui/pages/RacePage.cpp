@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace zarvex1 {
@@ -24,12 +25,24 @@ QString Name(const std::string &name) {
     return QString::fromStdString(name);
 }
 
-// A column head: its words wrap within the column, the last line just above the first row.
+// A column head: the unit on a line of its own, the last line just above the first row.
 QLabel *Head(QLabel *label) {
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     return label;
 }
+
+// A head breaks before its unit only: "Omezovač [ot/min]" stands as "Omezovač" over "[ot/min]".
+void BreakBeforeUnit(QLabel *head) {
+    static const QRegularExpression beforeUnit(QStringLiteral("\\s+\\["));
+    QString text = head->text();
+    text.replace(beforeUnit, QStringLiteral("\n["));
+    if (text != head->text())
+        head->setText(text);
+}
+
+constexpr const char *Heads[] = {"LabelClutchTime",   "LabelGearKorAdv",   "LabelGearKorLimiter",
+                                 "LabelGearKorServo", "LabelGearKorPOut1", "LabelGearKorPOut2",
+                                 "LabelGearKorPOut3"};
 
 constexpr int Margin = 10;
 
@@ -46,8 +59,11 @@ TRacePage::TRacePage(PageMachine &machine, QWidget *parent)
     auto *clutchGrid = new QGridLayout;
     int row = 0;
     for (const char *name :
-         {"UpDownClutchPause1", "UpDownClutchPause2", "UpDownClutchMinRpm", "UpDownClutchAdv"})
+         {"UpDownClutchPause1", "UpDownClutchPause2", "UpDownClutchMinRpm", "UpDownClutchAdv"}) {
         AddEditRow(clutchGrid, row++, name);
+        // One column of edits, all as wide as the widest.
+        clutchGrid->setAlignment(UpDown(name), {});
+    }
     clutchRow->addLayout(clutchGrid);
     clutchRow->addStretch(1);
     page->addWidget(clutch, 0, Qt::AlignLeft);
@@ -63,9 +79,8 @@ TRacePage::TRacePage(PageMachine &machine, QWidget *parent)
     gears->addWidget(clutchTimes_, 0, Qt::AlignTop);
 
     corrections_ = NewGroupBox("GroupBoxGearKor");
-    for (const char *head :
-         {"LabelGearKorAdv", "LabelGearKorLimiter", "LabelGearKorServo", "LabelGearKorPOut1",
-          "LabelGearKorPOut2", "LabelGearKorPOut3", "LabelGearKorPOut4"})
+    for (const char *head : {"LabelGearKorAdv", "LabelGearKorLimiter", "LabelGearKorServo",
+                             "LabelGearKorPOut1", "LabelGearKorPOut2", "LabelGearKorPOut3"})
         Head(NewLabel(head, nullptr, corrections_));
     for (int r = 0; r < Rows; ++r) {
         NewLabel(n.rowLabel[r].c_str(), nullptr, corrections_);
@@ -93,6 +108,8 @@ void TRacePage::ArrangeColumns() {
 
 void TRacePage::ApplyLanguage(int languageIndex) {
     TBoundPage::ApplyLanguage(languageIndex);
+    for (const char *head : Heads)
+        BreakBeforeUnit(findChild<QLabel *>(QString::fromLatin1(head)));
     ArrangeColumns();
     NameCells();
 }
@@ -105,7 +122,7 @@ void TRacePage::NameCells() {
         text(QStringLiteral("LabelClutchTime")),     text(QStringLiteral("LabelGearKorAdv")),
         text(QStringLiteral("LabelGearKorLimiter")), text(QStringLiteral("LabelGearKorServo")),
         text(QStringLiteral("LabelGearKorPOut1")),   text(QStringLiteral("LabelGearKorPOut2")),
-        text(QStringLiteral("LabelGearKorPOut3")),   text(QStringLiteral("LabelGearKorPOut4"))};
+        text(QStringLiteral("LabelGearKorPOut3"))};
     for (int r = 0; r < Rows; ++r) {
         const QString gears = text(Name(n.rowLabel[r]));
         for (std::size_t c = 0; c < n.upDowns[r].size(); ++c)
