@@ -344,6 +344,35 @@ private slots:
         QVERIFY(w.control<QWidget>("EditPocKanalu")->isHidden()); // stays hidden
     }
 
+    // The two channels' lobe edits and flags stand in the same columns whatever the method shows, and a
+    // column head stands only over a column that is there.
+    void theChannelGridsStayAligned() {
+        Window w;
+        w.page(Page::Bike);
+        w.image().setByte(Adrb::BikeType, 1); // special
+        w.image().setByte(Adrb::OutputCount, 2);
+        const auto control = [&](const QByteArray &name) { return w.control<QWidget>(name.constData()); };
+        const auto x = [&](const QByteArray &name) {
+            return control(name)->mapTo(w.form.get(), QPoint()).x();
+        };
+        for (const int method : {0, 4, 9, 12, 4}) {
+            w.image().setByte(Adrb::PickupSystem, method);
+            w.session().ImageToPages();
+            QApplication::processEvents();
+            const QByteArray what = "method " + QByteArray::number(method);
+            for (const char *edge : {"Zac", "End"}) {
+                const QByteArray one = QByteArray("Palec1") + edge, two = QByteArray("Palec2") + edge;
+                QVERIFY2(x("Edit" + one) == x("Edit" + two), what);
+                QVERIFY2(control("Edit" + one)->width() == control("Edit" + two)->width(), what);
+                QVERIFY2(x("CheckBox" + one + "H2") == x("CheckBox" + two + "H2"), what);
+                QVERIFY2(x("CheckBox" + one + "P2") == x("CheckBox" + two + "P2"), what);
+            }
+            QVERIFY2(w.control<QWidget>("LabelSnimac2")->isVisible() ==
+                         w.control<QWidget>("CheckBoxPalec1ZacP2")->isVisible(),
+                     what);
+        }
+    }
+
     // With ZARVEX1_SCREENSHOTS set to a folder, the two pages in three languages go there as PNG files.
     void screenshots() {
         const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
@@ -370,6 +399,14 @@ private slots:
                 QVERIFY(w.form->grab().save(name));
                 qInfo("%s: window %dx%d", qPrintable(name), w.form->width(), w.form->height());
             }
+            // Method 9, (48-2): no second pick-up, both channels from the second edge.
+            w.image().setByte(Adrb::PickupSystem, 9);
+            w.session().ImageToPages();
+            w.page(Page::Bike);
+            QTest::qWait(20);
+            QVERIFY(w.form->grab().save(QStringLiteral("%1/bike-method9-%2.png").arg(folder, suffix)));
+            w.image().setByte(Adrb::PickupSystem, 4);
+            w.session().ImageToPages();
         }
     }
 

@@ -330,6 +330,13 @@ private slots:
              {std::pair{Language::English, "en"}, std::pair{Language::German, "de"},
               std::pair{Language::Czech, "cs"}}) {
             w->SetLanguage(language);
+            // The tool bar with "Programming after change" ticked.
+            w->findChild<QCheckBox *>(QStringLiteral("CheckBoxProgHned"))->setChecked(true);
+            QTest::qWait(20);
+            QVERIFY(w->findChild<QWidget *>(QStringLiteral("GroupBoxToolBar"))
+                        ->grab()
+                        .save(QStringLiteral("%1/toolbar-%2.png").arg(folder, suffix)));
+            w->findChild<QCheckBox *>(QStringLiteral("CheckBoxProgHned"))->setChecked(false);
             for (const auto &[page, name] : pages) {
                 w->PageControl1->setCurrentIndex(page);
                 w.tick(2);

@@ -105,6 +105,8 @@ PageStates BikePageModel::States(const ParameterImage &image, bool printing) con
     for (std::string_view name :
          {"CheckBoxPalec1ZacP2", "CheckBoxPalec1EndP2", "CheckBoxPalec2ZacP2", "CheckBoxPalec2EndP2"})
         s.Visible(name, second);
+    // The head stands over its column only while the column is there.
+    s.Visible("LabelSnimac2", second);
     s.Visible("CheckBoxCrossBlock", special && m0);
     s.Visible("CheckBoxSpecStart", special);
     s.Visible("UpDownPocPalcu", special && !m0 && !harley);

@@ -37,7 +37,8 @@ bool ClutchMasterIn(const ParameterImage &image) {
 
 // The pixel positions in the two group boxes: the rows 39 pixels apart from 65, the columns from 44.
 constexpr int FirstColumn = 44, FirstRowTop = 65, RowPitch = 39;
-constexpr int RowLabelLeft = 8, RowLabelWidth = 32, LabelDrop = 4, HeadTop = 20, HeadHeight = 42;
+// A row label is as high as the row's edits: marked for the current gear it is a green field beside them.
+constexpr int RowLabelLeft = 8, RowLabelWidth = 32, RowLabelHeight = 21, HeadTop = 20, HeadHeight = 42;
 
 int RowTop(int r) {
     return FirstRowTop + RowPitch * r;
@@ -134,7 +135,7 @@ std::vector<Place> RacePageModel::ClutchTimePlaces() {
     std::vector<Place> places = {{"LabelClutchTime", RowLabelLeft, HeadTop, 104, HeadHeight}};
     for (int r = 0; r < Rows; ++r) {
         places.push_back(BoundEditPlace(n.edits[r][0], FirstColumn, RowTop(r), 40));
-        places.push_back({n.clutchLabel[r], RowLabelLeft, RowTop(r) + LabelDrop, RowLabelWidth});
+        places.push_back({n.clutchLabel[r], RowLabelLeft, RowTop(r), RowLabelWidth, RowLabelHeight});
     }
     return places;
 }
@@ -153,7 +154,7 @@ std::vector<Place> RacePageModel::CorrectionPlaces() {
         places.push_back({"LabelGearKorPOut" + std::to_string(j + 1), ServoLeft + ColumnPitch * (j + 1),
                           HeadTop, ColumnPitch - 4, HeadHeight});
     for (int r = 0; r < Rows; ++r) {
-        places.push_back({n.rowLabel[r], RowLabelLeft, RowTop(r) + LabelDrop, RowLabelWidth});
+        places.push_back({n.rowLabel[r], RowLabelLeft, RowTop(r), RowLabelWidth, RowLabelHeight});
         places.push_back(BoundEditPlace(n.edits[r][1], AdvanceLeft, RowTop(r), 30));
         places.push_back(BoundEditPlace(n.edits[r][2], LimiterLeft, RowTop(r), 40));
         places.push_back(BoundEditPlace(n.edits[r][3], ServoLeft, RowTop(r), 40));

@@ -47,6 +47,18 @@ QToolButton *AddToolButton(QWidget *parent, const char *name, QStyle::StandardPi
     return button;
 }
 
+// A push button of the tool bar whose text keeps clear of its edges in every language.
+class ToolBarButton : public QPushButton {
+public:
+    explicit ToolBarButton(QWidget *parent) : QPushButton(parent) {}
+    QSize sizeHint() const override {
+        QSize size = QPushButton::sizeHint();
+        const int text = fontMetrics().horizontalAdvance(QString(this->text()).remove(QLatin1Char('&')));
+        size.setWidth(std::max(size.width(), text + 2 * fontMetrics().height()));
+        return size;
+    }
+};
+
 } // namespace
 
 void TMainForm::BuildMenus() {
@@ -152,11 +164,11 @@ void TMainForm::BuildToolBar() {
     connect(SpeedButtonZpet, &QToolButton::clicked, MenuZpet, &QAction::trigger);
     connect(SpeedButtonZnovu, &QToolButton::clicked, MenuZnovu, &QAction::trigger);
     row->addSpacing(8);
-    BitBtnProgram = new QPushButton(GroupBoxToolBar);
+    BitBtnProgram = new ToolBarButton(GroupBoxToolBar);
     BitBtnProgram->setObjectName(QStringLiteral("BitBtnProgram"));
-    BitBtnVerify = new QPushButton(GroupBoxToolBar);
+    BitBtnVerify = new ToolBarButton(GroupBoxToolBar);
     BitBtnVerify->setObjectName(QStringLiteral("BitBtnVerify"));
-    ButtonRead = new QPushButton(GroupBoxToolBar);
+    ButtonRead = new ToolBarButton(GroupBoxToolBar);
     ButtonRead->setObjectName(QStringLiteral("ButtonRead"));
     for (QPushButton *button : {BitBtnProgram, BitBtnVerify, ButtonRead})
         row->addWidget(button);
@@ -167,8 +179,14 @@ void TMainForm::BuildToolBar() {
     // Red while ticked: every committed edit goes straight into the unit.
     connect(CheckBoxProgHned, &QCheckBox::toggled, this, [this](bool on) {
         session_.SetProgramAfterChange(on);
+        const QColor red = LabelColour(Colour::Red);
+        // The whole control, whatever the desktop's style draws of a palette; the style sheet first, as
+        // it brings back the palette it found when it goes.
+        CheckBoxProgHned->setStyleSheet(
+            on ? QStringLiteral("QCheckBox { background-color: %1; color: white; }").arg(red.name())
+               : QString());
         QPalette palette = CheckBoxProgHned->palette();
-        palette.setColor(QPalette::Window, LabelColour(on ? Colour::Red : Colour::ButtonFace));
+        palette.setColor(QPalette::Window, on ? red : LabelColour(Colour::ButtonFace));
         CheckBoxProgHned->setPalette(palette);
     });
     row->addWidget(CheckBoxProgHned);

@@ -153,6 +153,12 @@ void TBikePage::ApplyLanguage(int languageIndex) {
     AlignChannelColumns();
 }
 
+void TBikePage::Load(const ParameterImage &image, bool printing) {
+    TBoundPage::Load(image, printing);
+    // The states show and hide cells and the ranges change the edits' widths.
+    AlignChannelColumns();
+}
+
 void TBikePage::NameGridChecks() {
     // The flags of a channel have no caption of their own: row and column name them.
     const auto name = [this](const char *check, const char *row, const char *column) {

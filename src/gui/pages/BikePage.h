@@ -20,6 +20,7 @@ public:
     TBikePage(ParameterSession &session, PageMachine &machine, QWidget *parent = nullptr);
 
     void ApplyLanguage(int languageIndex) override;
+    void Load(const ParameterImage &image, bool printing) override;
     // LabelVerze1..3: the unit's program name, build date and build time.
     void ShowDeviceTexts(const DeviceTexts &texts);
     // LabelPocetProgramovani: how often the unit was programmed, from its live values.

@@ -41,6 +41,8 @@ TGearPage::TGearPage(ParameterSession &session, PageMachine &machine, QWidget *p
     page->addWidget(system, 0, 0, Qt::AlignTop);
 
     auto *settings = new QVBoxLayout;
+    // The count, its live ratio and the speedometer's group each keep clear of the next one's title.
+    settings->setSpacing(scale_.Y(Gap));
     auto *count = new QHBoxLayout;
     TUpDownEdit *gears = UpDown("UpDownPocetGear");
     count->addWidget(NewLabel("LabelPocetGear", gears));

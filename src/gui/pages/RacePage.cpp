@@ -73,7 +73,7 @@ TRacePage::TRacePage(PageMachine &machine, QWidget *parent)
     clutchTimes_ = NewGroupBox("GroupBoxClutchTime");
     Head(NewLabel("LabelClutchTime", nullptr, clutchTimes_));
     for (int r = 0; r < Rows; ++r)
-        NewLabel(n.clutchLabel[r].c_str(), nullptr, clutchTimes_);
+        NewLabel(n.clutchLabel[r].c_str(), nullptr, clutchTimes_)->setAlignment(Qt::AlignCenter);
     for (int r = 0; r < Rows; ++r)
         In(UpDown(n.clutchTime[r]), clutchTimes_);
     gears->addWidget(clutchTimes_, 0, Qt::AlignTop);
@@ -83,7 +83,7 @@ TRacePage::TRacePage(PageMachine &machine, QWidget *parent)
                              "LabelGearKorPOut1", "LabelGearKorPOut2", "LabelGearKorPOut3"})
         Head(NewLabel(head, nullptr, corrections_));
     for (int r = 0; r < Rows; ++r) {
-        NewLabel(n.rowLabel[r].c_str(), nullptr, corrections_);
+        NewLabel(n.rowLabel[r].c_str(), nullptr, corrections_)->setAlignment(Qt::AlignCenter);
         for (std::size_t c = 1; c < n.upDowns[r].size(); ++c)
             In(UpDown(n.upDowns[r][c]), corrections_);
     }
