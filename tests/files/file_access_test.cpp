@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <future>
@@ -94,6 +95,72 @@ TEST(WriteWholeFile, followsASymbolicLinkSoTheLinkStaysALink) {
     EXPECT_TRUE(fs::is_symlink(folder / "link2.ign"));
     EXPECT_EQ(Content(folder / "real" / "set.ign"), "new");
     EXPECT_EQ(Names(folder / "real"), std::vector<std::string>{"set.ign"});
+}
+
+// In a sticky folder that everybody may write to, a link follows the kernel's rule for such links: only
+// the user's own links and the folder owner's are followed. The tests run as root, so the planted link
+// is given another owner.
+TEST(WriteWholeFile, aLinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
+    test::TempFolder folder;
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const fs::path notes = folder / "notes.txt";
+    Put(notes, "precious");
+    const fs::path planted = shared / "out.ign";
+    fs::create_symlink(notes, planted);
+    const uid_t stranger = ::geteuid() == 65534 ? 65533 : 65534;
+    ASSERT_EQ(::lchown(planted.c_str(), stranger, stranger), 0);
+
+    const FileResult refused = WriteWholeFile(planted, "new");
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.reason().find("another user"), std::string::npos) << refused.reason();
+    EXPECT_EQ(Content(notes), "precious");
+    EXPECT_TRUE(fs::is_symlink(planted));
+
+    // The user's own link there is followed, and so is the same link in a folder that is not shared.
+    ASSERT_EQ(::lchown(planted.c_str(), ::geteuid(), ::getegid()), 0);
+    EXPECT_TRUE(WriteWholeFile(planted, "mine"));
+    EXPECT_EQ(Content(notes), "mine");
+    ASSERT_EQ(::lchown(planted.c_str(), stranger, stranger), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 0777), 0);
+    EXPECT_TRUE(WriteWholeFile(planted, "not sticky"));
+    EXPECT_EQ(Content(notes), "not sticky");
+}
+
+// A save killed midway leaves its temporary file; the next save of the same target takes away its own
+// stale ones, and nothing that merely looks alike, is fresh, is a link or belongs to another target.
+TEST(WriteWholeFile, removesItsOwnStaleTemporariesOnly) {
+    test::TempFolder folder;
+    const fs::path target = folder / "race.ign";
+    Put(target, "old");
+    const auto age = [](const fs::path &path, int seconds) {
+        const struct timespec times[2] = {{std::time(nullptr) - seconds, 0},
+                                          {std::time(nullptr) - seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+    };
+    const fs::path stale = folder / "race.ign.zarvex1-Ab3dE6gH~";
+    Put(stale, "half");
+    age(stale, 2 * StaleTemporaryAge);
+    const fs::path fresh = folder / "race.ign.zarvex1-Zz9yY8xX~"; // another program saving right now
+    Put(fresh, "in progress");
+    const std::vector<const char *> kept = {"race.ign.20261210~", "race.ign.zarvex1-short~",
+                                            "other.ign.zarvex1-Ab3dE6gH~", "race.ign.zarvex1-Ab3dE6g!~"};
+    for (const char *name : kept) {
+        Put(folder / name, "user's");
+        age(folder / name, 2 * StaleTemporaryAge);
+    }
+    const fs::path link = folder / "race.ign.zarvex1-LiNk0000~";
+    fs::create_symlink(folder / "race.ign.20261210~", link);
+    age(link, 2 * StaleTemporaryAge);
+
+    ASSERT_TRUE(WriteWholeFile(target, "new"));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::is_symlink(link));
+    for (const char *name : kept)
+        EXPECT_EQ(Content(folder / name), "user's") << name;
+    EXPECT_EQ(Content(target), "new");
 }
 
 // Two saves of the same file at the same moment: each succeeds on its own, and the file holds one of

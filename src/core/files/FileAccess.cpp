@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
+#include <ctime>
 #include <random>
 
 #ifdef _WIN32
@@ -26,7 +28,7 @@ namespace zarvex1 {
 namespace {
 
 // Errors of this program's own, beside the system's.
-enum class FileErrc { NotRegularFile = 1, TooManyLinks };
+enum class FileErrc { NotRegularFile = 1, TooManyLinks, ForeignLink };
 
 class FileErrorCategory : public std::error_category {
 public:
@@ -37,6 +39,8 @@ public:
             return "not a regular file";
         case FileErrc::TooManyLinks:
             return "too many levels of symbolic links";
+        case FileErrc::ForeignLink:
+            return "a link that another user put in a shared folder is not followed";
         }
         return "file error";
     }
@@ -46,6 +50,26 @@ std::error_code MakeError(FileErrc e) {
     static const FileErrorCategory category;
     return {static_cast<int>(e), category};
 }
+
+#ifndef _WIN32
+// The kernel's rule for links in shared folders (fs.protected_symlinks), which a save that resolves the
+// link itself would pass by: in a sticky folder that everybody may write to, a link is followed only when
+// it belongs to the user or to the folder's owner. Otherwise another user could plant "out.ign" there,
+// pointing at one of the user's files, and a save would replace that file.
+bool MayFollowLink(const std::filesystem::path &link) {
+    struct stat linkInfo {};
+    struct stat folderInfo {};
+    const std::filesystem::path folder = link.parent_path().empty() ? "." : link.parent_path();
+    if (::lstat(link.c_str(), &linkInfo) != 0 || ::stat(folder.c_str(), &folderInfo) != 0)
+        return false;
+    const bool shared = (folderInfo.st_mode & S_ISVTX) && (folderInfo.st_mode & S_IWOTH);
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folderInfo.st_uid;
+}
+#else
+bool MayFollowLink(const std::filesystem::path &) {
+    return true;
+}
+#endif
 
 // Follows symbolic links to the file they name (which need not exist yet), so that a save replaces the
 // real file and a link stays a link.
@@ -61,6 +85,10 @@ std::filesystem::path ResolveLinks(const std::filesystem::path &path, std::error
             return {};
         if (status.type() != std::filesystem::file_type::symlink)
             return resolved;
+        if (!MayFollowLink(resolved)) {
+            error = MakeError(FileErrc::ForeignLink);
+            return {};
+        }
         const std::filesystem::path target = std::filesystem::read_symlink(resolved, error);
         if (error)
             return {};
@@ -70,18 +98,35 @@ std::filesystem::path ResolveLinks(const std::filesystem::path &path, std::error
     return {};
 }
 
-// A name beside the target that no other save picks: the target's name, a dot and random letters.
+// A name beside the target that no other save picks: the target's name, ".zarvex1-", eight random
+// letters or digits and "~". The marker keeps it apart from names users make ("race.ign.20261210~").
+constexpr std::string_view TemporaryMarker = ".zarvex1-";
+constexpr std::size_t TemporaryLetters = 8;
+
 std::filesystem::path TemporaryName(const std::filesystem::path &target) {
     static constexpr std::string_view letters =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937_64 random{std::random_device{}()};
-    std::string suffix = ".";
-    for (int i = 0; i < 8; ++i)
+    std::string suffix(TemporaryMarker);
+    for (std::size_t i = 0; i < TemporaryLetters; ++i)
         suffix += letters[random() % letters.size()];
     std::filesystem::path name = target;
     name += suffix + "~";
     return name;
 }
+
+} // namespace
+
+bool IsTemporaryNameOf(const std::filesystem::path &target, const std::string &name) {
+    const std::string prefix = target.filename().string() + std::string(TemporaryMarker);
+    if (name.size() != prefix.size() + TemporaryLetters + 1 || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.back() != '~')
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end() - 1,
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+namespace {
 
 #ifndef _WIN32
 
@@ -152,6 +197,25 @@ void FlushFolder(const std::filesystem::path &folder) {
         ::fsync(dir.get());
 }
 
+// A save that was killed midway leaves its temporary file behind. The next save of the same target
+// takes away its own: regular files of the user, named exactly as this writer names them for the target,
+// untouched for a minute (so a save that runs at this moment in another program keeps its file).
+void RemoveStaleTemporaries(const std::filesystem::path &target) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(FolderOf(target), error);
+    if (error)
+        return;
+    const std::time_t limit = std::time(nullptr) - StaleTemporaryAge;
+    for (const auto &entry : entries) {
+        if (!IsTemporaryNameOf(target, entry.path().filename().string()))
+            continue;
+        struct stat info {};
+        if (::lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::geteuid() && info.st_mtime < limit)
+            ::unlink(entry.path().c_str());
+    }
+}
+
 #endif
 
 } // namespace
@@ -214,6 +278,7 @@ FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view te
         return {LastError()};
     if (replacing && !S_ISREG(old.st_mode))
         return {MakeError(FileErrc::NotRegularFile)};
+    RemoveStaleTemporaries(target);
 
     std::filesystem::path temporary;
     Descriptor out;

@@ -28,11 +28,18 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path &path);
 std::optional<std::string> ReadWholeFile(const std::filesystem::path &path, std::error_code &why);
 
 // Replaces the file with the text, or leaves the old file untouched and says why. A symbolic link is
-// followed to the file it names, so the link stays a link. The text goes to a new file beside that
-// target, created exclusively under a unique name with the old file's permissions, is flushed to the
-// disk and then renamed over the target; the folder is flushed after. A lost medium, a full disk, the
-// file-size limit or a second save at the same moment never leave a half-written file behind.
+// followed to the file it names, so the link stays a link; in a sticky folder that everybody may write
+// to (/tmp) only a link of the user's or of the folder's owner is followed, as the kernel does. The text goes
+// to a new file beside that target, created exclusively under a unique name with the old file's permissions,
+// is flushed to the disk and then renamed over the target; the folder is flushed after. A lost medium, a full
+// disk, the file-size limit or a second save at the same moment never leave a half-written file behind.
 FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view text);
+
+// A temporary file of WriteWholeFile older than this many seconds is left over from a save that was
+// killed; the next save of the same target removes it.
+inline constexpr int StaleTemporaryAge = 60;
+// Whether a file name is one that WriteWholeFile gives its temporary file for the target.
+bool IsTemporaryNameOf(const std::filesystem::path &target, const std::string &name);
 
 // UTF-8 text to a path and back, the same on every platform.
 std::filesystem::path PathFromUtf8(std::string_view text);
