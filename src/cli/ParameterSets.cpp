@@ -27,11 +27,7 @@ CliSession::CliSession(std::ostream &err, int bike) : err_(err), front_(err), se
 bool CliSession::Open(const std::filesystem::path &path, int page) {
     front_.SetFile(path);
     session_.PageChanged(page == Page::All ? Page::Bike : page);
-    const ParameterSession::OpenResult result = session_.Open(path, page != Page::All);
-    // A file without the key word is passed over by the program without a word; here it is an error.
-    if (!result.loaded && result.message < 0)
-        err_ << WithPath("No parameter set (MORVANEL_KEY) in the file", path) << '\n';
-    return result.loaded;
+    return session_.Open(path, page != Page::All).loaded;
 }
 
 bool CliSession::Save(const std::filesystem::path &path) {

@@ -303,15 +303,43 @@ TEST_P(RejectedFiles, leaveImageAndStateExactlyAsTheyWere) {
 INSTANTIATE_TEST_SUITE_P(
     ParameterFileReader, RejectedFiles,
     ::testing::Values(
-        RejectedCase{"empty", "", FileMessage::None},
-        RejectedCase{"noKeyWord", "BIKE 3 LIMITER 1 2 3 4 5", FileMessage::None},
-        RejectedCase{"keyWordInOtherCase", "morvanel_key 99 BIKE 3", FileMessage::None},
+        RejectedCase{"empty", "", FileMessage::NoParameterSet},
+        RejectedCase{"noKeyWord", "BIKE 3 LIMITER 1 2 3 4 5", FileMessage::NoParameterSet},
+        RejectedCase{"keyWordInOtherCase", "morvanel_key 99 BIKE 3", FileMessage::NoParameterSet},
+        // UTF-16 without its byte-order mark is no text the reader knows.
+        RejectedCase{"utf16WithoutMark", std::string("M\0O\0R\0", 6), FileMessage::NoParameterSet},
         RejectedCase{"versionTooOld", "MORVANEL_KEY 80 BIKE 3", FileMessage::UnmatchedVersion},
         RejectedCase{"versionTooNew", "MORVANEL_KEY 100 BIKE 3", FileMessage::UnmatchedVersion},
         RejectedCase{"versionMissing", "MORVANEL_KEY", FileMessage::UnmatchedVersion},
         RejectedCase{"versionNoNumber", "MORVANEL_KEY v99 BIKE 3", FileMessage::UnmatchedVersion},
         RejectedCase{"versionInHex", "MORVANEL_KEY 0x63 BIKE 3", FileMessage::UnmatchedVersion}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// What a Windows editor's "Unicode" and "UTF-8" saves give: the same file behind a byte-order mark.
+TEST(ParameterFileReader, fileWithAByteOrderMarkIsRead) {
+    const std::string file = V99("BIKE 2 LIMITER 5800 6000 0 10800 9000 RPM 4 0");
+    const auto utf16 = [&](bool little) {
+        std::string text = little ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char c : file + " \xC3\xA9") // a non-ASCII character ends the text: ignored
+            text += little ? std::string{c, '\0'} : std::string{'\0', c};
+        return text;
+    };
+    ParameterImage plain;
+    DefaultsState plainState;
+    ASSERT_TRUE(LoadParameterText(file, Page::All, plain, plainState).loaded);
+    for (const auto &[name, text] : {std::pair<const char *, std::string>{"UTF-8", "\xEF\xBB\xBF" + file},
+                                     {"UTF-16 LE", utf16(true)},
+                                     {"UTF-16 BE", utf16(false)}}) {
+        SCOPED_TRACE(name);
+        ParameterImage image;
+        DefaultsState state;
+        const LoadResult result = LoadParameterText(text, Page::All, image, state);
+        EXPECT_TRUE(result.loaded);
+        EXPECT_EQ(result.message, FileMessage::None);
+        EXPECT_EQ(image, plain);
+        EXPECT_EQ(image.word(Adrw::HardLimiter), 9000);
+    }
+}
 
 TEST(ParameterFileReader, olderVersionIsTakenWithItsMessage) {
     ParameterImage image;

@@ -17,8 +17,13 @@ enum : int {
     OlderVersion = 12,     // "Older version of *.ign file! ..." (the file is still taken)
     OpenFileError = 32,    // "Open file error!"
     UnmatchedVersion = 34, // "Unmatched version of *.ign file!"
+    // "No parameter set (MORVANEL_KEY) in the file": no slot of its own, see NoParameterSetText.
+    NoParameterSet = 1000,
 };
 }
+
+// The message for a file without the key word, in the language (0 English, 1 German, 3 Czech).
+std::string NoParameterSetText(int languageIndex);
 
 // The parameter file text of the image: CR LF line ends, no line break after the last line.
 std::string WriteParameterFile(const ParameterImage &image);
@@ -28,6 +33,7 @@ FileResult WriteParameterFile(const ParameterImage &image, const std::filesystem
 struct ReadPassResult {
     int loadedVersion = 0;           // 81 or 99 when the file was taken, 0 when it was rejected
     int message = FileMessage::None; // what a pass with messages on shows
+    bool keyFound = false;           // the text holds the key word MORVANEL_KEY
 };
 
 // One reading pass from the start of the text into the image, storing only the key words of the page's
@@ -49,7 +55,8 @@ struct LoadResult {
 // commits, records the file as current and adds it to the recent files.
 LoadResult LoadParameterFile(int page, const std::filesystem::path &path, ParameterImage &image,
                              DefaultsState &state);
-// The same on a file's text already in memory.
+// The same on a file's text already in memory. A text with a UTF-8 or UTF-16 byte-order mark (a file
+// saved as Unicode) is read as well; a text without the key word gives the NoParameterSet message.
 LoadResult LoadParameterText(std::string_view text, int page, ParameterImage &image, DefaultsState &state);
 
 } // namespace zarvex1

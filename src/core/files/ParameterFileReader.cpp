@@ -73,6 +73,26 @@ void ReadKeyWord(WordScanner &in, const KeyWordLayout &k, ParameterImage &image,
     }
 }
 
+// A parameter file saved as Unicode by a Windows editor: a UTF-8 or UTF-16 byte-order mark. Its key
+// words and numbers are ASCII, so only those matter; any other character becomes a byte that is no
+// part of a number or key word.
+std::string AsciiText(std::string_view text) {
+    const auto starts = [&](std::string_view mark) { return text.substr(0, mark.size()) == mark; };
+    if (starts("\xEF\xBB\xBF"))
+        return std::string(text.substr(3));
+    const bool little = starts("\xFF\xFE");
+    if (!little && !starts("\xFE\xFF"))
+        return std::string(text);
+    std::string ascii;
+    ascii.reserve(text.size() / 2);
+    for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
+        const auto low = static_cast<unsigned char>(text[little ? i : i + 1]);
+        const auto high = static_cast<unsigned char>(text[little ? i + 1 : i]);
+        ascii += high == 0 && low < 0x80 ? static_cast<char>(low) : '\x7F';
+    }
+    return ascii;
+}
+
 } // namespace
 
 ReadPassResult ReadParameterFile(std::string_view text, ParameterImage &image, DefaultsState &state,
@@ -86,6 +106,7 @@ ReadPassResult ReadParameterFile(std::string_view text, ParameterImage &image, D
     // Without the key word the text is no parameter file: nothing is stored, not even the defaults.
     if (!keyFound)
         return result;
+    result.keyFound = true;
 
     const std::int64_t version = in.NextDecimal().value_or(0);
     if (version == OlderParameterFileVersion) {
@@ -104,14 +125,19 @@ ReadPassResult ReadParameterFile(std::string_view text, ParameterImage &image, D
     return result;
 }
 
-LoadResult LoadParameterText(std::string_view text, int page, ParameterImage &image, DefaultsState &state) {
+LoadResult LoadParameterText(std::string_view fileText, int page, ParameterImage &image,
+                             DefaultsState &state) {
+    const std::string text = AsciiText(fileText);
     // Work on copies, so that a rejected file leaves the image and the state exactly as they were.
     ParameterImage work = image;
     DefaultsState workState = state;
     const ReadPassResult first = ReadParameterFile(text, work, workState, page);
     LoadResult result{false, first.loadedVersion, first.message, {}};
-    if (first.loadedVersion == 0)
+    if (first.loadedVersion == 0) {
+        if (!first.keyFound)
+            result.message = FileMessage::NoParameterSet;
         return result;
+    }
     SetDefaults(work, workState, page);
     const ReadPassResult second = ReadParameterFile(text, work, workState, page);
     if (second.loadedVersion == 0)
@@ -129,6 +155,17 @@ LoadResult LoadParameterFile(int page, const std::filesystem::path &path, Parame
     if (!text)
         return {false, 0, FileMessage::OpenFileError, why.message()};
     return LoadParameterText(*text, page, image, state);
+}
+
+std::string NoParameterSetText(int languageIndex) {
+    switch (languageIndex) {
+    case 1:
+        return "Kein Parametersatz (MORVANEL_KEY) in der Datei";
+    case 3:
+        return "V souboru není sada parametrů (MORVANEL_KEY)";
+    default:
+        return "No parameter set (MORVANEL_KEY) in the file";
+    }
 }
 
 } // namespace zarvex1

@@ -47,6 +47,7 @@ void ParameterSession::Start() {
     texts_.FillMessageTexts(settings_.languageIndex);
     ImageToPages();
     undo_.InitUndoHistory(image_, activePage_);
+    kept_ = image_;
     front_.SessionChanged();
 }
 
@@ -173,7 +174,9 @@ void ParameterSession::ShowFileMessage(int slot, const std::string &reason) {
     if (slot < 0)
         return;
     // The message of the language, and on a line of its own what the system says of the file.
-    front_.ShowMessage(reason.empty() ? texts_[slot] : texts_[slot] + '\n' + reason);
+    const std::string text =
+        slot == FileMessage::NoParameterSet ? NoParameterSetText(settings_.languageIndex) : texts_[slot];
+    front_.ShowMessage(reason.empty() ? text : text + '\n' + reason);
 }
 
 void ParameterSession::RecordCurrentFile(const std::filesystem::path &path) {
@@ -189,6 +192,7 @@ ParameterSession::OpenResult ParameterSession::Open(const std::filesystem::path 
         ImageToPages();
         Commit();
         RecordCurrentFile(path);
+        kept_ = image_;
         recent_.AddRecentFile(PathText(path).substr(0, MaxRecentPath));
         front_.SessionChanged();
     }
@@ -212,6 +216,7 @@ bool ParameterSession::Save(const std::filesystem::path &path) {
     }
     // Saving makes the file current but does not add it to the recent files.
     RecordCurrentFile(path);
+    kept_ = image_;
     front_.SessionChanged();
     return true;
 }
