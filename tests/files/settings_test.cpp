@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <fstream>
@@ -154,6 +155,43 @@ constexpr bool SanitizedBuild = false;
 
 // A settings file swollen by another program (or on purpose) must not hold up the start: reading takes
 // time in proportion to the file, whatever the number of keys or sections.
+// File names with a line break or bytes that are not UTF-8 are kept behind a marker, percent-encoded, so
+// that they come back byte for byte; every other name is written as it always was.
+TEST(ApplicationSettings, oddFileNamesComeBackByteForByte) {
+    const struct {
+        std::string path;
+        std::string written; // what stands behind "File=" ("" for: encoded)
+    } cases[] = {
+        {"/home/rider/race 2.ign", "/home/rider/race 2.ign"},
+        {"/home/rider/Zündung.ign", "/home/rider/Zündung.ign"},
+        {"/home/rider/caf\xe9.ign", "%url:/home/rider/caf%E9.ign"},
+        {"/home/rider/two\nlines.ign", "%url:/home/rider/two%0Alines.ign"},
+        {"/home/rider/cr\r.ign", ""},
+        {"%url:/looks/encoded.ign", "%url:%25url:/looks/encoded.ign"},
+        {"/home/rider/100%\n.ign", "%url:/home/rider/100%25%0A.ign"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        ApplicationSettings written;
+        written.file = c.path;
+        written.iniDir = c.path;
+        written.recentFiles.AddRecentFile("/home/rider/other.ign");
+        written.recentFiles.AddRecentFile(c.path);
+        const std::string text = FormatApplicationSettings(written);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14) << "one line a key:\n" << text;
+        if (!c.written.empty()) {
+            EXPECT_NE(text.find("File=" + c.written + "\r\n"), std::string::npos) << text;
+        }
+        ApplicationSettings read;
+        ParseApplicationSettings(text, read);
+        EXPECT_EQ(read.file, c.path);
+        EXPECT_EQ(read.iniDir, c.path);
+        ASSERT_EQ(read.recentFiles.count(), 2);
+        EXPECT_EQ(read.recentFiles.entry(0), c.path);
+        EXPECT_EQ(read.recentFiles.entry(1), "/home/rider/other.ign");
+    }
+}
+
 TEST(ApplicationSettings, hundredThousandKeysAreReadInUnderHalfASecond) {
     test::TempFolder folder;
     std::string text = "[BASIC]\r\n";

@@ -33,6 +33,13 @@ inline constexpr std::string_view SettingsSection = "BASIC";
 void ParseApplicationSettings(std::string_view text, ApplicationSettings &settings);
 std::string FormatApplicationSettings(const ApplicationSettings &settings);
 
+// A path as application.ini keeps it under "File", "IniDir" and "MenuHistoryNN": as it is, so that older
+// programs read what they always read, unless it holds a line break or bytes that are not UTF-8 (or
+// starts with the marker itself). Such a path is written as "%url:" and its bytes percent-encoded, a
+// marker no older file holds.
+std::string EncodeSettingsPath(std::string_view path);
+std::string DecodeSettingsPath(std::string_view text);
+
 // A missing or unreadable file counts as a file without keys.
 void ReadApplicationSettings(const std::filesystem::path &iniFile, ApplicationSettings &settings);
 FileResult WriteApplicationSettings(const std::filesystem::path &iniFile,
