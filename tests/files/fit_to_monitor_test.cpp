@@ -70,5 +70,19 @@ TEST(FitToMonitor, restoredWindowLandsOnAMonitorWhateverTheStoredValues) {
     EXPECT_EQ((ScreenRect{Min, 0, Max, 10}).width(), Max);
 }
 
+// A tiny stored size in the monitor's corner: the window gets its minimum size, and it is that size which
+// is brought onto the monitor, not the stored one (which fits and would leave the window hanging over).
+TEST(FitToMonitor, restoredWindowIsFittedAtTheSizeItActuallyGets) {
+    const std::vector<ScreenRect> monitor{{0, 0, 1600, 1000}};
+    const WindowPlacement current{0, 0, 1000, 720};
+    EXPECT_EQ(RestoredWindowRect({1599, 999, 1, 1}, current, monitor, 959, 747),
+              (ScreenRect{641, 253, 1600, 1000}));
+    EXPECT_EQ(RestoredWindowRect({10, 20, 1200, 800}, current, monitor, 959, 747),
+              (ScreenRect{10, 20, 1210, 820}));
+    // A minimum larger than the monitor still keeps the window's corner on it.
+    EXPECT_EQ(RestoredWindowRect({1500, 900, 1, 1}, current, monitor, 2000, 1200),
+              (ScreenRect{0, 0, 1600, 1000}));
+}
+
 } // namespace
 } // namespace zarvex1

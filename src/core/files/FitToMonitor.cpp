@@ -98,9 +98,11 @@ ScreenRect FitToMonitor(ScreenRect window, std::span<const ScreenRect> monitors)
 }
 
 ScreenRect RestoredWindowRect(const WindowPlacement &stored, const WindowPlacement &current,
-                              std::span<const ScreenRect> monitors) {
-    const int width = stored.width > 0 ? stored.width : current.width;
-    const int height = stored.height > 0 ? stored.height : current.height;
+                              std::span<const ScreenRect> monitors, int minimumWidth, int minimumHeight) {
+    // A window cannot be smaller than its minimum: placed by a tiny stored size, it would hang over the
+    // monitor's edge.
+    const int width = std::max(stored.width > 0 ? stored.width : current.width, minimumWidth);
+    const int height = std::max(stored.height > 0 ? stored.height : current.height, minimumHeight);
     // Wide, so that a place near the limit keeps its size until the monitor brings it back.
     return FitWide(
         {stored.left, stored.top, std::int64_t{stored.left} + width, std::int64_t{stored.top} + height},

@@ -33,9 +33,11 @@ ScreenRect WindowRect(int left, int top, int width, int height);
 ScreenRect FitToMonitor(ScreenRect window, std::span<const ScreenRect> monitors);
 
 // Where the window goes at start: the stored place, with the current size for a stored size of 0 or
-// less, fitted to the monitors. Values near the limits of int, as a damaged or hostile settings file may
-// hold, saturate instead of overflowing, and the window always lands on a monitor.
+// less and never smaller than the window's minimum size (what it actually gets), fitted to the monitors.
+// Values near the limits of int, as a damaged or hostile settings file may hold, saturate instead of
+// overflowing, and the window always lands on a monitor.
 ScreenRect RestoredWindowRect(const WindowPlacement &stored, const WindowPlacement &current,
-                              std::span<const ScreenRect> monitors);
+                              std::span<const ScreenRect> monitors, int minimumWidth = 0,
+                              int minimumHeight = 0);
 
 } // namespace zarvex1
