@@ -65,6 +65,38 @@ TEST(CliFileCommands, normalizeIsTheProgramsOpenThenSave) {
     EXPECT_EQ(normalized.byte(Adrb::StartLimiterDelay), 30) << "seconds of an older file";
 }
 
+// Values the program keeps although no page offers them: the bytes stay, each is named on the error
+// stream; a file without them says nothing. A file without the key word says so.
+TEST(CliFileCommands, normalizeNamesTheValuesNoPageOffers) {
+    test::TempFolder folder;
+    std::ofstream(folder / "odd.ign") << "MORVANEL_KEY 99\nBIKE 255\nINV_PICKUP 255 0\n";
+    std::ofstream(folder / "plain.ign") << "MORVANEL_KEY 99\nBIKE 2\n";
+    std::ofstream(folder / "notes.txt") << "BIKE 2\n";
+    const auto normalize = [&](const char *file, std::string &err) {
+        CliOptions options;
+        options.input = (folder / file).string();
+        options.output = (folder / "out.ign").string();
+        std::ostringstream stream;
+        const int code = RunNormalize(options, stream);
+        err = stream.str();
+        return code;
+    };
+    std::string err;
+    ASSERT_EQ(normalize("odd.ign", err), 0) << err;
+    EXPECT_NE(err.find("BIKE 255: no page offers this value"), std::string::npos) << err;
+    EXPECT_NE(err.find("INV_PICKUP 255: no page offers this value"), std::string::npos) << err;
+    ParameterImage out;
+    DefaultsState state;
+    ASSERT_TRUE(LoadParameterText(Read(folder / "out.ign"), Page::All, out, state).loaded);
+    EXPECT_EQ(out.byte(Adrb::BikeType), 255) << "kept";
+    EXPECT_EQ(out.byte(Adrb::InvPickup1), 255) << "kept";
+
+    ASSERT_EQ(normalize("plain.ign", err), 0);
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(normalize("notes.txt", err), 2);
+    EXPECT_EQ(err, "No parameter set (MORVANEL_KEY) in the file (" + (folder / "notes.txt").string() + ")\n");
+}
+
 TEST(CliFileCommands, newIsTheFirstStartOfTheType) {
     test::TempFolder folder;
     for (int bike = 0; bike <= 6; ++bike) {

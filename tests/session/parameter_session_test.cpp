@@ -166,7 +166,7 @@ TEST_F(Session, rejectedOrMissingFileChangesNothing) {
     };
     const Case cases[] = {
         {"other.ign", {"Unmatched version of *.ign file!"}},
-        {"notes.ign", {}},
+        {"notes.ign", {"No parameter set (MORVANEL_KEY) in the file"}},
         {"missing.ign", {"Open file error!\nNo such file or directory"}},
     };
     Edit(9000);
