@@ -91,6 +91,12 @@ public:
     OpenResult Open(const std::filesystem::path &path, bool currentPageOnly);
     // Opens recent entry `item` (1..9) for all pages.
     OpenResult OpenRecent(int item);
+    // Whether the image holds changes that are neither in a file (opened or saved) nor in the unit (read or
+    // programmed) since the start.
+    bool HasUnkeptChanges() const { return image_ != kept_; }
+    // The image is now kept elsewhere: read from or programmed into the unit.
+    void MarkKept() { kept_ = image_; }
+
     // Saves the image, limited, as the current file. False (after "Open file error!") when the file
     // cannot be written.
     bool Save(const std::filesystem::path &path);
@@ -107,6 +113,7 @@ private:
 
     SessionFrontEnd &front_;
     ParameterImage image_;
+    ParameterImage kept_; // the image as last opened, saved, read or programmed
     LimitedSettings settings_;
     DefaultsState defaults_;
     MessageTexts texts_;
