@@ -206,13 +206,15 @@ void RemoveStaleTemporaries(const std::filesystem::path &target) {
     if (error)
         return;
     const std::time_t limit = std::time(nullptr) - StaleTemporaryAge;
-    for (const auto &entry : entries) {
-        if (!IsTemporaryNameOf(target, entry.path().filename().string()))
+    // Stepped without exceptions: a folder that changes meanwhile ends the look, not the save.
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::filesystem::path &name = entries->path();
+        if (!IsTemporaryNameOf(target, name.filename().string()))
             continue;
         struct stat info {};
-        if (::lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-            info.st_uid == ::geteuid() && info.st_mtime < limit)
-            ::unlink(entry.path().c_str());
+        if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            info.st_mtime < limit)
+            ::unlink(name.c_str());
     }
 }
 
