@@ -1,6 +1,9 @@
+#include "app/InstanceServer.h"
 #include "app/MainForm.h"
 #include "app/StartOptions.h"
 #include "app/TerminationSignals.h"
+#include "app/WindowStart.h"
+#include "files/SettingsLocation.h"
 #include "link/SimulatedLineClock.h"
 
 #include "SimOptions.h"
@@ -16,6 +19,8 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -48,10 +53,19 @@ int main(int argc, char *argv[]) {
         icon.addFile(file.filePath());
     QApplication::setWindowIcon(icon);
     try {
-        QStringList arguments = QApplication::arguments();
-        arguments.removeFirst();
+        // The arguments as the system's bytes (Qt has taken its own options out of argv), so that a file
+        // name in any encoding opens.
+        const std::vector<std::string> arguments(argv + 1, argv + argc);
         auto options = zarvex1::StartOptions::Parse(
             arguments, QProcessEnvironment::systemEnvironment().value(QStringLiteral("ZARVEX1_PORT")));
+        for (const std::string &warning : options.Warnings())
+            std::fprintf(stderr, "zarvex1: %s\n", warning.c_str());
+        // One window per settings folder: a second start hands its file and language to the first.
+        const std::filesystem::path settingsFolder = zarvex1::SettingsFolder();
+        zarvex1::WindowStart start = zarvex1::WindowStart::Decide(options, settingsFolder);
+        if (start.role == zarvex1::WindowStart::Role::HandedOver)
+            return 0;
+        options.ownsSettings = start.role == zarvex1::WindowStart::Role::Owner;
         bool ok = true;
         std::unique_ptr<zarvex1::SimulatedPort> simulated = SimulatedUnit(options, ok);
         if (!ok)
@@ -67,6 +81,17 @@ int main(int argc, char *argv[]) {
             mainForm.close();
             QApplication::quit();
         });
+        // The window of the settings folder takes what later starts hand over.
+        zarvex1::InstanceServer instanceServer;
+        if (options.ownsSettings) {
+            QObject::connect(&instanceServer, &zarvex1::InstanceServer::handedOver, &mainForm,
+                             [&mainForm](int language, const QByteArray &file) {
+                                 mainForm.TakeHandOver(language, file.toStdString());
+                             });
+            if (!instanceServer.listen(zarvex1::InstanceServer::AddressFor(settingsFolder)))
+                std::fprintf(stderr, "zarvex1: later starts cannot reach this window: %s\n",
+                             qPrintable(instanceServer.errorString()));
+        }
         // Runs the unit in process on the wall clock; it goes before the window, which owns the port.
         std::unique_ptr<zarvex1::SimulatedLineClock> clock;
         if (unit)

@@ -120,7 +120,7 @@ private slots:
         }
     }
 
-    // Idle connections beyond a few are closed at once instead of piling up file handles.
+    // Connections beyond a few do not pile up file handles: a few are served at a time.
     void aFewClientsAtATime() {
         LoaderServer server;
         const QString name = UniqueName("limit");
@@ -156,6 +156,34 @@ private slots:
             }(),
             3000);
         QCOMPARE(spy.last()[0].toInt(), 7);
+    }
+
+    // Four idle connections cannot lock a real loader out: the idlest makes room at once, and an idle
+    // client goes by itself after a while, whoever else comes.
+    void idleClientsMakeRoomForALoader() {
+        LoaderServer server;
+        const QString name = UniqueName("idle");
+        QVERIFY(server.listen(name));
+        QSignalSpy spy(&server, &LoaderServer::portMessage);
+        std::vector<std::unique_ptr<QLocalSocket>> idle;
+        for (int i = 0; i < LoaderServer::MaxClients; ++i) {
+            idle.push_back(std::make_unique<QLocalSocket>());
+            idle.back()->connectToServer(name);
+            QVERIFY(idle.back()->waitForConnected(2000));
+        }
+        idle.front()->write(QByteArray(3, '\0')); // a part of a message keeps no client alive
+        QLocalSocket loader;
+        loader.connectToServer(name);
+        QVERIFY(loader.waitForConnected(2000));
+        loader.write(Message(2, 0x7FFFFFA2));
+        loader.flush();
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
+        QCOMPARE(spy[0][0].toInt(), 2);
+        // The others, idle, are closed by themselves.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::none_of(idle.begin(), idle.end(),
+                         [](const auto &c) { return c->state() == QLocalSocket::ConnectedState; }),
+            15000);
     }
 
     // A flood of messages is taken a few per pass of the event loop, so the window stays alive.

@@ -114,6 +114,27 @@ private slots:
         QVERIFY(placed.width() > 0 && placed.height() > 0);
     }
 
+    // A stored size far below what the window needs, in the screen's far corner: the window gets its
+    // minimum size, and that size is what is brought onto the screen.
+    void tinyStoredWindowIsPlacedAtTheSizeItGets() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QFile ini(settingsDir_->filePath("application.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QStringLiteral("[BASIC]\nLeft=%1\nTop=%2\nWidth=1\nHeight=1\n")
+                      .arg(screen.right())
+                      .arg(screen.bottom())
+                      .toUtf8());
+        ini.close();
+        auto form = NewWindow();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QRect placed(form->pos(), form->size());
+        const QRect seen = placed.intersected(screen);
+        QVERIFY2(placed.width() > 1 && placed.height() > 1, "the window has its minimum size");
+        QCOMPARE(seen.width(), std::min(placed.width(), screen.width()));
+        QCOMPARE(seen.height(), std::min(placed.height(), screen.height()));
+    }
+
     // A committed edit reaches default.ini about a second later, without closing the program.
     void committedEditIsInDefaultIniWithinASecond() {
         auto form = NewWindow();

@@ -56,14 +56,19 @@ void TMainForm::LoadSettings() {
         const QRect r = screen->availableGeometry();
         monitors.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     }
-    const ScreenRect fitted = RestoredWindowRect({stored.left, stored.top, stored.width, stored.height},
-                                                 {x(), y(), width(), height()}, monitors);
+    // Fitted at the size the window actually gets: never below what its controls need.
+    const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
+    const ScreenRect fitted =
+        RestoredWindowRect({stored.left, stored.top, stored.width, stored.height},
+                           {x(), y(), width(), height()}, monitors, minimum.width(), minimum.height());
     move(fitted.left, fitted.top);
     resize(fitted.width(), fitted.height());
     link->RestoreAdapter(stored.comDevice);
 }
 
 void TMainForm::SaveSettings() {
+    if (!options_.ownsSettings)
+        return;
     ApplicationSettings place = WindowPlace();
     place.comDevice = link->portSelection().adapter();
     session_.Close(settingsFolder, place);

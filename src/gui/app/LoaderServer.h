@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QList>
-#include <QObject>
-
-class QLocalServer;
-class QLocalSocket;
+#include "app/LocalSocketServer.h"
 
 namespace zarvex1 {
 
@@ -14,41 +10,28 @@ namespace zarvex1 {
 // 0x7FFFFFA4 take it back.
 //
 // The socket lives in the user's own runtime folder and only its owner may connect, so that no other
-// user can take the name first or talk to the program. A few clients at a time are served and a few
-// messages read per pass of the event loop, so that a flood of connections or messages can neither use
-// up the program's file handles nor stall the window.
-class LoaderServer : public QObject {
+// user can take the name first or talk to the program; the limits of LocalSocketServer apply.
+class LoaderServer : public LocalSocketServer {
     Q_OBJECT
 public:
     static constexpr const char *Name = "ZARVEX1-loader";
-    static constexpr int MaxClients = 4;
-    static constexpr int MaxMessagesPerPass = 16;
 
     // "ZARVEX1-loader" in the user's runtime folder: $XDG_RUNTIME_DIR, or a folder of the user's own in
     // the temporary folder when it is not set; empty when no such private folder can be had. On Windows
     // the named pipe "ZARVEX1-loader".
     static QString DefaultAddress();
+    // Another socket of the program's own, in the same place.
+    static QString AddressOf(const QString &name);
 
     explicit LoaderServer(QObject *parent = nullptr);
-    // Starts listening, for the owner only; false when the socket cannot be opened (errorString says why)
-    // or another program already listens under the name.
-    bool listen(const QString &name = DefaultAddress());
-    QString errorString() const { return error_; }
-    // The socket's path (or pipe name) while listening.
-    QString fullServerName() const;
+    bool listen(const QString &name = DefaultAddress()) { return LocalSocketServer::listen(name); }
 
 signals:
     void portMessage(int portNumber, quint32 request);
 
-private:
-    void Accept();
-    void ScheduleRead();
-    void ReadMessages();
-
-    QLocalServer *server_;
-    QList<QLocalSocket *> clients_; // kept after they leave until their last whole message is read
-    bool readScheduled_ = false;
-    QString error_;
+protected:
+    bool HasMessage(QLocalSocket *socket) const override;
+    bool TakeMessage(QLocalSocket *socket) override;
 };
 
 } // namespace zarvex1

@@ -265,8 +265,11 @@ void TMainForm::FormCreate() {
     link->Start();
     ApplyLanguage();
     session_.ImageToPages();
-    // From here on every committed change reaches default.ini within about a second.
-    defaultIniKeeper_ = std::make_unique<DefaultIniKeeper>(session_.image(), DefaultIniPath(settingsFolder));
+    // From here on every committed change reaches default.ini within about a second; a window beside the
+    // settings folder's owner writes neither file.
+    if (options_.ownsSettings)
+        defaultIniKeeper_ =
+            std::make_unique<DefaultIniKeeper>(session_.image(), DefaultIniPath(settingsFolder));
     // Logging out: the session manager asks for the settings before it ends the program.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveSettings(); });
 
@@ -299,6 +302,8 @@ void TMainForm::FormCreate() {
         OnHint(LoaderSocketErrorText.in(session_.settings().languageIndex));
         qWarning("Loader socket cannot be opened: %s", qPrintable(loaderServer_->errorString()));
     }
+    if (!options_.ownsSettings)
+        OnHint(GuestWindowText.in(session_.settings().languageIndex));
 
     FormAbout = new TFormAbout(this);
     printer_ = std::make_unique<WindowPrinter>(static_cast<PrintableWindow &>(*this));
@@ -308,11 +313,25 @@ void TMainForm::FormCreate() {
 
     // A file named at start (a double-click on it in the file manager) opens as Open opens it, once the
     // window is up, so that its messages have a window to stand on.
-    if (!options_.parameterFile.isEmpty())
+    if (!options_.parameterFile.empty())
         QMetaObject::invokeMethod(
-            this,
-            [this] { session_.Open(std::filesystem::path(options_.parameterFile.toStdU16String()), false); },
-            Qt::QueuedConnection);
+            this, [this] { OpenNamedFile(options_.parameterFile); }, Qt::QueuedConnection);
+}
+
+void TMainForm::OpenNamedFile(const std::filesystem::path &path) {
+    session_.SetLastPath(PathText(path));
+    session_.Open(path, false);
+}
+
+void TMainForm::TakeHandOver(int language, const std::string &file) {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    if (language >= 0)
+        SetLanguage(language);
+    if (!file.empty())
+        OpenNamedFile(std::filesystem::path(file));
 }
 
 void TMainForm::ApplyLanguage() {
@@ -356,7 +375,9 @@ void TMainForm::ImageToPages() {
 }
 
 void TMainForm::RecordUndo() {
+    // A read has finished: the image is what the unit holds.
     session_.RecordUndo();
+    session_.MarkKept();
 }
 
 void TMainForm::StorePage(int page) {
@@ -490,8 +511,12 @@ void TMainForm::Timer1Timer() {
     link->Timer1Timer();
     if (TBoundPage *page = boundPages_[session_.activePage()])
         page->RefreshLiveColours(link->live(), session_.image());
+    // A programming run has ended: the unit holds the image.
+    if (link->state().ProgramDonePending && !programDoneSeen_)
+        session_.MarkKept();
+    programDoneSeen_ = link->state().ProgramDonePending;
     // A read fills the image block by block: default.ini keeps the last whole set until it is done.
-    if (link->state().LinkRequest != LinkRequest::Read)
+    if (defaultIniKeeper_ && link->state().LinkRequest != LinkRequest::Read)
         defaultIniKeeper_->Tick();
 }
 
@@ -501,6 +526,13 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {
+    // Nothing of a window beside the settings' owner outlives it: it asks before changes are lost.
+    if (!options_.ownsSettings && session_.HasUnkeptChanges() &&
+        Dialogs::AskYesNoCancel(this, GuestCloseQuestion.in(session_.settings().languageIndex)) !=
+            QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
     Timer1->stop();
     FormClose();
     event->accept();

@@ -147,6 +147,12 @@ public:
     // Loads the first dropped path that ends in ".ign" in any letter case.
     bool DropFiles(const QStringList &paths);
 
+    // Opens a parameter file as Open does (a file named at start or handed over).
+    void OpenNamedFile(const std::filesystem::path &path);
+    // What a later start of the program handed over: a language (-1: none) and a file (the system's
+    // bytes; empty: none); the window comes to the front.
+    void TakeHandOver(int language, const std::string &file);
+
     // Commands.
     void SetLanguage(int languageIndex);
     void MenuContensClick();
@@ -247,6 +253,7 @@ private:
     QtTranslations qtTranslations_;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
     QTimer *Timer1 = nullptr;
+    bool programDoneSeen_ = false; // the link's last programming run was seen to end
 };
 
 } // namespace zarvex1

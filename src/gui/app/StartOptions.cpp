@@ -2,44 +2,77 @@
 
 #include "app/BuildInfo.h"
 
-#include <QFileInfo>
+#include <system_error>
 
 namespace zarvex1 {
 
 namespace {
 
-bool IsLanguageWord(const QString &argument) {
-    for (const char *word : {"ENGLISH", "DEUTSCH", "CESKY"})
-        if (argument.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+bool StartsWith(const std::string &text, std::string_view prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::filesystem::path Absolute(const std::string &bytes) {
+    const std::filesystem::path path(bytes); // the system's bytes, whatever their encoding
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal();
 }
 
 } // namespace
 
-StartOptions StartOptions::Parse(const QStringList &arguments, const QString &portFromEnvironment) {
+StartOptions StartOptions::Parse(const std::vector<std::string> &arguments,
+                                 const QString &portFromEnvironment) {
     StartOptions options;
     options.portDevice = portFromEnvironment;
     // Only the very first argument may name the language; a file to open may stand first or follow it.
-    if (!arguments.isEmpty())
-        options.language = LanguageFromArgument(arguments.first().toStdString());
-    for (int i = options.language ? 1 : 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == QLatin1String("--port") && i + 1 < arguments.size())
-            options.portDevice = arguments[++i];
-        else if (argument.startsWith(QLatin1String("--port=")))
-            options.portDevice = argument.mid(7);
-        else if (argument == QLatin1String("--simulate"))
+    std::size_t i = 0;
+    if (!arguments.empty() && (options.language = LanguageFromArgument(arguments.front())))
+        i = 1;
+    bool filesOnly = false;
+    for (; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        const bool option = !filesOnly && argument.size() > 1 && argument[0] == '-';
+        if (!option) {
+            if (options.parameterFile.empty())
+                options.parameterFile = Absolute(argument);
+            else
+                options.ignoredFiles.push_back(argument);
+        } else if (argument == "--")
+            filesOnly = true;
+        else if (argument == "--port" && i + 1 < arguments.size()) {
+            options.portDevice = QString::fromLocal8Bit(arguments[++i]);
+            options.portNamed = true;
+        } else if (StartsWith(argument, "--port=")) {
+            options.portDevice = QString::fromLocal8Bit(argument.substr(7));
+            options.portNamed = true;
+        } else if (argument == "--simulate")
             options.simulate = true;
-        else if (argument.startsWith(QLatin1String("--simulate="))) {
+        else if (StartsWith(argument, "--simulate=")) {
             options.simulate = true;
-            options.simulatedEngine = argument.mid(11);
-        } else if (argument.startsWith(QLatin1Char('-')) || IsLanguageWord(argument))
-            continue; // an option of Qt's, or a language word in the wrong place or case: not a file
-        else if (options.parameterFile.isEmpty())
-            options.parameterFile = QFileInfo(argument).absoluteFilePath();
+            options.simulatedEngine = QString::fromLocal8Bit(argument.substr(11));
+        } else if (argument == "--new-instance")
+            options.newInstance = true;
+        else
+            options.unknownOptions.push_back(argument);
     }
     return options;
+}
+
+StartOptions StartOptions::Parse(const QStringList &arguments, const QString &portFromEnvironment) {
+    std::vector<std::string> bytes;
+    for (const QString &argument : arguments)
+        bytes.push_back(argument.toLocal8Bit().toStdString());
+    return Parse(bytes, portFromEnvironment);
+}
+
+std::vector<std::string> StartOptions::Warnings() const {
+    std::vector<std::string> lines;
+    for (const std::string &option : unknownOptions)
+        lines.push_back("unknown option " + option + " (ignored; a file name that begins with - follows --)");
+    for (const std::string &file : ignoredFiles)
+        lines.push_back("one file opens at a time: " + file + " is not opened");
+    return lines;
 }
 
 } // namespace zarvex1

@@ -18,6 +18,21 @@ inline constexpr WindowText LoaderSocketErrorText = {"Loader socket cannot be op
                                                      "Socket für das Ladeprogramm kann nicht geöffnet werden",
                                                      "Soket pro zavaděč nelze otevřít"};
 
+// A window beside the one that owns the settings folder (--new-instance): said once in the status line,
+// and asked when it closes with changes that are neither saved nor programmed.
+inline constexpr WindowText GuestWindowText = {
+    "Another window keeps the settings: this window saves neither the settings nor the last parameter set",
+    "Ein anderes Fenster verwaltet die Einstellungen: dieses Fenster speichert weder die Einstellungen noch "
+    "den letzten Parametersatz",
+    "Nastavení spravuje jiné okno: toto okno neukládá nastavení ani poslední sadu parametrů"};
+inline constexpr WindowText GuestCloseQuestion = {
+    "The parameter set has changes that are neither saved nor programmed, and this window keeps no "
+    "settings. Close anyway?",
+    "Der Parametersatz hat Änderungen, die weder gespeichert noch programmiert sind, und dieses Fenster "
+    "speichert keine Einstellungen. Trotzdem schließen?",
+    "Sada parametrů má změny, které nejsou uloženy ani naprogramovány, a toto okno neukládá nastavení. "
+    "Přesto zavřít?"};
+
 // The icon-only tool buttons and the menu items of their commands. A button is named by its command's
 // caption; its tooltip and hint line show the command's hint, or the caption where there is none.
 struct ToolButtonCommand {
