@@ -35,6 +35,37 @@ bool ControlHeld() {
     return QApplication::keyboardModifiers() & Qt::ControlModifier;
 }
 
+std::vector<ScreenRect> Monitors() {
+    std::vector<ScreenRect> monitors;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect r = screen->availableGeometry();
+        monitors.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    }
+    return monitors;
+}
+
+// The window's layout may still grow it when it is first shown (the style's sizes, wrapped labels): the
+// place is fitted once more to the size it then has, so that it never hangs over a monitor's edge.
+class FitOnFirstShow : public QObject {
+public:
+    explicit FitOnFirstShow(QWidget *window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == window_ && event->type() == QEvent::Show) {
+            window_->removeEventFilter(this);
+            const ScreenRect fitted = FitToMonitor(
+                WindowRect(window_->x(), window_->y(), window_->width(), window_->height()), Monitors());
+            window_->move(fitted.left, fitted.top);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *window_;
+};
+
 } // namespace
 
 ApplicationSettings TMainForm::WindowPlace() const {
@@ -51,18 +82,16 @@ void TMainForm::LoadSettings() {
     session_.LoadSettings(settingsFolder, stored);
 
     // The window goes back where it was, but always onto a monitor that is there now.
-    std::vector<ScreenRect> monitors;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect r = screen->availableGeometry();
-        monitors.push_back({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
-    }
-    // Fitted at the size the window actually gets: never below what its controls need.
+    const std::vector<ScreenRect> monitors = Monitors();
+    // Fitted at the size the window actually gets: never below what its controls need (and once more
+    // when it is shown, should the layout grow it still).
     const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
     const ScreenRect fitted =
         RestoredWindowRect({stored.left, stored.top, stored.width, stored.height},
                            {x(), y(), width(), height()}, monitors, minimum.width(), minimum.height());
     move(fitted.left, fitted.top);
     resize(fitted.width(), fitted.height());
+    new FitOnFirstShow(this);
     link->RestoreAdapter(stored.comDevice);
 }
 
