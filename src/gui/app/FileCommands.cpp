@@ -44,8 +44,8 @@ std::vector<ScreenRect> Monitors() {
     return monitors;
 }
 
-// The window's layout may still grow it when it is first shown (the style's sizes, wrapped labels): the
-// place is fitted once more to the size it then has, so that it never hangs over a monitor's edge.
+// The window's layout grows it to its minimum size when it is first shown (a tiny stored size): the place
+// is fitted once more to the size it then has, so that it never hangs over a monitor's edge.
 class FitOnFirstShow : public QObject {
 public:
     explicit FitOnFirstShow(QWidget *window) : QObject(window), window_(window) {
@@ -54,9 +54,11 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched == window_ && event->type() == QEvent::Show) {
             window_->removeEventFilter(this);
-            const ScreenRect fitted = FitToMonitor(
-                WindowRect(window_->x(), window_->y(), window_->width(), window_->height()), Monitors());
-            window_->move(fitted.left, fitted.top);
+            const WindowPlacement shown{window_->x(), window_->y(), window_->width(), window_->height()};
+            const ScreenRect fitted = RestoredWindowRect(shown, shown, Monitors(), window_->minimumWidth(),
+                                                         window_->minimumHeight());
+            if (fitted.left != shown.left || fitted.top != shown.top)
+                window_->move(fitted.left, fitted.top);
             deleteLater();
         }
         return false;
@@ -83,12 +85,8 @@ void TMainForm::LoadSettings() {
 
     // The window goes back where it was, but always onto a monitor that is there now.
     const std::vector<ScreenRect> monitors = Monitors();
-    // Fitted at the size the window actually gets: never below what its controls need (and once more
-    // when it is shown, should the layout grow it still).
-    const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
-    const ScreenRect fitted =
-        RestoredWindowRect({stored.left, stored.top, stored.width, stored.height},
-                           {x(), y(), width(), height()}, monitors, minimum.width(), minimum.height());
+    const ScreenRect fitted = RestoredWindowRect({stored.left, stored.top, stored.width, stored.height},
+                                                 {x(), y(), width(), height()}, monitors);
     move(fitted.left, fitted.top);
     resize(fitted.width(), fitted.height());
     new FitOnFirstShow(this);
