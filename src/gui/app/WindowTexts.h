@@ -21,10 +21,9 @@ inline constexpr WindowText LoaderSocketErrorText = {"Loader socket cannot be op
 // A window beside the one that owns the settings folder (--new-instance): said once in the status line,
 // and asked when it closes with changes that are neither saved nor programmed.
 inline constexpr WindowText GuestWindowText = {
-    "Another window keeps the settings: this window saves neither the settings nor the last parameter set",
-    "Ein anderes Fenster verwaltet die Einstellungen: dieses Fenster speichert weder die Einstellungen noch "
-    "den letzten Parametersatz",
-    "Nastavení spravuje jiné okno: toto okno neukládá nastavení ani poslední sadu parametrů"};
+    "Another window keeps the settings; this one saves none",
+    "Ein anderes Fenster hält die Einstellungen; dieses speichert keine",
+    "Nastavení drží jiné okno; toto žádné neukládá"};
 inline constexpr WindowText GuestCloseQuestion = {
     "The parameter set has changes that are neither saved nor programmed, and this window keeps no "
     "settings. Close anyway?",
