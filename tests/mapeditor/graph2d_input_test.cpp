@@ -91,14 +91,14 @@ TEST(Graph2DInput, axesThatAreNotEditableStayWhereTheyAre) {
     EXPECT_EQ(22, e.sheet().Cell(5, 0));
     e.sheet().axisX.editable = 0; // nothing: no drag starts
     e.press(e.x(7), e.y(7));
-    EXPECT_FALSE(e.tab.Graphs().Dragging());
+    EXPECT_FALSE(e.tab.GraphMouse().Dragging());
     e.release(e.x(7), e.y(7));
     EXPECT_EQ((std::vector<int>{AxisData | AxisX}), e.notes);
 }
 
 TEST(Graph2DInput, valueBeyondTheRangeRescalesAndKeepsThePointUnderThePointer) {
     Graph2DEditor e;
-    Graph2DInput &input = e.tab.Graphs().Input2D();
+    Graph2DInput &input = e.tab.GraphMouse().Input2D();
     e.press(e.x(14), e.y(14) + 2); // grabbed 2 pixels below the point
     e.move(e.x(14), e.y(14) - 40 + 2, true);
     EXPECT_EQ(49 + 8, e.sheet().Cell(14, 0));
@@ -118,7 +118,7 @@ TEST(Graph2DInput, valueBeyondTheRangeRescalesAndKeepsThePointUnderThePointer) {
 
 TEST(Graph2DInput, refusedPointerWarpLeavesThePointWhereItIs) {
     Graph2DEditor e;
-    Graph2DInput &input = e.tab.Graphs().Input2D();
+    Graph2DInput &input = e.tab.GraphMouse().Input2D();
     e.press(e.x(14), e.y(14));
     const int top = e.y(14) - 40;
     e.move(e.x(14), top, true);
@@ -155,7 +155,7 @@ TEST(Graph2DInput, rubberBandSelectsPointsAndTheWheelStepsThem) {
     Graph2DEditor e;
     const Graph2DLayout &g = e.layout();
     e.press(e.x(3) - 8, g.plotBottom - g.plotHeight - 5); // above the plot: clamped into it
-    EXPECT_TRUE(e.tab.Graphs().Dragging());
+    EXPECT_TRUE(e.tab.GraphMouse().Dragging());
     e.move(e.x(5) + 8, g.plotBottom + 30, true);
     e.release(e.x(5) + 8, g.plotBottom + 30);
     EXPECT_EQ(3, e.sheet().sel.count);

@@ -104,11 +104,11 @@ TEST(Graph3DInput, spaceStepsThroughTheValueLabels) {
     Graph3DEditor e;
     std::vector<int> modes;
     for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(e.tab.Graphs().Key(KeySpace, false, false));
+        EXPECT_TRUE(e.tab.GraphMouse().Key(KeySpace, false, false));
         modes.push_back(e.settings().valuesMode);
     }
     EXPECT_EQ((std::vector<int>{1, 2, 3, 0, 1}), modes);
-    EXPECT_FALSE(e.tab.Graphs().Key(KeyLeft, false, false));
+    EXPECT_FALSE(e.tab.GraphMouse().Key(KeyLeft, false, false));
 }
 
 } // namespace

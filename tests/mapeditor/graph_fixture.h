@@ -26,7 +26,7 @@ struct Graph2DEditor : AdvanceEditor {
 
     const Graph2DLayout &layout() const { return tab.Graphs().Layout2D(); }
     const GraphRanges &ranges() const { return tab.Graphs().Ranges(); }
-    int hot() const { return tab.Graphs().Input2D().State().hotPoint; }
+    int hot() const { return tab.GraphMouse().Input2D().State().hotPoint; }
     // Point i of curve c on the screen.
     int x(int i, int c = 0) const { return layout().X(c, i); }
     int y(int i, int c = 0) const { return layout().Y(c, i); }

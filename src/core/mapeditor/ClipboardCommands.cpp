@@ -110,4 +110,12 @@ void Paste(MapEditor &editor) {
     PasteCommand(editor, probe, plain, sheet);
 }
 
+void MapEditor::CopySelection() {
+    zarvex1::CopySelection(*this);
+}
+
+void MapEditor::Paste() {
+    zarvex1::Paste(*this);
+}
+
 } // namespace zarvex1

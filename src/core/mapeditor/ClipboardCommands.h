@@ -3,25 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "mapeditor/ClipboardAccess.h"
+
 namespace zarvex1 {
 
 class MapEditor;
-
-// The system clipboard as the editor sees it; the widget implements it with the platform's one.
-// Probe gives ClipboardContent flags; the private sheet text lives under the format
-// "CF_MORVANEL_SHEET". An unreachable clipboard reads as empty and takes nothing.
-class ClipboardAccess {
-public:
-    virtual ~ClipboardAccess() = default;
-    virtual int Probe() const = 0;
-    virtual std::string Text() const = 0;
-    virtual std::string SheetText() const = 0;
-    virtual void PutText(const std::string &plain) = 0;
-    // Both texts of Copy table in one operation, replacing the clipboard's contents.
-    virtual void PutTable(const std::string &plain, const std::string &sheet) = 0;
-    // The picture of the graph area; the widget renders it.
-    virtual void PutGraph() {}
-};
 
 // The clipboard commands of an editor. These decide the texts and carry out the paste on the
 // editor's current sheet; the editor's ClipboardAccess moves them.

@@ -5,8 +5,10 @@
 #include <span>
 
 #include "app/TextTables.h"
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/EditorSteps.h"
 #include "mapeditor/Operations.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
 
 namespace zarvex1 {
 
@@ -26,7 +28,7 @@ void ForgetPushes(CAxe &axis) {
 } // namespace
 
 void EditOperations::StepItems(int step, bool x, bool y, bool cells) {
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const TSel &sel = s.sel;
     if (x)
         for (int i = 0; i < std::min(s.axisX.count, MaxX); ++i)
@@ -46,34 +48,34 @@ void EditOperations::StepItems(int step, bool x, bool y, bool cells) {
 }
 
 void EditOperations::IncrementActual(int step) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     if ((s.flags & TrackLive) == 0 || s.actualState != 1)
         return;
     if (s.actualX == -1 && (s.flags & BaseMarkerInRange) != 0) {
         // Below the first speed point the engine runs on the base advance.
         const ChangeKey key = MakeChangeKey(StepKind::BaseMarker, step, 0, 0);
-        editor_.NoteChange(0, key);
-        int &base = editor_.Sheets().Markers().baseMarker;
+        steps_.NoteChange(0, key);
+        int &base = sheets_.Markers().baseMarker;
         base = Clamped(1LL * base + step);
-        editor_.NoteChange(AxisData, key);
+        steps_.NoteChange(AxisData, key);
     } else if (s.actualX >= 0 && s.actualX < s.axisX.count && s.actualY >= 0 && s.actualY < s.axisY.count &&
                s.axisData.editable != 0) {
         const ChangeKey key = MakeChangeKey(StepKind::ActualCell, step, s.actualX, s.actualY);
-        editor_.NoteChange(0, key);
+        steps_.NoteChange(0, key);
         s.Cell(s.actualX, s.actualY) = Clamped(1LL * s.Cell(s.actualX, s.actualY) + step);
-        editor_.NoteChange(AxisData, key);
+        steps_.NoteChange(AxisData, key);
     } else {
         return;
     }
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 void EditOperations::Increment(int step) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     if (s.sel.Empty()) {
         IncrementActual(step);
         return;
@@ -94,10 +96,10 @@ void EditOperations::Increment(int step) {
         k = AxisX;
     // The key names the selection's position too, so that "+" on another block notifies apart.
     const ChangeKey key = MakeChangeKey(StepKind::Selection, step, sel.boxX0, sel.boxY0, sel.count * 8 + k);
-    editor_.NoteChange(0, key);
+    steps_.NoteChange(0, key);
     StepItems(step, s.axisX.editable != 0, s.axisY.editable != 0, s.axisData.editable != 0);
-    editor_.NoteChange(k, key);
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.NoteChange(k, key);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 void EditOperations::InsertColumn(int index) {
@@ -120,25 +122,25 @@ void EditOperations::DeleteSelectedRows() {
 }
 
 void EditOperations::InsertPoint(int which, int b) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const bool columns = which == AxisX;
     CAxe &axis = s.Axis(which);
     const CAxe &other = s.Axis(columns ? AxisY : AxisX);
     if (axis.resizable == 0 || axis.collapsed != 0)
         return;
     if (axis.count >= axis.maxCount || axis.count >= axis.Capacity()) {
-        if (const auto &show = editor_.Hooks().ShowError) {
+        if (const auto &show = steps_.Hooks().ShowError) {
             const char *text = columns ? "Column count is on maximum !\nDelete some first..."
                                        : "Row count is on maximum !\nDelete some first...";
-            show(TranslateText(TextTableEditor, text, editor_.Language()),
-                 TranslateText(TextTableGeneral, "Error", editor_.Language()));
+            show(TranslateText(TextTableEditor, text, steps_.Language()),
+                 TranslateText(TextTableGeneral, "Error", steps_.Language()));
         }
         return;
     }
     b = std::clamp(b, 0, axis.count);
-    editor_.NoteChange(0, GroupBegin);
+    steps_.NoteChange(0, GroupBegin);
     ForgetPushes(axis);
     s.sel.ClearSelection();
 
@@ -151,7 +153,7 @@ void EditOperations::InsertPoint(int which, int b) {
             cell(i, q) = cell(i - 1, q);
     }
     ++axis.count;
-    editor_.Relayout();
+    steps_.Relayout();
 
     // The new point lies midway between its neighbours; at either end it copies the neighbour.
     const int after = b + 1 < axis.count ? 1 : 0;
@@ -175,23 +177,23 @@ void EditOperations::InsertPoint(int which, int b) {
     }
     sel.mode = SelCells;
     sel.Recount();
-    sel.CommitSelection(editor_.Layout().TableRecord());
-    editor_.ScrollIntoView(sel.boxX0, sel.boxY0);
+    sel.CommitSelection(layout_.TableRecord());
+    steps_.ScrollIntoView(sel.boxX0, sel.boxY0);
 
-    editor_.NoteChange(which | AxisData, GroupEnd);
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.NoteChange(which | AxisData, GroupEnd);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 void EditOperations::DeletePoint(int which, int index) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const bool columns = which == AxisX;
     CAxe &axis = s.Axis(which);
     if (axis.resizable == 0 || axis.collapsed != 0 || axis.count <= axis.minCount || index < 0 ||
         index >= axis.count)
         return;
-    editor_.NoteChange(0, GroupBegin);
+    steps_.NoteChange(0, GroupBegin);
     ForgetPushes(axis);
     TSel &sel = s.sel;
     std::span<std::uint8_t> headerMarks =
@@ -215,15 +217,15 @@ void EditOperations::DeletePoint(int which, int index) {
     for (int q = 0; q < lines; ++q)
         mark(last, q) = 0;
     --axis.count;
-    editor_.Relayout();
-    editor_.NoteChange(which | AxisData, GroupBegin);
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.Relayout();
+    steps_.NoteChange(which | AxisData, GroupBegin);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 void EditOperations::DeleteSelectedPoints(int which) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const bool columns = which == AxisX;
     CAxe &axis = s.Axis(which);
     const CAxe &other = s.Axis(columns ? AxisY : AxisX);
@@ -254,49 +256,49 @@ void EditOperations::DeleteSelectedPoints(int which) {
         if (axis.count == before)
             ++p; // kept, or the count is at its minimum
     }
-    sel.RebuildSelection(editor_.Layout().TableRecord());
-    editor_.NoteChange(0, GroupEnd);
-    editor_.Request(DirtyRedraw);
+    sel.RebuildSelection(layout_.TableRecord());
+    steps_.NoteChange(0, GroupEnd);
+    steps_.Request(DirtyRedraw);
 }
 
 void EditOperations::Interpolate() {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     TSel &sel = s.sel;
     if (sel.isRectangle == 0)
         return;
     if (sel.rectX0 >= 0 && sel.rectY0 >= 0) {
         if (s.axisData.editable == 0)
             return;
-        editor_.NoteChange(0, GroupBegin);
+        steps_.NoteChange(0, GroupBegin);
         BlockFill(s, sel.rectX0, sel.rectX1, sel.rectY0, sel.rectY1);
-        editor_.NoteChange(AxisData, GroupNow);
+        steps_.NoteChange(AxisData, GroupNow);
     } else if (sel.rectY0 == -1 && sel.rectX0 >= 0) {
         if (s.axisX.editable == 0)
             return;
         FillLine(s.axisX.values, sel.rectX0, sel.rectX1);
-        editor_.NoteChange(AxisX, GroupNow);
+        steps_.NoteChange(AxisX, GroupNow);
     } else if (sel.rectX0 == -1 && sel.rectY0 >= 0) {
         if (s.axisY.editable == 0)
             return;
         FillLine(s.axisY.values, sel.rectY0, sel.rectY1);
-        editor_.NoteChange(AxisY, GroupNow);
+        steps_.NoteChange(AxisY, GroupNow);
     } else {
         return;
     }
     sel.ClearSelection();
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 void EditOperations::ApplyDrag(int mode, const Block &target) {
-    if (!editor_.HasCurrent() || (mode != DragFill && mode != DragCopy))
+    if (!sheets_.HasCurrent() || (mode != DragFill && mode != DragCopy))
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     TSel &sel = s.sel;
     if (sel.Empty())
         return;
-    std::vector<int> &scratch = editor_.Scratch();
+    std::vector<int> &scratch = steps_.Scratch();
     const int sx0 = std::min(sel.boxX0, sel.boxX1), sx1 = std::max(sel.boxX0, sel.boxX1);
     const int sy0 = std::min(sel.boxY0, sel.boxY1), sy1 = std::max(sel.boxY0, sel.boxY1);
     const int nx = std::min(s.axisX.count, MaxX), ny = std::min(s.axisY.count, MaxY);
@@ -333,7 +335,7 @@ void EditOperations::ApplyDrag(int mode, const Block &target) {
 
     // 2.
     sel.ClearSelection();
-    editor_.NoteChange(0, GroupBegin);
+    steps_.NoteChange(0, GroupBegin);
 
     if (axisBit != AxisData) {
         // Header line: along X for the X headers, along Y for the Y headers.
@@ -404,16 +406,16 @@ void EditOperations::ApplyDrag(int mode, const Block &target) {
         }
         sel.mode = SelCells;
     }
-    editor_.NoteChange(axisBit, GroupNow);
+    steps_.NoteChange(axisBit, GroupNow);
     sel.Recount();
-    sel.CommitSelection(editor_.Layout().TableRecord());
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    sel.CommitSelection(layout_.TableRecord());
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 bool EditOperations::UseAxesAllowed(int command) const {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    const int mx = editor_.Current().axisX.collapseMode, my = editor_.Current().axisY.collapseMode;
+    const int mx = sheets_.Current().axisX.collapseMode, my = sheets_.Current().axisY.collapseMode;
     switch (command) {
     case 13:
         return mx < 2 && my != 0;
@@ -429,28 +431,28 @@ bool EditOperations::UseAxesAllowed(int command) const {
 void EditOperations::UseAxes(int command) {
     if (!UseAxesAllowed(command))
         return;
-    editor_.NoteChange(0, GroupBegin);
-    CSheet &s = editor_.Current();
+    steps_.NoteChange(0, GroupBegin);
+    CSheet &s = sheets_.Current();
     s.axisX.collapsed = command == 14 ? 1 : 0;
     s.axisY.collapsed = command == 13 ? 1 : 0;
-    editor_.SelectSheet(editor_.CurrentIndex());
-    editor_.NoteChange(AxisX | AxisY | AxisData, GroupNow);
-    editor_.Request(DirtyRedraw);
+    steps_.SelectSheet(sheets_.CurrentIndex());
+    steps_.NoteChange(AxisX | AxisY | AxisData, GroupNow);
+    steps_.Request(DirtyRedraw);
 }
 
 void EditOperations::ToggleSheetEnabled() {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    editor_.NoteChange(0, GroupBegin);
-    editor_.Current().enabled = editor_.Current().enabled != 0 ? 0 : 1;
-    editor_.Request(DirtyRelayout | DirtyRedraw);
-    editor_.NoteChange(AxisX | AxisY | AxisData, GroupNow);
+    steps_.NoteChange(0, GroupBegin);
+    sheets_.Current().enabled = sheets_.Current().enabled != 0 ? 0 : 1;
+    steps_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.NoteChange(AxisX | AxisY | AxisData, GroupNow);
 }
 
 void EditOperations::StepTarget(int c, int r, int step) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     TSel &sel = s.sel;
     if (r == -1 && c >= 0 && c < s.axisX.count) {
         if (s.axisX.editable == 0)
@@ -459,13 +461,13 @@ void EditOperations::StepTarget(int c, int r, int step) {
         const ChangeKey key =
             many ? MakeChangeKey(StepKind::SpinnerSelectedX, step, sel.boxX0, sel.boxY0, sel.count)
                  : MakeChangeKey(StepKind::SpinnerX, step, c, -1);
-        editor_.NoteChange(0, key);
+        steps_.NoteChange(0, key);
         if (many)
             StepItems(step, true, false, false);
         else
             s.axisX.values[static_cast<std::size_t>(c)] =
                 Clamped(1LL * s.axisX.values[static_cast<std::size_t>(c)] + step);
-        editor_.NoteChange(AxisX, key);
+        steps_.NoteChange(AxisX, key);
     } else if (c == -1 && r >= 0 && r < s.axisY.count) {
         if (s.axisY.editable == 0)
             return;
@@ -473,13 +475,13 @@ void EditOperations::StepTarget(int c, int r, int step) {
         const ChangeKey key =
             many ? MakeChangeKey(StepKind::SpinnerSelectedY, step, sel.boxX0, sel.boxY0, sel.count)
                  : MakeChangeKey(StepKind::SpinnerY, step, -1, r);
-        editor_.NoteChange(0, key);
+        steps_.NoteChange(0, key);
         if (many)
             StepItems(step, false, true, false);
         else
             s.axisY.values[static_cast<std::size_t>(r)] =
                 Clamped(1LL * s.axisY.values[static_cast<std::size_t>(r)] + step);
-        editor_.NoteChange(AxisY, key);
+        steps_.NoteChange(AxisY, key);
     } else if (c >= 0 && r >= 0 && c < s.axisX.count && r < s.axisY.count) {
         if (s.axisData.editable == 0)
             return;
@@ -487,22 +489,22 @@ void EditOperations::StepTarget(int c, int r, int step) {
         const ChangeKey key =
             many ? MakeChangeKey(StepKind::SpinnerSelectedCell, step, sel.boxX0, sel.boxY0, sel.count)
                  : MakeChangeKey(StepKind::SpinnerCell, step, c, r);
-        editor_.NoteChange(0, key);
+        steps_.NoteChange(0, key);
         if (many)
             StepItems(step, false, false, true);
         else
             s.Cell(c, r) = Clamped(1LL * s.Cell(c, r) + step);
-        editor_.NoteChange(AxisData, key);
+        steps_.NoteChange(AxisData, key);
     } else {
         return;
     }
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 void EditOperations::StoreValue(int c, int r, double value) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     int which = 0;
     if (r == -1 && c >= 0 && c < s.axisX.count)
         which = AxisX;
@@ -512,7 +514,7 @@ void EditOperations::StoreValue(int c, int r, double value) {
         which = AxisData;
     if (which == 0 || s.Axis(which).editable == 0)
         return; // typed values on a locked axis are dropped
-    editor_.NoteChange(0, GroupBegin);
+    steps_.NoteChange(0, GroupBegin);
     const int raw = RawFromPhysical(value, s.Axis(which).scale);
     if (which == AxisX)
         s.axisX.values[static_cast<std::size_t>(c)] = raw;
@@ -520,14 +522,14 @@ void EditOperations::StoreValue(int c, int r, double value) {
         s.axisY.values[static_cast<std::size_t>(r)] = raw;
     else
         s.Cell(c, r) = raw;
-    editor_.NoteChange(which, GroupNow);
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.NoteChange(which, GroupNow);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 bool EditOperations::PreviewInterpolation(std::vector<int> &preview) const {
-    if (!editor_.HasCurrent() || editor_.Current().sel.isRectangle == 0)
+    if (!sheets_.HasCurrent() || sheets_.Current().sel.isRectangle == 0)
         return false;
-    const CSheet &s = editor_.Current();
+    const CSheet &s = sheets_.Current();
     const TSel &sel = s.sel;
     preview.resize(MaxCells);
     if (sel.rectY0 == -1 || sel.rectX0 == -1) {

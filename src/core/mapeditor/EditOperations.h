@@ -6,14 +6,17 @@
 
 namespace zarvex1 {
 
-class MapEditor;
+class EditorSteps;
+class TabLayout;
+class TabSheets;
 
 // The editing operations on the current sheet: steps, insertion and deletion of points,
 // interpolation, the drags, the use of the axes and the sheet's on/off switch. Each marks what it
 // changed in the selection and notes the change, which normalizes the sheet and tells the owner.
 class EditOperations {
 public:
-    explicit EditOperations(MapEditor &editor) : editor_(editor) {}
+    EditOperations(EditorSteps &steps, TabSheets &sheets, TabLayout &layout)
+        : steps_(steps), sheets_(sheets), layout_(layout) {}
 
     // "+" and "-": the selection, else the actual position (or the base marker below the map).
     void Increment(int step);
@@ -45,7 +48,9 @@ private:
     void DeleteSelectedPoints(int which);
     void StepItems(int step, bool x, bool y, bool cells);
 
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
 };
 
 } // namespace zarvex1

@@ -5,23 +5,6 @@
 
 namespace zarvex1 {
 
-namespace {
-
-struct Preset {
-    int command;
-    ViewAngles angles;
-};
-constexpr Preset Presets[] = {{CommandTop, ViewTop}, {CommandIso1, ViewIso1}, {CommandIso2, ViewIso2}};
-
-} // namespace
-
-int GraphSettings::Preset() const {
-    for (const auto &p : Presets)
-        if (p.angles == angles)
-            return p.command;
-    return -1;
-}
-
 void RunCommand(MapEditor &editor, int command) {
     if (!editor.HasCurrent())
         return;
@@ -58,9 +41,7 @@ void RunCommand(MapEditor &editor, int command) {
     case CommandTop:
     case CommandIso1:
     case CommandIso2:
-        for (const Preset &p : Presets)
-            if (p.command == command)
-                editor.Graph3D().angles = p.angles;
+        editor.Graph3D().ApplyPreset(command);
         editor.Toolbar().SetPreset(command);
         editor.Request(DirtyRelayout | DirtyRedraw);
         break;
@@ -78,6 +59,10 @@ void RunCommand(MapEditor &editor, int command) {
         return;
     }
     editor.Request(DirtyRedraw);
+}
+
+void MapEditor::RunCommand(int command) {
+    zarvex1::RunCommand(*this, command);
 }
 
 } // namespace zarvex1

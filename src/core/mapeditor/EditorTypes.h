@@ -55,6 +55,41 @@ struct Block {
     bool operator==(const Block &) const = default;
 };
 
+// The up/down boxes that step the value under the mouse.
+struct Spinner {
+    int shown = 0;
+    int column = -2; // -1 for a Y header
+    int row = -2;    // -1 for an X header
+    Rect upBox;
+    Rect downBox;
+    int hoverBox = 0; // 0 none, 1 up, 2 down
+    int upPressed = 0;
+    int downPressed = 0;
+    int pressTick = 0;
+    int repeating = 0;
+};
+
+// Commands of the toolbar and the popup menu; toolbar button i runs command i.
+enum EditorCommand : int {
+    CommandCopy = 0,
+    CommandCopyTable = 1,
+    CommandPaste = 2,
+    CommandPlus = 3,
+    CommandMinus = 4,
+    CommandViewTable = 5,
+    CommandView2D = 6,
+    CommandView3D = 7,
+    CommandUseX = 13,
+    CommandUseY = 14,
+    CommandUseBoth = 15,
+    CommandTop = 16,
+    CommandIso1 = 17,
+    CommandIso2 = 18,
+    CommandSheetOnOff = 19,
+    CommandCopyGraph = 40,
+    CommandInterpolate = 101,
+};
+
 // Drag modes of the table: resizing the selection block (fill) or moving it (copy).
 enum DragMode : int { DragNone = 0, DragFill = 1, DragCopy = 2 };
 

@@ -6,7 +6,6 @@
 
 #include "mapeditor/EditorTypes.h"
 #include "mapeditor/ScrollBar.h"
-#include "mapeditor/SpinnerInput.h"
 #include "mapeditor/TabLayout.h"
 #include "mapeditor/TabSheets.h"
 #include "mapeditor/TabToolbar.h"

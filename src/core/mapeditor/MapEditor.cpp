@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "mapeditor/Clipboard.h"
-#include "mapeditor/ClipboardCommands.h"
+#include "mapeditor/ClipboardAccess.h"
 #include "mapeditor/views/TableRenderer.h"
 
 namespace zarvex1 {

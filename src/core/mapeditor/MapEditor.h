@@ -3,33 +3,35 @@
 #include <memory>
 #include <vector>
 
-#include "mapeditor/BlockDrag.h"
 #include "mapeditor/ChangeNotes.h"
 #include "mapeditor/EditOperations.h"
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/EditorMouse.h"
+#include "mapeditor/EditorSteps.h"
 #include "mapeditor/EditorTypes.h"
 #include "mapeditor/EditorView.h"
-#include "mapeditor/KeyInput.h"
+#include "mapeditor/GraphSettings.h"
 #include "mapeditor/LivePosition.h"
-#include "mapeditor/SpinnerInput.h"
 #include "mapeditor/TabGraph.h"
 #include "mapeditor/TabLayout.h"
 #include "mapeditor/TabSheets.h"
 #include "mapeditor/TabToolbar.h"
 #include "mapeditor/TableCursor.h"
-#include "mapeditor/ValueEntry.h"
+#include "mapeditor/input/BlockDrag.h"
+#include "mapeditor/input/EditorMouse.h"
+#include "mapeditor/input/GraphControls.h"
+#include "mapeditor/input/KeyInput.h"
+#include "mapeditor/input/SpinnerInput.h"
+#include "mapeditor/input/ValueEntry.h"
 
 namespace zarvex1 {
 
 class ClipboardAccess;
-class GraphInput;
 
 // The map editor without its widget. It is put together the way a custom-painted editor is: the
 // sheets (the document), the table layout, the cursor and selection, the editing operations and the
 // input controllers each hold their own state; this class owns them, carries the steps that cross
-// them (selecting a sheet, change notes, relayout, scrolling, the tick) and the owner's hooks.
-class MapEditor {
+// them (selecting a sheet, change notes, relayout, scrolling, the tick) and the owner's hooks. The
+// parts see the editor only as EditorSteps; each is handed the other parts it uses.
+class MapEditor final : public EditorSteps {
 public:
     MapEditor(int width, int height, int options, int pixelsPerInch = 96);
     MapEditor(const MapEditor &) = delete;
@@ -60,6 +62,8 @@ public:
     const GraphSettings &Graph3D() const { return graph3D_; }
     TabGraph &Graphs() { return graphs_; }
     const TabGraph &Graphs() const { return graphs_; }
+    GraphControls &GraphMouse() { return graphControls_; }
+    const GraphControls &GraphMouse() const { return graphControls_; }
     const ChangeNotes &Notes() const { return notes_; }
 
     bool HasCurrent() const { return sheets_.HasCurrent(); }
@@ -69,18 +73,18 @@ public:
 
     // ---- Owner, platform and program state ----
     void SetHooks(EditorHooks hooks) { hooks_ = std::move(hooks); }
-    const EditorHooks &Hooks() const { return hooks_; }
+    const EditorHooks &Hooks() const override { return hooks_; }
     void SetMetrics(TextMetrics metrics);
-    const TextMetrics &Metrics() const { return metrics_; }
+    const TextMetrics &Metrics() const override { return metrics_; }
     // The system clipboard of copy and paste; none in a test that does not need one.
     void SetClipboard(ClipboardAccess *clipboard) { clipboard_ = clipboard; }
     ClipboardAccess *Clipboard() const { return clipboard_; }
     // The handlers of the 2D and 3D graphs: the editor's own graphs unless another is plugged in.
     void SetGraphInput(GraphInput *graph) { graph_ = graph; }
-    GraphInput *Graph() const { return graph_; }
+    GraphInput *Graph() const override { return graph_; }
     // Whether the control has the keyboard focus (the table takes hover only then).
-    void SetFocused(bool focused) { focused_ = focused; }
-    bool Focused() const { return focused_; }
+    void SetFocused(bool focused) override { focused_ = focused; }
+    bool Focused() const override { return focused_; }
     // The window's print look: no toolbar and no spinner until it ends.
     void SetPrintLook(bool on);
     bool PrintLook() const { return printLook_; }
@@ -89,26 +93,30 @@ public:
     std::uint32_t ControlColour() const { return controlColour_; }
     // The program's language; a change rebuilds the toolbar at the next tick.
     void SetLanguage(int languageIndex) { languageIndex_ = languageIndex; }
-    int Language() const { return languageIndex_; }
+    int Language() const override { return languageIndex_; }
     // One flag shared by all editors of the window: keep the actual position scrolled into view.
     void ShareAutoscroll(std::shared_ptr<int> flag) { autoscroll_ = std::move(flag); }
     bool Autoscroll() const { return autoscroll_ && *autoscroll_ != 0; }
     void SetAutoscroll(bool on) { *autoscroll_ = on ? 1 : 0; }
 
     // ---- Steps across the parts ----
-    void SelectSheet(int index);
+    void SelectSheet(int index) override;
     void NormalizeSheet(int index, int what) { sheets_.NormalizeSheet(index, what); }
-    void NoteChange(int what, ChangeKey group);
+    void NoteChange(int what, ChangeKey group) override;
     void FlushChanges();
     void SetWanted(int cols, int rows);
     // The control got another size: the table is laid out for it again.
     void Resize(int width, int height);
     void RebuildToolbar();
-    void Relayout();
-    void SetViewMode(int mode);
-    void ScrollBy(int dx, int dy);
+    void Relayout() override;
+    void SetViewMode(int mode) override;
+    void ScrollBy(int dx, int dy) override;
     void ScrollTo(int firstColumn, int firstRow);
-    void ScrollIntoView(int column, int row);
+    void ScrollIntoView(int column, int row) override;
+    // The commands; they live with the command code (EditorCommands.cpp, ClipboardCommands.cpp).
+    void RunCommand(int command) override;
+    void CopySelection() override;
+    void Paste() override;
 
     // ---- Live values and the timer ----
     void SetLiveValues(int rpm, int tpsTenths, int iapKpa, bool noConnectionShown);
@@ -123,9 +131,9 @@ public:
     // (right and bottom exclusive), all a render has to repaint. Empty when the whole control must be
     // drawn. It holds until the next tick.
     const std::vector<Rect> &Damage() const { return damage_; }
-    int TickCount() const { return tickCount_; }
-    bool ShiftDown() const { return shiftState_ != 0; }
-    bool ControlDown() const { return controlState_ != 0; }
+    int TickCount() const override { return tickCount_; }
+    bool ShiftDown() const override { return shiftState_ != 0; }
+    bool ControlDown() const override { return controlState_ != 0; }
     // The key states as a click or the wheel found them.
     void SetModifiers(bool shiftDown, bool controlDown) {
         shiftState_ = shiftDown ? 1 : 0;
@@ -134,19 +142,19 @@ public:
 
     // ---- Redraw requests ----
     int Dirty() const { return dirty_; }
-    void Request(int flags) { dirty_ |= flags; }
+    void Request(int flags) override { dirty_ |= flags; }
     void ClearDirty() { dirty_ = 0; }
 
     // The last mouse position in the control (drags beyond the visible cells follow it).
-    void SetMouse(int x, int y);
-    int MouseX() const { return mouseX_; }
-    int MouseY() const { return mouseY_; }
+    void SetMouse(int x, int y) override;
+    int MouseX() const override { return mouseX_; }
+    int MouseY() const override { return mouseY_; }
 
     // What the painters read; refreshes the interpolation preview.
     EditorView View();
 
     // 1500 ints for the drag operations.
-    std::vector<int> &Scratch() { return scratch_; }
+    std::vector<int> &Scratch() override { return scratch_; }
 
 private:
     // Adds the boxes the live ring covers with its shadow; none while a graph is shown.
@@ -156,21 +164,22 @@ private:
     TabLayout layout_;
     LivePosition live_;
     ChangeNotes notes_;
-    TableCursor cursor_{*this};
-    EditOperations operations_{*this};
-    ValueEntry entry_{*this};
-    SpinnerInput spinner_{*this};
-    BlockDrag drag_{*this};
-    KeyInput keys_{*this};
-    EditorMouse mouse_{*this};
     TabToolbar toolbar_;
     GraphSettings graph3D_;
-    TabGraph graphs_{*this};
+    TableCursor cursor_{*this, sheets_, layout_};
+    EditOperations operations_{*this, sheets_, layout_};
+    ValueEntry entry_{*this, sheets_, layout_, operations_};
+    SpinnerInput spinner_{*this, sheets_, layout_, cursor_, operations_, entry_};
+    BlockDrag drag_{*this, sheets_, layout_, cursor_, operations_};
+    KeyInput keys_{*this, sheets_, layout_, cursor_, operations_, entry_};
+    EditorMouse mouse_{*this, sheets_, layout_, toolbar_, cursor_, operations_, entry_, spinner_, drag_};
+    TabGraph graphs_{*this, sheets_, layout_, live_, graph3D_};
+    GraphControls graphControls_{*this, sheets_, layout_, toolbar_, graph3D_, operations_, entry_, graphs_};
 
     EditorHooks hooks_;
     TextMetrics metrics_;
     ClipboardAccess *clipboard_ = nullptr;
-    GraphInput *graph_ = &graphs_;
+    GraphInput *graph_ = &graphControls_;
     bool focused_ = false;
     bool printLook_ = false;
     std::uint32_t controlColour_ = Rgb(212, 208, 200);

@@ -5,10 +5,8 @@
 #include <vector>
 
 #include "mapeditor/EditorView.h"
-#include "mapeditor/Graph2DInput.h"
-#include "mapeditor/Graph3DInput.h"
-#include "mapeditor/GraphInput.h"
 #include "mapeditor/views/Graph2DLayout.h"
+#include "mapeditor/views/Graph2DPoints.h"
 #include "mapeditor/views/Graph3DLayout.h"
 #include "mapeditor/views/Graph3DLegend.h"
 #include "mapeditor/views/GraphRanges.h"
@@ -16,14 +14,28 @@
 
 namespace zarvex1 {
 
-class MapEditor;
+class EditorSteps;
+class LivePosition;
+class TabLayout;
+class TabSheets;
+struct GraphSettings;
+
+// What the 2D graph's mouse found and does, as its painter shows it.
+struct Graph2DState {
+    int selectedCurve = 0; // the curve under the pointer, drawn in colour
+    int hotPoint = HotNone;
+    bool dragging = false;  // a point or a marker is being dragged
+    bool previewOn = false; // the pointer is on an interpolation corner
+};
 
 // The graphs of one editor: the display ranges and the layouts of the 2D and 3D graph for the
-// current sheet, their mouse and keys, and their drawing steps. The editor's dispatch hands the
-// graph area's events here; the shown graph takes them.
-class TabGraph : public GraphInput {
+// current sheet, what the 2D graph's mouse found, and their drawing steps. Their mouse and keys are
+// the graph controls (input/GraphControls.h).
+class TabGraph {
 public:
-    explicit TabGraph(MapEditor &editor) : editor_(editor), input2D_(editor, *this), input3D_(editor) {}
+    TabGraph(const EditorSteps &steps, TabSheets &sheets, const TabLayout &layout, const LivePosition &live,
+             const GraphSettings &settings)
+        : steps_(steps), sheets_(sheets), layout_(layout), live_(live), settings_(settings) {}
     TabGraph(const TabGraph &) = delete;
     TabGraph &operator=(const TabGraph &) = delete;
 
@@ -36,33 +48,21 @@ public:
     LayoutRecord &PointRecord() { return layout2D_.layout; }
     const Graph3DLayout &Layout3D() const { return layout3D_; }
     const Graph3DArea &Area3D() const { return area3D_; }
-    const Graph2DInput &Input2D() const { return input2D_; }
-    Graph2DInput &Input2D() { return input2D_; }
-    const Graph3DInput &Input3D() const { return input3D_; }
+    const Graph2DState &State2D() const { return state2D_; }
+    Graph2DState &State2D() { return state2D_; }
+    // Whether the 3D graph is the graph shown.
+    bool Shows3D() const;
 
     // The drawing steps of the graphs shown, after Layout.
     void Paint(const EditorView &view, Scene &scene) const;
 
-    std::optional<ScenePoint> TakePointerWarp() { return input2D_.TakePointerWarp(); }
-    void PointerWarpRefused() { input2D_.PointerWarpRefused(); }
-
-    void Move(int x, int y) override;
-    bool LeftDown(int x, int y, bool shift, bool control) override;
-    void LeftUp(int x, int y) override;
-    void RightDown(int x, int y) override;
-    bool Wheel(int direction) override;
-    bool Key(int key, bool shift, bool control) override;
-    bool Dragging() const override;
-    bool TakeIgnoreNextMove() override { return input2D_.TakeIgnoreNextMove(); }
-    std::string Hint() const override;
-    bool PreviewOn() const override;
-
 private:
-    bool Shows3D() const;
-
-    MapEditor &editor_;
-    Graph2DInput input2D_;
-    Graph3DInput input3D_;
+    const EditorSteps &steps_;
+    TabSheets &sheets_;
+    const TabLayout &layout_;
+    const LivePosition &live_;
+    const GraphSettings &settings_;
+    Graph2DState state2D_;
     bool valid_ = false;
     GraphRanges ranges_;
     Graph2DLayout layout2D_;

@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "mapeditor/EditorCommands.h"
 #include "mapeditor/EditorTexts.h"
+#include "mapeditor/EditorTypes.h"
 #include "mapeditor/Sheet.h"
 #include "mapeditor/TabLayout.h"
 

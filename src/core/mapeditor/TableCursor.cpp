@@ -2,22 +2,24 @@
 
 #include <algorithm>
 
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/EditorSteps.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
 
 namespace zarvex1 {
 
 bool TableCursor::At(int &column, int &row) const {
-    if (!editor_.HasCurrent() || editor_.Current().sel.Empty() || editor_.Current().sel.boxX0 == -2)
+    if (!sheets_.HasCurrent() || sheets_.Current().sel.Empty() || sheets_.Current().sel.boxX0 == -2)
         return false;
-    column = editor_.Current().sel.boxX0;
-    row = editor_.Current().sel.boxY0;
+    column = sheets_.Current().sel.boxX0;
+    row = sheets_.Current().sel.boxY0;
     return true;
 }
 
 bool TableCursor::TargetEditable(int column, int row) const {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    const CSheet &s = editor_.Current();
+    const CSheet &s = sheets_.Current();
     if (row == -1)
         return s.axisX.editable != 0;
     if (column == -1)
@@ -26,9 +28,9 @@ bool TableCursor::TargetEditable(int column, int row) const {
 }
 
 Block TableCursor::SelectionBlock() const {
-    if (!editor_.HasCurrent() || editor_.Current().sel.Empty())
+    if (!sheets_.HasCurrent() || sheets_.Current().sel.Empty())
         return Block{-2, -2, -2, -2};
-    const TSel &sel = editor_.Current().sel;
+    const TSel &sel = sheets_.Current().sel;
     return Block{std::min(sel.boxX0, sel.boxX1), std::max(sel.boxX0, sel.boxX1),
                  std::min(sel.boxY0, sel.boxY1), std::max(sel.boxY0, sel.boxY1)};
 }
@@ -37,11 +39,11 @@ void TableCursor::MoveCursor(int dx, int dy, bool extend) {
     int cx = 0, cy = 0;
     if (!At(cx, cy))
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const CAxe &ax = s.axisX;
     const CAxe &ay = s.axisY;
     TSel &sel = s.sel;
-    LayoutRecord &layout = editor_.Layout().TableRecord();
+    LayoutRecord &layout = layout_.TableRecord();
     if (extend) {
         // The moving corner goes by the step, or to an index; a header axis (-1) stays where it is.
         auto move = [](int corner, int d, const CAxe &a) {
@@ -60,8 +62,8 @@ void TableCursor::MoveCursor(int dx, int dy, bool extend) {
             sel.anchorRow = cy;
         }
         sel.SelectRange(layout, col, row);
-        editor_.ScrollIntoView(sel.currentCol, sel.currentRow);
-        editor_.Request(DirtyRedraw);
+        steps_.ScrollIntoView(sel.currentCol, sel.currentRow);
+        steps_.Request(DirtyRedraw);
         return;
     }
     // Without extension the cursor wraps, passing through the header column and row.
@@ -85,22 +87,22 @@ void TableCursor::MoveCursor(int dx, int dy, bool extend) {
     if (x == cx && y == cy)
         return;
     sel.SelectOne(layout, x, y);
-    editor_.ScrollIntoView(x, y);
-    editor_.Request(DirtyRedraw);
+    steps_.ScrollIntoView(x, y);
+    steps_.Request(DirtyRedraw);
 }
 
 void TableCursor::SelectOne(int column, int row) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    editor_.Current().sel.SelectOne(editor_.Layout().TableRecord(), column, row);
-    editor_.Request(DirtyRedraw);
+    sheets_.Current().sel.SelectOne(layout_.TableRecord(), column, row);
+    steps_.Request(DirtyRedraw);
 }
 
 void TableCursor::ClearSelection() {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    editor_.Current().sel.ClearSelection();
-    editor_.Request(DirtyRedraw);
+    sheets_.Current().sel.ClearSelection();
+    steps_.Request(DirtyRedraw);
 }
 
 namespace {
@@ -113,9 +115,9 @@ bool UsedCell(const CSheet &s, int x, int y) {
 } // namespace
 
 bool TableCursor::AllCellsSelected() const {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    const CSheet &s = editor_.Current();
+    const CSheet &s = sheets_.Current();
     const TSel &sel = s.sel;
     const int nx = std::min(s.axisX.count, MaxX), ny = std::min(s.axisY.count, MaxY);
     bool all = sel.kind == SelCells;
@@ -126,10 +128,10 @@ bool TableCursor::AllCellsSelected() const {
 }
 
 void TableCursor::SelectAllCells() {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
     const bool all = AllCellsSelected();
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     TSel &sel = s.sel;
     const int nx = std::min(s.axisX.count, MaxX), ny = std::min(s.axisY.count, MaxY);
     auto used = [&s](int x, int y) { return UsedCell(s, x, y); };
@@ -141,21 +143,21 @@ void TableCursor::SelectAllCells() {
                     sel.CellMark(x, y) = MarkPending;
         sel.mode = SelCells;
         sel.Recount();
-        sel.CommitSelection(editor_.Layout().TableRecord());
+        sel.CommitSelection(layout_.TableRecord());
         sel.anchorCol = sel.currentCol = sel.boxX0;
         sel.anchorRow = sel.currentRow = sel.boxY0;
     }
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 void TableCursor::SelectAllHeaders(int which) {
-    if (!editor_.HasCurrent() || (which != AxisX && which != AxisY))
+    if (!sheets_.HasCurrent() || (which != AxisX && which != AxisY))
         return;
-    const CAxe &axis = editor_.Current().Axis(which);
+    const CAxe &axis = sheets_.Current().Axis(which);
     if (axis.collapsed != 0 || axis.count < 1)
         return;
-    TSel &sel = editor_.Current().sel;
-    LayoutRecord &layout = editor_.Layout().TableRecord();
+    TSel &sel = sheets_.Current().sel;
+    LayoutRecord &layout = layout_.TableRecord();
     if (which == AxisX) {
         sel.SelectOne(layout, 0, -1);
         sel.SelectRange(layout, axis.count - 1, -1);
@@ -163,13 +165,13 @@ void TableCursor::SelectAllHeaders(int which) {
         sel.SelectOne(layout, -1, 0);
         sel.SelectRange(layout, -1, axis.count - 1);
     }
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 void TableCursor::SelectLine(int which, int index) {
-    if (!editor_.HasCurrent() || (which != AxisX && which != AxisY))
+    if (!sheets_.HasCurrent() || (which != AxisX && which != AxisY))
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const bool column = which == AxisX;
     const CAxe &along = s.Axis(column ? AxisY : AxisX);
     if (index < 0 || index >= s.Axis(which).count)
@@ -190,25 +192,25 @@ void TableCursor::SelectLine(int which, int index) {
             mark(q) = MarkPending;
     sel.mode = SelCells;
     sel.Recount();
-    sel.CommitSelection(editor_.Layout().TableRecord());
+    sel.CommitSelection(layout_.TableRecord());
     sel.anchorCol = sel.currentCol = sel.boxX0;
     sel.anchorRow = sel.currentRow = sel.boxY0;
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 void TableCursor::SelectForPopup(int column, int row) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    TSel &sel = editor_.Current().sel;
+    TSel &sel = sheets_.Current().sel;
     if (sel.mode != SelNothing)
-        sel.CommitSelection(editor_.Layout().TableRecord()); // a band in progress is finished first
+        sel.CommitSelection(layout_.TableRecord()); // a band in progress is finished first
     if ((sel.ItemMark(column, row) & MarkSelected) != 0)
         return;
     if (column < -1 || row < -1 || (column == -1 && row == -1))
         sel.ClearSelection();
     else
-        sel.SelectOne(editor_.Layout().TableRecord(), column, row);
-    editor_.Request(DirtyRedraw);
+        sel.SelectOne(layout_.TableRecord(), column, row);
+    steps_.Request(DirtyRedraw);
 }
 
 } // namespace zarvex1

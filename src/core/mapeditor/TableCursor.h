@@ -4,7 +4,9 @@
 
 namespace zarvex1 {
 
-class MapEditor;
+class EditorSteps;
+class TabLayout;
+class TabSheets;
 
 // The table cursor and the selections the table makes: the cursor is the top-left item of the
 // current sheet's selection; moving it, extending it and the whole-line selections of the table.
@@ -12,7 +14,8 @@ class TableCursor {
 public:
     static constexpr int MoveTo = 10000; // dx or dy of MoveTo + i moves to index i
 
-    explicit TableCursor(MapEditor &editor) : editor_(editor) {}
+    TableCursor(EditorSteps &steps, TabSheets &sheets, TabLayout &layout)
+        : steps_(steps), sheets_(sheets), layout_(layout) {}
 
     // The top-left item of the selection, or false when nothing is selected.
     bool At(int &column, int &row) const;
@@ -38,7 +41,9 @@ public:
     void ClearSelection();
 
 private:
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
 };
 
 } // namespace zarvex1

@@ -4,8 +4,8 @@
 #include "mapeditor/EditorBitmaps.h"
 #include "mapeditor/EditorKeys.h"
 #include "mapeditor/EditorTexts.h"
-#include "mapeditor/GraphInput.h"
 #include "mapeditor/PopupMenu.h"
+#include "mapeditor/input/GraphInput.h"
 #include "mapeditor/views/ChromeRenderer.h"
 #include "mapeditor/views/NumberFormat.h"
 
@@ -211,19 +211,19 @@ QImage TTab::GraphPicture() {
 }
 
 void TTab::WarpPointer() {
-    const std::optional<ScenePoint> target = editor_.Graphs().TakePointerWarp();
+    const std::optional<ScenePoint> target = editor_.GraphMouse().TakePointerWarp();
     if (!target)
         return;
     QScreen *on = screen();
     const QPoint global = mapToGlobal(QPoint(target->x, target->y));
     if (on == nullptr || QCursor::pos(on) == global) {
-        editor_.Graphs().PointerWarpRefused(); // no move will follow
+        editor_.GraphMouse().PointerWarpRefused(); // no move will follow
         return;
     }
     QCursor::setPos(on, global);
     // Some platforms (Wayland) do not let a program move the pointer: the drag goes on without it.
     if (QCursor::pos(on) != global)
-        editor_.Graphs().PointerWarpRefused();
+        editor_.GraphMouse().PointerWarpRefused();
 }
 
 void TTab::Finish() {

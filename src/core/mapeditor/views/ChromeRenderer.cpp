@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "mapeditor/EditorCommands.h"
 #include "mapeditor/EditorTexts.h"
+#include "mapeditor/EditorTypes.h"
 #include "mapeditor/views/DrawPrimitives.h"
 #include "mapeditor/views/TableRenderer.h"
 

@@ -1,8 +1,13 @@
-#include "mapeditor/SpinnerInput.h"
+#include "mapeditor/input/SpinnerInput.h"
 
 #include <cmath>
 
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/EditOperations.h"
+#include "mapeditor/EditorSteps.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
+#include "mapeditor/TableCursor.h"
+#include "mapeditor/input/ValueEntry.h"
 
 namespace zarvex1 {
 
@@ -15,10 +20,10 @@ int Trunc(double v) {
 } // namespace
 
 void SpinnerInput::Place(int column, int row) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    const CSheet &s = editor_.Current();
-    const TableGeometry &g = editor_.Geometry();
+    const CSheet &s = sheets_.Current();
+    const TableGeometry &g = layout_.Geometry();
     const CAxe &ax = s.axisX;
     const CAxe &ay = s.axisY;
     const int c0 = ax.firstVisible, r0 = ay.firstVisible;
@@ -28,7 +33,7 @@ void SpinnerInput::Place(int column, int row) {
         ay.collapsed != 0 ? row == ay.collapsedIndex : row >= r0 && row < r0 + g.visibleRows;
     const double cw = g.columnWidth, rh = g.rowHeight;
     int left = 0, top = 0, h = 0;
-    bool shown = editor_.Cursor().TargetEditable(column, row);
+    bool shown = cursor_.TargetEditable(column, row);
     if (row == -1) {
         shown = shown && column >= 0 && ax.collapsed == 0 && colShown;
         left = Trunc(g.cellsX + (column - c0 + 1) * cw - 10);
@@ -72,13 +77,13 @@ void SpinnerInput::Press(int box, bool commitEntry) {
     if (spinner_.shown == 0 || (box != 1 && box != 2))
         return;
     if (commitEntry)
-        editor_.Entry().Commit();
+        entry_.Commit();
     spinner_.hoverBox = box;
     spinner_.upPressed = box == 1 ? 1 : 0;
     spinner_.downPressed = box == 2 ? 1 : 0;
     spinner_.repeating = 0;
-    spinner_.pressTick = editor_.TickCount();
-    editor_.Request(DirtyRedraw);
+    spinner_.pressTick = steps_.TickCount();
+    steps_.Request(DirtyRedraw);
 }
 
 void SpinnerInput::Release() {
@@ -87,20 +92,20 @@ void SpinnerInput::Release() {
     if (step != 0 && spinner_.repeating == 0)
         Step(step);
     spinner_.repeating = 0;
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 void SpinnerInput::Tick() {
     const bool held = (spinner_.hoverBox == 1 && spinner_.upPressed != 0) ||
                       (spinner_.hoverBox == 2 && spinner_.downPressed != 0);
-    if (spinner_.shown != 0 && held && editor_.TickCount() - spinner_.pressTick >= 6) {
+    if (spinner_.shown != 0 && held && steps_.TickCount() - spinner_.pressTick >= 6) {
         spinner_.repeating = 1;
         Step(spinner_.hoverBox == 1 ? 1 : -1);
     }
 }
 
 void SpinnerInput::Step(int step) {
-    editor_.Operations().StepTarget(spinner_.column, spinner_.row, step);
+    operations_.StepTarget(spinner_.column, spinner_.row, step);
 }
 
 } // namespace zarvex1

@@ -1,13 +1,16 @@
-#include "mapeditor/Graph2DInput.h"
+#include "mapeditor/input/Graph2DInput.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 
+#include "mapeditor/EditOperations.h"
+#include "mapeditor/EditorSteps.h"
 #include "mapeditor/EditorTexts.h"
-#include "mapeditor/MapEditor.h"
-#include "mapeditor/TabGraph.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
+#include "mapeditor/input/ValueEntry.h"
 #include "mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
@@ -42,13 +45,13 @@ int Graph2DInput::Lift(int curve) const {
 }
 
 bool Graph2DInput::Dragging() const {
-    return state_.dragging || (editor_.HasCurrent() && (editor_.Current().sel.mode & SelDragGraph) != 0);
+    return state_.dragging || (sheets_.HasCurrent() && (sheets_.Current().sel.mode & SelDragGraph) != 0);
 }
 
 void Graph2DInput::Move(int x, int y) {
-    if (!editor_.HasCurrent() || !graph_.Valid())
+    if (!sheets_.HasCurrent() || !graph_.Valid())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const Graph2DLayout &g = graph_.Layout2D();
     if (state_.dragging) {
         DragTo(x, y);
@@ -60,14 +63,14 @@ void Graph2DInput::Move(int x, int y) {
         const int cy = std::clamp(y, g.plotBottom - g.plotHeight + 1,
                                   std::max(g.plotBottom - g.plotHeight + 1, g.plotBottom - 1));
         if (s.sel.ExtendSelectionDrag(graph_.PointRecord(), cx, cy, false))
-            editor_.Request(DirtyRedraw);
+            steps_.Request(DirtyRedraw);
         return;
     }
     Hover(x, y);
 }
 
 void Graph2DInput::Hover(int x, int y) {
-    const CSheet &s = editor_.Current();
+    const CSheet &s = sheets_.Current();
     const GraphRanges &r = graph_.Ranges();
     const Graph2DLayout &g = graph_.Layout2D();
     const int curves = std::clamp(r.curveCount, 1, MaxX);
@@ -98,12 +101,12 @@ void Graph2DInput::Hover(int x, int y) {
         }
     }
     int hot = HotNone;
-    if (!editor_.Layout().OverGraph(x, y, s))
+    if (!layout_.OverGraph(x, y, s))
         bestCurve = state_.selectedCurve; // over the table beside the graph: nothing is hot
     else if (best < HotDistance)
         hot = bestPoint;
     else if (ShowsLimiter(s, r) &&
-             std::abs(x - LimiterX(g, r, editor_.Sheets().Markers().limiterMarker)) < HotDistance)
+             std::abs(x - LimiterX(g, r, sheets_.Markers().limiterMarker)) < HotDistance)
         hot = HotLimiter;
     bool preview = false;
     if (hot >= 0 && (PointMark(s, g, hot / MaxX, hot % MaxX) & MarkCorner) != 0) {
@@ -111,7 +114,7 @@ void Graph2DInput::Hover(int x, int y) {
         hot = HotNone;
     }
     if (bestCurve != state_.selectedCurve || hot != state_.hotPoint || preview != state_.previewOn)
-        editor_.Request(DirtyRedraw);
+        steps_.Request(DirtyRedraw);
     state_.selectedCurve = bestCurve;
     state_.hotPoint = hot;
     state_.previewOn = preview;
@@ -119,23 +122,23 @@ void Graph2DInput::Hover(int x, int y) {
 }
 
 bool Graph2DInput::LeftDown(int x, int y, bool shift, bool control) {
-    if (!editor_.HasCurrent() || !graph_.Valid() || state_.dragging)
+    if (!sheets_.HasCurrent() || !graph_.Valid() || state_.dragging)
         return true;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const GraphRanges &r = graph_.Ranges();
     const Graph2DLayout &g = graph_.Layout2D();
     if (state_.hotPoint == HotNone) {
         if (state_.previewOn) {
-            editor_.Operations().Interpolate();
+            operations_.Interpolate();
         } else {
-            editor_.Entry().Commit();
+            entry_.Commit();
             const int cx =
                 std::clamp(x, g.plotLeft + 1, std::max(g.plotLeft + 1, g.plotLeft + g.plotWidth - 1));
             const int cy = std::clamp(y, g.plotBottom - g.plotHeight + 1,
                                       std::max(g.plotBottom - g.plotHeight + 1, g.plotBottom - 1));
             s.sel.BeginGraphSelectionDrag(graph_.PointRecord(), cx, cy, shift, control);
         }
-        editor_.Request(DirtyRedraw);
+        steps_.Request(DirtyRedraw);
         return true;
     }
     int ox = 0, oy = 0;
@@ -153,47 +156,47 @@ bool Graph2DInput::LeftDown(int x, int y, bool shift, bool control) {
         ox = g.plotLeft;
         oy = g.startY[static_cast<std::size_t>(std::clamp(g.selectedCurve, 0, MaxX - 1))];
     } else {
-        ox = LimiterX(g, r, editor_.Sheets().Markers().limiterMarker);
+        ox = LimiterX(g, r, sheets_.Markers().limiterMarker);
         oy = g.plotBottom;
     }
-    editor_.Entry().Commit();
+    entry_.Commit();
     grabX_ = x - ox;
     grabY_ = y - oy;
     lastX_ = x;
     lastY_ = y;
     dragCurve_ = g.selectedCurve;
     state_.dragging = true;
-    editor_.NoteChange(0, GroupBegin);
-    editor_.Request(DirtyRedraw);
+    steps_.NoteChange(0, GroupBegin);
+    steps_.Request(DirtyRedraw);
     UpdateHint();
     return true;
 }
 
 bool Graph2DInput::LeftUp(int, int) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
     if (state_.dragging) {
         state_.dragging = false;
         warp_.reset();
         ignoreNextMove_ = false;
         // The owner learns of the whole drag at once: the values, and the shared axis when it could move.
-        editor_.NoteChange(AxisData | dragAxis_, GroupEnd);
-        editor_.Request(DirtyRelayout | DirtyRedraw);
+        steps_.NoteChange(AxisData | dragAxis_, GroupEnd);
+        steps_.Request(DirtyRelayout | DirtyRedraw);
         UpdateHint();
         return true;
     }
-    TSel &sel = editor_.Current().sel;
+    TSel &sel = sheets_.Current().sel;
     if ((sel.mode & SelDragGraph) != 0) {
         sel.CommitSelection(graph_.PointRecord());
-        editor_.Request(DirtyRedraw);
+        steps_.Request(DirtyRedraw);
     }
     return false;
 }
 
 void Graph2DInput::RightDown(int, int) {
-    if (!editor_.HasCurrent() || !graph_.Valid() || state_.dragging)
+    if (!sheets_.HasCurrent() || !graph_.Valid() || state_.dragging)
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const int hot = state_.hotPoint;
     if (hot < 0) {
         s.sel.ClearSelection();
@@ -201,32 +204,32 @@ void Graph2DInput::RightDown(int, int) {
         const CellPosition cell = PointCell(graph_.Layout2D(), hot / MaxX, hot % MaxX);
         s.sel.SelectOne(graph_.PointRecord(), cell.column, cell.row);
     }
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 bool Graph2DInput::Wheel(int direction) {
-    if (!editor_.HasCurrent() || !graph_.Valid() || state_.dragging)
+    if (!sheets_.HasCurrent() || !graph_.Valid() || state_.dragging)
         return false;
-    const CSheet &s = editor_.Current();
+    const CSheet &s = sheets_.Current();
     const int hot = state_.hotPoint;
     if (hot < 0) {
         if (s.sel.kind != SelCells || s.sel.count == 0)
             return false;
-        editor_.Operations().Increment(direction);
+        operations_.Increment(direction);
         return true;
     }
     if ((PointMark(s, graph_.Layout2D(), hot / MaxX, hot % MaxX) & MarkSelected) != 0) {
-        editor_.Operations().Increment(direction);
+        operations_.Increment(direction);
     } else {
         const CellPosition cell = PointCell(graph_.Layout2D(), hot / MaxX, hot % MaxX);
-        editor_.Operations().StepTarget(cell.column, cell.row, direction);
+        operations_.StepTarget(cell.column, cell.row, direction);
     }
     UpdateHint();
     return true;
 }
 
 void Graph2DInput::DragTo(int x, int y) {
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     const GraphRanges &r = graph_.Ranges();
     const Graph2DLayout &g = graph_.Layout2D();
     CAxe &horizontal = *r.horizontalAxis;
@@ -235,7 +238,7 @@ void Graph2DInput::DragTo(int x, int y) {
     const int dy = y - g.plotBottom - grabY_;
     lastX_ = x;
     lastY_ = y;
-    const int sheet = editor_.CurrentIndex();
+    const int sheet = sheets_.CurrentIndex();
 
     if (state_.hotPoint >= 0) {
         const int c = state_.hotPoint / MaxX, i = state_.hotPoint % MaxX;
@@ -253,12 +256,12 @@ void Graph2DInput::DragTo(int x, int y) {
         const int oldValue = cell, oldPoint = point;
         cell = v;
         point = h;
-        editor_.NormalizeSheet(sheet, AxisData | dragAxis_);
+        sheets_.NormalizeSheet(sheet, AxisData | dragAxis_);
         const int dh = point - oldPoint, dv = cell - oldValue;
         if (dh != 0 || dv != 0) {
             // The rest of the moving set follows by what the dragged point really moved.
             const PointSet moving =
-                MovingPoints(s, r, g, state_.hotPoint, editor_.ShiftDown(), editor_.ControlDown());
+                MovingPoints(s, r, g, state_.hotPoint, steps_.ShiftDown(), steps_.ControlDown());
             std::bitset<MaxX> indices;
             for (int k = 0; k < static_cast<int>(moving.size()); ++k) {
                 if (!moving.test(static_cast<std::size_t>(k)) || k == state_.hotPoint)
@@ -274,24 +277,24 @@ void Graph2DInput::DragTo(int x, int y) {
                 if (indices.test(static_cast<std::size_t>(k)) && k < horizontal.Capacity())
                     horizontal.values[static_cast<std::size_t>(k)] =
                         AddClamped(horizontal.values[static_cast<std::size_t>(k)], dh);
-            editor_.NormalizeSheet(sheet, AxisData | dragAxis_);
-            editor_.Request(DirtyRedraw);
+            sheets_.NormalizeSheet(sheet, AxisData | dragAxis_);
+            steps_.Request(DirtyRedraw);
             Rescale(x, y, dragAxis_ != 0 ? std::optional<int>(h) : std::nullopt,
                     values.editable != 0 ? std::optional<int>(v) : std::nullopt, c);
         }
     } else if (state_.hotPoint == HotBase) {
-        int &base = editor_.Sheets().Markers().baseMarker;
+        int &base = sheets_.Markers().baseMarker;
         const int v = AddClamped(AddClamped(-Units(dy, g.yScale), -Lift(dragCurve_)), values.displayMin);
         base = v;
-        editor_.NormalizeSheet(sheet, 0);
-        editor_.Request(DirtyRedraw);
+        sheets_.NormalizeSheet(sheet, 0);
+        steps_.Request(DirtyRedraw);
         Rescale(x, y, std::nullopt, v, dragCurve_);
     } else if (state_.hotPoint == HotLimiter) {
-        int &limiter = editor_.Sheets().Markers().limiterMarker;
+        int &limiter = sheets_.Markers().limiterMarker;
         const int h = AddClamped(horizontal.displayMin, Units(dx, g.xScale));
         limiter = h;
-        editor_.NormalizeSheet(sheet, 0);
-        editor_.Request(DirtyRedraw);
+        sheets_.NormalizeSheet(sheet, 0);
+        steps_.Request(DirtyRedraw);
         Rescale(x, y, h, std::nullopt, dragCurve_);
     }
     UpdateHint();
@@ -314,7 +317,7 @@ void Graph2DInput::Rescale(int x, int y, std::optional<int> horizontal, std::opt
     // The dragged object stays under the pointer while the graph rescales.
     warp_ = ScenePoint{px, py};
     ignoreNextMove_ = true;
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 std::optional<ScenePoint> Graph2DInput::TakePointerWarp() {
@@ -340,10 +343,10 @@ void Graph2DInput::PointerWarpRefused() {
 
 void Graph2DInput::UpdateHint() {
     hint_.clear();
-    if (!editor_.HasCurrent() || !graph_.Valid())
+    if (!sheets_.HasCurrent() || !graph_.Valid())
         return;
     const GraphRanges &r = graph_.Ranges();
-    const int language = editor_.Language();
+    const int language = steps_.Language();
     const std::string prefix = state_.dragging ? EditorText("Dragging: ", language) : std::string();
     auto name = [language](const CAxe &axis) { return EditorText(axis.label, language); };
     auto value = [](const CAxe &axis, int raw) { return FormatValue(raw, axis.scale, axis.unit, true); };
@@ -367,10 +370,10 @@ void Graph2DInput::UpdateHint() {
                  value(*r.valueAxis, r.valueAxis->values[static_cast<std::size_t>(index)]);
     } else if (hot == HotBase) {
         hint_ = prefix + EditorText("Base advance", language) + " = " +
-                value(*r.valueAxis, editor_.Sheets().Markers().baseMarker);
+                value(*r.valueAxis, sheets_.Markers().baseMarker);
     } else if (hot == HotLimiter) {
         hint_ = prefix + EditorText("Limiter", language) + " = " +
-                value(*r.horizontalAxis, editor_.Sheets().Markers().limiterMarker);
+                value(*r.horizontalAxis, sheets_.Markers().limiterMarker);
     }
 }
 

@@ -1,20 +1,23 @@
-#include "mapeditor/ValueEntry.h"
+#include "mapeditor/input/ValueEntry.h"
 
 #include <cmath>
 
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/EditOperations.h"
+#include "mapeditor/EditorSteps.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
 #include "mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
 
 EditorFont ValueEntry::Font() const {
-    return EditorFont{static_cast<int>(std::lround(1.4 * editor_.Metrics().baseSize)), true, false};
+    return EditorFont{static_cast<int>(std::lround(1.4 * steps_.Metrics().baseSize)), true, false};
 }
 
 void ValueEntry::Begin(int column, int row, bool empty) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    const CSheet &s = editor_.Current();
+    const CSheet &s = sheets_.Current();
     std::string text;
     if (!empty) {
         if (row == -1 && column >= 0 && column < MaxX)
@@ -26,16 +29,16 @@ void ValueEntry::Begin(int column, int row, bool empty) {
     }
     edit_.Start(column, row, std::move(text));
     Layout();
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 void ValueEntry::Layout() {
     if (edit_.active == 0)
         return;
-    const TextMetrics &metrics = editor_.Metrics();
+    const TextMetrics &metrics = steps_.Metrics();
     const EditorFont font = Font();
     edit_.Layout(
-        editor_.Layout().ItemRect(edit_.editCol, edit_.editRow),
+        layout_.ItemRect(edit_.editCol, edit_.editRow),
         [&metrics, &font](std::string_view text) { return metrics.Width(text, font); },
         metrics.XHeight(font));
 }
@@ -44,16 +47,16 @@ void ValueEntry::Commit() {
     if (edit_.active == 0)
         return;
     edit_.active = 0;
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
     if (const auto value = ParseEntryValue(edit_.editText))
-        editor_.Operations().StoreValue(edit_.editCol, edit_.editRow, *value);
+        operations_.StoreValue(edit_.editCol, edit_.editRow, *value);
 }
 
 void ValueEntry::Cancel() {
     if (edit_.active == 0)
         return;
     edit_.active = 0;
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 bool ValueEntry::Blink() {

@@ -1,57 +1,61 @@
-#include "mapeditor/KeyInput.h"
+#include "mapeditor/input/KeyInput.h"
 
-#include "mapeditor/ClipboardCommands.h"
+#include "mapeditor/EditOperations.h"
 #include "mapeditor/EditorKeys.h"
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/EditorSteps.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
+#include "mapeditor/TableCursor.h"
+#include "mapeditor/input/ValueEntry.h"
 
 namespace zarvex1 {
 
 bool KeyInput::CommonKey(int key, bool shift, bool control) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    const bool entryInTable = editor_.Entry().Active() && (editor_.Geometry().viewMode & ViewTable) != 0;
+    const bool entryInTable = entry_.Active() && (layout_.Geometry().viewMode & ViewTable) != 0;
     if (key == '+' || key == '-') {
         if (entryInTable)
             return false; // the character goes into the text
-        editor_.Operations().Increment(key == '+' ? 1 : -1);
+        operations_.Increment(key == '+' ? 1 : -1);
         return true;
     }
     if (key == KeyCopyChar || (control && (key == 'c' || key == 'C')) ||
         (control && !shift && key == KeyInsert)) {
-        CopySelection(editor_);
+        steps_.CopySelection();
         return true;
     }
     if (key == KeyPasteChar || (control && (key == 'v' || key == 'V')) ||
         (shift && !control && key == KeyInsert)) {
-        Paste(editor_);
+        steps_.Paste();
         return true;
     }
-    const TabSheets &sheets = editor_.Sheets();
+    const TabSheets &sheets = sheets_;
     if (key == KeyTab && sheets.Count() > 1) {
         const int current = sheets.CurrentIndex();
         if (control)
-            editor_.SelectSheet(sheets.PreviousIndex());
+            steps_.SelectSheet(sheets.PreviousIndex());
         else if (shift)
-            editor_.SelectSheet(current == 0 ? sheets.Count() - 1 : current - 1);
+            steps_.SelectSheet(current == 0 ? sheets.Count() - 1 : current - 1);
         else
-            editor_.SelectSheet(current + 1 >= sheets.Count() ? 0 : current + 1);
+            steps_.SelectSheet(current + 1 >= sheets.Count() ? 0 : current + 1);
         return true;
     }
     return false;
 }
 
 bool KeyInput::HandleKey(int key, bool shift, bool control) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    if (editor_.Current().enabled == 0)
+    if (sheets_.Current().enabled == 0)
         return key == KeyTab && CommonKey(key, shift, control);
     if (CommonKey(key, shift, control))
         return true;
-    return editor_.Geometry().viewMode == ViewTable && TableKey(key, shift, control);
+    return layout_.Geometry().viewMode == ViewTable && TableKey(key, shift, control);
 }
 
 bool KeyInput::EntryKey(int key, bool shift) {
-    ValueEntry &entry = editor_.Entry();
+    ValueEntry &entry = entry_;
     TValueEdit &edit = entry.Text();
     switch (key) {
     case KeyBackspace:
@@ -88,17 +92,17 @@ bool KeyInput::EntryKey(int key, bool shift) {
         return key == ' ' || key == ',' || key == '-' || key == '.' || (key >= '0' && key <= '9');
     }
     entry.Layout();
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
     return true;
 }
 
 bool KeyInput::TableKey(int key, bool shift, bool /*control*/) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    if (editor_.Entry().Active())
+    if (entry_.Active())
         return EntryKey(key, shift);
-    const CSheet &s = editor_.Current();
-    TableCursor &cursor = editor_.Cursor();
+    const CSheet &s = sheets_.Current();
+    TableCursor &cursor = cursor_;
     if (key == KeyEscape) {
         if (s.sel.Empty())
             return false;
@@ -112,10 +116,10 @@ bool KeyInput::TableKey(int key, bool shift, bool /*control*/) {
     if (typed || key == KeyBackspace || key == KeyDelete || key == KeyInsert) {
         if (!cursor.TargetEditable(cx, cy))
             return false;
-        editor_.Entry().Begin(cx, cy, key != KeyInsert);
+        entry_.Begin(cx, cy, key != KeyInsert);
         if (typed) {
-            editor_.Entry().Text().InsertChar(static_cast<char>(key));
-            editor_.Entry().Layout();
+            entry_.Text().InsertChar(static_cast<char>(key));
+            entry_.Layout();
         }
         return true;
     }

@@ -1,11 +1,15 @@
-#include "mapeditor/BlockDrag.h"
+#include "mapeditor/input/BlockDrag.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
 
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/EditOperations.h"
+#include "mapeditor/EditorSteps.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
+#include "mapeditor/TableCursor.h"
 
 namespace zarvex1 {
 
@@ -35,13 +39,13 @@ bool BlockEditable(const CSheet &s, const Block &b) {
 } // namespace
 
 int BlockDrag::ZoneAt(int x, int y) const {
-    if (!editor_.HasCurrent() || editor_.Current().sel.mode != SelNothing || editor_.Current().sel.Empty())
+    if (!sheets_.HasCurrent() || sheets_.Current().sel.mode != SelNothing || sheets_.Current().sel.Empty())
         return DragNone;
-    const Block b = editor_.Cursor().SelectionBlock();
-    if (b.x0 < -1 || !BlockEditable(editor_.Current(), b))
+    const Block b = cursor_.SelectionBlock();
+    if (b.x0 < -1 || !BlockEditable(sheets_.Current(), b))
         return DragNone;
-    const Rect r = editor_.Layout().BlockPixels(b, editor_.Current());
-    if (r == Rect{} || !Grown(editor_.Layout().BlockPart(b), 2).Contains(x, y))
+    const Rect r = layout_.BlockPixels(b, sheets_.Current());
+    if (r == Rect{} || !Grown(layout_.BlockPart(b), 2).Contains(x, y))
         return DragNone;
     if (std::abs(x - r.right) <= 5 && std::abs(y - r.bottom) <= 5)
         return DragFill;
@@ -51,16 +55,16 @@ int BlockDrag::ZoneAt(int x, int y) const {
 }
 
 bool BlockDrag::InterpolationMarkerAt(int x, int y) const {
-    if (!editor_.HasCurrent() || editor_.Current().sel.isRectangle == 0)
+    if (!sheets_.HasCurrent() || sheets_.Current().sel.isRectangle == 0)
         return false;
-    const TSel &sel = editor_.Current().sel;
+    const TSel &sel = sheets_.Current().sel;
     const Block b{sel.rectX0, sel.rectX1, sel.rectY0, sel.rectY1};
-    if (!BlockEditable(editor_.Current(), b))
+    if (!BlockEditable(sheets_.Current(), b))
         return false;
-    const Rect r = editor_.Layout().BlockPixels(b, editor_.Current());
-    if (r == Rect{} || !r.Contains(x, y) || !editor_.Layout().BlockPart(b).Contains(x, y))
+    const Rect r = layout_.BlockPixels(b, sheets_.Current());
+    if (r == Rect{} || !r.Contains(x, y) || !layout_.BlockPart(b).Contains(x, y))
         return false;
-    const int reach = Trunc(editor_.Geometry().rowHeight);
+    const int reach = Trunc(layout_.Geometry().rowHeight);
     for (const auto &[cx, cy] : {std::pair{r.left, r.top}, std::pair{r.right, r.top},
                                  std::pair{r.left, r.bottom}, std::pair{r.right, r.bottom}})
         if (std::abs(x - cx) + std::abs(y - cy) <= reach)
@@ -69,23 +73,23 @@ bool BlockDrag::InterpolationMarkerAt(int x, int y) const {
 }
 
 void BlockDrag::Begin(int mode, int x, int y) {
-    const Block block = editor_.Cursor().SelectionBlock();
+    const Block block = cursor_.SelectionBlock();
     if ((mode != DragFill && mode != DragCopy) || block.x0 < -1)
         return;
     mode_ = mode;
     startX_ = x;
     startY_ = y;
     block_ = block;
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 bool BlockDrag::Update(int x, int y) {
-    if (mode_ == DragNone || !editor_.HasCurrent())
+    if (mode_ == DragNone || !sheets_.HasCurrent())
         return false;
-    editor_.SetMouse(x, y);
-    const CSheet &s = editor_.Current();
-    const TableGeometry &g = editor_.Geometry();
-    const Block src = editor_.Cursor().SelectionBlock();
+    steps_.SetMouse(x, y);
+    const CSheet &s = sheets_.Current();
+    const TableGeometry &g = layout_.Geometry();
+    const Block src = cursor_.SelectionBlock();
     const int dc = g.columnWidth > 0 ? Trunc((x - startX_) / static_cast<double>(g.columnWidth)) : 0;
     const int dr = g.rowHeight > 0 ? Trunc((y - startY_) / static_cast<double>(g.rowHeight)) : 0;
     const int nx = s.axisX.count, ny = s.axisY.count;
@@ -115,7 +119,7 @@ bool BlockDrag::Update(int x, int y) {
     if (next == block_)
         return false;
     block_ = next;
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
     return true;
 }
 
@@ -124,13 +128,13 @@ void BlockDrag::End() {
         return;
     const int mode = mode_;
     mode_ = DragNone;
-    editor_.Operations().ApplyDrag(mode, block_);
+    operations_.ApplyDrag(mode, block_);
 }
 
 void BlockDrag::ScrollTick() {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    CSheet &s = editor_.Current();
+    CSheet &s = sheets_.Current();
     TSel &sel = s.sel;
     const bool selecting = (sel.mode & SelDragTable) != 0;
     if (!selecting && mode_ == DragNone)
@@ -145,11 +149,11 @@ void BlockDrag::ScrollTick() {
         sideways = sideways && block_.x0 != -1;
         vertical = vertical && block_.y0 != -1;
     }
-    const TableGeometry &g = editor_.Geometry();
+    const TableGeometry &g = layout_.Geometry();
     const int right = g.CellsRight();
     const int bottom = g.CellsBottom();
-    const int mouseX = editor_.MouseX(), mouseY = editor_.MouseY();
-    const int tick = editor_.TickCount();
+    const int mouseX = steps_.MouseX(), mouseY = steps_.MouseY();
+    const int tick = steps_.TickCount();
     int dc = 0, dr = 0;
     if (sideways) {
         if (mouseX < g.cellsX && ScrollDue(tick, g.cellsX - mouseX))
@@ -166,7 +170,7 @@ void BlockDrag::ScrollTick() {
     if (dc == 0 && dr == 0)
         return;
     const int c0 = s.axisX.firstVisible, r0 = s.axisY.firstVisible;
-    editor_.ScrollBy(dc, dr);
+    steps_.ScrollBy(dc, dr);
     const int scrolledX = Trunc((s.axisX.firstVisible - c0) * static_cast<double>(g.columnWidth));
     const int scrolledY = Trunc((s.axisY.firstVisible - r0) * static_cast<double>(g.rowHeight));
     if (scrolledX == 0 && scrolledY == 0)
@@ -177,13 +181,13 @@ void BlockDrag::ScrollTick() {
         sel.anchorY -= scrolledY;
         const int x = std::clamp(mouseX, g.cellsX + 1, std::max(g.cellsX + 1, right - 1));
         const int y = std::clamp(mouseY, g.cellsY + 1, std::max(g.cellsY + 1, bottom - 1));
-        sel.ExtendSelectionDrag(editor_.Layout().FullRecord(), x, y, true);
+        sel.ExtendSelectionDrag(layout_.FullRecord(), x, y, true);
     } else {
         startX_ -= scrolledX;
         startY_ -= scrolledY;
         Update(mouseX, mouseY);
     }
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
 }
 
 } // namespace zarvex1

@@ -2,7 +2,14 @@
 
 namespace zarvex1 {
 
-class MapEditor;
+class BlockDrag;
+class EditOperations;
+class EditorSteps;
+class SpinnerInput;
+class TabLayout;
+class TabSheets;
+class TableCursor;
+class ValueEntry;
 
 // Hover zones of the table view.
 struct TableHover {
@@ -17,7 +24,10 @@ struct TableHover {
 // event where that matters to the dispatcher.
 class TableMouse {
 public:
-    explicit TableMouse(MapEditor &editor) : editor_(editor) {}
+    TableMouse(EditorSteps &steps, TabSheets &sheets, TabLayout &layout, TableCursor &cursor,
+               EditOperations &operations, ValueEntry &entry, SpinnerInput &spinner, BlockDrag &drag)
+        : steps_(steps), sheets_(sheets), layout_(layout), cursor_(cursor), operations_(operations),
+          entry_(entry), spinner_(spinner), drag_(drag) {}
 
     const TableHover &Hover() const { return hover_; }
     bool PreviewOn() const { return hover_.onMarker; }
@@ -43,7 +53,14 @@ private:
     // The corner: AxisX above its diagonal, AxisY below it, 0 outside.
     int CornerAt(int x, int y) const;
 
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
+    TableCursor &cursor_;
+    EditOperations &operations_;
+    ValueEntry &entry_;
+    SpinnerInput &spinner_;
+    BlockDrag &drag_;
     TableHover hover_;
     bool markerChanged_ = false;
 };

@@ -2,11 +2,19 @@
 
 #include <string>
 
-#include "mapeditor/TableMouse.h"
+#include "mapeditor/input/TableMouse.h"
 
 namespace zarvex1 {
 
-class MapEditor;
+class BlockDrag;
+class EditOperations;
+class EditorSteps;
+class SpinnerInput;
+class TabLayout;
+class TabSheets;
+class TabToolbar;
+class TableCursor;
+class ValueEntry;
 
 // Mouse cursor shapes of the control.
 enum class MouseCursor { Default, SizeAll, Cross, IBeam };
@@ -23,7 +31,12 @@ struct PopupRequest {
 // tabs, the toolbar, the view switch, the table and the graphs, the hint and the mouse cursor.
 class EditorMouse {
 public:
-    explicit EditorMouse(MapEditor &editor) : editor_(editor), table_(editor) {}
+    EditorMouse(EditorSteps &steps, TabSheets &sheets, TabLayout &layout, TabToolbar &toolbar,
+                TableCursor &cursor, EditOperations &operations, ValueEntry &entry, SpinnerInput &spinner,
+                BlockDrag &drag)
+        : steps_(steps), sheets_(sheets), layout_(layout), toolbar_(toolbar), cursor_(cursor), entry_(entry),
+          spinner_(spinner), drag_(drag),
+          table_(steps, sheets, layout, cursor, operations, entry, spinner, drag) {}
 
     TableMouse &Table() { return table_; }
     const TableMouse &Table() const { return table_; }
@@ -59,7 +72,14 @@ private:
     bool GraphDragging() const;
     void UpdateHint();
 
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
+    TabToolbar &toolbar_;
+    TableCursor &cursor_;
+    ValueEntry &entry_;
+    SpinnerInput &spinner_;
+    BlockDrag &drag_;
     TableMouse table_;
     int mouseX_ = -10000;
     int mouseY_ = -10000;

@@ -1,10 +1,14 @@
-#include "mapeditor/Graph3DInput.h"
+#include "mapeditor/input/Graph3DInput.h"
 
 #include <algorithm>
 
+#include "mapeditor/EditOperations.h"
 #include "mapeditor/EditorKeys.h"
+#include "mapeditor/EditorSteps.h"
 #include "mapeditor/EditorTexts.h"
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/GraphSettings.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabToolbar.h"
 
 namespace zarvex1 {
 
@@ -21,22 +25,22 @@ constexpr const char *SetValueText = "Set actual value - mouse wheel";
 } // namespace
 
 void Graph3DInput::SetAngles(const ViewAngles &angles) {
-    GraphSettings &settings = editor_.Graph3D();
+    GraphSettings &settings = settings_;
     if (angles == settings.angles)
         return;
     settings.angles = angles;
-    editor_.Toolbar().SetPreset(settings.Preset());
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    toolbar_.SetPreset(settings.Preset());
+    steps_.Request(DirtyRelayout | DirtyRedraw);
 }
 
 void Graph3DInput::Move(int x, int y) {
-    GraphSettings &settings = editor_.Graph3D();
+    GraphSettings &settings = settings_;
     if (dragging_) {
         SetAngles(RotateByDrag(rotateStart_, x - rotateStartX_, y - rotateStartY_));
         settings.tooltipFlags &= ~RotationHelp;
     }
     hint_.clear();
-    const TableGeometry &g = editor_.Geometry();
+    const TableGeometry &g = layout_.Geometry();
     if (y <= g.graph.graphTop + 45)
         return;
     const int strip = LegendStripWidth;
@@ -48,7 +52,7 @@ void Graph3DInput::Move(int x, int y) {
     if (help == 0)
         return;
     const std::string text =
-        EditorText(help == SetValueHelp ? SetValueText : RotationText, editor_.Language());
+        EditorText(help == SetValueHelp ? SetValueText : RotationText, steps_.Language());
     // A help shows as tooltip until the user has used it, then on the status line only.
     hint_ = (settings.tooltipFlags & help) != 0 ? text : "|" + text;
 }
@@ -59,7 +63,7 @@ bool Graph3DInput::LeftDown(int x, int y) {
     dragging_ = true;
     rotateStartX_ = x;
     rotateStartY_ = y;
-    rotateStart_ = editor_.Graph3D().angles;
+    rotateStart_ = settings_.angles;
     return true;
 }
 
@@ -69,18 +73,18 @@ bool Graph3DInput::LeftUp() {
 }
 
 bool Graph3DInput::Wheel(int direction, int x) {
-    GraphSettings &settings = editor_.Graph3D();
+    GraphSettings &settings = settings_;
     if (x < LegendStripWidth) {
-        editor_.Operations().IncrementActual(direction);
+        operations_.IncrementActual(direction);
         settings.tooltipFlags &= ~SetValueHelp;
         return true;
     }
-    if (editor_.ControlDown()) {
+    if (steps_.ControlDown()) {
         settings.quality = std::clamp(settings.quality + direction, 0, 5);
-        editor_.Request(DirtyRedraw);
-    } else if (editor_.ShiftDown()) {
+        steps_.Request(DirtyRedraw);
+    } else if (steps_.ShiftDown()) {
         settings.valuesMode = std::clamp(settings.valuesMode + direction, 0, 3);
-        editor_.Request(DirtyRedraw);
+        steps_.Request(DirtyRedraw);
     } else {
         ViewAngles angles = settings.angles;
         angles.angleXYZ = WrapAngle(angles.angleXYZ + direction);
@@ -93,9 +97,9 @@ bool Graph3DInput::Wheel(int direction, int x) {
 bool Graph3DInput::Key(int key) {
     if (key != KeySpace)
         return false;
-    GraphSettings &settings = editor_.Graph3D();
+    GraphSettings &settings = settings_;
     settings.valuesMode = (settings.valuesMode + 1) % 4;
-    editor_.Request(DirtyRelayout | DirtyRedraw);
+    steps_.Request(DirtyRelayout | DirtyRedraw);
     return true;
 }
 

@@ -6,14 +6,20 @@
 
 namespace zarvex1 {
 
-class MapEditor;
+class EditOperations;
+class EditorSteps;
+class GraphSettings;
+class TabLayout;
+class TabToolbar;
 
 // The mouse and keys of the 3D graph: a drag right of the legend strip turns the view (5 degrees per
 // 10 pixels), the wheel rolls it, with Control sets the quality and with Shift the value labels, and
 // over the legend strip steps the value at the live position; Space steps through the value labels.
 class Graph3DInput {
 public:
-    explicit Graph3DInput(MapEditor &editor) : editor_(editor) {}
+    Graph3DInput(EditorSteps &steps, TabLayout &layout, TabToolbar &toolbar, GraphSettings &settings,
+                 EditOperations &operations)
+        : steps_(steps), layout_(layout), toolbar_(toolbar), settings_(settings), operations_(operations) {}
 
     void Move(int x, int y);
     bool LeftDown(int x, int y);
@@ -28,7 +34,11 @@ public:
 private:
     void SetAngles(const ViewAngles &angles);
 
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabLayout &layout_;
+    TabToolbar &toolbar_;
+    GraphSettings &settings_;
+    EditOperations &operations_;
     bool dragging_ = false;
     int rotateStartX_ = 0;
     int rotateStartY_ = 0;

@@ -3,28 +3,27 @@
 #include <optional>
 #include <string>
 
+#include "mapeditor/TabGraph.h"
 #include "mapeditor/views/Graph2DPoints.h"
 #include "mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 
-class MapEditor;
-class TabGraph;
-
-// What the 2D graph's mouse found and does, as its painter shows it.
-struct Graph2DState {
-    int selectedCurve = 0; // the curve under the pointer, drawn in colour
-    int hotPoint = HotNone;
-    bool dragging = false;  // a point or a marker is being dragged
-    bool previewOn = false; // the pointer is on an interpolation corner
-};
+class EditOperations;
+class EditorSteps;
+class TabLayout;
+class TabSheets;
+class ValueEntry;
 
 // The mouse of the 2D graph: the point, start point or limiter line nearest to the pointer, dragging
 // them (values up and down, the shared axis point sideways) while the graph rescales under the
 // pointer, the rubber band over the points, the right button and the wheel, and the hint.
 class Graph2DInput {
 public:
-    Graph2DInput(MapEditor &editor, TabGraph &graph) : editor_(editor), graph_(graph) {}
+    Graph2DInput(EditorSteps &steps, TabSheets &sheets, TabLayout &layout, EditOperations &operations,
+                 ValueEntry &entry, TabGraph &graph)
+        : steps_(steps), sheets_(sheets), layout_(layout), operations_(operations), entry_(entry),
+          graph_(graph), state_(graph.State2D()) {}
 
     const Graph2DState &State() const { return state_; }
     void Move(int x, int y);
@@ -51,9 +50,13 @@ private:
     void UpdateHint();
     int Lift(int curve) const;
 
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
+    EditOperations &operations_;
+    ValueEntry &entry_;
     TabGraph &graph_;
-    Graph2DState state_;
+    Graph2DState &state_;
     int dragCurve_ = 0;
     int dragAxis_ = 0; // the horizontal axis bit when a point drag may move the shared axis
     int grabX_ = 0;

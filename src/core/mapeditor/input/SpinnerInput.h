@@ -1,30 +1,24 @@
 #pragma once
 
-#include "mapeditor/Selection.h"
+#include "mapeditor/EditorTypes.h"
 
 namespace zarvex1 {
 
-class MapEditor;
-
-// The up/down boxes that step the value under the mouse.
-struct Spinner {
-    int shown = 0;
-    int column = -2; // -1 for a Y header
-    int row = -2;    // -1 for an X header
-    Rect upBox;
-    Rect downBox;
-    int hoverBox = 0; // 0 none, 1 up, 2 down
-    int upPressed = 0;
-    int downPressed = 0;
-    int pressTick = 0;
-    int repeating = 0;
-};
+class EditOperations;
+class EditorSteps;
+class TabLayout;
+class TabSheets;
+class TableCursor;
+class ValueEntry;
 
 // The spinner of the table: where it shows, the box under the mouse, a press with its auto-repeat
 // from the sixth tick, and the release that steps once when nothing repeated.
 class SpinnerInput {
 public:
-    explicit SpinnerInput(MapEditor &editor) : editor_(editor) {}
+    SpinnerInput(EditorSteps &steps, TabSheets &sheets, TabLayout &layout, TableCursor &cursor,
+                 EditOperations &operations, ValueEntry &entry)
+        : steps_(steps), sheets_(sheets), layout_(layout), cursor_(cursor), operations_(operations),
+          entry_(entry) {}
 
     const Spinner &State() const { return spinner_; }
     bool Shown() const { return spinner_.shown != 0; }
@@ -44,7 +38,12 @@ public:
     void Step(int step);
 
 private:
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
+    TableCursor &cursor_;
+    EditOperations &operations_;
+    ValueEntry &entry_;
     Spinner spinner_;
 };
 

@@ -1,35 +1,42 @@
-#include "mapeditor/TableMouse.h"
+#include "mapeditor/input/TableMouse.h"
 
 #include <algorithm>
 
-#include "mapeditor/MapEditor.h"
+#include "mapeditor/EditOperations.h"
+#include "mapeditor/EditorSteps.h"
+#include "mapeditor/TabLayout.h"
+#include "mapeditor/TabSheets.h"
+#include "mapeditor/TableCursor.h"
+#include "mapeditor/input/BlockDrag.h"
+#include "mapeditor/input/SpinnerInput.h"
+#include "mapeditor/input/ValueEntry.h"
 
 namespace zarvex1 {
 
 bool TableMouse::Dragging() const {
-    return editor_.Drag().Mode() != DragNone ||
-           (editor_.HasCurrent() && (editor_.Current().sel.mode & SelDragTable) != 0);
+    return drag_.Mode() != DragNone ||
+           (sheets_.HasCurrent() && (sheets_.Current().sel.mode & SelDragTable) != 0);
 }
 
 void TableMouse::ApplyScroll() {
-    CSheet &s = editor_.Current();
-    const ScrollBar &h = editor_.Layout().HorizontalBar();
-    const ScrollBar &v = editor_.Layout().VerticalBar();
+    CSheet &s = sheets_.Current();
+    const ScrollBar &h = layout_.HorizontalBar();
+    const ScrollBar &v = layout_.VerticalBar();
     s.axisX.firstVisible = h.position;
     s.axisY.firstVisible = v.position;
-    editor_.Relayout();
-    editor_.Spinners().Hide();
-    editor_.Request(DirtyRedraw);
+    steps_.Relayout();
+    spinner_.Hide();
+    steps_.Request(DirtyRedraw);
 }
 
 bool TableMouse::ScrollBarsMove(int x, int y) {
     bool moved = false;
-    for (ScrollBar *bar : {&editor_.Layout().HorizontalBar(), &editor_.Layout().VerticalBar()}) {
+    for (ScrollBar *bar : {&layout_.HorizontalBar(), &layout_.VerticalBar()}) {
         bool redraw = false;
         if (bar->Hover(x, y, redraw))
             moved = true;
         if (redraw)
-            editor_.Request(DirtyRedraw);
+            steps_.Request(DirtyRedraw);
     }
     if (moved)
         ApplyScroll();
@@ -37,14 +44,14 @@ bool TableMouse::ScrollBarsMove(int x, int y) {
 }
 
 bool TableMouse::ScrollBarsPress(int x, int y) {
-    for (ScrollBar *bar : {&editor_.Layout().HorizontalBar(), &editor_.Layout().VerticalBar()}) {
+    for (ScrollBar *bar : {&layout_.HorizontalBar(), &layout_.VerticalBar()}) {
         if (!bar->Drawn())
             continue;
         bool moved = false;
-        if (bar->Press(x, y, editor_.TickCount(), moved)) {
+        if (bar->Press(x, y, steps_.TickCount(), moved)) {
             if (moved)
                 ApplyScroll();
-            editor_.Request(DirtyRedraw);
+            steps_.Request(DirtyRedraw);
             return true;
         }
     }
@@ -52,8 +59,8 @@ bool TableMouse::ScrollBarsPress(int x, int y) {
 }
 
 bool TableMouse::OnSelectAll(int x, int y) const {
-    const TableGeometry &g = editor_.Geometry();
-    const CSheet &s = editor_.Current();
+    const TableGeometry &g = layout_.Geometry();
+    const CSheet &s = sheets_.Current();
     Rect r;
     if (s.axisX.collapsed != 0)
         r = Rect{g.tableX + g.rowHeaderWidth + 2, g.cellsY - 30, static_cast<int>(g.cellsX + g.columnWidth),
@@ -67,8 +74,8 @@ bool TableMouse::OnSelectAll(int x, int y) const {
 }
 
 int TableMouse::CornerAt(int x, int y) const {
-    const TableGeometry &g = editor_.Geometry();
-    const CSheet &s = editor_.Current();
+    const TableGeometry &g = layout_.Geometry();
+    const CSheet &s = sheets_.Current();
     const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
     if (x < g.tableX || x >= g.cellsX || y < g.tableY || y >= g.cellsY)
         return 0;
@@ -82,18 +89,18 @@ int TableMouse::CornerAt(int x, int y) const {
 }
 
 void TableMouse::Move(int x, int y, bool leftHeld) {
-    if (!editor_.HasCurrent() || !editor_.Focused())
+    if (!sheets_.HasCurrent() || !steps_.Focused())
         return;
-    CSheet &s = editor_.Current();
-    BlockDrag &drag = editor_.Drag();
-    SpinnerInput &spinner = editor_.Spinners();
-    ValueEntry &entry = editor_.Entry();
+    CSheet &s = sheets_.Current();
+    BlockDrag &drag = drag_;
+    SpinnerInput &spinner = spinner_;
+    ValueEntry &entry = entry_;
     if (drag.Mode() != DragNone) {
         drag.Update(x, y);
         return;
     }
     // 1. A pressed scroll-bar part takes the move alone.
-    const ScrollBar &h = editor_.Layout().HorizontalBar(), &v = editor_.Layout().VerticalBar();
+    const ScrollBar &h = layout_.HorizontalBar(), &v = layout_.VerticalBar();
     if (h.pressedPart != PartNone || v.pressedPart != PartNone) {
         ScrollBarsMove(x, y);
         return;
@@ -101,16 +108,16 @@ void TableMouse::Move(int x, int y, bool leftHeld) {
     // 2. The in-place text; with the left button held the caret follows the pointer.
     if (entry.Active()) {
         const TValueEdit &edit = entry.State();
-        hover_.onText = editor_.Layout().ItemRect(edit.editCol, edit.editRow).Contains(x, y);
+        hover_.onText = layout_.ItemRect(edit.editCol, edit.editRow).Contains(x, y);
         if (leftHeld) {
             entry.Text().DragCaretTo(x);
             entry.Layout();
-            editor_.Request(DirtyRedraw);
+            steps_.Request(DirtyRedraw);
             return;
         }
     }
     // 3. The fill handle and the border of the selection block.
-    if (s.sel.mode == SelNothing && !s.sel.Empty() && editor_.Cursor().SelectionBlock().x0 >= -1) {
+    if (s.sel.mode == SelNothing && !s.sel.Empty() && cursor_.SelectionBlock().x0 >= -1) {
         const int zone = drag.ZoneAt(x, y);
         hover_.onFillHandle = zone == DragFill;
         hover_.onBorder = zone == DragCopy;
@@ -122,15 +129,15 @@ void TableMouse::Move(int x, int y, bool leftHeld) {
         hover_.onFillHandle = hover_.onBorder = false;
     }
     if (markerChanged_)
-        editor_.Request(DirtyRedraw);
+        steps_.Request(DirtyRedraw);
     hover_.onMarker = marker;
     // 5. The rubber band.
-    const TableGeometry &g = editor_.Geometry();
+    const TableGeometry &g = layout_.Geometry();
     if ((s.sel.mode & SelDragTable) != 0) {
         const int cx = std::clamp(x, g.cellsX + 1, std::max(g.cellsX + 1, g.CellsRight() - 1));
         const int cy = std::clamp(y, g.cellsY + 1, std::max(g.cellsY + 1, g.CellsBottom() - 1));
-        if (s.sel.ExtendSelectionDrag(editor_.Layout().FullRecord(), cx, cy, false))
-            editor_.Request(DirtyRedraw);
+        if (s.sel.ExtendSelectionDrag(layout_.FullRecord(), cx, cy, false))
+            steps_.Request(DirtyRedraw);
     }
     // 6. The spinner.
     bool onBox = false;
@@ -145,19 +152,19 @@ void TableMouse::Move(int x, int y, bool leftHeld) {
         const bool onZone = hover_.onBorder || hover_.onFillHandle || hover_.onMarker;
         if (!onBox && !onZone) {
             if (wasPressed) {
-                editor_.Request(DirtyRedraw); // moved off a held box: released without a step
+                steps_.Request(DirtyRedraw); // moved off a held box: released without a step
                 return;
             }
             int column = -2, row = -2;
             const int oldColumn = spinner.State().column, oldRow = spinner.State().row;
             const bool wasShown = spinner.Shown();
-            if (HitItem(editor_.Layout().TableRecord(), x, y, column, row) != 0)
+            if (HitItem(layout_.TableRecord(), x, y, column, row) != 0)
                 spinner.Place(column, row);
             else
                 spinner.Hide();
             if (wasShown != spinner.Shown() || oldColumn != spinner.State().column ||
                 oldRow != spinner.State().row)
-                editor_.Request(DirtyRedraw);
+                steps_.Request(DirtyRedraw);
         }
     }
     // 7. The scroll bars.
@@ -166,75 +173,75 @@ void TableMouse::Move(int x, int y, bool leftHeld) {
 }
 
 bool TableMouse::LeftDown(int x, int y, bool shift, bool control) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    SpinnerInput &spinner = editor_.Spinners();
-    ValueEntry &entry = editor_.Entry();
+    SpinnerInput &spinner = spinner_;
+    ValueEntry &entry = entry_;
     if (spinner.Shown() && spinner.Hover(x, y) != 0) {
         spinner.Press(spinner.State().hoverBox);
         return true;
     }
     if (hover_.onMarker) {
-        editor_.Operations().Interpolate();
+        operations_.Interpolate();
         hover_.onMarker = false;
         return true;
     }
     if (entry.Active()) {
         const TValueEdit &edit = entry.State();
-        if (editor_.Layout().ItemRect(edit.editCol, edit.editRow).Contains(x, y)) {
+        if (layout_.ItemRect(edit.editCol, edit.editRow).Contains(x, y)) {
             entry.Text().PlaceCaretAt(x);
             entry.Layout();
-            editor_.Request(DirtyRedraw);
+            steps_.Request(DirtyRedraw);
             return true;
         }
         entry.Commit();
     }
     if (hover_.onFillHandle || hover_.onBorder) {
-        editor_.Drag().Begin(hover_.onFillHandle ? DragFill : DragCopy, x, y);
+        drag_.Begin(hover_.onFillHandle ? DragFill : DragCopy, x, y);
         spinner.Hide();
         return true;
     }
     if (OnSelectAll(x, y)) {
-        editor_.Cursor().SelectAllCells();
+        cursor_.SelectAllCells();
         return true;
     }
     if (const int corner = CornerAt(x, y)) {
-        editor_.Cursor().SelectAllHeaders(corner);
+        cursor_.SelectAllHeaders(corner);
         return true;
     }
     if (ScrollBarsPress(x, y))
         return true;
-    LayoutRecord &record = editor_.Layout().TableRecord();
+    LayoutRecord &record = layout_.TableRecord();
     if (HitFamilies(record, x, y) == 0)
         return false;
-    editor_.Current().sel.BeginSelectionDrag(record, x, y, shift, control);
+    sheets_.Current().sel.BeginSelectionDrag(record, x, y, shift, control);
     spinner.Hide();
-    editor_.Request(DirtyRedraw);
+    steps_.Request(DirtyRedraw);
     return true;
 }
 
 bool TableMouse::LeftUp(int x, int y) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return false;
-    SpinnerInput &spinner = editor_.Spinners();
+    SpinnerInput &spinner = spinner_;
     if (spinner.Pressed()) {
         spinner.Release();
         return true;
     }
-    if (editor_.Drag().Mode() != DragNone) {
-        editor_.Drag().End();
+    if (drag_.Mode() != DragNone) {
+        drag_.End();
         return true;
     }
     bool handled = false;
-    for (ScrollBar *bar : {&editor_.Layout().HorizontalBar(), &editor_.Layout().VerticalBar()})
+    for (ScrollBar *bar : {&layout_.HorizontalBar(), &layout_.VerticalBar()})
         if (bar->Drawn() && bar->Release(x, y)) {
             handled = true;
-            editor_.Request(DirtyRedraw);
+            steps_.Request(DirtyRedraw);
         }
-    TSel &sel = editor_.Current().sel;
+    TSel &sel = sheets_.Current().sel;
     if ((sel.mode & SelDragTable) != 0) {
-        sel.CommitSelection(editor_.Layout().TableRecord());
-        editor_.Request(DirtyRedraw);
+        sel.CommitSelection(layout_.TableRecord());
+        steps_.Request(DirtyRedraw);
         Move(x, y, false);
         handled = true;
     }
@@ -242,12 +249,12 @@ bool TableMouse::LeftUp(int x, int y) {
 }
 
 void TableMouse::RightDown(int x, int y) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    TSel &sel = editor_.Current().sel;
-    TableCursor &cursor = editor_.Cursor();
+    TSel &sel = sheets_.Current().sel;
+    TableCursor &cursor = cursor_;
     if (sel.mode != SelNothing)
-        sel.CommitSelection(editor_.Layout().TableRecord());
+        sel.CommitSelection(layout_.TableRecord());
     if (OnSelectAll(x, y)) {
         if (!cursor.AllCellsSelected())
             cursor.SelectAllCells(); // a right click keeps a table that is all selected
@@ -257,7 +264,7 @@ void TableMouse::RightDown(int x, int y) {
         cursor.SelectAllHeaders(corner);
         return;
     }
-    LayoutRecord &record = editor_.Layout().TableRecord();
+    LayoutRecord &record = layout_.TableRecord();
     const int families = HitFamilies(record, x, y);
     if ((families & (HitCell | HitXHeader | HitYHeader)) != 0) {
         int column = -2, row = -2;
@@ -273,27 +280,26 @@ void TableMouse::RightDown(int x, int y) {
 }
 
 void TableMouse::DoubleClick(int x, int y) {
-    if (!editor_.HasCurrent())
+    if (!sheets_.HasCurrent())
         return;
-    SpinnerInput &spinner = editor_.Spinners();
+    SpinnerInput &spinner = spinner_;
     if (spinner.Shown() && spinner.Hover(x, y) != 0) {
         spinner.Press(spinner.State().hoverBox, false); // like a press, without committing an entry
         return;
     }
     int column = -2, row = -2;
-    if (HitItem(editor_.Layout().TableRecord(), x, y, column, row) != 0 &&
-        editor_.Cursor().TargetEditable(column, row)) {
-        ValueEntry &entry = editor_.Entry();
+    if (HitItem(layout_.TableRecord(), x, y, column, row) != 0 && cursor_.TargetEditable(column, row)) {
+        ValueEntry &entry = entry_;
         const TValueEdit &edit = entry.State();
         if (!entry.Active() || edit.editCol != column || edit.editRow != row) {
             entry.Commit();
-            if (editor_.Current().sel.ItemMark(column, row) == 0)
-                editor_.Cursor().SelectOne(column, row);
+            if (sheets_.Current().sel.ItemMark(column, row) == 0)
+                cursor_.SelectOne(column, row);
             entry.Begin(column, row, false);
         }
         entry.Text().SelectAll();
         entry.Layout();
-        editor_.Request(DirtyRedraw);
+        steps_.Request(DirtyRedraw);
         return;
     }
     ScrollBarsPress(x, y);

@@ -4,14 +4,20 @@
 
 namespace zarvex1 {
 
-class MapEditor;
+class EditOperations;
+class EditorSteps;
+class TabLayout;
+class TabSheets;
+class TableCursor;
 
 // The block drags of the table (the fill handle at the selection's bottom-right corner and its
 // border), their hover zones and the interpolation markers, and the scrolling of a drag towards a
 // mouse beyond the visible cells.
 class BlockDrag {
 public:
-    explicit BlockDrag(MapEditor &editor) : editor_(editor) {}
+    BlockDrag(EditorSteps &steps, TabSheets &sheets, TabLayout &layout, TableCursor &cursor,
+              EditOperations &operations)
+        : steps_(steps), sheets_(sheets), layout_(layout), cursor_(cursor), operations_(operations) {}
 
     int Mode() const { return mode_; }
     // The block being resized or moved.
@@ -31,7 +37,11 @@ public:
     void ScrollTick();
 
 private:
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
+    TableCursor &cursor_;
+    EditOperations &operations_;
     int mode_ = DragNone;
     int startX_ = 0;
     int startY_ = 0;

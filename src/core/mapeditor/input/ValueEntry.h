@@ -5,13 +5,17 @@
 
 namespace zarvex1 {
 
-class MapEditor;
+class EditOperations;
+class EditorSteps;
+class TabLayout;
+class TabSheets;
 
 // The in-place value entry of the table: starting it on an item, laying its text out in the entry
 // font, committing the typed number into the item and the caret's blink.
 class ValueEntry {
 public:
-    explicit ValueEntry(MapEditor &editor) : editor_(editor) {}
+    ValueEntry(EditorSteps &steps, TabSheets &sheets, TabLayout &layout, EditOperations &operations)
+        : steps_(steps), sheets_(sheets), layout_(layout), operations_(operations) {}
 
     const TValueEdit &State() const { return edit_; }
     TValueEdit &Text() { return edit_; }
@@ -27,7 +31,10 @@ public:
     bool Blink();
 
 private:
-    MapEditor &editor_;
+    EditorSteps &steps_;
+    TabSheets &sheets_;
+    TabLayout &layout_;
+    EditOperations &operations_;
     TValueEdit edit_;
 };
 
