@@ -47,10 +47,8 @@ void TabSheets::DefineAxis(int index, int which, const char *key, const char *un
     if (!Valid(index))
         return;
     CSheet &s = Sheet(index);
-    for (int bit : {AxisX, AxisY}) {
-        if ((which & bit) == 0)
-            continue;
-        CAxe &a = s.Axis(bit);
+    // What every axis takes alike; the axes of points add their step, counts and collapsing.
+    const auto define = [&](CAxe &a) {
         if (key != nullptr)
             a.key = LimitText(key, KeySize - 1);
         if (unit != nullptr)
@@ -58,33 +56,28 @@ void TabSheets::DefineAxis(int index, int which, const char *key, const char *un
         a.min = min;
         a.max = max;
         a.scale = scale;
-        a.step = step;
         a.editable = editable;
-        a.hasValues = (options & AxisHasValues) != 0 ? 1 : 0;
         a.fixedRange = (options & AxisFixedRange) != 0 ? 1 : 0;
+        a.color = color;
+        a.SetBands(bands);
+    };
+    for (int bit : {AxisX, AxisY}) {
+        if ((which & bit) == 0)
+            continue;
+        CAxe &a = s.Axis(bit);
+        define(a);
+        a.step = step;
+        a.hasValues = (options & AxisHasValues) != 0 ? 1 : 0;
         a.minCount = std::min(minCount <= 0 ? 1 : minCount, a.maxCount);
         a.count = std::clamp(count, a.minCount, a.maxCount);
         a.collapseMode = collapseMode;
         a.collapsed = collapsed;
         a.resizable = resizable;
         a.collapsePosition = collapsePosition;
-        a.color = color;
-        a.SetBands(bands);
     }
     if ((which & AxisData) != 0) {
-        CAxe &a = s.axisData;
-        if (key != nullptr)
-            a.key = LimitText(key, KeySize - 1);
-        if (unit != nullptr)
-            a.unit = LimitText(unit, KeySize - 1);
-        a.min = min;
-        a.max = max;
-        a.scale = scale;
-        a.editable = editable;
-        a.fixedRange = (options & AxisFixedRange) != 0 ? 1 : 0;
-        a.color = color;
-        a.SetBands(bands);
-        a.hasValues = 1;
+        define(s.axisData);
+        s.axisData.hasValues = 1;
     }
 }
 
