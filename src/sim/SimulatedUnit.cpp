@@ -1,7 +1,7 @@
 #include "SimulatedUnit.h"
 
 #include "EngineModel.h"
-#include "MapLookup.h"
+#include "params/MapLookup.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -175,8 +175,9 @@ Frame SimulatedUnit::monitorFrame(long long nowMs) const {
     }
     // A charging system with a little ripple while the engine runs; the battery alone when it stands.
     f.setWord(Monw::Supply, e.running ? 13800 + static_cast<int>((nowMs / 100) % 7) * 50 - 150 : 12600);
+    const OperatingPoint point{e.rpm, load, e.acceleration, e.running};
     if (p.byte(Adrb::ServoEnabled) != 0) {
-        const int desired = ClampMv(20LL * MapValueAt(p, Adrb::Servo, Adrw::ServoRpm, e.rpm, load));
+        const int desired = UnitServoMv(p, point);
         f.setWord(Monw::ServoDesired, desired);
         f.setWord(Monw::ServoMeasured, desired - desired / 50);
     }
@@ -206,17 +207,9 @@ Frame SimulatedUnit::monitorFrame(long long nowMs) const {
     f.setWord(Monw::TestValue + 7, servoTestPosition_);
 
     // Advance from the unit's own map; map 2 takes over while the engine accelerates hard.
-    const int threshold = 100 * p.byte(Adrb::Map2Acceleration);
-    const bool map2 = e.running && threshold > 0 && e.acceleration > threshold;
-    for (int c = 0; c < 2; ++c) {
-        int advance = 0;
-        if (e.running && (c == 0 || p.byte(Adrb::OutputCount) >= 2)) {
-            advance = map2 ? MapValueAt(p, Adrb::Advance2, Adrw::AdvanceRpm2, e.rpm, load)
-                           : MapValueAt(p, Adrb::Advance1, Adrw::AdvanceRpm1, e.rpm, load);
-            advance = std::clamp(advance + p.byte(Adrb::CylinderCorrection + c) - 100, 0, 99);
-        }
-        f.setByte(Monb::Advance1 + c, 100 + advance);
-    }
+    const bool map2 = UsesMap2(p, point);
+    for (int c = 0; c < 2; ++c)
+        f.setByte(Monb::Advance1 + c, 100 + UnitAdvance(p, c, point));
     f.setByte(Monb::Pickup1Signal, e.running);
     f.setByte(Monb::Pickup2Signal, e.running && UsesSecondPickup(p));
     f.setByte(Monb::StartLimiterActive, e.starting);

@@ -134,21 +134,6 @@ std::error_code LastError() {
     return {errno, std::generic_category()};
 }
 
-// Writing past the file-size limit (ulimit -f) must fail the write with EFBIG rather than end the
-// program with SIGXFSZ. A handler the embedding program set itself is left alone.
-void IgnoreFileSizeSignal() {
-    static const bool ignored = [] {
-        struct sigaction current {};
-        if (sigaction(SIGXFSZ, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
-            return false;
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        return sigaction(SIGXFSZ, &ignore, nullptr) == 0;
-    }();
-    (void)ignored;
-}
-
 class Descriptor {
 public:
     explicit Descriptor(int fd = -1) : fd_(fd) {}
@@ -221,6 +206,24 @@ void RemoveStaleTemporaries(const std::filesystem::path &target) {
 #endif
 
 } // namespace
+
+#ifndef _WIN32
+// A handler the embedding program set itself is left alone.
+void IgnoreFileSizeSignal() {
+    static const bool ignored = [] {
+        struct sigaction current {};
+        if (sigaction(SIGXFSZ, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
+            return false;
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        return sigaction(SIGXFSZ, &ignore, nullptr) == 0;
+    }();
+    (void)ignored;
+}
+#else
+void IgnoreFileSizeSignal() {}
+#endif
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path &path) {
     std::error_code why;

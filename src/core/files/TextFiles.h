@@ -41,6 +41,10 @@ inline constexpr int StaleTemporaryAge = 60;
 // Whether a file name is one that WriteWholeFile gives its temporary file for the target.
 bool IsTemporaryNameOf(const std::filesystem::path &target, const std::string &name);
 
+// Writing past the file-size limit (ulimit -f) then fails the write with EFBIG instead of ending the
+// program with SIGXFSZ.
+void IgnoreFileSizeSignal();
+
 // UTF-8 text to a path and back, the same on every platform.
 std::filesystem::path PathFromUtf8(std::string_view text);
 std::string Utf8FromPath(const std::filesystem::path &path);

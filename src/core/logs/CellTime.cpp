@@ -1,0 +1,69 @@
+#include "logs/CellTime.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace zarvex1 {
+
+namespace {
+
+int ValueAt(std::span<const int> column, int row) {
+    return column.empty() ? 0 : column[row];
+}
+
+} // namespace
+
+std::optional<OperatingPoint> LogPoint(const MonitorLog &log, int row) {
+    if (log.isGap(row))
+        return std::nullopt;
+    OperatingPoint point;
+    point.rpm = ValueAt(log.values("rpm"), row);
+    const bool iap = ValueAt(log.values("loadIsIap"), row) != 0;
+    point.load = ValueAt(log.values(iap ? "pressure" : "throttle"), row);
+    point.acceleration = ValueAt(log.values("acceleration"), row);
+    const std::span<const int> pickup1 = log.values("pickup1"), pickup2 = log.values("pickup2");
+    point.running = pickup1.empty() && pickup2.empty()
+                        ? point.rpm > 0
+                        : ValueAt(pickup1, row) != 0 || ValueAt(pickup2, row) != 0;
+    return point;
+}
+
+CellTime::CellTime(MapAxes axes) : axes_(std::move(axes)) {
+    if (axes_.rpm.empty())
+        axes_.rpm = {0};
+    if (axes_.load.empty())
+        axes_.load = {0};
+    ms_.assign(axes_.rpm.size() * axes_.load.size(), 0);
+}
+
+int CellTime::NearestIndex(const std::vector<int> &axis, int value) {
+    int index = 0;
+    for (int i = 1; i < static_cast<int>(axis.size()); ++i)
+        if (2LL * value >= static_cast<long long>(axis[i - 1]) + axis[i])
+            index = i;
+    return index;
+}
+
+void CellTime::Add(const OperatingPoint &point, long long ms) {
+    if (!point.running || ms <= 0)
+        return;
+    const int row = NearestIndex(axes_.load, point.load);
+    const int column = NearestIndex(axes_.rpm, point.rpm);
+    ms_[row * columns() + column] += ms;
+}
+
+void CellTime::AddLog(const MonitorLog &log) {
+    for (int row = 0; row + 1 < log.rowCount(); ++row)
+        if (const std::optional<OperatingPoint> point = LogPoint(log, row))
+            Add(*point, std::min(log.timeMs(row + 1) - log.timeMs(row), MaxRowMs));
+}
+
+void CellTime::Clear() {
+    std::fill(ms_.begin(), ms_.end(), 0);
+}
+
+long long CellTime::totalMs() const {
+    return std::accumulate(ms_.begin(), ms_.end(), 0LL);
+}
+
+} // namespace zarvex1

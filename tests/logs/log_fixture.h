@@ -1,0 +1,45 @@
+#pragma once
+
+#include "SimulatedUnit.h"
+#include "logs/LogFormat.h"
+#include "params/Defaults.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zarvex1::test {
+
+// A unit in process with the engine on its drag-strip run, and the set it holds: the frames it sends
+// every 55 ms tick are the log's input.
+struct SimulatedRun {
+    explicit SimulatedRun(ParameterImage set = FirstStartSet()) : image(set), unit(Options(), set) {}
+
+    static SimOptions Options() {
+        SimOptions options;
+        options.engine = EngineMode::Running;
+        return options;
+    }
+    // Frame n of the run, at n ticks.
+    Frame frameAt(int tick) const { return unit.monitorFrame(55LL * tick); }
+
+    // A whole log of `ticks` frames, as the recorder writes it.
+    std::string log(int ticks, const LogSetName &set = {}) const {
+        std::string text = LogHeader();
+        for (int tick = 0; tick < ticks; ++tick)
+            AppendLogRow(text, 55LL * tick, frameAt(tick), set);
+        return text;
+    }
+
+    ParameterImage image;
+    SimulatedUnit unit;
+};
+
+inline MonitorLog ReadOrFail(const std::string &text) {
+    LogReadResult result = ReadMonitorLog(text);
+    EXPECT_TRUE(result.log) << result.error;
+    return result.log ? std::move(*result.log) : MonitorLog();
+}
+
+} // namespace zarvex1::test
