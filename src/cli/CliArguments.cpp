@@ -19,6 +19,7 @@ enum Accepts : unsigned {
     Json = 1u << 5,
     Input = 1u << 6,  // one positional file name
     Input2 = 1u << 7, // a second one
+    Csv = 1u << 8,
 };
 
 struct CommandInfo {
@@ -35,7 +36,7 @@ constexpr std::array<CommandInfo, 9> Commands = {{
     {"program", CliCommand::Program, Port | Input, Port | Input},
     {"verify", CliCommand::Verify, Port | Input, Port | Input},
     {"info", CliCommand::Info, Port, Port},
-    {"monitor", CliCommand::Monitor, Port | Frames | Json, Port},
+    {"monitor", CliCommand::Monitor, Port | Frames | Json | Csv, Port},
     {"diff", CliCommand::Diff, Input | Input2 | Json, Input | Input2},
     {"history", CliCommand::History, Json, 0},
 }};
@@ -128,16 +129,20 @@ ParsedArguments ParseCliArguments(const std::vector<std::string> &args) {
             option = Frames;
         else if (arg == "--json")
             option = Json;
+        else if (arg == "--csv")
+            option = Csv;
         if (option == 0 || !(info->accepts & option))
             return Fail(command + ": unknown option " + arg);
         if (seen & option)
             return Fail(command + ": " + arg + " given twice");
         seen |= option;
 
-        if (option == Json) {
+        if (option == Json || option == Csv) {
             if (inlineValue)
-                return Fail(command + ": --json takes no value");
-            o.json = true;
+                return Fail(command + ": " + arg + " takes no value");
+            if (seen & Json && seen & Csv)
+                return Fail(command + ": --json and --csv exclude each other");
+            (option == Json ? o.json : o.csv) = true;
             continue;
         }
         std::string value;
@@ -203,9 +208,10 @@ std::string CliUsage() {
            "  verify --port DEVICE IN.ign           compare the unit with IN\n"
            "  info --port DEVICE                    program name, build date, build time and protocol\n"
            "                                        version of the unit\n"
-           "  monitor --port DEVICE [--frames N] [--json]\n"
+           "  monitor --port DEVICE [--frames N] [--json | --csv]\n"
            "                                        print the unit's live values, one line a frame\n"
-           "                                        (--json: one JSON object a line); without --frames\n"
+           "                                        (--json: one JSON object a line with the time;\n"
+           "                                        --csv: the live-value log); without --frames\n"
            "                                        until Ctrl+C\n"
            "  diff A.ign B.ign [--json]             the values that differ between A and B, by page,\n"
            "                                        both in display units; for a map its cells\n"

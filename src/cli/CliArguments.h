@@ -20,6 +20,7 @@ struct CliOptions {
     int page = Page::All;
     int frames = 0; // --frames N of monitor; 0 runs until interrupted
     bool json = false;
+    bool csv = false; // the live-value log's CSV
 };
 
 struct ParsedArguments {

@@ -6,9 +6,10 @@
 
 namespace zarvex1 {
 
-// One monitor frame as a JSON object on one line (no line break): every field an integer, the
-// potentiometer corrections and the current advances with their offsets removed.
-std::string MonitorJson(const Frame &frame);
+// One monitor frame as a JSON object on one line (no line break): first the time in seconds with
+// milliseconds, then every field an integer, the potentiometer corrections and the current advances
+// with their offsets removed.
+std::string MonitorJson(const Frame &frame, long long ms);
 // One monitor frame as a readable line (no line break): speed, load, advance, supply, gear, road speed,
 // the saving countdown while it runs, and the names of the flags that are set.
 std::string MonitorLine(const Frame &frame);

@@ -2,6 +2,7 @@
 
 #include "LinkSession.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -25,8 +26,17 @@ void RunTicks(const std::function<bool()> &tick, int budget) {
     loop.exec();
 }
 
+long long MonotonicMs() {
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return clock.elapsed();
+}
+
 } // namespace
 
-QtConnection::QtConnection() : connection_{port_, RunTicks} {}
+QtConnection::QtConnection() : connection_{port_, RunTicks, MonotonicMs} {}
 
 } // namespace zarvex1

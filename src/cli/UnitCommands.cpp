@@ -7,6 +7,7 @@
 #include "StopSignals.h"
 
 #include "link/Colours.h"
+#include "logs/LogFormat.h"
 
 #include <algorithm>
 #include <limits>
@@ -147,8 +148,19 @@ int RunMonitor(const CliOptions &options, UnitConnection &connection, std::ostre
         return ExitCode::TransferFailed;
     int printed = 0;
     int silentTicks = 0;
+    int ticks = 0;
     bool otherVersion = false;
+    // The time of a line counts from the start, on the connection's monotonic clock.
+    const auto clockMs = [&] {
+        return connection.clockMs ? connection.clockMs() : ticks * LinkSession::TickMs;
+    };
+    const long long startMs = clockMs();
+    if (options.csv)
+        out << LogHeader() << std::flush;
+    std::string row;
     const auto step = [&] {
+        ++ticks;
+        const long long ms = clockMs() - startMs;
         const std::vector<Frame> frames = session.tap().TakeFrames();
         silentTicks = frames.empty() ? silentTicks + 1 : 0;
         for (const Frame &frame : frames) {
@@ -156,7 +168,14 @@ int RunMonitor(const CliOptions &options, UnitConnection &connection, std::ostre
                 otherVersion = true;
                 err << VersionMismatchText(session.texts(), frame.byte(Monb::Version)) << std::endl;
             }
-            out << (options.json ? MonitorJson(frame) : MonitorLine(frame)) << std::endl;
+            if (options.csv) {
+                // The unit's parameter set is not known here: the log's set columns stay empty.
+                row.clear();
+                AppendLogRow(row, ms, frame, {});
+                out << row << std::flush;
+            } else {
+                out << (options.json ? MonitorJson(frame, ms) : MonitorLine(frame)) << std::endl;
+            }
             if (options.frames > 0 && ++printed >= options.frames)
                 return true;
         }

@@ -12,6 +12,9 @@ struct UnitConnection {
     SerialPort &port;
     // Calls `tick` once every 55 ms until it returns true or `budget` ticks have passed.
     std::function<void(const std::function<bool()> &tick, int budget)> run;
+    // Milliseconds of a monotonic clock, for the time of the monitor's lines; without it the time is
+    // counted in ticks.
+    std::function<long long()> clockMs = {};
 };
 
 } // namespace zarvex1

@@ -59,6 +59,13 @@ TEST(CliArguments, commandLinesGiveTheirOptions) {
     }
 }
 
+TEST(CliArguments, monitorWritesTheLogFormatWithCsv) {
+    const ParsedArguments parsed = ParseCliArguments(Split("monitor --csv --port p"));
+    ASSERT_TRUE(parsed.ok) << parsed.error;
+    EXPECT_TRUE(parsed.options.csv);
+    EXPECT_FALSE(parsed.options.json);
+}
+
 TEST(CliArguments, badCommandLinesSayWhatIsWrong) {
     struct Row {
         const char *line;
@@ -78,6 +85,8 @@ TEST(CliArguments, badCommandLinesSayWhatIsWrong) {
         {"monitor --port p --frames 0", "monitor: --frames takes a number of frames of at least 1, not 0"},
         {"monitor --port p --frames 2x", "monitor: --frames takes a number of frames of at least 1, not 2x"},
         {"monitor --port p --json=1", "monitor: --json takes no value"},
+        {"monitor --port p --csv --json", "monitor: --json and --csv exclude each other"},
+        {"info --port p --csv", "info: unknown option --csv"},
         {"read --port p --port q -o r.ign", "read: --port given twice"},
         {"new --bike 7 -o a.ign", "new: --bike takes a motorbike type 0..6, not 7"},
         {"normalize a.ign --page 9 -o b.ign", "normalize: --page takes a page 0..8, not 9"},

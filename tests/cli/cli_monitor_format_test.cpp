@@ -39,7 +39,8 @@ Frame SampleFrame() {
 
 TEST(MonitorJson, holdsEveryFieldInOrderWithOffsetsRemoved) {
     const std::string expected =
-        "{\"rpm\":6123,\"maxAdvance1\":103,\"maxAdvance2\":104,\"load\":455,\"loadVoltage\":106,"
+        "{\"time\":3.045,\"rpm\":6123,\"maxAdvance1\":103,\"maxAdvance2\":104,\"load\":455,\"loadVoltage\":"
+        "106,"
         "\"supplyVoltage\":12345,\"servoMeasured\":108,\"servoDesired\":109,\"potentiometer\":110,"
         "\"acceleration\":111,\"potAdvance\":-15,\"potStartLimiter\":-500,\"potPilotLight\":200,"
         "\"potAcceleration\":0,\"speed\":116,\"gearVoltage\":117,\"ratio\":118,"
@@ -50,7 +51,7 @@ TEST(MonitorJson, holdsEveryFieldInOrderWithOffsetsRemoved) {
         "\"retard\":0,\"map2\":1,\"servoStatus\":0,\"loadSensorFault\":0,\"powerOutputs\":[0,0,1],"
         "\"gear\":4,\"dataFault\":0,\"baseAdvance\":0,\"pickup1Negative\":0,\"pickup2Negative\":0,"
         "\"loadIsIap\":0,\"errors\":5,\"version\":99}";
-    EXPECT_EQ(MonitorJson(SampleFrame()), expected);
+    EXPECT_EQ(MonitorJson(SampleFrame(), 3045), expected);
 }
 
 TEST(MonitorLine, showsTheMainValuesAndTheFlagsThatAreSet) {

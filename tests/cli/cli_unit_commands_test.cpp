@@ -9,6 +9,7 @@
 #include "files/ParameterFile.h"
 #include "files/temp_folder.h"
 #include "link/LinkEngine.h"
+#include "logs/LogFormat.h"
 #include "params/Defaults.h"
 #include "params/Limits.h"
 
@@ -324,7 +325,26 @@ TEST_F(CliUnitTest, monitorPrintsOneLinePerFrame) {
     for (const std::string &line : lines)
         EXPECT_TRUE(line.starts_with("rpm ")) << line;
     ASSERT_EQ(Run({"monitor", "--frames", "1", "--json"}), ExitCode::Success);
-    EXPECT_TRUE(out.str().starts_with("{\"rpm\":")) << out.str();
+    EXPECT_TRUE(out.str().starts_with("{\"time\":0.")) << out.str();
+    EXPECT_NE(out.str().find(",\"rpm\":"), std::string::npos) << out.str();
+}
+
+// The same log the window records: the unit sends a frame every 100 ms, the time counts in ticks.
+TEST_F(CliUnitTest, monitorWritesTheLiveValueLogWithCsv) {
+    SimOptions options;
+    options.engine = EngineMode::Running;
+    Connect(options);
+    ASSERT_EQ(Run({"monitor", "--frames", "5", "--csv"}), ExitCode::Success) << err.str();
+    const LogReadResult read = ReadMonitorLog(out.str());
+    ASSERT_TRUE(read.log) << read.error;
+    const MonitorLog &log = *read.log;
+    ASSERT_EQ(log.rowCount(), 5);
+    for (int row = 1; row < 5; ++row) {
+        EXPECT_GE(log.timeMs(row) - log.timeMs(row - 1), 55);
+        EXPECT_LE(log.timeMs(row) - log.timeMs(row - 1), 165);
+        EXPECT_EQ(log.timeMs(row) % 55, 0);
+    }
+    EXPECT_GT(log.values("rpm")[4], 0);
 }
 
 } // namespace

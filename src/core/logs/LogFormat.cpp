@@ -144,6 +144,12 @@ std::string ImageHash(const ParameterImage &image) {
     return text;
 }
 
+std::string LogSeconds(long long ms) {
+    std::string text;
+    AppendDecimal(text, ms, 3);
+    return text;
+}
+
 std::string LogHeader() {
     std::string out(ByteOrderMark);
     out += TimeColumn;

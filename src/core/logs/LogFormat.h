@@ -30,6 +30,9 @@ struct LogSetName {
 // Eight hex digits that tell two images apart.
 std::string ImageHash(const ParameterImage &image);
 
+// Milliseconds as the log writes them: seconds with three decimals.
+std::string LogSeconds(long long ms);
+
 // The header row, with its line break (and the byte-order mark that tells spreadsheets it is UTF-8).
 std::string LogHeader();
 // Appends one row, with its line break.
