@@ -285,17 +285,19 @@ private:
     }
 
     int SetIndex() {
-        LogSetName set{hashColumn_ > 0 ? std::string(fields_[hashColumn_]) : std::string(),
-                       fileColumn_ > 0 ? std::string(fields_[fileColumn_]) : std::string()};
-        if (!(set == log_.sets_[lastSet_])) {
-            lastSet_ = -1;
-            for (std::size_t i = 0; i < log_.sets_.size() && lastSet_ < 0; ++i)
-                if (log_.sets_[i] == set)
-                    lastSet_ = static_cast<int>(i);
-            if (lastSet_ < 0) {
-                lastSet_ = static_cast<int>(log_.sets_.size());
-                log_.sets_.push_back(std::move(set));
-            }
+        const std::string_view hash = hashColumn_ > 0 ? fields_[hashColumn_] : std::string_view();
+        const std::string_view file = fileColumn_ > 0 ? fields_[fileColumn_] : std::string_view();
+        // The set changes seldom: most rows name the one before.
+        if (log_.sets_[lastSet_].imageHash == hash && log_.sets_[lastSet_].fileName == file)
+            return lastSet_;
+        LogSetName set{std::string(hash), std::string(file)};
+        lastSet_ = -1;
+        for (std::size_t i = 0; i < log_.sets_.size() && lastSet_ < 0; ++i)
+            if (log_.sets_[i] == set)
+                lastSet_ = static_cast<int>(i);
+        if (lastSet_ < 0) {
+            lastSet_ = static_cast<int>(log_.sets_.size());
+            log_.sets_.push_back(std::move(set));
         }
         return lastSet_;
     }

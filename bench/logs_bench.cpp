@@ -1,0 +1,99 @@
+// What the live-value log costs: one frame recorded on the thread that decodes it, and opening a log of
+// an hour.
+#include "SimulatedUnit.h"
+#include "logs/CellTime.h"
+#include "logs/LogFormat.h"
+#include "logs/LogRecorder.h"
+#include "params/Defaults.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace zarvex1 {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int OneHourRows = 65455; // one frame per 55 ms tick
+
+SimulatedUnit RunningUnit() {
+    SimOptions options;
+    options.engine = EngineMode::Running;
+    return SimulatedUnit(options, FirstStartSet());
+}
+
+fs::path TempPath(const char *name) {
+    return fs::temp_directory_path() /
+           (std::string("zarvex1-bench-") + std::to_string(std::random_device{}()) + "-" + name);
+}
+
+// Record() and the tick, as the owner calls them for every decoded frame; the file is written on the
+// writer's thread once a second.
+void BM_RecordOneFrame(benchmark::State &state) {
+    const SimulatedUnit unit = RunningUnit();
+    std::vector<Frame> frames;
+    for (int tick = 0; tick < 1000; ++tick)
+        frames.push_back(unit.monitorFrame(55LL * tick));
+    const fs::path path = TempPath("record.csv");
+    const LogSetName set{ImageHash(FirstStartSet()), "data.ign"};
+    {
+        LogRecorder recorder;
+        long long now = 0;
+        recorder.Start(path, now);
+        std::size_t i = 0;
+        for (auto _ : state) {
+            now += 55;
+            recorder.Record(frames[i++ % frames.size()], now, set);
+            recorder.Tick(now);
+        }
+        recorder.Stop();
+    }
+    fs::remove(path);
+}
+BENCHMARK(BM_RecordOneFrame);
+
+// Opening a one-hour log: reading the file and parsing every row.
+void BM_ReadOneHourLog(benchmark::State &state) {
+    const SimulatedUnit unit = RunningUnit();
+    const fs::path path = TempPath("hour.csv");
+    {
+        std::string text = LogHeader();
+        const LogSetName set{ImageHash(FirstStartSet()), "data.ign"};
+        for (int tick = 0; tick < OneHourRows; ++tick)
+            AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), set);
+        std::ofstream(path, std::ios::binary) << text;
+        state.counters["MB"] = static_cast<double>(text.size()) / 1e6;
+    }
+    for (auto _ : state) {
+        const LogReadResult read = ReadMonitorLogFile(path);
+        if (!read.log || read.log->rowCount() != OneHourRows)
+            state.SkipWithError("the log did not read back");
+        benchmark::DoNotOptimize(read.log);
+    }
+    fs::remove(path);
+}
+BENCHMARK(BM_ReadOneHourLog)->Unit(benchmark::kMillisecond);
+
+// Shading a map by time in cell from a one-hour log.
+void BM_TimeInCellOfOneHour(benchmark::State &state) {
+    const SimulatedUnit unit = RunningUnit();
+    std::string text = LogHeader();
+    for (int tick = 0; tick < OneHourRows; ++tick)
+        AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), {});
+    const MonitorLog log = *ReadMonitorLog(text).log;
+    const MapAxes axes = UnitMapAxes(FirstStartSet(), UnitMap::Advance1);
+    for (auto _ : state) {
+        CellTime time(axes);
+        time.AddLog(log);
+        benchmark::DoNotOptimize(time.totalMs());
+    }
+}
+BENCHMARK(BM_TimeInCellOfOneHour)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace zarvex1
+
+BENCHMARK_MAIN();
