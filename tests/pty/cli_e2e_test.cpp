@@ -272,7 +272,8 @@ private slots:
         QVERIFY2(run.exitCode == 0, Describe(run));
         const QStringList lines = Lines(run.out);
         QCOMPARE(lines.size(), 3);
-        const QStringList keys = {"rpm",
+        const QStringList keys = {"time",
+                                  "rpm",
                                   "maxAdvance1",
                                   "maxAdvance2",
                                   "load",
@@ -333,6 +334,7 @@ private slots:
             QCOMPARE(object["version"].toInt(), 99);
             QCOMPARE(object["potAdvance"].toInt(), 0); // the simulator's corrections are all at their offset
             QVERIFY(object["rpm"].toInt() > 0);
+            QVERIFY(object["time"].isDouble());
         }
     }
 
