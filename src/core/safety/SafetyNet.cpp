@@ -1,0 +1,34 @@
+#include "safety/SafetyNet.h"
+
+namespace zarvex1 {
+
+SafetyNet::SafetyNet(std::optional<RestorePointStore> store, Clock clock)
+    : store_(std::move(store)), clock_(std::move(clock)) {}
+
+void SafetyNet::SetUnitDetails(std::string unitName, std::optional<int> programmingCount) {
+    unitName_ = std::move(unitName);
+    programmingCount_ = programmingCount;
+}
+
+void SafetyNet::ReadVerified(const ParameterImage &unit) {
+    state_.ReadFinished(unit);
+    Apply(rule_.AfterRead(true), unit, RestoreEvent::Read);
+}
+
+void SafetyNet::ProgramFinished(const ParameterImage &programmed, bool automatic) {
+    state_.ProgramFinished(programmed);
+    Apply(rule_.AfterProgram(automatic, clock_()), programmed, RestoreEvent::Program);
+}
+
+void SafetyNet::BeforeReplace(const ParameterImage &current, bool changesKept) {
+    Apply(rule_.BeforeReplace(changesKept), current, RestoreEvent::BeforeReplace);
+}
+
+void SafetyNet::Apply(RestoreAction action, const ParameterImage &image, RestoreEvent event) {
+    if (action == RestoreAction::None || !store_)
+        return;
+    lastWrite_ = store_->Write(image, {clock_(), event, unitName_, programmingCount_},
+                               action == RestoreAction::ReplaceNewest);
+}
+
+} // namespace zarvex1

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "safety/RestorePointRule.h"
+#include "safety/RestorePoints.h"
+#include "safety/UnitState.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zarvex1 {
+
+// The safety net of one window: what the session tells of its transfers and commands becomes restore
+// points and the unit's state. The session calls it; it never touches the set itself.
+class SafetyNet {
+public:
+    using Clock = std::function<RestoreClock::time_point()>;
+
+    // `store` none: the unit's state is kept, but no restore point is written (no settings folder).
+    explicit SafetyNet(std::optional<RestorePointStore> store, Clock clock = RestoreClock::now);
+
+    // What the points tell of the unit: its program name and programming count, as the last live-value
+    // frame brought them (none when no frame came).
+    void SetUnitDetails(std::string unitName, std::optional<int> programmingCount);
+
+    // A Read that verified: the unit and the screen hold `unit`.
+    void ReadVerified(const ParameterImage &unit);
+    // A Program that finished: the unit holds `programmed`. `automatic` when "Programming after change"
+    // started it: such programs share one point per minute, the newest set.
+    void ProgramFinished(const ParameterImage &programmed, bool automatic);
+    void VerifyPassed(const ParameterImage &verified) { state_.VerifyPassed(verified); }
+    void VerifyFailed() { state_.VerifyFailed(); }
+    void ComparedWithUnit(const ParameterImage &unit) { state_.ComparedWithUnit(unit); }
+    // Another port, a port handed over or a unit gone silent.
+    void PortChanged() { state_.PortChanged(); }
+    // Open, New or Read is about to replace `current`; `changesKept` when its changes are saved or
+    // programmed (HasUnkeptChanges false): then no point is needed.
+    void BeforeReplace(const ParameterImage &current, bool changesKept);
+
+    UnitStateView StateView(const ParameterImage &screen) const { return state_.View(screen); }
+    const std::optional<ParameterImage> &KnownUnitSet() const { return state_.KnownUnitSet(); }
+    // The last write's result: written, skipped (equal to the newest point) or its error.
+    const RestorePointStore::WriteResult &lastWrite() const { return lastWrite_; }
+    const RestorePointStore *store() const { return store_ ? &*store_ : nullptr; }
+
+private:
+    void Apply(RestoreAction action, const ParameterImage &image, RestoreEvent event);
+
+    std::optional<RestorePointStore> store_;
+    Clock clock_;
+    RestorePointRule rule_;
+    UnitState state_;
+    std::string unitName_;
+    std::optional<int> programmingCount_;
+    RestorePointStore::WriteResult lastWrite_;
+};
+
+} // namespace zarvex1

@@ -1,0 +1,94 @@
+#include "files/temp_folder.h"
+#include "params/Defaults.h"
+#include "safety/SafetyNet.h"
+
+#include <gtest/gtest.h>
+
+namespace zarvex1 {
+namespace {
+
+using namespace std::chrono_literals;
+
+const RestoreClock::time_point Start = RestoreClock::time_point{} + 20797 * 24h + 20h;
+
+ParameterImage Edited(int retard) {
+    ParameterImage image = FirstStartSet();
+    image.setByte(Adrb::Retard, static_cast<unsigned>(retard));
+    return image;
+}
+
+// A safety net over a temporary settings folder with a clock the test moves.
+struct NetFixture {
+    test::TempFolder temp;
+    RestoreClock::time_point now = Start;
+    SafetyNet net{RestorePointStore(RestorePointStore::FolderBeside(temp.path()), true),
+                  [this] { return now; }};
+
+    std::vector<RestorePoint> Points() const { return net.store()->List(); }
+};
+
+TEST(SafetyNet, readsProgramsAndReplacedChangesBecomePointsButAnUnchangedSetDoesNot) {
+    NetFixture f;
+    f.net.SetUnitDetails("ZRX07", 42);
+    f.net.ReadVerified(Edited(10));
+    f.now += 2s;
+    f.net.ReadVerified(Edited(10)); // equal to the newest point
+    EXPECT_TRUE(f.net.lastWrite().skipped);
+    f.now += 2s;
+    f.net.BeforeReplace(Edited(11), true); // saved or programmed: nothing to keep
+    f.net.BeforeReplace(Edited(12), false);
+    f.now += 2s;
+    f.net.ProgramFinished(Edited(13), false);
+
+    const auto points = f.Points();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].details.event, RestoreEvent::Program);
+    EXPECT_EQ(points[1].details.event, RestoreEvent::BeforeReplace);
+    EXPECT_EQ(points[2].details.event, RestoreEvent::Read);
+    EXPECT_EQ(points[2].details.unitName, "ZRX07");
+    EXPECT_EQ(points[2].details.programmingCount, 42);
+    EXPECT_EQ(points[0].changedValues, 1);
+    EXPECT_EQ(RestorePointStore::ReadBack(points[1].path)->byte(Adrb::Retard), 12);
+}
+
+TEST(SafetyNet, programsAfterChangeShareOnePointPerMinuteWithTheNewestSet) {
+    NetFixture f;
+    f.net.ProgramFinished(Edited(10), false);
+    f.now += 1s;
+    f.net.ProgramFinished(Edited(11), true);
+    f.now += 20s;
+    f.net.ProgramFinished(Edited(12), true);
+    f.now += 20s;
+    f.net.ProgramFinished(Edited(13), true);
+    ASSERT_EQ(f.Points().size(), 2u);
+    EXPECT_EQ(RestorePointStore::ReadBack(f.Points()[0].path)->byte(Adrb::Retard), 13);
+    f.now += 60s; // a new minute starts a new point
+    f.net.ProgramFinished(Edited(14), true);
+    EXPECT_EQ(f.Points().size(), 3u);
+}
+
+TEST(SafetyNet, theUnitStateFollowsTransfersEditsAndThePort) {
+    NetFixture f;
+    EXPECT_EQ(f.net.StateView(Edited(10)).kind, UnitStateKind::NotRead);
+    f.net.ReadVerified(Edited(10));
+    EXPECT_EQ(f.net.StateView(Edited(10)).kind, UnitStateKind::Same);
+    EXPECT_EQ(f.net.StateView(Edited(11)).kind, UnitStateKind::ChangesNotProgrammed);
+    f.net.ProgramFinished(Edited(11), true);
+    EXPECT_EQ(f.net.StateView(Edited(11)).kind, UnitStateKind::Same);
+    ASSERT_TRUE(f.net.KnownUnitSet());
+    EXPECT_EQ(f.net.KnownUnitSet()->byte(Adrb::Retard), 11);
+    f.net.VerifyFailed();
+    EXPECT_EQ(f.net.StateView(Edited(11)).kind, UnitStateKind::Differs);
+    f.net.PortChanged();
+    EXPECT_EQ(f.net.StateView(Edited(11)).kind, UnitStateKind::NotRead);
+}
+
+TEST(SafetyNet, withoutAFolderTheStateIsKeptAndNothingIsWritten) {
+    SafetyNet net(std::nullopt);
+    net.ReadVerified(Edited(10));
+    EXPECT_FALSE(net.lastWrite().written);
+    EXPECT_EQ(net.StateView(Edited(10)).kind, UnitStateKind::Same);
+}
+
+} // namespace
+} // namespace zarvex1
