@@ -63,6 +63,12 @@ private slots:
         QCOMPARE(openStart_, chosen_); // F3 starts at the last used file
         QVERIFY(form->MenuZpet->isEnabled());
         QVERIFY(messages_.isEmpty());
+        // The edit Open replaced was neither saved nor programmed: a restore point keeps it.
+        const RestorePointStore history(
+            RestorePointStore::FolderBeside(dir_->filePath(QStringLiteral("settings")).toStdString()), false);
+        const auto points = history.List();
+        QCOMPARE(points.size(), std::size_t{1});
+        QCOMPARE(RestorePointStore::ReadBack(points[0].path)->word(Adrw::SoftLimiter), std::uint16_t{7000});
     }
 
     void exeDirCommandsStartAtTheDefaultFile() {

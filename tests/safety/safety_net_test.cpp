@@ -1,6 +1,8 @@
+#include "files/ParameterFile.h"
 #include "files/temp_folder.h"
 #include "params/Defaults.h"
 #include "safety/SafetyNet.h"
+#include "session/session_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +37,8 @@ TEST(SafetyNet, readsProgramsAndReplacedChangesBecomePointsButAnUnchangedSetDoes
     f.net.ReadVerified(Edited(10)); // equal to the newest point
     EXPECT_TRUE(f.net.lastWrite().skipped);
     f.now += 2s;
-    f.net.BeforeReplace(Edited(11), true); // saved or programmed: nothing to keep
-    f.net.BeforeReplace(Edited(12), false);
+    f.net.Replaced(Edited(11), true); // saved or programmed: nothing to keep
+    f.net.Replaced(Edited(12), false);
     f.now += 2s;
     f.net.ProgramFinished(Edited(13), false);
 
@@ -79,7 +81,7 @@ TEST(SafetyNet, theUnitStateFollowsTransfersEditsAndThePort) {
     EXPECT_EQ(f.net.KnownUnitSet()->byte(Adrb::Retard), 11);
     f.net.VerifyFailed();
     EXPECT_EQ(f.net.StateView(Edited(11)).kind, UnitStateKind::Differs);
-    f.net.PortChanged();
+    f.net.UnitChanged();
     EXPECT_EQ(f.net.StateView(Edited(11)).kind, UnitStateKind::NotRead);
 }
 
@@ -88,6 +90,34 @@ TEST(SafetyNet, withoutAFolderTheStateIsKeptAndNothingIsWritten) {
     net.ReadVerified(Edited(10));
     EXPECT_FALSE(net.lastWrite().written);
     EXPECT_EQ(net.StateView(Edited(10)).kind, UnitStateKind::Same);
+}
+
+// Open and New through the session: a point keeps the set they replace, unless its changes were kept.
+TEST(SafetyNet, openAndNewOfTheSessionKeepTheSetTheyReplaceWhenItsChangesWereNotKept) {
+    NetFixture f;
+    test::SessionFixture s;
+    s.session.SetWatcher(&f.net);
+    const auto file = f.temp.path() / "race.ign";
+    ASSERT_TRUE(WriteParameterFile(Edited(20), file));
+
+    s.Edit(9100);
+    ASSERT_TRUE(s.session.Open(file, false).loaded);
+    auto points = f.Points();
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points[0].details.event, RestoreEvent::BeforeReplace);
+    EXPECT_EQ(RestorePointStore::ReadBack(points[0].path)->word(Adrw::SoftLimiter), 9100);
+
+    f.now += 1s;
+    ASSERT_TRUE(s.session.Open(file, false).loaded); // the opened file is kept: nothing to save
+    EXPECT_FALSE(s.session.Open(f.temp.path() / "missing.ign", false).loaded);
+    EXPECT_EQ(f.Points().size(), 1u);
+
+    s.Edit(8800);
+    f.now += 1s;
+    ASSERT_TRUE(s.session.New(false));
+    points = f.Points();
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(RestorePointStore::ReadBack(points[0].path)->word(Adrw::SoftLimiter), 8800);
 }
 
 } // namespace

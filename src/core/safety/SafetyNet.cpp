@@ -20,8 +20,8 @@ void SafetyNet::ProgramFinished(const ParameterImage &programmed, bool automatic
     Apply(rule_.AfterProgram(automatic, clock_()), programmed, RestoreEvent::Program);
 }
 
-void SafetyNet::BeforeReplace(const ParameterImage &current, bool changesKept) {
-    Apply(rule_.BeforeReplace(changesKept), current, RestoreEvent::BeforeReplace);
+void SafetyNet::Replaced(const ParameterImage &previous, bool changesKept) {
+    Apply(rule_.BeforeReplace(changesKept), previous, RestoreEvent::BeforeReplace);
 }
 
 void SafetyNet::Apply(RestoreAction action, const ParameterImage &image, RestoreEvent event) {

@@ -3,6 +3,7 @@
 #include "safety/RestorePointRule.h"
 #include "safety/RestorePoints.h"
 #include "safety/UnitState.h"
+#include "session/SessionWatcher.h"
 
 #include <functional>
 #include <optional>
@@ -12,7 +13,7 @@ namespace zarvex1 {
 
 // The safety net of one window: what the session tells of its transfers and commands becomes restore
 // points and the unit's state. The session calls it; it never touches the set itself.
-class SafetyNet {
+class SafetyNet : public SessionWatcher {
 public:
     using Clock = std::function<RestoreClock::time_point()>;
 
@@ -23,19 +24,16 @@ public:
     // frame brought them (none when no frame came).
     void SetUnitDetails(std::string unitName, std::optional<int> programmingCount);
 
-    // A Read that verified: the unit and the screen hold `unit`.
-    void ReadVerified(const ParameterImage &unit);
-    // A Program that finished: the unit holds `programmed`. `automatic` when "Programming after change"
-    // started it: such programs share one point per minute, the newest set.
-    void ProgramFinished(const ParameterImage &programmed, bool automatic);
-    void VerifyPassed(const ParameterImage &verified) { state_.VerifyPassed(verified); }
-    void VerifyFailed() { state_.VerifyFailed(); }
+    void ReadVerified(const ParameterImage &unit) override;
+    // Programs started by "Programming after change" share one point per minute, the newest set.
+    void ProgramFinished(const ParameterImage &programmed, bool automatic) override;
+    void VerifyPassed(const ParameterImage &verified) override { state_.VerifyPassed(verified); }
+    void VerifyFailed() override { state_.VerifyFailed(); }
+    void UnitChanged() override { state_.PortChanged(); }
+    // A point of the set about to be replaced, unless its changes were kept (saved or programmed).
+    void Replaced(const ParameterImage &previous, bool changesKept) override;
+    // Compare with unit read all six blocks: the unit holds `unit`.
     void ComparedWithUnit(const ParameterImage &unit) { state_.ComparedWithUnit(unit); }
-    // Another port, a port handed over or a unit gone silent.
-    void PortChanged() { state_.PortChanged(); }
-    // Open, New or Read is about to replace `current`; `changesKept` when its changes are saved or
-    // programmed (HasUnkeptChanges false): then no point is needed.
-    void BeforeReplace(const ParameterImage &current, bool changesKept);
 
     UnitStateView StateView(const ParameterImage &screen) const { return state_.View(screen); }
     const std::optional<ParameterImage> &KnownUnitSet() const { return state_.KnownUnitSet(); }

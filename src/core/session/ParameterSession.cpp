@@ -160,9 +160,12 @@ void ParameterSession::Redo() {
 bool ParameterSession::New(bool currentPageOnly) {
     if (front_.Ask(texts_[NewQuestionSlot]) != Answer::Yes)
         return false;
+    const ParameterImage previous = image_;
+    const bool changesKept = !HasUnkeptChanges();
     SetDefaults(image_, defaults_, currentPageOnly ? activePage_ : Page::All);
     ImageToPages();
     Commit();
+    watcher_->Replaced(previous, changesKept);
     front_.HideMessageLine();
     // The parameters no longer come from a file.
     texts_[CurrentFileSlot].clear();
@@ -185,12 +188,15 @@ void ParameterSession::RecordCurrentFile(const std::filesystem::path &path) {
 }
 
 ParameterSession::OpenResult ParameterSession::Open(const std::filesystem::path &path, bool currentPageOnly) {
+    const ParameterImage previous = image_;
+    const bool changesKept = !HasUnkeptChanges();
     const LoadResult result =
         LoadParameterFile(currentPageOnly ? activePage_ : Page::All, path, image_, defaults_);
     ShowFileMessage(result.message, result.reason);
     if (result.loaded) {
         ImageToPages();
         Commit();
+        watcher_->Replaced(previous, changesKept);
         RecordCurrentFile(path);
         kept_ = image_;
         recent_.AddRecentFile(PathText(path).substr(0, MaxRecentPath));

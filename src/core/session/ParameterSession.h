@@ -8,6 +8,7 @@
 #include "params/ParameterImage.h"
 #include "params/UndoHistory.h"
 #include "session/SessionFrontEnd.h"
+#include "session/SessionWatcher.h"
 
 #include <filesystem>
 #include <string>
@@ -79,6 +80,8 @@ public:
     // New: asks "Do you want default setting?"; on Yes the defaults for the active page or all pages.
     // True when the defaults were set.
     bool New(bool currentPageOnly);
+    // Who keeps watch over the sets Open and New replace; none by default.
+    void SetWatcher(SessionWatcher *watcher) { watcher_ = watcher ? watcher : &noWatcher_; }
     // The motorbike type changed: the New that follows keeps a special type's settings.
     void SetBikeChangePending() { defaults_.bikeChangePending = true; }
 
@@ -123,6 +126,8 @@ private:
     int activePage_ = Page::Bike;
     bool programAfterChange_ = false;
     bool autoProgramArmed_ = false;
+    SessionWatcher noWatcher_;
+    SessionWatcher *watcher_ = &noWatcher_;
 };
 
 // A path as the settings and the caption keep it: UTF-8 text.

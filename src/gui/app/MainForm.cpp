@@ -72,6 +72,13 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     if (!portDiscovery)
         portDiscovery = std::make_unique<SystemPortDiscovery>();
     settingsFolder = SettingsFolder();
+    // Every window writes restore points; only the one that owns the settings removes old ones. Without
+    // a settings folder there is nowhere to keep them.
+    std::optional<RestorePointStore> restorePoints;
+    if (!settingsFolder.empty())
+        restorePoints.emplace(RestorePointStore::FolderBeside(settingsFolder), options_.ownsSettings);
+    safetyNet_ = std::make_unique<SafetyNet>(std::move(restorePoints));
+    session_.SetWatcher(safetyNet_.get());
     defaultParameterPath = QString::fromStdU16String(DefaultParameterPath().u16string());
     link = std::make_unique<LinkEngine>(*port, session_.image(), session_.settings(), session_.texts(),
                                         static_cast<LinkOwner &>(*this));

@@ -9,6 +9,7 @@
 #include "pages/PageMachine.h"
 #include "params/Defaults.h"
 #include "print/PrintableWindow.h"
+#include "safety/SafetyNet.h"
 #include "session/DefaultIniKeeper.h"
 #include "session/ParameterSession.h"
 
@@ -252,6 +253,8 @@ private:
     LoaderServer *loaderServer_ = nullptr;
     QtTranslations qtTranslations_;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
+    // Restore points in the history folder beside the settings, and the unit's state.
+    std::unique_ptr<SafetyNet> safetyNet_;
     QTimer *Timer1 = nullptr;
     bool programDoneSeen_ = false; // the link's last programming run was seen to end
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "params/ParameterImage.h"
+
+namespace zarvex1 {
+
+// What keeps watch over the sets the session replaces and the transfers it starts (the restore points and
+// the unit's state). All calls come from the session's own calls; all functions do nothing by default.
+class SessionWatcher {
+public:
+    virtual ~SessionWatcher() = default;
+
+    // Open, New or a Read has replaced `previous`; `changesKept` when its changes were saved or programmed.
+    virtual void Replaced(const ParameterImage & /*previous*/, bool /*changesKept*/) {}
+    // A Read that verified: the unit and the screen hold `unit`.
+    virtual void ReadVerified(const ParameterImage & /*unit*/) {}
+    // A Program that finished: the unit holds `programmed`. `automatic` when "Programming after change"
+    // started it.
+    virtual void ProgramFinished(const ParameterImage & /*programmed*/, bool /*automatic*/) {}
+    virtual void VerifyPassed(const ParameterImage & /*verified*/) {}
+    // A Verify or Program whose verify failed: the unit holds something else.
+    virtual void VerifyFailed() {}
+    // Another port, a port handed over or a unit gone silent: what the unit holds is unknown.
+    virtual void UnitChanged() {}
+};
+
+} // namespace zarvex1
