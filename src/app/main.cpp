@@ -6,6 +6,8 @@
 #include "files/SettingsLocation.h"
 #include "link/SimulatedLineClock.h"
 
+#include "app/ProgramInfo.h"
+
 #include "SimOptions.h"
 #include "SimulatedPort.h"
 
@@ -43,6 +45,18 @@ std::unique_ptr<zarvex1::SimulatedPort> SimulatedUnit(const zarvex1::StartOption
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // Answered before the window is built and before a running window could be handed anything, so
+    // they work without a display too.
+    switch (zarvex1::FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc))) {
+    case zarvex1::InfoRequest::Help:
+        std::fputs(zarvex1::WindowUsage().c_str(), stdout);
+        return 0;
+    case zarvex1::InfoRequest::Version:
+        std::fputs(zarvex1::ProgramVersionText("zarvex1").c_str(), stdout);
+        return 0;
+    case zarvex1::InfoRequest::None:
+        break;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZARVEX1"));
     QApplication::setOrganizationName(QStringLiteral("Morvanel"));

@@ -1,5 +1,7 @@
 #include "CliArguments.h"
 
+#include "app/ProgramInfo.h"
+
 #include <array>
 #include <charconv>
 #include <optional>
@@ -68,11 +70,16 @@ std::string MissingText(unsigned missing) {
 } // namespace
 
 ParsedArguments ParseCliArguments(const std::vector<std::string> &args) {
-    for (const std::string &arg : args) {
-        if (arg == "--")
-            break;
-        if (arg == "--help" || arg == "-h")
-            return {true, CliOptions{}, {}};
+    switch (FindInfoRequest(args)) {
+    case InfoRequest::Help:
+        return {true, CliOptions{}, {}};
+    case InfoRequest::Version: {
+        ParsedArguments version{true, CliOptions{}, {}};
+        version.options.command = CliCommand::Version;
+        return version;
+    }
+    case InfoRequest::None:
+        break;
     }
     if (args.empty())
         return Fail("no command given");
@@ -220,9 +227,20 @@ std::string CliUsage() {
            "DEVICE is the serial port of the unit, for example /dev/ttyUSB0 or COM3.\n"
            "Messages go to standard error, results to standard output.\n"
            "\n"
-           "Exit status: 0 success; 1 the transfer failed (diff: the sets differ); 2 usage error, or a\n"
-           "file that cannot be opened, written or is rejected; 3 the unit speaks another protocol\n"
-           "version.\n";
+           "Options:
+"
+           "  --help                                show this text and exit
+"
+           "  --version                             show the version and exit
+"
+           "
+"
+           "Exit status: 0 success; 1 the transfer failed (diff: the sets differ); 2 usage error, or a
+"
+           "file that cannot be opened, written or is rejected; 3 the unit speaks another protocol
+"
+           "version.
+";
 }
 
 } // namespace zarvex1

@@ -7,7 +7,7 @@
 
 namespace zarvex1 {
 
-enum class CliCommand { Help, New, Normalize, Read, Program, Verify, Info, Monitor, Diff, History };
+enum class CliCommand { Help, Version, New, Normalize, Read, Program, Verify, Info, Monitor, Diff, History };
 
 // What the command line asks for.
 struct CliOptions {
@@ -29,7 +29,7 @@ struct ParsedArguments {
     std::string error; // one line saying what is wrong when !ok
 };
 
-// Reads the arguments after the program name. --help anywhere asks for the usage.
+// Reads the arguments after the program name. --help or --version before "--" asks for that alone.
 ParsedArguments ParseCliArguments(const std::vector<std::string> &args);
 std::string CliUsage();
 

@@ -6,6 +6,7 @@
 #include "QtConnection.h"
 #include "SafetyCommands.h"
 #include "UnitCommands.h"
+#include "app/ProgramInfo.h"
 
 #include "files/SettingsLocation.h"
 #include "safety/RestorePoints.h"
@@ -21,13 +22,16 @@ int main(int argc, char *argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const ParsedArguments parsed = ParseCliArguments(args);
     if (!parsed.ok) {
-        std::cerr << "zarvex1-cli: " << parsed.error << "\n\n" << CliUsage();
+        std::cerr << "zarvex1-cli: " << parsed.error << "\n" << TryHelpLine("zarvex1-cli");
         return ExitCode::UsageOrFile;
     }
     const CliOptions &options = parsed.options;
     switch (options.command) {
     case CliCommand::Help:
         std::cout << CliUsage();
+        return ExitCode::Success;
+    case CliCommand::Version:
+        std::cout << ProgramVersionText("zarvex1-cli");
         return ExitCode::Success;
     case CliCommand::New:
         return RunNew(options, std::cerr);

@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "app/ProgramInfo.h"
+
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -84,7 +86,8 @@ std::string SimUsage() {
            "Other:\n"
            "  --link PATH           also make PATH a symbolic link to the device\n"
            "  --verbose             log every frame to standard error\n"
-           "  --help                show this text\n"
+           "  --help                show this text and exit\n"
+           "  --version             show the version and exit\n"
            "\n"
            "An option with a value may also be written --option=VALUE.\n";
 }
@@ -131,10 +134,17 @@ ParseResult ParseSimOptions(const std::vector<std::string> &args, SimOptions &o,
         {"--link", [&](const std::string &v) { return !v.empty() && (o.linkPath = v, true); }},
     };
 
+    // --help and --version are answered whatever else the line holds.
+    switch (FindInfoRequest(args)) {
+    case InfoRequest::Help:
+        return ParseResult::Help;
+    case InfoRequest::Version:
+        return ParseResult::Version;
+    case InfoRequest::None:
+        break;
+    }
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
-        if (arg == "--help" || arg == "-h")
-            return ParseResult::Help;
         if (arg == "--no-handover") {
             o.acceptHandover = false;
             continue;

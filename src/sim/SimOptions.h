@@ -45,7 +45,7 @@ struct SimOptions {
     bool verbose = false;
 };
 
-enum class ParseResult { Run, Help, Error };
+enum class ParseResult { Run, Help, Version, Error };
 
 // Reads the arguments after the program name; on Error, `error` says what is wrong.
 ParseResult ParseSimOptions(const std::vector<std::string> &args, SimOptions &options, std::string &error);

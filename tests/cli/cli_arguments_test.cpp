@@ -42,6 +42,8 @@ TEST(CliArguments, commandLinesGiveTheirOptions) {
         {"history", CliCommand::History, "", "", "", 0, -1, 0, false},
         {"read --help", CliCommand::Help, "", "", "", 0, -1, 0, false},
         {"--help", CliCommand::Help, "", "", "", 0, -1, 0, false},
+        {"info --port p --version", CliCommand::Version, "", "", "", 0, -1, 0, false},
+        {"fly --version", CliCommand::Version, "", "", "", 0, -1, 0, false},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.line);

@@ -7,6 +7,7 @@
 #include "SimLoop.h"
 #include "SimOptions.h"
 #include "UnitEnd.h"
+#include "app/ProgramInfo.h"
 
 #include <csignal>
 #include <cstdio>
@@ -42,8 +43,11 @@ int main(int argc, char **argv) {
     case ParseResult::Help:
         std::fputs(SimUsage().c_str(), stdout);
         return 0;
+    case ParseResult::Version:
+        std::fputs(ProgramVersionText("zarvex1-sim").c_str(), stdout);
+        return 0;
     case ParseResult::Error:
-        std::fprintf(stderr, "zarvex1-sim: %s\n%s", error.c_str(), SimUsage().c_str());
+        std::fprintf(stderr, "zarvex1-sim: %s\n%s", error.c_str(), TryHelpLine("zarvex1-sim").c_str());
         return 2;
     case ParseResult::Run:
         break;
