@@ -5,7 +5,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
           qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
           fonts-dejavu-extra
-          desktop-file-utils shared-mime-info dpkg-dev file)
+          desktop-file-utils shared-mime-info dpkg-dev file
+          ccache help2man man-db gzip appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs the whole test suite.
+# Installs what is missing, builds everything with warnings as errors and runs the whole test suite,
+# in the build folder and configuration run.sh uses.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVEX1_WERROR=ON
+./scripts/configure.sh >/dev/null
 cmake --build build -j"$(nproc)"
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --test-dir build --output-on-failure
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --test-dir build --output-on-failure -j"$(nproc)"

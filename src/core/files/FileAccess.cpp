@@ -303,8 +303,10 @@ FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view te
     };
     if (replacing) {
         // The owner only matters when an administrator saves a user's file; it may well be refused.
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-            (void)::fchown(out.get(), old.st_uid, old.st_gid);
+        // A refusal keeps the saver as the owner, which is what a user's own save gives anyway.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            [[maybe_unused]] const int refused = ::fchown(out.get(), old.st_uid, old.st_gid);
+        }
         if (::fchmod(out.get(), old.st_mode & 07777) != 0)
             return fail(LastError());
     }
