@@ -59,16 +59,23 @@ void FormatTables(QTextDocument &document) {
 
 int main(int argc, char *argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: zarvex1-manual INPUT.md OUTPUT.pdf\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: zarvex1-manual INPUT.md [MORE.md ...] OUTPUT.pdf\n");
         return 2;
     }
-    QFile input(QString::fromLocal8Bit(argv[1]));
-    if (!input.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "zarvex1-manual: cannot read %s\n", argv[1]);
-        return 1;
+    // The parts follow each other in the order given: the guide, then generated chapters.
+    QString text;
+    for (int i = 1; i < argc - 1; ++i) {
+        QFile input(QString::fromLocal8Bit(argv[i]));
+        if (!input.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "zarvex1-manual: cannot read %s\n", argv[i]);
+            return 1;
+        }
+        if (!text.isEmpty())
+            text += QStringLiteral("\n\n");
+        text += QString::fromUtf8(input.readAll());
     }
-    const QString text = QString::fromUtf8(input.readAll());
+    const char *pdf = argv[argc - 1];
 
     QTextDocument document;
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -79,15 +86,15 @@ int main(int argc, char *argv[]) {
     PlaceLogo(document);
     FormatTables(document);
 
-    QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
+    QPdfWriter writer(QString::fromLocal8Bit(pdf));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("ZARVEX1 Studio"));
     writer.setTitle(document.begin().text());
     document.print(&writer);
-    QFile output(QString::fromLocal8Bit(argv[2]));
+    QFile output(QString::fromLocal8Bit(pdf));
     if (!output.exists() || output.size() == 0) {
-        std::fprintf(stderr, "zarvex1-manual: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "zarvex1-manual: cannot write %s\n", pdf);
         return 1;
     }
     return 0;

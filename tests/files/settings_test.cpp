@@ -284,6 +284,20 @@ TEST(SettingsFolder, createdLevelByLevelUnderTheBase) {
     EXPECT_EQ(DefaultIniPath({}), std::filesystem::path("default.ini"));
 }
 
+TEST(SettingsFolder, exeDirFilesGoToTheSettingsFolderWhereTheProgramsFolderCannotBeWritten) {
+    test::TempFolder folder;
+    const auto program = folder.path() / "bin";
+    const auto settings = folder.path() / "settings";
+    std::filesystem::create_directories(program);
+    EXPECT_EQ(ExeDirParameterPath(program, settings), program / "data.ign");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program), {}), 0); // the probe is gone
+    // A folder that is not there, or a file where the folder should be, cannot take a file; folders
+    // without write permission are the same to the program but not to a test that may run as root.
+    EXPECT_EQ(ExeDirParameterPath(folder.path() / "gone", settings), settings / "data.ign");
+    { std::ofstream(folder.path() / "plain") << "x"; }
+    EXPECT_EQ(ExeDirParameterPath(folder.path() / "plain", settings), settings / "data.ign");
+}
+
 TEST(TestMode, markerWordTurnsTestModeOnOnlyWhenSpelledExactly) {
     const struct {
         const char *text;

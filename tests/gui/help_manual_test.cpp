@@ -42,26 +42,38 @@ private slots:
         QVERIFY(form.messages.isEmpty());
     }
 
-    void aMissingManualSaysSoInTheLanguage_data() {
+    // The message says why and lists the folders looked in, the current one first.
+    void aMissingManualSaysWhyAndWhereInTheLanguage_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("why");
         QTest::newRow("en") << "ENGLISH"
-                            << "Error by opening file manual_ZARVEX1_en.pdf !";
+                            << "Error by opening file manual_ZARVEX1_en.pdf !"
+                            << "The file is in none of the folders the program looks in:";
         QTest::newRow("de") << "DEUTSCH"
-                            << QString::fromUtf8("Fehler beim öffnen der Datei manual_ZARVEX1_de.pdf !");
+                            << QString::fromUtf8("Fehler beim öffnen der Datei manual_ZARVEX1_de.pdf !")
+                            << "Die Datei ist in keinem der Ordner, in denen das Programm sucht:";
         QTest::newRow("cz") << "CESKY"
-                            << QString::fromUtf8("Chyba při otevírání souboru manual_ZARVEX1_cz.pdf !");
+                            << QString::fromUtf8("Chyba při otevírání souboru manual_ZARVEX1_cz.pdf !")
+                            << QString::fromUtf8(
+                                   "Soubor není v žádné ze složek, ve kterých jej program hledá:");
     }
-    void aMissingManualSaysSoInTheLanguage() {
+    void aMissingManualSaysWhyAndWhereInTheLanguage() {
         QFETCH(QString, language);
         QFETCH(QString, message);
+        QFETCH(QString, why);
         test::MainFormFixture form(StartOptions::Parse({language}, {}));
         form->MenuContens->trigger();
         QVERIFY(opened_.isEmpty());
-        QCOMPARE(form.messages, QStringList{message});
+        QCOMPARE(form.messages.size(), 1);
+        const QStringList lines = form.messages.front().split(QLatin1Char('\n'));
+        QVERIFY2(lines.size() >= 5, qPrintable(form.messages.front()));
+        QCOMPARE(lines.mid(0, 3), QStringList({message, why, QDir::currentPath()}));
+        QCOMPARE(lines[3], QCoreApplication::applicationDirPath());
+        QVERIFY(lines.contains(QDir(dataDir_.path()).filePath(QStringLiteral("zarvex1"))));
     }
 
-    void aViewerThatFailsGivesTheSameMessage() {
+    void aViewerThatFailsSaysWhereTheManualIs() {
         test::MainFormFixture form(StartOptions::Parse({QStringLiteral("DEUTSCH")}, {}));
         QFile manual(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")));
         QVERIFY(manual.open(QIODevice::WriteOnly));
@@ -70,6 +82,12 @@ private slots:
         form->MenuContens->trigger();
         QCOMPARE(opened_.size(), 1);
         QCOMPARE(form.messages.size(), 1);
+        const QStringList lines = form.messages.front().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QString::fromUtf8("Fehler beim öffnen der Datei manual_ZARVEX1_de.pdf !"));
+        QVERIFY2(lines[1].startsWith("Die Datei liegt in " + manual.fileName() + ", doch der Desktop"),
+                 qPrintable(lines[1]));
+        QVERIFY(lines[1].contains(QStringLiteral("xdg-utils")));
     }
 
     // The build makes the three manuals from their texts.

@@ -3,6 +3,9 @@
 #include "files/TextFiles.h"
 #include "files/WordScanner.h"
 
+#include <chrono>
+#include <fstream>
+#include <string>
 #include <system_error>
 
 namespace zarvex1 {
@@ -17,6 +20,31 @@ std::filesystem::path CreateSettingsFolder(const std::filesystem::path &base) {
         std::filesystem::create_directory(folder, ignored);
     }
     return folder;
+}
+
+std::filesystem::path ExeDirParameterPath(const std::filesystem::path &programFolder,
+                                          const std::filesystem::path &settingsFolder) {
+    if (IsWritableFolder(programFolder))
+        return programFolder / "data.ign";
+    return settingsFolder / "data.ign";
+}
+
+bool IsWritableFolder(const std::filesystem::path &folder) {
+    std::error_code error;
+    if (folder.empty() || !std::filesystem::is_directory(folder, error))
+        return false;
+    // The folder's permission bits do not tell (an administrator, access lists, a read-only mount):
+    // only a file that can be made does.
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    const std::filesystem::path probe = folder / (".zarvex1-write-test-" + std::to_string(stamp));
+    bool made = false;
+    {
+        std::ofstream file(probe, std::ios::binary | std::ios::app);
+        made = file.is_open();
+    }
+    if (made)
+        std::filesystem::remove(probe, error);
+    return made;
 }
 
 std::filesystem::path TestModeMarkerPath() {

@@ -17,6 +17,14 @@ inline std::filesystem::path DefaultIniPath(const std::filesystem::path &folder)
     return folder / "default.ini";
 }
 
+// "data.ign" in the program's folder, where "Open from exe dir" and "Save to exe dir" start. Where the
+// program's folder cannot be written (an installed program in /usr/bin or Program Files), the settings
+// folder stands in for it, so that a save there does not fail.
+std::filesystem::path ExeDirParameterPath(const std::filesystem::path &programFolder,
+                                          const std::filesystem::path &settingsFolder);
+// Whether a file can be made in the folder: tried with a file of its own, which is removed again.
+bool IsWritableFolder(const std::filesystem::path &folder);
+
 // The marker file that switches the test labels on.
 std::filesystem::path TestModeMarkerPath();
 // Whether the marker text holds the word "DIAG_SWITCH" (exactly, case-sensitive).

@@ -18,17 +18,19 @@ std::filesystem::path ToPath(const QString &text) {
 
 } // namespace
 
-bool HelpManual::Open(const QString &name) {
+QString HelpManual::Open(const QString &name, int languageIndex) {
     std::vector<std::filesystem::path> dataFolders;
     for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         dataFolders.push_back(ToPath(folder));
-    const auto manual = FindManual(
-        name.toStdString(), ManualFolders(ToPath(QDir::currentPath()),
-                                          ToPath(QCoreApplication::applicationDirPath()), dataFolders));
+    const auto folders = ManualFolders(ToPath(QDir::currentPath()),
+                                       ToPath(QCoreApplication::applicationDirPath()), dataFolders);
+    const auto manual = FindManual(name.toStdString(), folders);
     if (!manual)
-        return false;
+        return QString::fromStdString(ManualNotFoundText(languageIndex, folders));
     const QUrl url = QUrl::fromLocalFile(QString::fromStdString(Utf8FromPath(*manual)));
-    return openHook ? openHook(url) : QDesktopServices::openUrl(url);
+    if (openHook ? openHook(url) : QDesktopServices::openUrl(url))
+        return {};
+    return QString::fromStdString(ManualNotOpenedText(languageIndex, *manual));
 }
 
 } // namespace zarvex1

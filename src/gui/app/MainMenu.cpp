@@ -261,8 +261,11 @@ void TMainForm::MenuToolsInterpolOnClick() {
 }
 
 void TMainForm::MenuContensClick() {
-    if (!HelpManual::Open(QString::fromStdString(session_.texts()[ManualSlot])))
-        Dialogs::Notify(this, QString::fromStdString(session_.texts()[ManualErrorSlot]));
+    const QString why = HelpManual::Open(QString::fromStdString(session_.texts()[ManualSlot]),
+                                         session_.settings().languageIndex);
+    if (!why.isEmpty())
+        Dialogs::Notify(this,
+                        QString::fromStdString(session_.texts()[ManualErrorSlot]) + QLatin1Char('\n') + why);
 }
 
 void TMainForm::MenuAboutClick() {

@@ -48,7 +48,7 @@ std::filesystem::path SettingsFolder() {
 }
 
 std::filesystem::path DefaultParameterPath() {
-    return ToPath(QCoreApplication::applicationDirPath()) / "data.ign";
+    return ExeDirParameterPath(ToPath(QCoreApplication::applicationDirPath()), SettingsFolder());
 }
 
 } // namespace zarvex1

@@ -10,7 +10,8 @@ namespace zarvex1 {
 // current directory).
 std::filesystem::path SettingsFolder();
 
-// "data.ign" beside the executable: the file the exe-dir commands start at.
+// "data.ign" beside the executable, or in the settings folder where the executable's folder cannot be
+// written: the file the exe-dir commands start at.
 std::filesystem::path DefaultParameterPath();
 
 } // namespace zarvex1
