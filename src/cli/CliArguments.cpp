@@ -227,20 +227,13 @@ std::string CliUsage() {
            "DEVICE is the serial port of the unit, for example /dev/ttyUSB0 or COM3.\n"
            "Messages go to standard error, results to standard output.\n"
            "\n"
-           "Options:
-"
-           "  --help                                show this text and exit
-"
-           "  --version                             show the version and exit
-"
-           "
-"
-           "Exit status: 0 success; 1 the transfer failed (diff: the sets differ); 2 usage error, or a
-"
-           "file that cannot be opened, written or is rejected; 3 the unit speaks another protocol
-"
-           "version.
-";
+           "Options:\n"
+           "  --help                                show this text and exit\n"
+           "  --version                             show the version and exit\n"
+           "\n"
+           "Exit status: 0 success; 1 the transfer failed (diff: the sets differ); 2 usage error, or a\n"
+           "file that cannot be opened, written or is rejected; 3 the unit speaks another protocol\n"
+           "version.\n";
 }
 
 } // namespace zarvex1
