@@ -31,16 +31,18 @@ unpacked=$out/unpacked
 dpkg-deb -x "$deb" "$unpacked"
 for program in zarvex1 zarvex1-cli zarvex1-sim; do
     binary=$unpacked/usr/bin/$program
-    readelf -lW "$binary" | grep -q GNU_RELRO || fail "$program has no read-only relocations"
-    readelf -dW "$binary" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "$program is not bound at once (-z now)"
-    readelf -hW "$binary" | grep -q 'Type: *DYN' || fail "$program is not position-independent"
+    grep -q GNU_RELRO <<<"$(readelf -lW "$binary")" || fail "$program has no read-only relocations"
+    grep -Eq 'BIND_NOW|FLAGS.*NOW' <<<"$(readelf -dW "$binary")" || fail "$program is not bound at once (-z now)"
+    grep -q 'Type: *DYN' <<<"$(readelf -hW "$binary")" || fail "$program is not position-independent"
 done
-# The stack protector and fortified functions show in the programs that use arrays and string calls.
-readelf -sW --dyn-syms "$unpacked/usr/bin/zarvex1" | grep -q '__stack_chk_fail' || fail "zarvex1 has no stack protector"
-readelf -sW --dyn-syms "$unpacked/usr/bin/zarvex1" | grep -Eq '__[a-z]+_chk@' || fail "zarvex1 has no fortified functions"
+# The stack protector and fortified functions show in the program's symbols (read whole first: grep -q
+# would end the pipe early and pipefail would count that as a failure).
+symbols=$(readelf -sW --dyn-syms "$unpacked/usr/bin/zarvex1")
+grep -q '__stack_chk_fail' <<<"$symbols" || fail "zarvex1 has no stack protector"
+grep -Eq '__[a-z]+_chk@' <<<"$symbols" || fail "zarvex1 has no fortified functions"
 
 # lintian: no error, and no warning but the tags lintian-accepted.txt lists (README.md says why).
-lintian --fail-on error,warning --no-tag-display-limit \
+lintian --fail-on error,warning --tag-display-limit 0 \
     --suppress-tags-from-file "$(dirname "$0")/lintian-accepted.txt" "$deb" \
     >"$out/lintian.log" 2>&1 || fail "lintian: $(cat "$out/lintian.log")"
 echo "$(basename "$deb"): Depends: $depends"
