@@ -3,11 +3,11 @@
 // from the first frame to "Verify:" ": OK", beside the 13 exchanges of line time that a read with its
 // verify needs at least, and the timer ticks it took. The wall time is the simulation's own cost.
 
-#include "SimulatedPort.h"
-#include "TickStepper.h"
-#include "app/MessageTexts.h"
-#include "link/LinkEngine.h"
-#include "params/Defaults.h"
+#include "core/link/LinkEngine.h"
+#include "core/params/Defaults.h"
+#include "core/texts/MessageTexts.h"
+#include "sim/SimulatedPort.h"
+#include "sim/TickStepper.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "app/MessageTexts.h"
-#include "link/LinkEngine.h"
-#include "params/Defaults.h"
+#include "core/link/LinkEngine.h"
+#include "core/params/Defaults.h"
+#include "core/texts/MessageTexts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // What the live-value log costs: one frame recorded on the thread that decodes it, and opening a log of
 // an hour.
-#include "SimulatedUnit.h"
-#include "logs/CellTime.h"
-#include "logs/LogFormat.h"
-#include "logs/LogRecorder.h"
-#include "params/Defaults.h"
+#include "core/logs/CellTime.h"
+#include "core/logs/LogFormat.h"
+#include "core/logs/LogRecorder.h"
+#include "core/params/Defaults.h"
+#include "sim/SimulatedUnit.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "mapeditor/MapEditor.h"
+#include "core/mapeditor/MapEditor.h"
 
 namespace {
 

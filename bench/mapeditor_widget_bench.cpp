@@ -1,7 +1,7 @@
-#include "mapeditor/MapEditorWidget.h"
-#include "mapeditor/views/ChromeRenderer.h"
-#include "mappages/AdvanceMaps.h"
-#include "mappages/MapSheets.h"
+#include "core/mapbinding/AdvanceMaps.h"
+#include "core/mapbinding/MapSheets.h"
+#include "core/mapeditor/views/ChromeRenderer.h"
+#include "gui/mapeditor/MapEditorWidget.h"
 
 #include <benchmark/benchmark.h>
 

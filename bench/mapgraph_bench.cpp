@@ -2,9 +2,9 @@
 // for each quality and each kind of value labels, and one paint of the 2D graph with its 10 curves.
 #include "../tests/gui/sample_maps.h"
 
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/MapEditorWidget.h"
-#include "mappages/AdvanceMaps.h"
+#include "core/mapbinding/AdvanceMaps.h"
+#include "core/mapeditor/EditorCommands.h"
+#include "gui/mapeditor/MapEditorWidget.h"
 
 #include <QApplication>
 #include <QMouseEvent>

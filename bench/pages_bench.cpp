@@ -2,11 +2,11 @@
 // the page filled twice with its states, the undo entry, and the event loop paints what changed
 // (offscreen).
 
-#include "app/MainForm.h"
-#include "app/StartOptions.h"
-#include "link/SerialPort.h"
-#include "pages/UpDownEdit.h"
-#include "params/Defaults.h"
+#include "core/link/SerialPort.h"
+#include "core/params/Defaults.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/StartOptions.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QApplication>
 #include <QTabWidget>

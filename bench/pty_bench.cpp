@@ -6,9 +6,9 @@
 //
 // The simulator is looked up beside the build (../src/sim/zarvex1-sim) or taken from ZARVEX1_SIM.
 
-#include "app/MessageTexts.h"
-#include "link/LinkEngine.h"
-#include "link/QtSerialPort.h"
+#include "core/link/LinkEngine.h"
+#include "core/texts/MessageTexts.h"
+#include "qtport/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

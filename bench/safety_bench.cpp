@@ -2,10 +2,10 @@
 // line after each edit, the compare window) and writing one restore point, flushed to the disk, after a
 // read or a program. Aims: a compare under 1 ms, a restore point under 5 ms.
 
-#include "files/ParameterFile.h"
-#include "params/Defaults.h"
-#include "safety/RestorePoints.h"
-#include "safety/SetComparison.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
+#include "core/safety/RestorePoints.h"
+#include "core/safety/SetComparison.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,11 @@
 // take the new texts and mark the current gear, and the event loop paints what changed (offscreen). Each
 // frame carries other live values, as from a running engine.
 
-#include "app/MainForm.h"
-#include "app/StartOptions.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/StartOptions.h"
 
-#include "SimulatedUnit.h"
-#include "params/Defaults.h"
+#include "core/params/Defaults.h"
+#include "sim/SimulatedUnit.h"
 
 #include <QApplication>
 #include <QTabWidget>

@@ -1,8 +1,8 @@
 // Random bytes as application.ini: whatever settings they give must be written and read back unchanged,
 // with the recent files within their limits, and the window placement must be fitted safely.
-#include "files/ApplicationSettings.h"
-#include "files/FitToMonitor.h"
-#include "files/TextFiles.h"
+#include "core/files/ApplicationSettings.h"
+#include "core/files/FitToMonitor.h"
+#include "core/files/TextFiles.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Random bytes as default.ini: the bytes after the last number keep their values, and every image
 // written reads back whole.
-#include "files/DefaultIni.h"
+#include "core/files/DefaultIni.h"
 
 #include <cstddef>
 #include <cstdint>

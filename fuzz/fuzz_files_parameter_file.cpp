@@ -1,7 +1,7 @@
 // Random bytes as a parameter file: opening must never crash, a rejected file must leave the image
 // alone, and whatever image a file gives must write and read back to the same text.
-#include "files/ParameterFile.h"
-#include "params/Defaults.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Random window places, sizes and monitor layouts: the arithmetic that puts the window back at start
 // must stay free of overflow (the sanitizers watch it) and always land the window on a monitor.
-#include "files/FitToMonitor.h"
+#include "core/files/FitToMonitor.h"
 
 #include <algorithm>
 #include <cstddef>

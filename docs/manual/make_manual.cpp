@@ -1,5 +1,5 @@
 // Builds a PDF manual from its Markdown text: zarvex1-manual INPUT.md OUTPUT.pdf
-#include "about/Logo.h"
+#include "gui/about/Logo.h"
 
 #include <QFile>
 #include <QGuiApplication>

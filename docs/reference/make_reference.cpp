@@ -1,6 +1,6 @@
 // Writes the manual's parameter reference from the parameter catalogue:
 // zarvex1-reference LANGUAGE OUTPUT.md (LANGUAGE en, de or cz)
-#include "catalogue/ParameterCatalogue.h"
+#include "core/catalogue/ParameterCatalogue.h"
 
 #include <cstdio>
 #include <fstream>

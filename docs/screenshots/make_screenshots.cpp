@@ -1,15 +1,15 @@
 // Takes the README's pictures of the program on the unit in process, and of the Advance map's graphs
 // with the unit's engine running: zarvex1-screenshots FOLDER
 #include "../../tests/gui/sample_maps.h"
-#include "app/MainForm.h"
-#include "app/StartOptions.h"
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/MapEditorWidget.h"
-#include "mappages/AdvanceMaps.h"
+#include "core/mapbinding/AdvanceMaps.h"
+#include "core/mapeditor/EditorCommands.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/StartOptions.h"
+#include "gui/mapeditor/MapEditorWidget.h"
 
-#include "EngineModel.h"
-#include "SimulatedPort.h"
-#include "TickStepper.h"
+#include "sim/EngineModel.h"
+#include "sim/SimulatedPort.h"
+#include "sim/TickStepper.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,15 +1,15 @@
-#include "app/InstanceServer.h"
-#include "app/MainForm.h"
-#include "app/StartOptions.h"
-#include "app/TerminationSignals.h"
-#include "app/WindowStart.h"
-#include "files/SettingsLocation.h"
-#include "link/SimulatedLineClock.h"
+#include "gui/app/InstanceServer.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/StartOptions.h"
+#include "gui/app/TerminationSignals.h"
+#include "gui/app/WindowStart.h"
+#include "gui/files/SettingsLocation.h"
+#include "qtport/SimulatedLineClock.h"
 
-#include "app/ProgramInfo.h"
+#include "core/texts/ProgramInfo.h"
 
-#include "SimOptions.h"
-#include "SimulatedPort.h"
+#include "sim/SimOptions.h"
+#include "sim/SimulatedPort.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "CliArguments.h"
+#include "cli/CliArguments.h"
 
-#include "app/ProgramInfo.h"
+#include "core/texts/ProgramInfo.h"
 
 #include <array>
 #include <charconv>

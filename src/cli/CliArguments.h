@@ -1,6 +1,6 @@
 #pragma once
 
-#include "params/Defaults.h"
+#include "core/params/Defaults.h"
 
 #include <string>
 #include <vector>

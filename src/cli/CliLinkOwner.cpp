@@ -1,6 +1,6 @@
-#include "CliLinkOwner.h"
+#include "cli/CliLinkOwner.h"
 
-#include "link/Colours.h"
+#include "core/link/Colours.h"
 
 namespace zarvex1 {
 

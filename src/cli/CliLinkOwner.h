@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MessageTexts.h"
-#include "link/LinkOwner.h"
+#include "core/link/LinkOwner.h"
+#include "core/texts/MessageTexts.h"
 
 #include <ostream>
 #include <string>

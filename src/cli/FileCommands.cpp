@@ -1,10 +1,10 @@
-#include "FileCommands.h"
+#include "cli/FileCommands.h"
 
-#include "files/ParameterFileLayout.h"
-#include "pages/OfferedValues.h"
+#include "core/files/ParameterFileLayout.h"
+#include "core/pages/OfferedValues.h"
 
-#include "ExitCodes.h"
-#include "ParameterSets.h"
+#include "cli/ExitCodes.h"
+#include "cli/ParameterSets.h"
 
 namespace zarvex1 {
 

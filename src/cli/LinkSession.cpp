@@ -1,8 +1,8 @@
-#include "LinkSession.h"
+#include "cli/LinkSession.h"
 
-#include "StopSignals.h"
+#include "cli/StopSignals.h"
 
-#include "link/Colours.h"
+#include "core/link/Colours.h"
 
 namespace zarvex1 {
 

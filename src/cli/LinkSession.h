@@ -1,13 +1,13 @@
 #pragma once
 
-#include "CliLinkOwner.h"
-#include "MonitorTap.h"
-#include "UnitConnection.h"
+#include "cli/CliLinkOwner.h"
+#include "cli/MonitorTap.h"
+#include "cli/UnitConnection.h"
 
-#include "app/MessageTexts.h"
-#include "link/LinkEngine.h"
-#include "params/Limits.h"
-#include "params/ParameterImage.h"
+#include "core/link/LinkEngine.h"
+#include "core/params/Limits.h"
+#include "core/params/ParameterImage.h"
+#include "core/texts/MessageTexts.h"
 
 #include <functional>
 #include <ostream>

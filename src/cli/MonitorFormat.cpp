@@ -1,7 +1,7 @@
-#include "MonitorFormat.h"
+#include "cli/MonitorFormat.h"
 
-#include "logs/LogFormat.h"
-#include "logs/MonitorFields.h"
+#include "core/logs/LogFormat.h"
+#include "core/logs/MonitorFields.h"
 
 #include <span>
 

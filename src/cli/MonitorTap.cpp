@@ -1,4 +1,4 @@
-#include "MonitorTap.h"
+#include "cli/MonitorTap.h"
 
 #include <span>
 #include <utility>

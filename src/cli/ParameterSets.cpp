@@ -1,6 +1,6 @@
-#include "ParameterSets.h"
+#include "cli/ParameterSets.h"
 
-#include "params/Defaults.h"
+#include "core/params/Defaults.h"
 
 #include <system_error>
 

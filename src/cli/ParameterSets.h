@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/ParameterFile.h"
-#include "params/ParameterImage.h"
-#include "session/ParameterSession.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/ParameterImage.h"
+#include "core/session/ParameterSession.h"
 
 #include <filesystem>
 #include <ostream>

@@ -1,6 +1,6 @@
-#include "QtConnection.h"
+#include "cli/QtConnection.h"
 
-#include "LinkSession.h"
+#include "cli/LinkSession.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

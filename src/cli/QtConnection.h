@@ -1,8 +1,8 @@
 #pragma once
 
-#include "UnitConnection.h"
+#include "cli/UnitConnection.h"
 
-#include "link/QtSerialPort.h"
+#include "qtport/QtSerialPort.h"
 
 namespace zarvex1 {
 

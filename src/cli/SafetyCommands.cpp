@@ -1,12 +1,12 @@
-#include "SafetyCommands.h"
+#include "cli/SafetyCommands.h"
 
-#include "ExitCodes.h"
-#include "ParameterSets.h"
+#include "cli/ExitCodes.h"
+#include "cli/ParameterSets.h"
 
-#include "app/MessageTexts.h"
-#include "files/TextFiles.h"
-#include "safety/RestorePoints.h"
-#include "safety/SetComparison.h"
+#include "core/files/TextFiles.h"
+#include "core/safety/RestorePoints.h"
+#include "core/safety/SetComparison.h"
+#include "core/texts/MessageTexts.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,13 +1,13 @@
-#include "UnitCommands.h"
+#include "cli/UnitCommands.h"
 
-#include "ExitCodes.h"
-#include "LinkSession.h"
-#include "MonitorFormat.h"
-#include "ParameterSets.h"
-#include "StopSignals.h"
+#include "cli/ExitCodes.h"
+#include "cli/LinkSession.h"
+#include "cli/MonitorFormat.h"
+#include "cli/ParameterSets.h"
+#include "cli/StopSignals.h"
 
-#include "link/Colours.h"
-#include "logs/LogFormat.h"
+#include "core/link/Colours.h"
+#include "core/logs/LogFormat.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CliArguments.h"
-#include "UnitConnection.h"
+#include "cli/CliArguments.h"
+#include "cli/UnitConnection.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SerialPort.h"
+#include "core/link/SerialPort.h"
 
 #include <functional>
 

@@ -1,15 +1,15 @@
 // zarvex1-cli: the link, the parameter files and the live values of ZARVEX1 Studio from a shell.
 
-#include "CliArguments.h"
-#include "ExitCodes.h"
-#include "FileCommands.h"
-#include "QtConnection.h"
-#include "SafetyCommands.h"
-#include "UnitCommands.h"
-#include "app/ProgramInfo.h"
+#include "cli/CliArguments.h"
+#include "cli/ExitCodes.h"
+#include "cli/FileCommands.h"
+#include "cli/QtConnection.h"
+#include "cli/SafetyCommands.h"
+#include "cli/UnitCommands.h"
+#include "core/texts/ProgramInfo.h"
 
-#include "files/SettingsLocation.h"
-#include "safety/RestorePoints.h"
+#include "core/safety/RestorePoints.h"
+#include "gui/files/SettingsLocation.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "EngineModel.h"
+#include "sim/EngineModel.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimOptions.h"
-#include "params/ParameterImage.h"
+#include "core/params/ParameterImage.h"
+#include "sim/SimOptions.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimOptions.h"
-#include "link/Frames.h"
+#include "core/link/Frames.h"
+#include "sim/SimOptions.h"
 
 #include <cstdint>
 #include <random>

@@ -1,4 +1,4 @@
-#include "FrameReceiver.h"
+#include "sim/FrameReceiver.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimTime.h"
-#include "link/Frames.h"
+#include "core/link/Frames.h"
+#include "sim/SimTime.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "MemoryFile.h"
+#include "sim/MemoryFile.h"
 
-#include "files/ParameterFile.h"
-#include "files/TextFiles.h"
-#include "params/Defaults.h"
-#include "params/Limits.h"
+#include "core/files/ParameterFile.h"
+#include "core/files/TextFiles.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
 
 #include <algorithm>
 #include <cctype>

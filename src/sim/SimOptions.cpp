@@ -1,6 +1,6 @@
-#include "SimOptions.h"
+#include "sim/SimOptions.h"
 
-#include "app/ProgramInfo.h"
+#include "core/texts/ProgramInfo.h"
 
 #include <charconv>
 #include <cstdio>

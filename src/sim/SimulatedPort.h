@@ -1,10 +1,10 @@
 #pragma once
 
-#include "MemoryFile.h"
-#include "SimOptions.h"
-#include "SimTime.h"
-#include "UnitEnd.h"
-#include "link/SerialPort.h"
+#include "core/link/SerialPort.h"
+#include "sim/MemoryFile.h"
+#include "sim/SimOptions.h"
+#include "sim/SimTime.h"
+#include "sim/UnitEnd.h"
 
 #include <cstddef>
 #include <cstdint>

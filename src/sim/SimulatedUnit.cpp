@@ -1,7 +1,7 @@
-#include "SimulatedUnit.h"
+#include "sim/SimulatedUnit.h"
 
-#include "EngineModel.h"
-#include "params/MapLookup.h"
+#include "core/params/MapLookup.h"
+#include "sim/EngineModel.h"
 
 #include <algorithm>
 #include <cstdio>

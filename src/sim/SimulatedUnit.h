@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SimOptions.h"
-#include "link/Frames.h"
-#include "params/ParameterImage.h"
+#include "core/link/Frames.h"
+#include "core/params/ParameterImage.h"
+#include "sim/SimOptions.h"
 
 #include <array>
 #include <optional>

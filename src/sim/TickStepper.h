@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimulatedPort.h"
+#include "sim/SimulatedPort.h"
 
 #include <functional>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "UnitEnd.h"
+#include "sim/UnitEnd.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Faults.h"
-#include "FrameReceiver.h"
-#include "SimOptions.h"
-#include "SimTime.h"
-#include "SimulatedUnit.h"
+#include "sim/Faults.h"
+#include "sim/FrameReceiver.h"
+#include "sim/SimOptions.h"
+#include "sim/SimTime.h"
+#include "sim/SimulatedUnit.h"
 
 #include <array>
 #include <cstdint>

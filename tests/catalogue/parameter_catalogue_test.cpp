@@ -1,13 +1,13 @@
-#include "catalogue/ParameterCatalogue.h"
-#include "files/ParameterFileLayout.h"
-#include "pages/BikePageModel.h"
-#include "pages/GearPageModel.h"
-#include "pages/InputsPageModel.h"
-#include "pages/MapPageModels.h"
-#include "pages/PowerOutPageModel.h"
-#include "pages/RacePageModel.h"
-#include "pages/TestPageModel.h"
-#include "params/Defaults.h"
+#include "core/catalogue/ParameterCatalogue.h"
+#include "core/files/ParameterFileLayout.h"
+#include "core/pages/BikePageModel.h"
+#include "core/pages/GearPageModel.h"
+#include "core/pages/InputsPageModel.h"
+#include "core/pages/MapPageModels.h"
+#include "core/pages/PowerOutPageModel.h"
+#include "core/pages/RacePageModel.h"
+#include "core/pages/TestPageModel.h"
+#include "core/params/Defaults.h"
 
 #include <gtest/gtest.h>
 

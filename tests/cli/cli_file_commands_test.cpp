@@ -1,11 +1,11 @@
 // new and normalize are the program's first start, Open and Save: the same session, byte for byte.
-#include "CliArguments.h"
-#include "FileCommands.h"
+#include "cli/CliArguments.h"
+#include "cli/FileCommands.h"
 
-#include "files/ParameterFile.h"
-#include "files/TextFiles.h"
+#include "core/files/ParameterFile.h"
+#include "core/files/TextFiles.h"
+#include "core/session/ParameterSession.h"
 #include "files/temp_folder.h"
-#include "session/ParameterSession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "CliLinkOwner.h"
-#include "MonitorTap.h"
+#include "cli/CliLinkOwner.h"
+#include "cli/MonitorTap.h"
 
-#include "link/Colours.h"
+#include "core/link/Colours.h"
 
 #include <gtest/gtest.h>
 

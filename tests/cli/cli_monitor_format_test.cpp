@@ -1,4 +1,4 @@
-#include "MonitorFormat.h"
+#include "cli/MonitorFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // diff and history: two sets compared as the window compares them, the restore points as the window
 // lists them.
-#include "CliArguments.h"
-#include "SafetyCommands.h"
+#include "cli/CliArguments.h"
+#include "cli/SafetyCommands.h"
 
-#include "files/ParameterFile.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
+#include "core/safety/RestorePoints.h"
 #include "files/temp_folder.h"
-#include "params/Defaults.h"
-#include "safety/RestorePoints.h"
 
 #include <gtest/gtest.h>
 

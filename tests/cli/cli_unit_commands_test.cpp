@@ -1,17 +1,17 @@
 // The unit commands against the unit in process: the tool's own session and link, the ticks counted.
 
-#include "CliArguments.h"
-#include "ExitCodes.h"
-#include "UnitCommands.h"
-#include "UnitConnection.h"
+#include "cli/CliArguments.h"
+#include "cli/ExitCodes.h"
+#include "cli/UnitCommands.h"
+#include "cli/UnitConnection.h"
 
-#include "SimulatedPort.h"
-#include "files/ParameterFile.h"
+#include "core/files/ParameterFile.h"
+#include "core/link/LinkEngine.h"
+#include "core/logs/LogFormat.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
 #include "files/temp_folder.h"
-#include "link/LinkEngine.h"
-#include "logs/LogFormat.h"
-#include "params/Defaults.h"
-#include "params/Limits.h"
+#include "sim/SimulatedPort.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/FitToMonitor.h"
+#include "core/files/FitToMonitor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "files/ManualFile.h"
-#include "files/TextFiles.h"
+#include "core/files/ManualFile.h"
+#include "core/files/TextFiles.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "temp_folder.h"
 
-#include "files/ParameterFile.h"
-#include "params/Defaults.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "files/ParameterFile.h"
-#include "params/Defaults.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
 
 #include <gtest/gtest.h>
 

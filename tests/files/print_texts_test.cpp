@@ -1,5 +1,5 @@
-#include "files/PrintTexts.h"
-#include "files/TextFiles.h"
+#include "core/files/PrintTexts.h"
+#include "core/files/TextFiles.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "temp_folder.h"
 
-#include "files/SettingsLock.h"
+#include "core/files/SettingsLock.h"
 
 #include <gtest/gtest.h>
 

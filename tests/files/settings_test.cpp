@@ -1,9 +1,9 @@
 #include "temp_folder.h"
 
-#include "files/ApplicationSettings.h"
-#include "files/DefaultIni.h"
-#include "files/SettingsFolder.h"
-#include "files/TextFiles.h"
+#include "core/files/ApplicationSettings.h"
+#include "core/files/DefaultIni.h"
+#include "core/files/SettingsFolder.h"
+#include "core/files/TextFiles.h"
 
 #include <gtest/gtest.h>
 

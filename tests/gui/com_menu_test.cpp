@@ -1,6 +1,6 @@
-#include "app/ComMenu.h"
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
+#include "gui/app/ComMenu.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
 #include "link/fake_discovery.h"
 #include "link/mock_port.h"
 

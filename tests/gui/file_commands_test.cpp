@@ -1,5 +1,5 @@
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
 #include "link/mock_port.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "about/FormAbout.h"
+#include "gui/about/FormAbout.h"
 #include "main_form_fixture.h"
 
 #include <QAction>

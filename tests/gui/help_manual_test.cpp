@@ -1,4 +1,4 @@
-#include "app/HelpManual.h"
+#include "gui/app/HelpManual.h"
 #include "main_form_fixture.h"
 #include "pdf_pages.h"
 

@@ -1,6 +1,6 @@
-#include "app/Dialogs.h"
-#include "app/LoaderServer.h"
-#include "app/MainForm.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/LoaderServer.h"
+#include "gui/app/MainForm.h"
 #include "link/mock_port.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
 #include "link/mock_port.h"
 
 #include <QStringList>

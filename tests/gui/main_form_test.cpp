@@ -1,9 +1,9 @@
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
+#include "gui/pages/MonitorPage.h"
+#include "gui/widgets/Gauge.h"
 #include "link/mock_port.h"
-#include "pages/MonitorPage.h"
 #include "simulated_window.h"
-#include "widgets/Gauge.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mapeditor/MapEditorWidget.h"
-#include "mappages/AdvanceMaps.h"
-#include "mappages/MapSheets.h"
+#include "core/mapbinding/AdvanceMaps.h"
+#include "core/mapbinding/MapSheets.h"
+#include "gui/mapeditor/MapEditorWidget.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "map_editor_fixture.h"
 
-#include "mapeditor/EditorClipboard.h"
+#include "gui/mapeditor/EditorClipboard.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -2,11 +2,11 @@
 
 #include "sample_maps.h"
 
-#include "EngineModel.h"
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/MapEditorWidget.h"
-#include "mappages/AdvanceMaps.h"
-#include "mappages/ServoMap.h"
+#include "core/mapbinding/AdvanceMaps.h"
+#include "core/mapbinding/ServoMap.h"
+#include "core/mapeditor/EditorCommands.h"
+#include "gui/mapeditor/MapEditorWidget.h"
+#include "sim/EngineModel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
 #include "map_graph_fixture.h"
 #include "simulated_window.h"
 
-#include "pages/AdvancePage.h"
+#include "gui/pages/AdvancePage.h"
 
-#include "mapeditor/views/Graph3DGrid.h"
-#include "mapeditor/views/HeightColours.h"
-#include "mappages/SensorMaps.h"
+#include "core/mapbinding/SensorMaps.h"
+#include "core/mapeditor/views/Graph3DGrid.h"
+#include "core/mapeditor/views/HeightColours.h"
 
 #include <QClipboard>
 #include <QCursor>

@@ -3,14 +3,14 @@
 
 #include "simulated_window.h"
 
-#include "mapeditor/EditorKeys.h"
-#include "mapeditor/MapEditorWidget.h"
-#include "mapeditor/views/ChromeRenderer.h"
-#include "mapeditor/views/NumberFormat.h"
-#include "pages/AdvancePage.h"
-#include "pages/InputsPage.h"
-#include "pages/SensorPanel.h"
-#include "pages/ServoPage.h"
+#include "core/mapeditor/EditorKeys.h"
+#include "core/mapeditor/views/ChromeRenderer.h"
+#include "core/mapeditor/views/NumberFormat.h"
+#include "gui/mapeditor/MapEditorWidget.h"
+#include "gui/pages/AdvancePage.h"
+#include "gui/pages/InputsPage.h"
+#include "gui/pages/SensorPanel.h"
+#include "gui/pages/ServoPage.h"
 
 #include <QAccessible>
 #include <QCheckBox>

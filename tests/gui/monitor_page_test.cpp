@@ -1,8 +1,8 @@
 // The Monitor page at frame rate: new texts repaint their own labels and lay nothing out again, gauges
 // repaint later and only when their bar moves, a hidden page waits until it is shown.
 
-#include "pages/MonitorPage.h"
-#include "widgets/Gauge.h"
+#include "gui/pages/MonitorPage.h"
+#include "gui/widgets/Gauge.h"
 
 #include <QGroupBox>
 #include <QLabel>

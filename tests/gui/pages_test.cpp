@@ -1,11 +1,11 @@
 // The Bike and Inputs pages driven through their real controls, offscreen.
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
+#include "gui/pages/BikePage.h"
+#include "gui/pages/InputsPage.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/UpDownEdit.h"
 #include "link/mock_port.h"
-#include "pages/BikePage.h"
-#include "pages/InputsPage.h"
-#include "pages/RadioGroup.h"
-#include "pages/UpDownEdit.h"
 #include "simulated_window.h"
 
 #include <QAccessible>

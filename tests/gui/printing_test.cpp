@@ -1,9 +1,9 @@
+#include "gui/mapeditor/MapEditorWidget.h"
+#include "gui/pages/AdvancePage.h"
+#include "gui/pages/UpDownEdit.h"
+#include "gui/print/WindowPrinter.h"
 #include "main_form_fixture.h"
-#include "mapeditor/MapEditorWidget.h"
-#include "pages/AdvancePage.h"
-#include "pages/UpDownEdit.h"
 #include "pdf_pages.h"
-#include "print/WindowPrinter.h"
 
 #include <QAction>
 #include <QApplication>

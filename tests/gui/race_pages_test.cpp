@@ -1,12 +1,12 @@
 // The Power out, Gear, Race and Test pages driven through their real controls, offscreen, on the unit
 // in process.
-#include "app/MainForm.h"
-#include "pages/GearPage.h"
-#include "pages/PowerOutPage.h"
-#include "pages/RacePage.h"
-#include "pages/RadioGroup.h"
-#include "pages/TestPage.h"
-#include "pages/UpDownEdit.h"
+#include "gui/app/MainForm.h"
+#include "gui/pages/GearPage.h"
+#include "gui/pages/PowerOutPage.h"
+#include "gui/pages/RacePage.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/TestPage.h"
+#include "gui/pages/UpDownEdit.h"
 #include "simulated_window.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mappages/MapSheets.h"
-#include "params/Defaults.h"
-#include "params/ParameterImage.h"
+#include "core/mapbinding/MapSheets.h"
+#include "core/params/Defaults.h"
+#include "core/params/ParameterImage.h"
 
 #include <algorithm>
 #include <cmath>

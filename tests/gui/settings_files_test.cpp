@@ -1,7 +1,7 @@
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
-#include "files/DefaultIni.h"
-#include "files/TextFiles.h"
+#include "core/files/DefaultIni.h"
+#include "core/files/TextFiles.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
 #include "link/mock_port.h"
 
 #include <QFileInfo>

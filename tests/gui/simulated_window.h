@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
 
-#include "SimulatedPort.h"
-#include "TickStepper.h"
+#include "sim/SimulatedPort.h"
+#include "sim/TickStepper.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

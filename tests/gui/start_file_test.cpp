@@ -1,6 +1,6 @@
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
-#include "files/ParameterFile.h"
+#include "core/files/ParameterFile.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
 #include "link/fake_discovery.h"
 #include "link/mock_port.h"
 

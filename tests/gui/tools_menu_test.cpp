@@ -2,8 +2,8 @@
 
 #include "simulated_window.h"
 
-#include "mapeditor/MapEditorWidget.h"
-#include "pages/AdvancePage.h"
+#include "gui/mapeditor/MapEditorWidget.h"
+#include "gui/pages/AdvancePage.h"
 
 #include <QApplication>
 #include <QPushButton>

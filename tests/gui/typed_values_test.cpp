@@ -1,8 +1,8 @@
 // What the pages' edits take from the keyboard and the wheel, and what of it reaches the unit: typed
 // values beyond the range, the wheel over an edit, Undo and Esc inside an edit. Offscreen, on the unit in
 // process.
-#include "pages/PageMachine.h"
-#include "pages/UpDownEdit.h"
+#include "core/pages/PageMachine.h"
+#include "gui/pages/UpDownEdit.h"
 #include "simulated_window.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "app/MessageTexts.h"
-#include "safety/UnitStateLabel.h"
+#include "core/texts/MessageTexts.h"
+#include "gui/safety/UnitStateLabel.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/PortDiscovery.h"
+#include "core/link/PortDiscovery.h"
 
 #include <set>
 #include <string>

@@ -2,12 +2,12 @@
 
 #include "mock_port.h"
 
-#include "SimulatedPort.h"
-#include "TickStepper.h"
-#include "app/MessageTexts.h"
-#include "link/LinkEngine.h"
-#include "link/PortNames.h"
-#include "params/Defaults.h"
+#include "core/link/LinkEngine.h"
+#include "core/link/PortNames.h"
+#include "core/params/Defaults.h"
+#include "core/texts/MessageTexts.h"
+#include "sim/SimulatedPort.h"
+#include "sim/TickStepper.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/Frames.h"
-#include "link/SerialPort.h"
+#include "core/link/Frames.h"
+#include "core/link/SerialPort.h"
 
 #include <algorithm>
 #include <cstdint>

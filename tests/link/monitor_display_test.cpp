@@ -1,5 +1,5 @@
-#include "app/MessageTexts.h"
-#include "link/MonitorDisplay.h"
+#include "core/link/MonitorDisplay.h"
+#include "core/texts/MessageTexts.h"
 
 #include <gtest/gtest.h>
 

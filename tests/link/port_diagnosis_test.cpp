@@ -1,4 +1,4 @@
-#include "link/PortDiagnosis.h"
+#include "core/link/PortDiagnosis.h"
 
 #include <gtest/gtest.h>
 

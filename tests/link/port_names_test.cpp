@@ -1,5 +1,5 @@
-#include "link/PortNames.h"
-#include "link/TestCommands.h"
+#include "core/link/PortNames.h"
+#include "core/link/TestCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "fake_discovery.h"
 #include "link_fixture.h"
 
+#include "core/link/PortDiscovery.h"
 #include "files/temp_folder.h"
-#include "link/PortDiscovery.h"
 
 #include <gtest/gtest.h>
 

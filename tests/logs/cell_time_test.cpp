@@ -1,7 +1,7 @@
 #include "log_fixture.h"
 
-#include "logs/CellTime.h"
-#include "logs/Replay.h"
+#include "core/logs/CellTime.h"
+#include "core/logs/Replay.h"
 
 #include <gtest/gtest.h>
 

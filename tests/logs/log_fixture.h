@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SimulatedUnit.h"
-#include "logs/LogFormat.h"
-#include "params/Defaults.h"
+#include "core/logs/LogFormat.h"
+#include "core/params/Defaults.h"
+#include "sim/SimulatedUnit.h"
 
 #include <gtest/gtest.h>
 

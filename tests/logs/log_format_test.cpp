@@ -1,6 +1,6 @@
 #include "log_fixture.h"
 
-#include "logs/LogFormat.h"
+#include "core/logs/LogFormat.h"
 
 #include <gtest/gtest.h>
 

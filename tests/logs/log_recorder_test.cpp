@@ -1,8 +1,8 @@
 #include "log_fixture.h"
 
-#include "app/MessageTexts.h"
+#include "core/logs/LogRecorder.h"
+#include "core/texts/MessageTexts.h"
 #include "files/temp_folder.h"
-#include "logs/LogRecorder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "mapeditor/Clipboard.h"
-#include "mapeditor/ClipboardCommands.h"
-#include "mapeditor/MapEditor.h"
+#include "core/mapeditor/Clipboard.h"
+#include "core/mapeditor/ClipboardCommands.h"
+#include "core/mapeditor/MapEditor.h"
 
 namespace zarvex1 {
 namespace {

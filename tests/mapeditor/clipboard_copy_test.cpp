@@ -4,7 +4,7 @@
 #include <string>
 
 #include "clipboard_fixtures.h"
-#include "mapeditor/Clipboard.h"
+#include "core/mapeditor/Clipboard.h"
 
 namespace zarvex1 {
 namespace {

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "mapeditor/Selection.h"
-#include "mapeditor/Sheet.h"
+#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/Sheet.h"
 
 namespace zarvex1::clipboard_test {
 

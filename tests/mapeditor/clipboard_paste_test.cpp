@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "clipboard_fixtures.h"
-#include "mapeditor/Clipboard.h"
-#include "mapeditor/ClipboardPaste.h"
+#include "core/mapeditor/Clipboard.h"
+#include "core/mapeditor/ClipboardPaste.h"
 
 namespace zarvex1 {
 namespace {

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "mapeditor/MapEditor.h"
+#include "core/mapeditor/MapEditor.h"
 
 namespace zarvex1::testing {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/mapeditor/EditorKeys.h"
 #include "editor_fixture.h"
-#include "mapeditor/EditorKeys.h"
 
 namespace zarvex1 {
 namespace {

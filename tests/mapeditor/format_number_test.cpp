@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "mapeditor/views/NumberFormat.h"
-#include "mapeditor/views/PixelTint.h"
+#include "core/mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/views/PixelTint.h"
 
 namespace zarvex1 {
 namespace {

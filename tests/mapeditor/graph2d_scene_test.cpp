@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/mapeditor/views/Graph2DRenderer.h"
 #include "graph_fixture.h"
-#include "mapeditor/views/Graph2DRenderer.h"
 #include "scene_ops.h"
 
 namespace zarvex1 {

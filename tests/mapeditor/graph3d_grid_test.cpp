@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "clipboard_fixtures.h"
-#include "mapeditor/views/Graph3DGrid.h"
+#include "core/mapeditor/views/Graph3DGrid.h"
 
 namespace zarvex1 {
 namespace {

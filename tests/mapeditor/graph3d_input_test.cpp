@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/mapeditor/EditorKeys.h"
+#include "core/mapeditor/PopupMenu.h"
 #include "graph_fixture.h"
-#include "mapeditor/EditorKeys.h"
-#include "mapeditor/PopupMenu.h"
 
 namespace zarvex1 {
 namespace {

@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
-#include "mapeditor/views/Graph3DLayout.h"
-#include "mapeditor/views/HeightColours.h"
+#include "core/mapeditor/views/Graph3DLayout.h"
+#include "core/mapeditor/views/HeightColours.h"
 
 namespace zarvex1 {
 namespace {

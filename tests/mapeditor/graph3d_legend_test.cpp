@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "mapeditor/views/Graph3DLegend.h"
+#include "core/mapeditor/views/Graph3DLegend.h"
 
 namespace zarvex1 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <set>
 
+#include "core/mapeditor/views/HeightColours.h"
 #include "graph_fixture.h"
-#include "mapeditor/views/HeightColours.h"
 #include "scene_ops.h"
 
 namespace zarvex1 {

@@ -2,8 +2,8 @@
 
 #include "editor_fixture.h"
 
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/views/Graph2DPoints.h"
+#include "core/mapeditor/EditorCommands.h"
+#include "core/mapeditor/views/Graph2DPoints.h"
 
 namespace zarvex1::testing {
 

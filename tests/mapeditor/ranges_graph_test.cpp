@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/views/GraphRanges.h"
 
 namespace zarvex1 {
 namespace {

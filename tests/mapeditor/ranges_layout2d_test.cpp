@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "clipboard_fixtures.h"
-#include "mapeditor/views/Graph2DLayout.h"
+#include "core/mapeditor/views/Graph2DLayout.h"
 
 namespace zarvex1 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1::testing {
 

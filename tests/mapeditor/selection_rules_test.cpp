@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "mapeditor/Selection.h"
+#include "core/mapeditor/Selection.h"
 
 namespace zarvex1 {
 namespace {

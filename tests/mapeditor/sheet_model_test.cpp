@@ -3,8 +3,8 @@
 #include <numeric>
 #include <vector>
 
+#include "core/mapeditor/Sheet.h"
 #include "editor_fixture.h"
-#include "mapeditor/Sheet.h"
 
 namespace zarvex1 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "core/mapeditor/EditorKeys.h"
 #include "editor_fixture.h"
-#include "mapeditor/EditorKeys.h"
 
 namespace zarvex1 {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/mapeditor/views/ChromeRenderer.h"
+#include "core/mapeditor/views/TableRenderer.h"
 #include "editor_fixture.h"
-#include "mapeditor/views/ChromeRenderer.h"
-#include "mapeditor/views/TableRenderer.h"
 #include "scene_ops.h"
 
 namespace zarvex1 {

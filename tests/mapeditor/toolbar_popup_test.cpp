@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "core/mapeditor/Clipboard.h"
+#include "core/mapeditor/ClipboardCommands.h"
+#include "core/mapeditor/EditorCommands.h"
+#include "core/mapeditor/PopupMenu.h"
 #include "editor_fixture.h"
-#include "mapeditor/Clipboard.h"
-#include "mapeditor/ClipboardCommands.h"
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/PopupMenu.h"
 
 namespace zarvex1 {
 namespace {

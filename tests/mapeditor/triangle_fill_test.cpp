@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "mapeditor/views/TriangleFill.h"
+#include "core/mapeditor/views/TriangleFill.h"
 
 namespace zarvex1 {
 namespace {

@@ -1,4 +1,4 @@
-#include "pages/BikePageModel.h"
+#include "core/pages/BikePageModel.h"
 #include "pages/page_rows.h"
 #include "session/session_fixture.h"
 

@@ -1,10 +1,10 @@
-#include "app/WindowCaptions.h"
-#include "pages/BikePageModel.h"
-#include "pages/GearPageModel.h"
-#include "pages/InputsPageModel.h"
-#include "pages/PowerOutPageModel.h"
-#include "pages/RacePageModel.h"
-#include "pages/TestPageModel.h"
+#include "core/pages/BikePageModel.h"
+#include "core/pages/GearPageModel.h"
+#include "core/pages/InputsPageModel.h"
+#include "core/pages/PowerOutPageModel.h"
+#include "core/pages/RacePageModel.h"
+#include "core/pages/TestPageModel.h"
+#include "core/texts/WindowCaptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "pages/GearPageModel.h"
+#include "core/pages/GearPageModel.h"
+#include "core/params/Defaults.h"
 #include "pages/page_rows.h"
-#include "params/Defaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pages/PageMachine.h"
+#include "core/pages/PageMachine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "pages/PowerOutPageModel.h"
+#include "core/pages/PowerOutPageModel.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
 #include "pages/page_rows.h"
-#include "params/Defaults.h"
-#include "params/Limits.h"
 
 #include <gtest/gtest.h>
 

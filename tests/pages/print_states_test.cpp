@@ -1,6 +1,6 @@
-#include "pages/BikePageModel.h"
-#include "pages/InputsPageModel.h"
-#include "params/Defaults.h"
+#include "core/pages/BikePageModel.h"
+#include "core/pages/InputsPageModel.h"
+#include "core/params/Defaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "pages/RacePageModel.h"
+#include "core/pages/RacePageModel.h"
+#include "core/params/Defaults.h"
 #include "pages/page_rows.h"
-#include "params/Defaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "pages/MonitorPageStates.h"
-#include "pages/TestPageModel.h"
+#include "core/pages/MonitorPageStates.h"
+#include "core/pages/TestPageModel.h"
+#include "core/params/Defaults.h"
 #include "pages/page_rows.h"
-#include "params/Defaults.h"
 
 #include <gtest/gtest.h>
 

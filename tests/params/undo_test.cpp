@@ -1,4 +1,4 @@
-#include "params/UndoHistory.h"
+#include "core/params/UndoHistory.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include "sim_harness.h"
 
-#include "files/ParameterFile.h"
-#include "params/Defaults.h"
-#include "params/Limits.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
 
 #include <QDir>
 #include <QFile>

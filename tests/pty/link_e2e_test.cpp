@@ -4,11 +4,11 @@
 
 #include "sim_harness.h"
 
-#include "app/MessageTexts.h"
-#include "link/Colours.h"
-#include "link/LinkEngine.h"
-#include "params/Defaults.h"
-#include "params/Limits.h"
+#include "core/link/Colours.h"
+#include "core/link/LinkEngine.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
+#include "core/texts/MessageTexts.h"
 
 #include <QFile>
 #include <QTemporaryDir>

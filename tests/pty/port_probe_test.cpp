@@ -2,8 +2,8 @@
 // of the test's own. The tests run as root, where permissions never bite; they cover what is left:
 // a missing device, exclusive mode, lock files of live and dead programs, and an unplugged device.
 
-#include "link/PortProbe.h"
-#include "link/QtSerialPort.h"
+#include "qtport/PortProbe.h"
+#include "qtport/QtSerialPort.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -3,8 +3,8 @@
 
 #include "sim_harness.h"
 
-#include "params/Defaults.h"
-#include "params/Limits.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
 
 #include <QFile>
 #include <QTemporaryDir>

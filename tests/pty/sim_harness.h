@@ -3,8 +3,8 @@
 // Starts the unit simulator on a pseudo-terminal and talks to it through the real serial port.
 // Every wait here is bounded; nothing waits without a limit.
 
-#include "link/Frames.h"
-#include "link/QtSerialPort.h"
+#include "core/link/Frames.h"
+#include "qtport/QtSerialPort.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

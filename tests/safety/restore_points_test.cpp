@@ -1,8 +1,8 @@
-#include "files/ParameterFile.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
+#include "core/safety/RestorePointRule.h"
+#include "core/safety/RestorePoints.h"
 #include "files/temp_folder.h"
-#include "params/Defaults.h"
-#include "safety/RestorePointRule.h"
-#include "safety/RestorePoints.h"
 
 #include <gtest/gtest.h>
 

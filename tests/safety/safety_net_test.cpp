@@ -1,7 +1,7 @@
-#include "files/ParameterFile.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
+#include "core/safety/SafetyNet.h"
 #include "files/temp_folder.h"
-#include "params/Defaults.h"
-#include "safety/SafetyNet.h"
 #include "session/session_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/MessageTexts.h"
-#include "params/Defaults.h"
-#include "safety/UnitState.h"
+#include "core/params/Defaults.h"
+#include "core/safety/UnitState.h"
+#include "core/texts/MessageTexts.h"
 
 #include <gtest/gtest.h>
 

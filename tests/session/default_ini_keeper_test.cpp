@@ -1,8 +1,8 @@
 #include "files/temp_folder.h"
 
-#include "files/DefaultIni.h"
-#include "files/SettingsFolder.h"
-#include "session/DefaultIniKeeper.h"
+#include "core/files/DefaultIni.h"
+#include "core/files/SettingsFolder.h"
+#include "core/session/DefaultIniKeeper.h"
 
 #include <gtest/gtest.h>
 

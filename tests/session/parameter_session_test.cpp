@@ -1,8 +1,8 @@
 #include "session/session_fixture.h"
 
-#include "files/DefaultIni.h"
-#include "files/ParameterFile.h"
-#include "files/SettingsFolder.h"
+#include "core/files/DefaultIni.h"
+#include "core/files/ParameterFile.h"
+#include "core/files/SettingsFolder.h"
 #include "files/temp_folder.h"
 
 #include <gtest/gtest.h>

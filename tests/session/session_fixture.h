@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/ParameterSession.h"
+#include "core/session/ParameterSession.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SimulatedPort.h"
-#include "params/Defaults.h"
-#include "params/Limits.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
+#include "sim/SimulatedPort.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "sim_fixture.h"
 
-#include "TickStepper.h"
+#include "sim/TickStepper.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "catalogue/CatalogueNotes.h"
+#include "core/catalogue/CatalogueNotes.h"
 
-#include "params/Defaults.h"
+#include "core/params/Defaults.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/ParameterCatalogue.h"
+#include "core/catalogue/ParameterCatalogue.h"
 
 #include <array>
 #include <span>

@@ -1,11 +1,11 @@
-#include "catalogue/ParameterCatalogue.h"
+#include "core/catalogue/ParameterCatalogue.h"
 
-#include "app/MessageTexts.h"
-#include "app/WindowCaptions.h"
-#include "catalogue/CatalogueBuilder.h"
-#include "catalogue/CatalogueNotes.h"
-#include "mappages/MapSheets.h"
-#include "params/Defaults.h"
+#include "core/catalogue/CatalogueBuilder.h"
+#include "core/catalogue/CatalogueNotes.h"
+#include "core/mapbinding/MapSheets.h"
+#include "core/params/Defaults.h"
+#include "core/texts/MessageTexts.h"
+#include "core/texts/WindowCaptions.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "files/ApplicationSettings.h"
+#include "core/files/ApplicationSettings.h"
 
-#include "files/IniFile.h"
-#include "files/TextFiles.h"
+#include "core/files/IniFile.h"
+#include "core/files/TextFiles.h"
 
 #include <cstdio>
 #include <limits>

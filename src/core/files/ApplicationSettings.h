@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/RecentFiles.h"
-#include "files/TextFiles.h"
-#include "params/Limits.h"
+#include "core/files/RecentFiles.h"
+#include "core/files/TextFiles.h"
+#include "core/params/Limits.h"
 
 #include <filesystem>
 #include <string>

@@ -1,7 +1,7 @@
-#include "files/DefaultIni.h"
+#include "core/files/DefaultIni.h"
 
-#include "files/TextFiles.h"
-#include "files/WordScanner.h"
+#include "core/files/TextFiles.h"
+#include "core/files/WordScanner.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // Reading and replacing whole files with the platform's own calls: only they can refuse a FIFO without
 // waiting on it, create a file exclusively, keep its permissions and flush it to the disk.
-#include "files/TextFiles.h"
+#include "core/files/TextFiles.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "files/IniFile.h"
+#include "core/files/IniFile.h"
 
 #include <charconv>
 

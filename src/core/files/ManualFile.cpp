@@ -1,6 +1,6 @@
-#include "files/ManualFile.h"
+#include "core/files/ManualFile.h"
 
-#include "files/TextFiles.h"
+#include "core/files/TextFiles.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/TextFiles.h"
-#include "params/Defaults.h"
-#include "params/ParameterImage.h"
+#include "core/files/TextFiles.h"
+#include "core/params/Defaults.h"
+#include "core/params/ParameterImage.h"
 
 #include <filesystem>
 #include <string>

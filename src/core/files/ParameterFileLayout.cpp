@@ -1,6 +1,6 @@
-#include "files/ParameterFileLayout.h"
+#include "core/files/ParameterFileLayout.h"
 
-#include "params/ParameterImage.h"
+#include "core/params/ParameterImage.h"
 
 #include <algorithm>
 #include <initializer_list>

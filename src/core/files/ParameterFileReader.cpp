@@ -1,7 +1,7 @@
-#include "files/ParameterFile.h"
-#include "files/ParameterFileLayout.h"
-#include "files/TextFiles.h"
-#include "files/WordScanner.h"
+#include "core/files/ParameterFile.h"
+#include "core/files/ParameterFileLayout.h"
+#include "core/files/TextFiles.h"
+#include "core/files/WordScanner.h"
 
 #include <cstdint>
 

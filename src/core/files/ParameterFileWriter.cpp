@@ -1,6 +1,6 @@
-#include "files/ParameterFile.h"
-#include "files/ParameterFileLayout.h"
-#include "files/TextFiles.h"
+#include "core/files/ParameterFile.h"
+#include "core/files/ParameterFileLayout.h"
+#include "core/files/TextFiles.h"
 
 #include <charconv>
 

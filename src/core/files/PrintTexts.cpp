@@ -1,7 +1,7 @@
-#include "files/PrintTexts.h"
+#include "core/files/PrintTexts.h"
 
-#include "app/BuildInfo.h"
-#include "files/TextFiles.h"
+#include "core/files/TextFiles.h"
+#include "core/texts/BuildInfo.h"
 
 #include <array>
 #include <cstdio>

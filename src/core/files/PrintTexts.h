@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageTexts.h"
+#include "core/texts/MessageTexts.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
-#include "files/RecentFiles.h"
+#include "core/files/RecentFiles.h"
 
-#include "files/TextFiles.h"
+#include "core/files/TextFiles.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "files/SettingsFolder.h"
+#include "core/files/SettingsFolder.h"
 
-#include "files/TextFiles.h"
-#include "files/WordScanner.h"
+#include "core/files/TextFiles.h"
+#include "core/files/WordScanner.h"
 
 #include <chrono>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "files/SettingsLock.h"
+#include "core/files/SettingsLock.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "files/TextFiles.h"
+#include "core/files/TextFiles.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "files/WordScanner.h"
+#include "core/files/WordScanner.h"
 
 #include <charconv>
 #include <limits>

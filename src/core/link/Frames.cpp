@@ -1,4 +1,4 @@
-#include "link/Frames.h"
+#include "core/link/Frames.h"
 
 #include <algorithm>
 

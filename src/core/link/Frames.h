@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BuildInfo.h" // ProtocolVersion, the version this program speaks
-#include "params/ParameterImage.h"
+#include "core/params/ParameterImage.h"
+#include "core/texts/BuildInfo.h" // ProtocolVersion, the version this program speaks
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "link/LinkEngine.h"
+#include "core/link/LinkEngine.h"
 
-#include "link/PortNames.h"
+#include "core/link/PortNames.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/MessageTexts.h"
-#include "link/Frames.h"
-#include "link/LinkOwner.h"
-#include "link/MonitorDisplay.h"
-#include "link/PortSelection.h"
-#include "link/SerialPort.h"
-#include "link/TestCommands.h"
-#include "params/Limits.h"
-#include "params/ParameterImage.h"
+#include "core/link/Frames.h"
+#include "core/link/LinkOwner.h"
+#include "core/link/MonitorDisplay.h"
+#include "core/link/PortSelection.h"
+#include "core/link/SerialPort.h"
+#include "core/link/TestCommands.h"
+#include "core/params/Limits.h"
+#include "core/params/ParameterImage.h"
+#include "core/texts/MessageTexts.h"
 
 #include <cstdint>
 #include <string>

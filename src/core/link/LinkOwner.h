@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/Colours.h"
-#include "link/MonitorDisplay.h"
+#include "core/link/Colours.h"
+#include "core/link/MonitorDisplay.h"
 
 #include <cstdint>
 #include <string>

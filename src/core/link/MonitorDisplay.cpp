@@ -1,4 +1,4 @@
-#include "link/MonitorDisplay.h"
+#include "core/link/MonitorDisplay.h"
 
 #include <cstdio>
 

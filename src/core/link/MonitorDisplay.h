@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/MessageTexts.h"
-#include "link/Colours.h"
-#include "link/Frames.h"
-#include "params/ParameterImage.h"
+#include "core/link/Colours.h"
+#include "core/link/Frames.h"
+#include "core/params/ParameterImage.h"
+#include "core/texts/MessageTexts.h"
 
 #include <array>
 #include <cstdint>

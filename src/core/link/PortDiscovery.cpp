@@ -1,6 +1,6 @@
-#include "link/PortDiscovery.h"
+#include "core/link/PortDiscovery.h"
 
-#include "link/PortNames.h"
+#include "core/link/PortNames.h"
 
 #include <algorithm>
 #include <system_error>

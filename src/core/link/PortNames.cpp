@@ -1,4 +1,4 @@
-#include "link/PortNames.h"
+#include "core/link/PortNames.h"
 
 namespace zarvex1 {
 

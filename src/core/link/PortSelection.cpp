@@ -1,6 +1,6 @@
-#include "link/PortSelection.h"
+#include "core/link/PortSelection.h"
 
-#include "link/PortNames.h"
+#include "core/link/PortNames.h"
 
 #include <algorithm>
 #include <utility>

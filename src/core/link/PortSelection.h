@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/PortDiscovery.h"
-#include "params/Limits.h"
+#include "core/link/PortDiscovery.h"
+#include "core/params/Limits.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/PortDiagnosis.h"
+#include "core/link/PortDiagnosis.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "link/TestCommands.h"
+#include "core/link/TestCommands.h"
 
 namespace zarvex1 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/Frames.h"
+#include "core/link/Frames.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "logs/CellTime.h"
+#include "core/logs/CellTime.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logs/LogFormat.h"
-#include "params/MapLookup.h"
+#include "core/logs/LogFormat.h"
+#include "core/params/MapLookup.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "logs/LogFormat.h"
+#include "core/logs/LogFormat.h"
 
 #include <charconv>
 #include <deque>

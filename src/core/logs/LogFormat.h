@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/Frames.h"
-#include "logs/MonitorFields.h"
-#include "params/ParameterImage.h"
+#include "core/link/Frames.h"
+#include "core/logs/MonitorFields.h"
+#include "core/params/ParameterImage.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "logs/LogRecorder.h"
+#include "core/logs/LogRecorder.h"
 
-#include "app/MessageTexts.h"
+#include "core/texts/MessageTexts.h"
 
 #include <array>
 #include <string_view>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/Frames.h"
-#include "logs/LogFormat.h"
-#include "logs/LogWriter.h"
+#include "core/link/Frames.h"
+#include "core/logs/LogFormat.h"
+#include "core/logs/LogWriter.h"
 
 #include <filesystem>
 #include <memory>

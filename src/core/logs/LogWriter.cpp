@@ -1,6 +1,6 @@
-#include "logs/LogWriter.h"
+#include "core/logs/LogWriter.h"
 
-#include "files/TextFiles.h"
+#include "core/files/TextFiles.h"
 
 #ifdef _WIN32
 #include <fstream>

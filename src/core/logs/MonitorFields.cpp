@@ -1,4 +1,4 @@
-#include "logs/MonitorFields.h"
+#include "core/logs/MonitorFields.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "logs/Replay.h"
+#include "core/logs/Replay.h"
 
-#include "logs/CellTime.h"
+#include "core/logs/CellTime.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "mapeditor/ChangeNotes.h"
+#include "core/mapeditor/ChangeNotes.h"
 
 #include <cstdint>
 

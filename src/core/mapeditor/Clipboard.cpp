@@ -1,8 +1,8 @@
-#include "mapeditor/Clipboard.h"
+#include "core/mapeditor/Clipboard.h"
 
 #include <algorithm>
 
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
 namespace {

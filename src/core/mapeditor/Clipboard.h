@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "mapeditor/Sheet.h"
+#include "core/mapeditor/Sheet.h"
 
 namespace zarvex1 {
 

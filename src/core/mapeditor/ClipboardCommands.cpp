@@ -1,8 +1,8 @@
-#include "mapeditor/ClipboardCommands.h"
+#include "core/mapeditor/ClipboardCommands.h"
 
-#include "mapeditor/Clipboard.h"
-#include "mapeditor/ClipboardPaste.h"
-#include "mapeditor/MapEditor.h"
+#include "core/mapeditor/Clipboard.h"
+#include "core/mapeditor/ClipboardPaste.h"
+#include "core/mapeditor/MapEditor.h"
 
 namespace zarvex1 {
 

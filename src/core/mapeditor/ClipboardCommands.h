@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "mapeditor/ClipboardAccess.h"
+#include "core/mapeditor/ClipboardAccess.h"
 
 namespace zarvex1 {
 

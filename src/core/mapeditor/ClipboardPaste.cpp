@@ -1,4 +1,4 @@
-#include "mapeditor/ClipboardPaste.h"
+#include "core/mapeditor/ClipboardPaste.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "app/TextTables.h"
+#include "core/texts/TextTables.h"
 
 namespace zarvex1 {
 namespace {

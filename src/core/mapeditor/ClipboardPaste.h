@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "mapeditor/Selection.h"
-#include "mapeditor/Sheet.h"
+#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/Sheet.h"
 
 namespace zarvex1 {
 

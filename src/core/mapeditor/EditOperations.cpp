@@ -1,14 +1,14 @@
-#include "mapeditor/EditOperations.h"
+#include "core/mapeditor/EditOperations.h"
 
 #include <algorithm>
 #include <limits>
 #include <span>
 
-#include "app/TextTables.h"
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/Operations.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/Operations.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/texts/TextTables.h"
 
 namespace zarvex1 {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "mapeditor/EditorTypes.h"
+#include "core/mapeditor/EditorTypes.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
-#include "mapeditor/EditorCommands.h"
+#include "core/mapeditor/EditorCommands.h"
 
-#include "mapeditor/ClipboardCommands.h"
-#include "mapeditor/MapEditor.h"
+#include "core/mapeditor/ClipboardCommands.h"
+#include "core/mapeditor/MapEditor.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/GraphSettings.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/GraphSettings.h"
 
 namespace zarvex1 {
 

@@ -1,6 +1,6 @@
-#include "mapeditor/EditorTexts.h"
+#include "core/mapeditor/EditorTexts.h"
 
-#include "app/TextTables.h"
+#include "core/texts/TextTables.h"
 
 namespace zarvex1 {
 

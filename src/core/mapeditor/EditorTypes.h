@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "mapeditor/Selection.h"
+#include "core/mapeditor/Selection.h"
 
 namespace zarvex1 {
 

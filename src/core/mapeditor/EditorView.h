@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/ScrollBar.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/TabToolbar.h"
-#include "mapeditor/ValueEdit.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/ScrollBar.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/TabToolbar.h"
+#include "core/mapeditor/ValueEdit.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 

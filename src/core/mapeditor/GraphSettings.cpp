@@ -1,6 +1,6 @@
-#include "mapeditor/GraphSettings.h"
+#include "core/mapeditor/GraphSettings.h"
 
-#include "mapeditor/EditorTypes.h"
+#include "core/mapeditor/EditorTypes.h"
 
 namespace zarvex1 {
 

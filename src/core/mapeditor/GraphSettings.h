@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapeditor/views/Graph3DLayout.h"
+#include "core/mapeditor/views/Graph3DLayout.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "mapeditor/LivePosition.h"
+#include "core/mapeditor/LivePosition.h"
 
 #include <algorithm>
 #include <cmath>

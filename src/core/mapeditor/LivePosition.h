@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapeditor/Sheet.h"
+#include "core/mapeditor/Sheet.h"
 
 namespace zarvex1 {
 

@@ -1,11 +1,11 @@
-#include "mapeditor/MapEditor.h"
+#include "core/mapeditor/MapEditor.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "mapeditor/Clipboard.h"
-#include "mapeditor/ClipboardAccess.h"
-#include "mapeditor/views/TableRenderer.h"
+#include "core/mapeditor/Clipboard.h"
+#include "core/mapeditor/ClipboardAccess.h"
+#include "core/mapeditor/views/TableRenderer.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "mapeditor/Operations.h"
+#include "core/mapeditor/Operations.h"
 
 #include <algorithm>
 #include <cmath>

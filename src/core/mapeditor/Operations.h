@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "mapeditor/Sheet.h"
+#include "core/mapeditor/Sheet.h"
 
 namespace zarvex1 {
 

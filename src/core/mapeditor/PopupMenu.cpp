@@ -1,12 +1,12 @@
-#include "mapeditor/PopupMenu.h"
+#include "core/mapeditor/PopupMenu.h"
 
 #include <cstdio>
 
-#include "mapeditor/Clipboard.h"
-#include "mapeditor/ClipboardCommands.h"
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/MapEditor.h"
+#include "core/mapeditor/Clipboard.h"
+#include "core/mapeditor/ClipboardCommands.h"
+#include "core/mapeditor/EditorCommands.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/MapEditor.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "mapeditor/ScrollBar.h"
+#include "core/mapeditor/ScrollBar.h"
 
 #include <algorithm>
 

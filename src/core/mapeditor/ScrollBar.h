@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapeditor/Selection.h"
+#include "core/mapeditor/Selection.h"
 
 namespace zarvex1 {
 

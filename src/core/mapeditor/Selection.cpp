@@ -1,4 +1,4 @@
-#include "mapeditor/Selection.h"
+#include "core/mapeditor/Selection.h"
 
 #include <algorithm>
 

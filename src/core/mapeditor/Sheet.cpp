@@ -1,4 +1,4 @@
-#include "mapeditor/Sheet.h"
+#include "core/mapeditor/Sheet.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mapeditor/Selection.h"
+#include "core/mapeditor/Selection.h"
 
 namespace zarvex1 {
 

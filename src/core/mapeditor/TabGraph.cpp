@@ -1,12 +1,12 @@
-#include "mapeditor/TabGraph.h"
+#include "core/mapeditor/TabGraph.h"
 
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/GraphSettings.h"
-#include "mapeditor/LivePosition.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/views/Graph2DRenderer.h"
-#include "mapeditor/views/Graph3DRenderer.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/GraphSettings.h"
+#include "core/mapeditor/LivePosition.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/views/Graph2DRenderer.h"
+#include "core/mapeditor/views/Graph3DRenderer.h"
 
 namespace zarvex1 {
 

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "mapeditor/EditorView.h"
-#include "mapeditor/views/Graph2DLayout.h"
-#include "mapeditor/views/Graph2DPoints.h"
-#include "mapeditor/views/Graph3DLayout.h"
-#include "mapeditor/views/Graph3DLegend.h"
-#include "mapeditor/views/GraphRanges.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/EditorView.h"
+#include "core/mapeditor/views/Graph2DLayout.h"
+#include "core/mapeditor/views/Graph2DPoints.h"
+#include "core/mapeditor/views/Graph3DLayout.h"
+#include "core/mapeditor/views/Graph3DLegend.h"
+#include "core/mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 

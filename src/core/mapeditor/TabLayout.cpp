@@ -1,4 +1,4 @@
-#include "mapeditor/TabLayout.h"
+#include "core/mapeditor/TabLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/ScrollBar.h"
-#include "mapeditor/Selection.h"
-#include "mapeditor/TabSheets.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/ScrollBar.h"
+#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/TabSheets.h"
 
 namespace zarvex1 {
 

@@ -1,8 +1,8 @@
-#include "mapeditor/TabSheets.h"
+#include "core/mapeditor/TabSheets.h"
 
 #include <algorithm>
 
-#include "mapeditor/EditorTexts.h"
+#include "core/mapeditor/EditorTexts.h"
 
 namespace zarvex1 {
 

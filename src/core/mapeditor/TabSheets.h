@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mapeditor/Sheet.h"
+#include "core/mapeditor/Sheet.h"
 
 namespace zarvex1 {
 

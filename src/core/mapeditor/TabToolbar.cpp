@@ -1,11 +1,11 @@
-#include "mapeditor/TabToolbar.h"
+#include "core/mapeditor/TabToolbar.h"
 
 #include <tuple>
 
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/Sheet.h"
-#include "mapeditor/TabLayout.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/TabLayout.h"
 
 namespace zarvex1 {
 

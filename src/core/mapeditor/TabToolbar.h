@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "mapeditor/Selection.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 

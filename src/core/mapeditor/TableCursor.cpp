@@ -1,10 +1,10 @@
-#include "mapeditor/TableCursor.h"
+#include "core/mapeditor/TableCursor.h"
 
 #include <algorithm>
 
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "mapeditor/ValueEdit.h"
+#include "core/mapeditor/ValueEdit.h"
 
 #include <algorithm>
 #include <charconv>

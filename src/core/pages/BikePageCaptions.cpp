@@ -1,4 +1,4 @@
-#include "pages/BikePageModel.h"
+#include "core/pages/BikePageModel.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "pages/BikePageModel.h"
+#include "core/pages/BikePageModel.h"
 
 #include <algorithm>
 #include <array>

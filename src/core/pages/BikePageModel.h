@@ -1,8 +1,8 @@
 #pragma once
 
-#include "pages/PageMachine.h"
-#include "pages/PageModel.h"
-#include "session/ParameterSession.h"
+#include "core/pages/PageMachine.h"
+#include "core/pages/PageModel.h"
+#include "core/session/ParameterSession.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "pages/Binding.h"
+#include "core/pages/Binding.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "params/ParameterImage.h"
+#include "core/params/ParameterImage.h"
 
 #include <optional>
 #include <span>

@@ -1,4 +1,4 @@
-#include "pages/CommonStates.h"
+#include "core/pages/CommonStates.h"
 
 namespace zarvex1 {
 

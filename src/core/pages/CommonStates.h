@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/PageStates.h"
-#include "params/ParameterImage.h"
+#include "core/pages/PageStates.h"
+#include "core/params/ParameterImage.h"
 
 namespace zarvex1 {
 

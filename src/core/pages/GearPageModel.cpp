@@ -1,4 +1,4 @@
-#include "pages/GearPageModel.h"
+#include "core/pages/GearPageModel.h"
 
 namespace zarvex1 {
 

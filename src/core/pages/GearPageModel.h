@@ -1,8 +1,8 @@
 #pragma once
 
-#include "pages/LiveColours.h"
-#include "pages/PageModel.h"
-#include "pages/Place.h"
+#include "core/pages/LiveColours.h"
+#include "core/pages/PageModel.h"
+#include "core/pages/Place.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "pages/InputsPageModel.h"
+#include "core/pages/InputsPageModel.h"
 
 #include <algorithm>
 

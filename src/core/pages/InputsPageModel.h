@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageModel.h"
+#include "core/pages/PageModel.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "pages/MapPageModels.h"
+#include "core/pages/MapPageModels.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "pages/MonitorPageStates.h"
+#include "core/pages/MonitorPageStates.h"
 
 namespace zarvex1 {
 

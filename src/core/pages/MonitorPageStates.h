@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Captions.h"
-#include "pages/PageStates.h"
-#include "params/ParameterImage.h"
+#include "core/pages/PageStates.h"
+#include "core/params/ParameterImage.h"
+#include "core/texts/Captions.h"
 
 namespace zarvex1 {
 

@@ -1,12 +1,12 @@
-#include "pages/OfferedValues.h"
+#include "core/pages/OfferedValues.h"
 
-#include "pages/BikePageModel.h"
-#include "pages/GearPageModel.h"
-#include "pages/InputsPageModel.h"
-#include "pages/MapPageModels.h"
-#include "pages/PowerOutPageModel.h"
-#include "pages/RacePageModel.h"
-#include "pages/TestPageModel.h"
+#include "core/pages/BikePageModel.h"
+#include "core/pages/GearPageModel.h"
+#include "core/pages/InputsPageModel.h"
+#include "core/pages/MapPageModels.h"
+#include "core/pages/PowerOutPageModel.h"
+#include "core/pages/RacePageModel.h"
+#include "core/pages/TestPageModel.h"
 
 #include <algorithm>
 

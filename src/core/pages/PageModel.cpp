@@ -1,4 +1,4 @@
-#include "pages/PageModel.h"
+#include "core/pages/PageModel.h"
 
 #include <algorithm>
 

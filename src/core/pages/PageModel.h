@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Captions.h"
-#include "pages/Binding.h"
-#include "pages/PageStates.h"
-#include "params/Defaults.h"
-#include "params/ParameterImage.h"
+#include "core/pages/Binding.h"
+#include "core/pages/PageStates.h"
+#include "core/params/Defaults.h"
+#include "core/params/ParameterImage.h"
+#include "core/texts/Captions.h"
 
 #include <map>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "pages/PageStates.h"
+#include "core/pages/PageStates.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "pages/PowerOutPageModel.h"
+#include "core/pages/PowerOutPageModel.h"
 
 namespace zarvex1 {
 

@@ -1,6 +1,6 @@
-#include "pages/PowerOutPageModel.h"
+#include "core/pages/PowerOutPageModel.h"
 
-#include "params/Defaults.h"
+#include "core/params/Defaults.h"
 
 namespace zarvex1 {
 

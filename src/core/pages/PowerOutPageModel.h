@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/PageModel.h"
-#include "pages/Place.h"
+#include "core/pages/PageModel.h"
+#include "core/pages/Place.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "pages/RacePageModel.h"
+#include "core/pages/RacePageModel.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "pages/TestPageModel.h"
+#include "core/pages/TestPageModel.h"
 
 namespace zarvex1 {
 

@@ -1,5 +1,5 @@
-#include "params/Defaults.h"
-#include "params/Limits.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
 
 #include <initializer_list>
 

@@ -1,4 +1,4 @@
-#include "params/Limits.h"
+#include "core/params/Limits.h"
 
 namespace zarvex1 {
 

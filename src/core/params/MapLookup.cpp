@@ -1,4 +1,4 @@
-#include "params/MapLookup.h"
+#include "core/params/MapLookup.h"
 
 #include <algorithm>
 

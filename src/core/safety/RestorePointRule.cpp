@@ -1,4 +1,4 @@
-#include "safety/RestorePointRule.h"
+#include "core/safety/RestorePointRule.h"
 
 namespace zarvex1 {
 

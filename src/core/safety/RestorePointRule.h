@@ -1,6 +1,6 @@
 #pragma once
 
-#include "safety/RestorePoints.h"
+#include "core/safety/RestorePoints.h"
 
 #include <optional>
 

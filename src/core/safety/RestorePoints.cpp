@@ -1,9 +1,9 @@
-#include "safety/RestorePoints.h"
+#include "core/safety/RestorePoints.h"
 
-#include "app/MessageTexts.h"
-#include "files/ParameterFile.h"
-#include "params/Defaults.h"
-#include "safety/SetComparison.h"
+#include "core/files/ParameterFile.h"
+#include "core/params/Defaults.h"
+#include "core/safety/SetComparison.h"
+#include "core/texts/MessageTexts.h"
 
 #include <algorithm>
 #include <array>

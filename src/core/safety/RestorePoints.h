@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/TextFiles.h"
-#include "params/ParameterImage.h"
+#include "core/files/TextFiles.h"
+#include "core/params/ParameterImage.h"
 
 #include <chrono>
 #include <filesystem>

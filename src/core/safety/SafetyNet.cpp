@@ -1,4 +1,4 @@
-#include "safety/SafetyNet.h"
+#include "core/safety/SafetyNet.h"
 
 namespace zarvex1 {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "safety/RestorePointRule.h"
-#include "safety/RestorePoints.h"
-#include "safety/UnitState.h"
-#include "session/SessionWatcher.h"
+#include "core/safety/RestorePointRule.h"
+#include "core/safety/RestorePoints.h"
+#include "core/safety/UnitState.h"
+#include "core/session/SessionWatcher.h"
 
 #include <functional>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "safety/SetComparison.h"
+#include "core/safety/SetComparison.h"
 
-#include "app/MessageTexts.h"
-#include "catalogue/CatalogueNotes.h"
-#include "params/Defaults.h"
+#include "core/catalogue/CatalogueNotes.h"
+#include "core/params/Defaults.h"
+#include "core/texts/MessageTexts.h"
 
 namespace zarvex1 {
 

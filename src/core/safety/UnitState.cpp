@@ -1,7 +1,7 @@
-#include "safety/UnitState.h"
+#include "core/safety/UnitState.h"
 
-#include "app/MessageTexts.h"
-#include "safety/SetComparison.h"
+#include "core/safety/SetComparison.h"
+#include "core/texts/MessageTexts.h"
 
 namespace zarvex1 {
 

@@ -1,6 +1,6 @@
-#include "session/DefaultIniKeeper.h"
+#include "core/session/DefaultIniKeeper.h"
 
-#include "files/DefaultIni.h"
+#include "core/files/DefaultIni.h"
 
 namespace zarvex1 {
 

@@ -1,8 +1,8 @@
-#include "session/ParameterSession.h"
+#include "core/session/ParameterSession.h"
 
-#include "files/DefaultIni.h"
-#include "files/ParameterFile.h"
-#include "files/SettingsFolder.h"
+#include "core/files/DefaultIni.h"
+#include "core/files/ParameterFile.h"
+#include "core/files/SettingsFolder.h"
 
 namespace zarvex1 {
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/MessageTexts.h"
-#include "files/ApplicationSettings.h"
-#include "files/RecentFiles.h"
-#include "params/Defaults.h"
-#include "params/Limits.h"
-#include "params/ParameterImage.h"
-#include "params/UndoHistory.h"
-#include "session/SessionFrontEnd.h"
-#include "session/SessionWatcher.h"
+#include "core/files/ApplicationSettings.h"
+#include "core/files/RecentFiles.h"
+#include "core/params/Defaults.h"
+#include "core/params/Limits.h"
+#include "core/params/ParameterImage.h"
+#include "core/params/UndoHistory.h"
+#include "core/session/SessionFrontEnd.h"
+#include "core/session/SessionWatcher.h"
+#include "core/texts/MessageTexts.h"
 
 #include <filesystem>
 #include <string>

@@ -1,8 +1,8 @@
-#include "about/FormAbout.h"
+#include "gui/about/FormAbout.h"
 
-#include "about/Logo.h"
-#include "app/BuildInfo.h"
-#include "app/BuildStamp.h"
+#include "core/texts/BuildInfo.h"
+#include "gui/about/Logo.h"
+#include "gui/app/BuildStamp.h"
 
 #include <QGuiApplication>
 #include <QLabel>

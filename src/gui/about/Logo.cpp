@@ -1,4 +1,4 @@
-#include "about/Logo.h"
+#include "gui/about/Logo.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
-#include "app/CaptionHelper.h"
+#include "gui/app/CaptionHelper.h"
 
-#include "pages/RadioGroup.h"
+#include "gui/pages/RadioGroup.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Captions.h"
+#include "core/texts/Captions.h"
 
 class QLabel;
 class QObject;

@@ -1,6 +1,6 @@
-#include "app/ComMenu.h"
+#include "gui/app/ComMenu.h"
 
-#include "app/WindowTexts.h"
+#include "gui/app/WindowTexts.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/LinkEngine.h"
-#include "link/PortDiscovery.h"
-#include "link/PortNames.h"
+#include "core/link/LinkEngine.h"
+#include "core/link/PortDiscovery.h"
+#include "core/link/PortNames.h"
 
 #include <QObject>
 

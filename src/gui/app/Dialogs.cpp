@@ -1,4 +1,4 @@
-#include "app/Dialogs.h"
+#include "gui/app/Dialogs.h"
 
 #include <QFileDialog>
 

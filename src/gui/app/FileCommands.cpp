@@ -1,9 +1,9 @@
-#include "app/Dialogs.h"
-#include "app/MainForm.h"
-#include "files/ApplicationSettings.h"
-#include "files/FitToMonitor.h"
-#include "files/SettingsFolder.h"
-#include "files/SettingsLocation.h"
+#include "core/files/ApplicationSettings.h"
+#include "core/files/FitToMonitor.h"
+#include "core/files/SettingsFolder.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
+#include "gui/files/SettingsLocation.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "app/HelpManual.h"
+#include "gui/app/HelpManual.h"
 
-#include "files/ManualFile.h"
-#include "files/TextFiles.h"
+#include "core/files/ManualFile.h"
+#include "core/files/TextFiles.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

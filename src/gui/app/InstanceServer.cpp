@@ -1,6 +1,6 @@
-#include "app/InstanceServer.h"
+#include "gui/app/InstanceServer.h"
 
-#include "app/LoaderServer.h"
+#include "gui/app/LoaderServer.h"
 
 #include <QDeadlineTimer>
 #include <QLocalSocket>

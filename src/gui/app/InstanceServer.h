@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/HandOver.h"
-#include "app/LocalSocketServer.h"
+#include "core/texts/HandOver.h"
+#include "gui/app/LocalSocketServer.h"
 
 #include <filesystem>
 

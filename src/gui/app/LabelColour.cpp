@@ -1,4 +1,4 @@
-#include "app/LabelColour.h"
+#include "gui/app/LabelColour.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/Colours.h"
+#include "core/link/Colours.h"
 
 #include <QColor>
 

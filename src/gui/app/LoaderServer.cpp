@@ -1,4 +1,4 @@
-#include "app/LoaderServer.h"
+#include "gui/app/LoaderServer.h"
 
 #include <QLocalSocket>
 #include <QStandardPaths>

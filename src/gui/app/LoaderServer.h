@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LocalSocketServer.h"
+#include "gui/app/LocalSocketServer.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "app/LocalSocketServer.h"
+#include "gui/app/LocalSocketServer.h"
 
 #include <QLocalServer>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IdleClients.h"
+#include "core/texts/IdleClients.h"
 
 #include <QElapsedTimer>
 #include <QHash>

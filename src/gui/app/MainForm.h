@@ -1,17 +1,17 @@
 #pragma once
 
-#include "app/QtTranslations.h"
-#include "app/StartOptions.h"
-#include "link/LinkEngine.h"
-#include "link/LinkOwner.h"
-#include "link/PortDiscovery.h"
-#include "mapeditor/MapEditors.h"
-#include "pages/PageMachine.h"
-#include "params/Defaults.h"
-#include "print/PrintableWindow.h"
-#include "safety/SafetyNet.h"
-#include "session/DefaultIniKeeper.h"
-#include "session/ParameterSession.h"
+#include "core/link/LinkEngine.h"
+#include "core/link/LinkOwner.h"
+#include "core/link/PortDiscovery.h"
+#include "core/pages/PageMachine.h"
+#include "core/params/Defaults.h"
+#include "core/safety/SafetyNet.h"
+#include "core/session/DefaultIniKeeper.h"
+#include "core/session/ParameterSession.h"
+#include "gui/app/QtTranslations.h"
+#include "gui/app/StartOptions.h"
+#include "gui/mapeditor/MapEditors.h"
+#include "gui/print/PrintableWindow.h"
 
 #include <QColor>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 // The main window's side of printing: its print look and the pages shown one at a time.
-#include "app/MainForm.h"
-#include "mapeditor/MapEditorWidget.h"
-#include "pages/BoundPage.h"
-#include "print/WindowPrinter.h"
+#include "gui/app/MainForm.h"
+#include "gui/mapeditor/MapEditorWidget.h"
+#include "gui/pages/BoundPage.h"
+#include "gui/print/WindowPrinter.h"
 
 #include <QCheckBox>
 #include <QLabel>

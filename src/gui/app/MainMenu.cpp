@@ -1,13 +1,13 @@
-#include "about/FormAbout.h"
-#include "app/Dialogs.h"
-#include "app/HelpManual.h"
-#include "app/LabelColour.h"
-#include "app/MainForm.h"
-#include "app/WindowCaptions.h"
-#include "app/WindowTexts.h"
-#include "mapeditor/MapEditorWidget.h"
-#include "pages/MapPage.h"
-#include "pages/UpDownEdit.h"
+#include "core/texts/WindowCaptions.h"
+#include "gui/about/FormAbout.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/HelpManual.h"
+#include "gui/app/LabelColour.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/WindowTexts.h"
+#include "gui/mapeditor/MapEditorWidget.h"
+#include "gui/pages/MapPage.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QActionGroup>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "app/QtTranslations.h"
+#include "gui/app/QtTranslations.h"
 
-#include "app/MessageTexts.h"
+#include "core/texts/MessageTexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

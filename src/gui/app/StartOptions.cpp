@@ -1,6 +1,6 @@
-#include "app/StartOptions.h"
+#include "gui/app/StartOptions.h"
 
-#include "app/BuildInfo.h"
+#include "core/texts/BuildInfo.h"
 
 #include <system_error>
 

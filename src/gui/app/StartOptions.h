@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LoaderServer.h"
+#include "gui/app/LoaderServer.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/StatusPanels.h"
+#include "gui/app/StatusPanels.h"
 
 #include <QGridLayout>
 #include <QHelpEvent>

@@ -1,4 +1,4 @@
-#include "app/TerminationSignals.h"
+#include "gui/app/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,6 +1,6 @@
-#include "app/WindowStart.h"
+#include "gui/app/WindowStart.h"
 
-#include "app/InstanceServer.h"
+#include "gui/app/InstanceServer.h"
 
 #include <QDeadlineTimer>
 

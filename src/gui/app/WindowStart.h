@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/StartOptions.h"
-#include "files/SettingsLock.h"
+#include "core/files/SettingsLock.h"
+#include "gui/app/StartOptions.h"
 
 #include <filesystem>
 #include <memory>

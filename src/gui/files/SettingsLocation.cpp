@@ -1,6 +1,6 @@
-#include "files/SettingsLocation.h"
+#include "gui/files/SettingsLocation.h"
 
-#include "files/SettingsFolder.h"
+#include "core/files/SettingsFolder.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

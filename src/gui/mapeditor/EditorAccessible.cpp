@@ -1,8 +1,8 @@
-#include "mapeditor/EditorAccessible.h"
+#include "gui/mapeditor/EditorAccessible.h"
 
-#include "mapeditor/EditorCommands.h"
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/MapEditorWidget.h"
+#include "core/mapeditor/EditorCommands.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "gui/mapeditor/MapEditorWidget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "mapeditor/EditorBitmaps.h"
+#include "gui/mapeditor/EditorBitmaps.h"
 
 // The resources live in a static library: register them before the first use (outside any namespace,
 // where the resource compiler defines its function).

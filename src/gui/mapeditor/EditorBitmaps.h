@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/views/Scene.h"
 
 #include <QImage>
 

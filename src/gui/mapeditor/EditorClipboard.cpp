@@ -1,6 +1,6 @@
-#include "mapeditor/EditorClipboard.h"
+#include "gui/mapeditor/EditorClipboard.h"
 
-#include "mapeditor/Clipboard.h"
+#include "core/mapeditor/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

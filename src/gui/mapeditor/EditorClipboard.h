@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapeditor/ClipboardCommands.h"
+#include "core/mapeditor/ClipboardCommands.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
-#include "mapeditor/MapEditorWidget.h"
+#include "gui/mapeditor/MapEditorWidget.h"
 
-#include "mapeditor/EditorAccessible.h"
-#include "mapeditor/EditorBitmaps.h"
-#include "mapeditor/EditorKeys.h"
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/PopupMenu.h"
-#include "mapeditor/input/GraphInput.h"
-#include "mapeditor/views/ChromeRenderer.h"
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/EditorKeys.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/PopupMenu.h"
+#include "core/mapeditor/input/GraphInput.h"
+#include "core/mapeditor/views/ChromeRenderer.h"
+#include "core/mapeditor/views/NumberFormat.h"
+#include "gui/mapeditor/EditorAccessible.h"
+#include "gui/mapeditor/EditorBitmaps.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mapeditor/EditorClipboard.h"
-#include "mapeditor/MapEditor.h"
-#include "mapeditor/ScenePainter.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/MapEditor.h"
+#include "core/mapeditor/views/Scene.h"
+#include "gui/mapeditor/EditorClipboard.h"
+#include "gui/mapeditor/ScenePainter.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "mapeditor/MapEditors.h"
+#include "gui/mapeditor/MapEditors.h"
 
 namespace zarvex1 {
 

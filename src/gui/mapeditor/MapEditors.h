@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mapeditor/MapEditorWidget.h"
-#include "mappages/MapEditorList.h"
+#include "core/mapbinding/MapEditorList.h"
+#include "gui/mapeditor/MapEditorWidget.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "mapeditor/ScenePainter.h"
+#include "gui/mapeditor/ScenePainter.h"
 
-#include "mapeditor/views/PixelTint.h"
-#include "mapeditor/views/TriangleFill.h"
+#include "core/mapeditor/views/PixelTint.h"
+#include "core/mapeditor/views/TriangleFill.h"
 
 #include <QPainter>
 #include <QPolygon>

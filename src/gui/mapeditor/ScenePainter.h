@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/views/Scene.h"
 
 #include <QBrush>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "pages/AdvancePage.h"
+#include "gui/pages/AdvancePage.h"
 
-#include "mapeditor/MapEditors.h"
-#include "mappages/AdvanceMaps.h"
-#include "mappages/MapSheets.h"
-#include "pages/UpDownEdit.h"
+#include "core/mapbinding/AdvanceMaps.h"
+#include "core/mapbinding/MapSheets.h"
+#include "gui/mapeditor/MapEditors.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

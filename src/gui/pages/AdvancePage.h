@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/MapPage.h"
-#include "pages/MapPageModels.h"
+#include "core/pages/MapPageModels.h"
+#include "gui/pages/MapPage.h"
 
 class QLabel;
 

@@ -1,8 +1,8 @@
-#include "pages/BikePage.h"
+#include "gui/pages/BikePage.h"
 
-#include "pages/RadioGroup.h"
-#include "pages/UpDownEdit.h"
-#include "session/ParameterSession.h"
+#include "core/session/ParameterSession.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "link/LinkOwner.h"
-#include "link/MonitorDisplay.h"
-#include "pages/BikePageModel.h"
-#include "pages/BoundPage.h"
+#include "core/link/LinkOwner.h"
+#include "core/link/MonitorDisplay.h"
+#include "core/pages/BikePageModel.h"
+#include "gui/pages/BoundPage.h"
 
 class QGridLayout;
 class QLabel;

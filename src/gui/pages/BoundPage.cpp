@@ -1,9 +1,9 @@
-#include "pages/BoundPage.h"
+#include "gui/pages/BoundPage.h"
 
-#include "app/CaptionHelper.h"
-#include "app/LabelColour.h"
-#include "pages/RadioGroup.h"
-#include "pages/UpDownEdit.h"
+#include "gui/app/CaptionHelper.h"
+#include "gui/app/LabelColour.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/MonitorDisplay.h"
-#include "pages/PageMachine.h"
-#include "pages/PageModel.h"
+#include "core/link/MonitorDisplay.h"
+#include "core/pages/PageMachine.h"
+#include "core/pages/PageModel.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "pages/GearPage.h"
+#include "gui/pages/GearPage.h"
 
-#include "pages/LiveText.h"
-#include "pages/RadioGroup.h"
-#include "pages/UpDownEdit.h"
-#include "session/ParameterSession.h"
+#include "core/session/ParameterSession.h"
+#include "gui/pages/LiveText.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "link/MonitorDisplay.h"
-#include "pages/BoundPage.h"
-#include "pages/GearPageModel.h"
-#include "pages/LiveMarks.h"
-#include "pages/PixelPlace.h"
+#include "core/link/MonitorDisplay.h"
+#include "core/pages/GearPageModel.h"
+#include "gui/pages/BoundPage.h"
+#include "gui/pages/LiveMarks.h"
+#include "gui/pages/PixelPlace.h"
 
 #include <array>
 #include <functional>

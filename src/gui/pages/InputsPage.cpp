@@ -1,9 +1,9 @@
-#include "pages/InputsPage.h"
+#include "gui/pages/InputsPage.h"
 
-#include "pages/RadioGroup.h"
-#include "pages/SensorPanel.h"
-#include "pages/UpDownEdit.h"
-#include "session/ParameterSession.h"
+#include "core/session/ParameterSession.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/SensorPanel.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

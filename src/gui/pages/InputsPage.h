@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/BoundPage.h"
-#include "pages/InputsPageModel.h"
+#include "core/pages/InputsPageModel.h"
+#include "gui/pages/BoundPage.h"
 
 namespace zarvex1 {
 

@@ -1,6 +1,6 @@
-#include "pages/LiveMarks.h"
+#include "gui/pages/LiveMarks.h"
 
-#include "app/LabelColour.h"
+#include "gui/app/LabelColour.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

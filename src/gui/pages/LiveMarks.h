@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/LiveColours.h"
+#include "core/pages/LiveColours.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,4 @@
-#include "pages/LiveText.h"
+#include "gui/pages/LiveText.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
-#include "pages/MapPage.h"
+#include "gui/pages/MapPage.h"
 
-#include "mapeditor/MapEditors.h"
-#include "mappages/MapSheets.h"
-#include "session/ParameterSession.h"
+#include "core/mapbinding/MapSheets.h"
+#include "core/session/ParameterSession.h"
+#include "gui/mapeditor/MapEditors.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

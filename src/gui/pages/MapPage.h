@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/BoundPage.h"
+#include "gui/pages/BoundPage.h"
 
 class QHBoxLayout;
 

@@ -1,8 +1,8 @@
-#include "pages/MonitorPage.h"
+#include "gui/pages/MonitorPage.h"
 
-#include "app/CaptionHelper.h"
-#include "pages/MonitorPageStates.h"
-#include "widgets/Gauge.h"
+#include "core/pages/MonitorPageStates.h"
+#include "gui/app/CaptionHelper.h"
+#include "gui/widgets/Gauge.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LabelColour.h"
-#include "link/MonitorDisplay.h"
+#include "core/link/MonitorDisplay.h"
+#include "gui/app/LabelColour.h"
 
 #include <QWidget>
 

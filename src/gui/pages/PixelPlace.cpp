@@ -1,4 +1,4 @@
-#include "pages/PixelPlace.h"
+#include "gui/pages/PixelPlace.h"
 
 #include <QFontMetrics>
 #include <QSpinBox>

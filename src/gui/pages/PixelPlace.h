@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/Place.h"
+#include "core/pages/Place.h"
 
 #include <QRect>
 

@@ -1,8 +1,8 @@
-#include "pages/PowerOutPage.h"
+#include "gui/pages/PowerOutPage.h"
 
-#include "pages/RadioGroup.h"
-#include "pages/UpDownEdit.h"
-#include "session/ParameterSession.h"
+#include "core/session/ParameterSession.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "pages/BoundPage.h"
-#include "pages/PixelPlace.h"
-#include "pages/PowerOutPageModel.h"
+#include "core/pages/PowerOutPageModel.h"
+#include "gui/pages/BoundPage.h"
+#include "gui/pages/PixelPlace.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
-#include "pages/RacePage.h"
+#include "gui/pages/RacePage.h"
 
-#include "pages/RadioGroup.h"
-#include "pages/UpDownEdit.h"
+#include "gui/pages/RadioGroup.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

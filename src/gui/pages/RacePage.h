@@ -1,9 +1,9 @@
 #pragma once
 
-#include "pages/BoundPage.h"
-#include "pages/LiveMarks.h"
-#include "pages/PixelPlace.h"
-#include "pages/RacePageModel.h"
+#include "core/pages/RacePageModel.h"
+#include "gui/pages/BoundPage.h"
+#include "gui/pages/LiveMarks.h"
+#include "gui/pages/PixelPlace.h"
 
 namespace zarvex1 {
 

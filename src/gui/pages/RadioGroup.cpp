@@ -1,4 +1,4 @@
-#include "pages/RadioGroup.h"
+#include "gui/pages/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

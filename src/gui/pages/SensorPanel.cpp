@@ -1,12 +1,12 @@
-#include "pages/SensorPanel.h"
+#include "gui/pages/SensorPanel.h"
 
-#include "app/CaptionHelper.h"
-#include "mapeditor/MapEditors.h"
-#include "mappages/MapSheets.h"
-#include "mappages/SensorMaps.h"
-#include "pages/MapPageModels.h"
-#include "pages/PageMachine.h"
-#include "session/ParameterSession.h"
+#include "core/mapbinding/MapSheets.h"
+#include "core/mapbinding/SensorMaps.h"
+#include "core/pages/MapPageModels.h"
+#include "core/pages/PageMachine.h"
+#include "core/session/ParameterSession.h"
+#include "gui/app/CaptionHelper.h"
+#include "gui/mapeditor/MapEditors.h"
 
 #include <QPushButton>
 

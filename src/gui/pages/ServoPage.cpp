@@ -1,10 +1,10 @@
-#include "pages/ServoPage.h"
+#include "gui/pages/ServoPage.h"
 
-#include "mapeditor/MapEditors.h"
-#include "mappages/MapSheets.h"
-#include "mappages/ServoMap.h"
-#include "pages/UpDownEdit.h"
-#include "session/ParameterSession.h"
+#include "core/mapbinding/MapSheets.h"
+#include "core/mapbinding/ServoMap.h"
+#include "core/session/ParameterSession.h"
+#include "gui/mapeditor/MapEditors.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

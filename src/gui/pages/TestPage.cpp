@@ -1,6 +1,6 @@
-#include "pages/TestPage.h"
+#include "gui/pages/TestPage.h"
 
-#include "pages/UpDownEdit.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

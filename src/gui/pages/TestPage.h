@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/TestCommands.h"
-#include "pages/BoundPage.h"
-#include "pages/TestPageModel.h"
+#include "core/link/TestCommands.h"
+#include "core/pages/TestPageModel.h"
+#include "gui/pages/BoundPage.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "pages/UpDownEdit.h"
+#include "gui/pages/UpDownEdit.h"
 
 #include <QAction>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageMachine.h"
+#include "core/pages/PageMachine.h"
 
 #include <QSpinBox>
 

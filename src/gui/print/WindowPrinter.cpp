@@ -1,10 +1,10 @@
-#include "print/WindowPrinter.h"
+#include "gui/print/WindowPrinter.h"
 
-#include "files/PrintTexts.h"
-#include "files/TextFiles.h"
-#include "link/Colours.h"
-#include "params/Defaults.h"
-#include "print/PrintableWindow.h"
+#include "core/files/PrintTexts.h"
+#include "core/files/TextFiles.h"
+#include "core/link/Colours.h"
+#include "core/params/Defaults.h"
+#include "gui/print/PrintableWindow.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

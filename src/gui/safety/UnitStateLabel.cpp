@@ -1,4 +1,4 @@
-#include "safety/UnitStateLabel.h"
+#include "gui/safety/UnitStateLabel.h"
 
 #include <QMouseEvent>
 

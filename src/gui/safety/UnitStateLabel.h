@@ -1,6 +1,6 @@
 #pragma once
 
-#include "safety/UnitState.h"
+#include "core/safety/UnitState.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "widgets/Gauge.h"
+#include "gui/widgets/Gauge.h"
 
 #include <QPainter>
 

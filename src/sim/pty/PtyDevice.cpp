@@ -1,4 +1,4 @@
-#include "PtyDevice.h"
+#include "sim/pty/PtyDevice.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "SimLoop.h"
+#include "sim/pty/SimLoop.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimOptions.h"
-#include "UnitEnd.h"
+#include "sim/SimOptions.h"
+#include "sim/UnitEnd.h"
 
 #include <chrono>
 #include <csignal>

@@ -2,12 +2,12 @@
 // command-line tool without a unit and as the peer of the end-to-end tests of the real serial port.
 // The unit itself is the simulator library's; this shell only carries its bytes.
 
-#include "MemoryFile.h"
-#include "PtyDevice.h"
-#include "SimLoop.h"
-#include "SimOptions.h"
-#include "UnitEnd.h"
-#include "app/ProgramInfo.h"
+#include "core/texts/ProgramInfo.h"
+#include "sim/MemoryFile.h"
+#include "sim/SimOptions.h"
+#include "sim/UnitEnd.h"
+#include "sim/pty/PtyDevice.h"
+#include "sim/pty/SimLoop.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,15 +1,15 @@
-#include "mapeditor/input/BlockDrag.h"
+#include "core/mapeditor/input/BlockDrag.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
 
-#include "mapeditor/EditOperations.h"
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/TableCursor.h"
+#include "core/mapeditor/EditOperations.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/TableCursor.h"
 
 namespace zarvex1 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapeditor/EditorTypes.h"
+#include "core/mapeditor/EditorTypes.h"
 
 namespace zarvex1 {
 

@@ -1,15 +1,15 @@
-#include "mapeditor/input/EditorMouse.h"
+#include "core/mapeditor/input/EditorMouse.h"
 
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/TabToolbar.h"
-#include "mapeditor/TableCursor.h"
-#include "mapeditor/input/BlockDrag.h"
-#include "mapeditor/input/GraphInput.h"
-#include "mapeditor/input/SpinnerInput.h"
-#include "mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/TabToolbar.h"
+#include "core/mapeditor/TableCursor.h"
+#include "core/mapeditor/input/BlockDrag.h"
+#include "core/mapeditor/input/GraphInput.h"
+#include "core/mapeditor/input/SpinnerInput.h"
+#include "core/mapeditor/input/ValueEntry.h"
 
 namespace zarvex1 {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "mapeditor/input/TableMouse.h"
+#include "core/mapeditor/input/TableMouse.h"
 
 namespace zarvex1 {
 

@@ -1,17 +1,17 @@
-#include "mapeditor/input/Graph2DInput.h"
+#include "core/mapeditor/input/Graph2DInput.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 
-#include "mapeditor/EditOperations.h"
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/input/ValueEntry.h"
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/EditOperations.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "mapeditor/TabGraph.h"
-#include "mapeditor/views/Graph2DPoints.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/TabGraph.h"
+#include "core/mapeditor/views/Graph2DPoints.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 

@@ -1,14 +1,14 @@
-#include "mapeditor/input/Graph3DInput.h"
+#include "core/mapeditor/input/Graph3DInput.h"
 
 #include <algorithm>
 
-#include "mapeditor/EditOperations.h"
-#include "mapeditor/EditorKeys.h"
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/GraphSettings.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabToolbar.h"
+#include "core/mapeditor/EditOperations.h"
+#include "core/mapeditor/EditorKeys.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/GraphSettings.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabToolbar.h"
 
 namespace zarvex1 {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "mapeditor/views/Graph3DLayout.h"
+#include "core/mapeditor/views/Graph3DLayout.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
-#include "mapeditor/input/GraphControls.h"
+#include "core/mapeditor/input/GraphControls.h"
 
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/TabGraph.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/TabGraph.h"
 
 namespace zarvex1 {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "mapeditor/input/Graph2DInput.h"
-#include "mapeditor/input/Graph3DInput.h"
-#include "mapeditor/input/GraphInput.h"
+#include "core/mapeditor/input/Graph2DInput.h"
+#include "core/mapeditor/input/Graph3DInput.h"
+#include "core/mapeditor/input/GraphInput.h"
 
 namespace zarvex1 {
 

@@ -1,12 +1,12 @@
-#include "mapeditor/input/KeyInput.h"
+#include "core/mapeditor/input/KeyInput.h"
 
-#include "mapeditor/EditOperations.h"
-#include "mapeditor/EditorKeys.h"
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/TableCursor.h"
-#include "mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/EditOperations.h"
+#include "core/mapeditor/EditorKeys.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/TableCursor.h"
+#include "core/mapeditor/input/ValueEntry.h"
 
 namespace zarvex1 {
 

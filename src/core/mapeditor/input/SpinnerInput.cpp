@@ -1,13 +1,13 @@
-#include "mapeditor/input/SpinnerInput.h"
+#include "core/mapeditor/input/SpinnerInput.h"
 
 #include <cmath>
 
-#include "mapeditor/EditOperations.h"
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/TableCursor.h"
-#include "mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/EditOperations.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/TableCursor.h"
+#include "core/mapeditor/input/ValueEntry.h"
 
 namespace zarvex1 {
 

@@ -1,12 +1,12 @@
-#include "mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/input/ValueEntry.h"
 
 #include <cmath>
 
-#include "mapeditor/EditOperations.h"
-#include "mapeditor/EditorSteps.h"
-#include "mapeditor/TabLayout.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/EditOperations.h"
+#include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
 

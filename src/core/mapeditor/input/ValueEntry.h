@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/ValueEdit.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/ValueEdit.h"
 
 namespace zarvex1 {
 

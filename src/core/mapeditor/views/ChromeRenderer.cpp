@@ -1,11 +1,11 @@
-#include "mapeditor/views/ChromeRenderer.h"
+#include "core/mapeditor/views/ChromeRenderer.h"
 
 #include <algorithm>
 
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/views/DrawPrimitives.h"
-#include "mapeditor/views/TableRenderer.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/views/DrawPrimitives.h"
+#include "core/mapeditor/views/TableRenderer.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "mapeditor/views/DrawPrimitives.h"
+#include "core/mapeditor/views/DrawPrimitives.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 

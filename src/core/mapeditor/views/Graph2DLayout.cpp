@@ -1,4 +1,4 @@
-#include "mapeditor/views/Graph2DLayout.h"
+#include "core/mapeditor/views/Graph2DLayout.h"
 
 #include <algorithm>
 

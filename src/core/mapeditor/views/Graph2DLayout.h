@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "mapeditor/EditorTypes.h"
-#include "mapeditor/Selection.h"
-#include "mapeditor/Sheet.h"
-#include "mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/views/GraphRanges.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "mapeditor/views/Graph2DPoints.h"
+#include "core/mapeditor/views/Graph2DPoints.h"
 
 #include <algorithm>
 #include <cmath>

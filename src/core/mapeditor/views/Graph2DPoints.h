@@ -2,9 +2,9 @@
 
 #include <bitset>
 
-#include "mapeditor/Sheet.h"
-#include "mapeditor/views/Graph2DLayout.h"
-#include "mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/views/Graph2DLayout.h"
+#include "core/mapeditor/views/GraphRanges.h"
 
 namespace zarvex1 {
 

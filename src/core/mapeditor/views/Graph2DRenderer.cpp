@@ -1,12 +1,12 @@
-#include "mapeditor/views/Graph2DRenderer.h"
+#include "core/mapeditor/views/Graph2DRenderer.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
-#include "mapeditor/views/Graph2DPoints.h"
-#include "mapeditor/views/NumberFormat.h"
-#include "mapeditor/views/TableRenderer.h"
+#include "core/mapeditor/views/Graph2DPoints.h"
+#include "core/mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/views/TableRenderer.h"
 
 namespace zarvex1 {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "mapeditor/EditorView.h"
-#include "mapeditor/TabSheets.h"
-#include "mapeditor/views/Graph2DLayout.h"
-#include "mapeditor/views/GraphRanges.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/EditorView.h"
+#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/views/Graph2DLayout.h"
+#include "core/mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 

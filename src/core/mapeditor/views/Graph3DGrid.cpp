@@ -1,4 +1,4 @@
-#include "mapeditor/views/Graph3DGrid.h"
+#include "core/mapeditor/views/Graph3DGrid.h"
 
 #include <algorithm>
 

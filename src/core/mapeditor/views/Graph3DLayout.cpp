@@ -1,9 +1,9 @@
-#include "mapeditor/views/Graph3DLayout.h"
+#include "core/mapeditor/views/Graph3DLayout.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "mapeditor/views/HeightColours.h"
+#include "core/mapeditor/views/HeightColours.h"
 
 namespace zarvex1 {
 namespace {

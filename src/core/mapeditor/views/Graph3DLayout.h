@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/views/GraphRanges.h"
 
 namespace zarvex1 {
 

@@ -1,8 +1,8 @@
-#include "mapeditor/views/Graph3DLegend.h"
+#include "core/mapeditor/views/Graph3DLegend.h"
 
 #include <cmath>
 
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
 

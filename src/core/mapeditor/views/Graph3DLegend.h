@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "mapeditor/Sheet.h"
-#include "mapeditor/views/Graph3DLayout.h"
+#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/views/Graph3DLayout.h"
 
 namespace zarvex1 {
 

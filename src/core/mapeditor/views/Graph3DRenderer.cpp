@@ -1,4 +1,4 @@
-#include "mapeditor/views/Graph3DRenderer.h"
+#include "core/mapeditor/views/Graph3DRenderer.h"
 
 #include <algorithm>
 #include <array>
@@ -8,10 +8,10 @@
 #include <optional>
 #include <utility>
 
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/views/Graph3DGrid.h"
-#include "mapeditor/views/HeightColours.h"
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/views/Graph3DGrid.h"
+#include "core/mapeditor/views/HeightColours.h"
+#include "core/mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
 

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "mapeditor/EditorView.h"
-#include "mapeditor/views/Graph3DLayout.h"
-#include "mapeditor/views/Graph3DLegend.h"
-#include "mapeditor/views/GraphRanges.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/EditorView.h"
+#include "core/mapeditor/views/Graph3DLayout.h"
+#include "core/mapeditor/views/Graph3DLegend.h"
+#include "core/mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 

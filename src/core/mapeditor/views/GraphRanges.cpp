@@ -1,4 +1,4 @@
-#include "mapeditor/views/GraphRanges.h"
+#include "core/mapeditor/views/GraphRanges.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "mapeditor/views/HeightColours.h"
+#include "core/mapeditor/views/HeightColours.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/views/NumberFormat.h"
 
 #include <algorithm>
 #include <charconv>

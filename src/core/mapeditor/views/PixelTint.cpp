@@ -1,4 +1,4 @@
-#include "mapeditor/views/PixelTint.h"
+#include "core/mapeditor/views/PixelTint.h"
 
 #include <cstddef>
 

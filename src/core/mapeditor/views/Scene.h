@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "mapeditor/EditorTypes.h"
+#include "core/mapeditor/EditorTypes.h"
 
 namespace zarvex1 {
 

@@ -1,12 +1,12 @@
-#include "mapeditor/views/TableRenderer.h"
+#include "core/mapeditor/views/TableRenderer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "mapeditor/EditorTexts.h"
-#include "mapeditor/views/DrawPrimitives.h"
-#include "mapeditor/views/NumberFormat.h"
+#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/views/DrawPrimitives.h"
+#include "core/mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mapeditor/EditorView.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/EditorView.h"
+#include "core/mapeditor/views/Scene.h"
 
 #include <vector>
 

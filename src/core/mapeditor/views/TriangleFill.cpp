@@ -1,4 +1,4 @@
-#include "mapeditor/views/TriangleFill.h"
+#include "core/mapeditor/views/TriangleFill.h"
 
 #include <algorithm>
 #include <cmath>

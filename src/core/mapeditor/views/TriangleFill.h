@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "mapeditor/views/PixelTint.h"
-#include "mapeditor/views/Scene.h"
+#include "core/mapeditor/views/PixelTint.h"
+#include "core/mapeditor/views/Scene.h"
 
 namespace zarvex1 {
 
