@@ -51,7 +51,7 @@ void ReadOnTheLine(benchmark::State &state) {
     double lineMs = 0, ticks = 0, reads = 0, failures = 0;
     for (auto _ : state) {
         const int writes = port.writeCount();
-        engine.MenuReadClick();
+        engine.StartRead();
         stepper.StepUntil([&] { return port.writeCount() > writes; }, 4);
         const SimTime first = port.lastWrite();
         const int ticksBefore = stepper.ticks();

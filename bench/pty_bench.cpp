@@ -63,7 +63,7 @@ void BM_ReadUntilVerified(benchmark::State &state, QStringList simArguments) {
 
     double us = 0, ticks = 0, reads = 0, failures = 0;
     for (auto _ : state) {
-        engine.MenuReadClick();
+        engine.StartRead();
         int n = 0;
         qint64 firstUs = -1;
         owner.doneUs = -1;

@@ -20,6 +20,32 @@ LinkSession::LinkSession(UnitConnection &connection, const std::string &device, 
     : connection_(connection), err_(err), device_(device), tap_(connection.port), image_(image),
       texts_(EnglishTexts()), owner_(err, texts_, lines), engine_(tap_, image_, settings_, texts_, owner_) {
     engine_.SetDeviceOverride(device_);
+    engine_.SetTransferListener(this);
+}
+
+void LinkSession::Read() {
+    engine_.StartRead();
+}
+
+void LinkSession::Verify() {
+    LimitParameters(image_, settings_);
+    engine_.StartVerify(image_);
+}
+
+void LinkSession::Program() {
+    LimitParameters(image_, settings_);
+    engine_.StartProgram(image_);
+}
+
+void LinkSession::DeviceAnswered(LinkRequest request, bool otherVersion) {
+    if (request == LinkRequest::Program || otherVersion)
+        LimitParameters(image_, settings_);
+}
+
+ParameterImage LinkSession::ImageRead(const ParameterImage &read) {
+    image_ = read;
+    LimitParameters(image_, settings_);
+    return image_;
 }
 
 bool LinkSession::Start() {

@@ -15,8 +15,9 @@
 
 namespace zarvex1 {
 
-// The program's link on one named port of the connection, which runs its 55 ms ticks.
-class LinkSession {
+// The program's link on one named port of the connection, which runs its 55 ms ticks. It owns the one
+// parameter set of a command: what a Program or Verify sends, what a Read brings.
+class LinkSession : private TransferListener {
 public:
     static constexpr int TickMs = 55;
 
@@ -32,6 +33,11 @@ public:
     // Runs ticks until `done` holds after a tick, `budgetTicks` ticks have passed or a stop signal came.
     RunEnd RunUntil(const std::function<bool()> &done, int budgetTicks);
 
+    // Transfers of the set: a Program and a Verify send it as the limits keep it; a Read replaces it.
+    void Read();
+    void Verify();
+    void Program();
+
     // The request that ran has ended without an error message or a version mismatch.
     bool RequestSucceeded() const;
 
@@ -42,6 +48,9 @@ public:
     const ParameterImage &image() const { return image_; }
 
 private:
+    void DeviceAnswered(LinkRequest request, bool otherVersion) override;
+    ParameterImage ImageRead(const ParameterImage &read) override;
+
     UnitConnection &connection_;
     std::ostream &err_;
     std::string device_;

@@ -93,7 +93,7 @@ int RunRead(const CliOptions &options, UnitConnection &connection, std::ostream 
         return ExitCode::UsageOrFile;
     }
     session.Start();
-    session.engine().MenuReadClick();
+    session.Read();
     const int status = RunRequest(session, ReadBudget, MessageSlot::ReadError, err);
     if (status != ExitCode::Success)
         return status; // nothing is written from a read that did not verify
@@ -106,7 +106,7 @@ int RunProgram(const CliOptions &options, UnitConnection &connection, std::ostre
         return ExitCode::UsageOrFile;
     LinkSession session(connection, options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
-    session.engine().MenuProgramClick();
+    session.Program();
     const int status = RunRequest(session, ProgramBudget, MessageSlot::ProgramError, err);
     if (status != ExitCode::Success)
         return status;
@@ -119,7 +119,7 @@ int RunVerify(const CliOptions &options, UnitConnection &connection, std::ostrea
         return ExitCode::UsageOrFile;
     LinkSession session(connection, options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
-    session.engine().MenuVerifyClick();
+    session.Verify();
     return RunRequest(session, VerifyBudget, MessageSlot::VerifyError, err);
 }
 

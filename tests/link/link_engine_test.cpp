@@ -14,7 +14,7 @@ constexpr SimTime Tick = TickStepper::TickTime;
 
 TEST_F(LinkTest, readTakesThirteenExchangesAndEndsWithAVerify) {
     Start(TestUnit(), LegalImage(1));
-    engine->MenuReadClick();
+    session.Read();
     EXPECT_EQ(owner.captions.back(), "  ZARVEX1       ");
     tick(3);
     EXPECT_EQ(port->writeCount(), 0);
@@ -27,7 +27,7 @@ TEST_F(LinkTest, readTakesThirteenExchangesAndEndsWithAVerify) {
     EXPECT_EQ(image, unitMemory());
     EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Read:", "Verify::", "Verify:: OK"}));
     EXPECT_EQ(owner.lines.back().colour, Colour::ButtonFace);
-    EXPECT_EQ(owner.undoRecords, 1);
+    EXPECT_TRUE(undoRecorded());
     EXPECT_EQ(owner.deviceTexts, (DeviceTexts{"ZRX07", "12. 4.2018", "09:30"}));
     EXPECT_EQ(engine->progressGauge(), (ProgressGauge{6, 6, true}));
     EXPECT_TRUE(texts[1].empty());
@@ -54,7 +54,7 @@ TEST_P(ReadAtLineSpeed, readWithItsVerifyTakesThirteenExchangesOfLineTime) {
     Start(options, LegalImage(2), line);
     tick(5);
     const int writes = port->writeCount();
-    engine->MenuReadClick();
+    session.Read();
     ASSERT_GT(stepper->StepUntil([&] { return port->writeCount() > writes; }, 4), 0);
     const SimTime firstFrame = port->lastWrite();
     ASSERT_GT(tickUntilIdle(), 0);
@@ -85,7 +85,7 @@ TEST_F(LinkTest, deviceInfoAloneIsOneExchangeThatEndsQuietly) {
     EXPECT_EQ(owner.deviceTexts, (DeviceTexts{"ZRX07", "12. 4.2018", "09:30"}));
     EXPECT_FALSE(engine->messageLine().visible);
     EXPECT_EQ(image, before);
-    EXPECT_EQ(owner.undoRecords, 0);
+    EXPECT_FALSE(undoRecorded());
     EXPECT_EQ(texts[1], "tune.ign") << "the current file stays";
 }
 
@@ -93,7 +93,7 @@ TEST_F(LinkTest, programTakesThirteenExchangesAndStoresTheImageInTheUnit) {
     Start();
     image = LegalImage(2);
     const ParameterImage programmed = image;
-    engine->MenuProgramClick();
+    session.Program();
     EXPECT_EQ(owner.pagesToImage, 1);
     ASSERT_GT(tickUntilIdle(), 0);
 
@@ -109,14 +109,14 @@ TEST_F(LinkTest, programTakesThirteenExchangesAndStoresTheImageInTheUnit) {
     tick();
     EXPECT_EQ(owner.lineTexts(), (std::vector<std::string>{"Program device:", "Verify::", "Verify:: OK",
                                                            "Program device:: OK"}));
-    EXPECT_EQ(owner.undoRecords, 0);
+    EXPECT_FALSE(undoRecorded());
 }
 
 TEST_F(LinkTest, verifyTakesSixExchangesAndChangesNothing) {
     Start(TestUnit(), LegalImage(3));
     image = LegalImage(3);
     const ParameterImage before = image;
-    engine->MenuVerifyClick();
+    session.Verify();
     ASSERT_GT(tickUntilIdle(), 0);
 
     EXPECT_EQ(requests(), (Codes{0x41, 0x42, 0x43, 0x44, 0x45, 0x46}));
@@ -127,7 +127,7 @@ TEST_F(LinkTest, verifyTakesSixExchangesAndChangesNothing) {
 
 struct FailureRow {
     const char *name;
-    void (LinkEngine::*command)();
+    void (ParameterSession::*command)();
     int badEchoBlock;
     int badReadBlock;
     bool answering;
@@ -145,7 +145,7 @@ TEST_P(LinkFailureTest, blockGoesOutFiveTimesAtLeastFourTicksApartThenTheErrorIn
     Start(options, LegalImage(4));
     unit().SetAnswering(row.answering);
     image = LegalImage(4);
-    (engine.get()->*row.command)();
+    (session.*row.command)();
     ASSERT_GT(tickUntilIdle(), 0);
     const SimTime failedAt = stepper->ticks() * Tick;
 
@@ -169,30 +169,30 @@ TEST_P(LinkFailureTest, blockGoesOutFiveTimesAtLeastFourTicksApartThenTheErrorIn
 INSTANTIATE_TEST_SUITE_P(
     Requests, LinkFailureTest,
     ::testing::Values(
-        FailureRow{"readSilentUnit", &LinkEngine::MenuReadClick, 0, 0, false, 0x40, "Read error!"},
-        FailureRow{"programBadEcho", &LinkEngine::MenuProgramClick, 3, 0, true, 0x03, "Program error!"},
-        FailureRow{"verifyDiffers", &LinkEngine::MenuVerifyClick, 0, 2, true, 0x42, "Verify error!"},
-        FailureRow{"programVerifyDiffers", &LinkEngine::MenuProgramClick, 0, 5, true, 0x45, "Verify error!"}),
+        FailureRow{"readSilentUnit", &ParameterSession::Read, 0, 0, false, 0x40, "Read error!"},
+        FailureRow{"programBadEcho", &ParameterSession::Program, 3, 0, true, 0x03, "Program error!"},
+        FailureRow{"verifyDiffers", &ParameterSession::Verify, 0, 2, true, 0x42, "Verify error!"},
+        FailureRow{"programVerifyDiffers", &ParameterSession::Program, 0, 5, true, 0x45, "Verify error!"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(LinkTest, failedReadLeavesTheImageAsItWas) {
     Start(TestUnit(), LegalImage(6));
     image = LegalImage(5);
     const ParameterImage before = image;
-    engine->MenuReadClick();
+    session.Read();
     ASSERT_GT(stepper->StepUntil([&] { return unit().requestsOf(0x42) > 0; }, 20), 0);
     unit().SetAnswering(false);
     tickUntilIdle();
     EXPECT_EQ(engine->messageLine().text, "Read error!");
     EXPECT_EQ(image, before) << "a half-read set must not mix into the image";
-    EXPECT_EQ(owner.undoRecords, 0);
+    EXPECT_FALSE(undoRecorded());
 }
 
 TEST_F(LinkTest, droppedRepliesAreResentAndTheTransferCompletes) {
     Start();
     image = LegalImage(7);
     unit().DropAnswers(4); // four frames of block 0 go unanswered, the fifth is answered
-    engine->MenuProgramClick();
+    session.Program();
     tickUntilIdle();
     EXPECT_EQ(unitMemory(), image);
     EXPECT_EQ(unit().requestsOf(0x00), 5);
@@ -204,10 +204,10 @@ TEST_F(LinkTest, droppedRepliesAreResentAndTheTransferCompletes) {
 TEST_F(LinkTest, newCommandReplacesTheRunningOne) {
     Start(TestUnit(), LegalImage(9));
     image = LegalImage(9);
-    engine->MenuProgramClick();
+    session.Program();
     ASSERT_GT(stepper->StepUntil([&] { return unit().requestsOf(0x02) > 0; }, 20), 0);
     const std::size_t before = unit().recentRequests().size();
-    engine->MenuVerifyClick();
+    session.Verify();
     EXPECT_EQ(engine->state().LinkRequest, LinkRequest::Verify);
     tickUntilIdle();
 
@@ -222,12 +222,12 @@ TEST_F(LinkTest, newCommandReplacesTheRunningOne) {
 }
 
 TEST_F(LinkTest, otherProtocolVersionEndsTheRequestWithTheVersionMessage) {
-    for (auto command : {&LinkEngine::MenuReadClick, &LinkEngine::MenuProgramClick}) {
+    for (auto command : {&ParameterSession::Read, &ParameterSession::Program}) {
         SimOptions options = TestUnit();
         options.protocolVersion = 98;
         owner = RecordingOwner();
         Start(options);
-        (engine.get()->*command)();
+        (session.*command)();
         tick(5);
         EXPECT_EQ(engine->state().LinkRequest, LinkRequest::None);
         EXPECT_EQ(owner.versionMessages,
@@ -235,7 +235,7 @@ TEST_F(LinkTest, otherProtocolVersionEndsTheRequestWithTheVersionMessage) {
         EXPECT_GT(owner.imageToPages, 0);
         EXPECT_FALSE(engine->messageLine().visible) << "the message line is hidden on the next tick";
         EXPECT_EQ(requests(),
-                  Codes{static_cast<std::uint8_t>(command == &LinkEngine::MenuReadClick ? 0x40 : 0x00)})
+                  Codes{static_cast<std::uint8_t>(command == &ParameterSession::Read ? 0x40 : 0x00)})
             << "no block after the device info";
     }
 }
@@ -243,7 +243,7 @@ TEST_F(LinkTest, otherProtocolVersionEndsTheRequestWithTheVersionMessage) {
 TEST_F(LinkTest, savingCountdownThenProgrammingOkUntilTheLineRunsOut) {
     Start();
     image = LegalImage(10);
-    engine->MenuProgramClick();
+    session.Program();
     tickUntilIdle();
     ASSERT_TRUE(engine->state().ProgramDonePending);
 
@@ -276,7 +276,7 @@ TEST_F(LinkTest, programmingIsDoneWhenTheUnitHasSaved) {
     options.savingMs = 1800;
     Start(options);
     image = LegalImage(14);
-    engine->MenuProgramClick();
+    session.Program();
     tickUntilIdle();
     ASSERT_GT(stepper->StepUntil([&] { return engine->messageLine().text == "Program device:: OK"; }, 60), 0);
     const std::vector<std::string> shown = owner.lineTexts();
@@ -292,7 +292,7 @@ TEST_F(LinkTest, unitLostWhileSavingIsNotReportedAsDone) {
     options.savingMs = 20000;
     Start(options);
     image = LegalImage(13);
-    engine->MenuProgramClick();
+    session.Program();
     tickUntilIdle();
     ASSERT_GT(stepper->StepUntil([&] { return engine->messageLine().text == "Saving:"; }, 20), 0);
     const std::size_t linesBefore = owner.lines.size();
@@ -357,7 +357,7 @@ TEST_F(LinkTest, noTestCommandReachesARunningEngine) {
 TEST_F(LinkTest, testBitsWaitWhileARequestRunsOrThePortIsHandedOver) {
     Start();
     unit().SetAnswering(false);
-    engine->MenuVerifyClick();
+    session.Verify();
     engine->ButtonTestClick(TestButton::Rpm);
     tick(20);
     ASSERT_EQ(engine->state().LinkRequest, LinkRequest::Verify);
@@ -431,7 +431,7 @@ TEST_F(LinkTest, handoverWithoutAcceptanceGoesOnUntilItsFramesRunOut) {
 TEST_F(LinkTest, handoverRequestGoesOnFromWhereTheLinkStands) {
     Start(TestUnit(), LegalImage(12));
     image = LegalImage(12);
-    engine->MenuVerifyClick();
+    session.Verify();
     tickUntilIdle();
     unit().SetAnswering(false);
     const int writes = port->writeCount();
@@ -461,7 +461,7 @@ TEST_F(LinkTest, handedOverLinkKeepsItsConnectionState) {
 TEST_F(LinkTest, connectionTextFollowsTheUnit) {
     Start(TestUnit(), LegalImage(11));
     EXPECT_EQ(engine->connectionText(), "Not connected");
-    engine->MenuReadClick();
+    session.Read();
     tickUntilIdle(20);
     unit().SendOwnFrame(MonitorFrameWith(0));
     tick();
@@ -481,7 +481,7 @@ TEST_F(MockLinkTest, lateReplyOfOlderBlockIsIgnored) {
     const ParameterImage memory = LegalImage(8);
     const DeviceInfo info = MakeDeviceInfo(TestUnit());
     engine.Start();
-    engine.MenuReadClick();
+    engine.StartRead();
     tick(4);
     port.feed(ReplyFrame(0x40, info.bytes));
     tick();
@@ -519,7 +519,7 @@ TEST_F(MockLinkTest, rejectedRepliesChangeNothing) {
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         if (row.startRead) {
-            engine.MenuReadClick();
+            engine.StartRead();
             tick(4);
         } else {
             tickUntilIdle();
@@ -542,7 +542,7 @@ TEST_F(MockLinkTest, replyBetweenTicksIsTakenAtOnceAndMonitorFramesWaitForTheTic
     tick();
     EXPECT_EQ(port.readCount, 1);
 
-    engine.MenuReadClick();
+    engine.StartRead();
     tick(4);
     ASSERT_EQ(port.written.size(), 1u);
     const Frame reply = ReplyFrame(0x40, MakeDeviceInfo(TestUnit()).bytes);
@@ -556,7 +556,7 @@ TEST_F(MockLinkTest, replyBetweenTicksIsTakenAtOnceAndMonitorFramesWaitForTheTic
 
 TEST_F(MockLinkTest, partialFrameThatDoesNotGrowForATickIsDropped) {
     engine.Start();
-    engine.MenuReadClick();
+    engine.StartRead();
     tick(4);
     // The tail of a reply cut by a read between ticks: it would put every later read out of step.
     port.feed(std::vector<std::uint8_t>(5, 0x46));

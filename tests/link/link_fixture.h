@@ -5,6 +5,7 @@
 #include "core/link/LinkEngine.h"
 #include "core/link/PortNames.h"
 #include "core/params/Defaults.h"
+#include "core/session/ParameterSession.h"
 #include "core/texts/MessageTexts.h"
 #include "sim/SimulatedPort.h"
 #include "sim/TickStepper.h"
@@ -18,8 +19,10 @@
 
 namespace zarvex1::test {
 
-// Remembers what the link asked of its window.
-struct RecordingOwner : LinkOwner {
+// Remembers what the link and the session asked of the window around them: the window's caption follows
+// the session, as the program's does.
+struct RecordingOwner : LinkOwner, SessionFrontEnd {
+    const ParameterSession *session = nullptr;
     std::vector<MessageLine> lines; // every change of the message line
     std::vector<SimTime> lineTimes; // when each change came, on the clock given (if any)
     std::function<SimTime()> clock;
@@ -28,7 +31,6 @@ struct RecordingOwner : LinkOwner {
     std::vector<std::string> captions;
     int imageToPages = 0;
     int pagesToImage = 0;
-    int undoRecords = 0;
     int languageCaptions = 0;
     DeviceTexts deviceTexts;
 
@@ -38,12 +40,18 @@ struct RecordingOwner : LinkOwner {
     }
     void ShowVersionMessage(const std::string &text) override { versionMessages.push_back(text); }
     void ShowComOpeningError(const std::string &text) override { comErrors.push_back(text); }
-    void SetCaption(const std::string &caption) override { captions.push_back(caption); }
-    void ImageToPages() override { ++imageToPages; }
-    void PagesToImage() override { ++pagesToImage; }
-    void RecordUndo() override { ++undoRecords; }
-    void ApplyLanguageCaptions() override { ++languageCaptions; }
+    void PortHandoverChanged(bool handedOver) override {
+        if (session)
+            captions.push_back(session->Caption(handedOver));
+        languageCaptions += handedOver ? 0 : 1;
+    }
     void DeviceTextsChanged(const DeviceTexts &texts) override { deviceTexts = texts; }
+    void LoadPage(int) override { ++imageToPages; }
+    void StorePage(int) override { ++pagesToImage; }
+    void SessionChanged() override {
+        if (session)
+            captions.push_back(session->Caption());
+    }
 
     // The distinct texts the message line showed, in order.
     std::vector<std::string> lineTexts() const {
@@ -92,11 +100,13 @@ inline SimOptions TestUnit() {
     return options;
 }
 
-// The link engine against the unit in process, on a 57600-baud line unless a test says otherwise. A
-// tick lets the line run for 55 ms, then ticks the engine, as the program's timer does.
+// The link engine against the unit in process, on a 57600-baud line unless a test says otherwise, with the
+// parameter session that starts its transfers. A tick lets the line run for 55 ms, then ticks the engine,
+// as the program's timer does.
 class LinkTest : public ::testing::Test {
 protected:
     LinkTest() {
+        owner.session = &session;
         texts.FillMessageTexts(0);
         texts[1] = "tune.ign";
         settings.portIndex = 0;
@@ -109,6 +119,7 @@ protected:
         engine.reset();
         port = std::make_unique<SimulatedPort>(options, line, memory);
         engine = std::make_unique<LinkEngine>(*port, image, settings, texts, owner);
+        session.AttachLink(*engine);
         stepper = std::make_unique<TickStepper>(*port, [this] { engine->Timer1Timer(); });
         owner.clock = [this] { return port->now(); };
         engine->Start();
@@ -130,10 +141,14 @@ protected:
         return codes;
     }
 
-    ParameterImage image;
-    LimitedSettings settings;
-    MessageTexts texts;
+    // An undo entry was recorded since the session began.
+    bool undoRecorded() const { return session.undo().CanUndo(); }
+
     RecordingOwner owner;
+    ParameterSession session{owner};
+    ParameterImage &image = session.image();
+    LimitedSettings &settings = session.settings();
+    MessageTexts &texts = session.texts();
     std::unique_ptr<SimulatedPort> port;
     std::unique_ptr<LinkEngine> engine;
     std::unique_ptr<TickStepper> stepper;

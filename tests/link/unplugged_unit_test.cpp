@@ -9,13 +9,13 @@ namespace {
 
 TEST_F(LinkTest, unpluggedUnitEndsTheTransferAtOnceAndIsFoundAgainWhenBack) {
     struct Row {
-        std::function<void(LinkEngine &)> command;
+        std::function<void(ParameterSession &)> command;
         const char *error;
     };
     const Row rows[] = {
-        {[](LinkEngine &e) { e.MenuReadClick(); }, "Read error!"},
-        {[](LinkEngine &e) { e.MenuVerifyClick(); }, "Verify error!"},
-        {[](LinkEngine &e) { e.MenuProgramClick(); }, "Program error!"},
+        {[](ParameterSession &s) { s.Read(); }, "Read error!"},
+        {[](ParameterSession &s) { s.Verify(); }, "Verify error!"},
+        {[](ParameterSession &s) { s.Program(); }, "Program error!"},
     };
     SimOptions options = TestUnit();
     options.monitorMs = 100;
@@ -24,7 +24,7 @@ TEST_F(LinkTest, unpluggedUnitEndsTheTransferAtOnceAndIsFoundAgainWhenBack) {
         Start(options, LegalImage(3));
         image = LegalImage(3);
         ASSERT_GT(stepper->StepUntil([&] { return engine->state().Connected; }, 10), 0);
-        row.command(*engine);
+        row.command(session);
         tick(3);
         ASSERT_NE(engine->state().LinkRequest, LinkRequest::None);
 

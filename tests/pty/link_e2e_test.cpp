@@ -8,6 +8,7 @@
 #include "core/link/LinkEngine.h"
 #include "core/params/Defaults.h"
 #include "core/params/Limits.h"
+#include "core/session/ParameterSession.h"
 #include "core/texts/MessageTexts.h"
 
 #include <QFile>
@@ -55,7 +56,8 @@ ParameterImage ReadRaw(const QString &path) {
     return image;
 }
 
-struct RecordingOwner : LinkOwner {
+struct RecordingOwner : LinkOwner, SessionFrontEnd {
+    const ParameterSession *session = nullptr;
     std::vector<MessageLine> lines;
     std::vector<std::string> versionMessages;
     std::string caption;
@@ -69,7 +71,7 @@ struct RecordingOwner : LinkOwner {
         maxGauge = std::max(maxGauge, gauge.maximum);
     }
     void ShowVersionMessage(const std::string &text) override { versionMessages.push_back(text); }
-    void SetCaption(const std::string &text) override { caption = text; }
+    void PortHandoverChanged(bool handedOver) override { caption = session->Caption(handedOver); }
 
     bool showed(const std::string &text) const {
         return std::any_of(lines.begin(), lines.end(), [&](const MessageLine &l) { return l.text == text; });
@@ -79,7 +81,11 @@ struct RecordingOwner : LinkOwner {
 // The program's side: the engine with the real port, its image and texts, and a simulator to talk to.
 class Rig {
 public:
-    Rig() : engine(port, image, settings, texts, owner) { texts.FillMessageTexts(0); }
+    Rig() : engine(port, image, settings, texts, owner) {
+        owner.session = &session;
+        texts.FillMessageTexts(0);
+        session.AttachLink(engine);
+    }
 
     bool start(const QStringList &simArguments) {
         if (!sim.start(QStringList{"--verbose"} + simArguments))
@@ -124,10 +130,12 @@ public:
 
     SimProcess sim;
     QtSerialPort port;
-    ParameterImage image;
-    LimitedSettings settings;
-    MessageTexts texts;
     RecordingOwner owner;
+    // The parameter set the transfers start from and end in.
+    ParameterSession session{owner};
+    ParameterImage &image = session.image();
+    LimitedSettings &settings = session.settings();
+    MessageTexts &texts = session.texts();
     LinkEngine engine;
 };
 
@@ -149,7 +157,7 @@ private slots:
         QVERIFY(rig.start({"--load", path, "--monitor-ms", "0"}));
         rig.image = DefaultImage();
 
-        rig.engine.MenuReadClick();
+        rig.session.Read();
         const int ticks = rig.ticksUntilIdle();
         QVERIFY(ticks > 0);
         QCOMPARE(rig.messageText(), rig.ok(Verify));
@@ -167,7 +175,7 @@ private slots:
         QVERIFY(rig.start({"--save", saved, "--saving-ms", "800"}));
         rig.image = UnitImage();
 
-        rig.engine.MenuProgramClick();
+        rig.session.Program();
         QVERIFY(rig.ticksUntilIdle() > 0);
         QVERIFY2(rig.owner.showed(rig.ok(Verify).toStdString()), rig.history());
         QVERIFY(ReadRaw(saved) == UnitImage());
@@ -197,7 +205,7 @@ private slots:
         QVERIFY(rig.start(QStringList{"--load", path} + faults));
         rig.image = DefaultImage();
 
-        rig.engine.MenuReadClick();
+        rig.session.Read();
         QVERIFY(rig.ticksUntilIdle(400) > 0);
         QVERIFY2(rig.messageText() == rig.ok(Verify), rig.history());
         QVERIFY(rig.image == UnitImage());
@@ -258,7 +266,7 @@ private slots:
         QVERIFY(rig.engine.connectionBannerVisible());
         QVERIFY(rig.sim.running());
 
-        rig.engine.MenuReadClick();
+        rig.session.Read();
         QVERIFY(rig.ticksUntilIdle() > 0);
         QCOMPARE(rig.messageText(), rig.ok(Verify));
         QVERIFY(rig.image == DefaultImage());

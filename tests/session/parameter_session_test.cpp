@@ -68,9 +68,9 @@ TEST_F(Session, programmingAfterChangeSkipsOnlyTheFirstUnchangedCommit) {
     for (const Step &step : steps) {
         SCOPED_TRACE(i++);
         session.SetProgramAfterChange(step.ticked);
-        const int before = front.autoPrograms;
+        const int before = link.autoPrograms;
         Edit(step.change ? (value += 50) : value);
-        EXPECT_EQ(front.autoPrograms - before, step.programs ? 1 : 0);
+        EXPECT_EQ(link.autoPrograms - before, step.programs ? 1 : 0);
     }
 }
 
@@ -87,16 +87,16 @@ TEST_F(Session, undoAndRedoRestoreImageAndPageAndProgramWhenTicked) {
     EXPECT_EQ(front.control, 9000);
     EXPECT_EQ(session.activePage(), Page::Bike);
     EXPECT_EQ(front.shownPages, std::vector<int>{Page::Bike});
-    EXPECT_EQ(front.autoPrograms, 1) << "undo programs the restored image even if the unit has it";
+    EXPECT_EQ(link.autoPrograms, 1) << "undo programs the restored image even if the unit has it";
     session.Redo();
     EXPECT_EQ(session.image().word(Adrw::SoftLimiter), 9100);
     EXPECT_EQ(session.activePage(), Page::Gear);
     EXPECT_FALSE(session.undo().CanRedo());
-    EXPECT_EQ(front.autoPrograms, 2);
+    EXPECT_EQ(link.autoPrograms, 2);
 
     // Snapshots go back without the limits, and the end of the history does nothing.
     session.Redo();
-    EXPECT_EQ(front.autoPrograms, 2);
+    EXPECT_EQ(link.autoPrograms, 2);
 }
 
 TEST_F(Session, newAsksAndOnYesSetsTheDefaultsAndForgetsTheFile) {

@@ -15,7 +15,6 @@ public:
     int control = 0; // what the page shows for W2
     int stores = 0;
     int loads = 0;
-    int autoPrograms = 0;
     int hides = 0;
     std::vector<int> shownPages;
     std::vector<std::string> questions;
@@ -40,15 +39,27 @@ public:
     }
     void ShowMessage(const std::string &text) override { messages.push_back(text); }
     void HideMessageLine() override { ++hides; }
-    void StartAutoProgram() override { ++autoPrograms; }
+};
+
+// A link that only counts the transfers the session starts.
+class CountingLink : public UnitLink {
+public:
+    int autoPrograms = 0;
+    void SetTransferListener(TransferListener *) override {}
+    void StartRead() override {}
+    void StartVerify(const ParameterImage &) override {}
+    void StartProgram(const ParameterImage &) override {}
+    void StartAutoProgram(const ParameterImage &) override { ++autoPrograms; }
 };
 
 // A session on a recording front end, started as the program starts.
 struct SessionFixture {
     RecordingFrontEnd front;
+    CountingLink link;
     ParameterSession session{front};
     SessionFixture() {
         front.session = &session;
+        session.AttachLink(link);
         session.Start();
     }
     // The user types a value into the page's control and commits it.

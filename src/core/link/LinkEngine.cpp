@@ -3,6 +3,7 @@
 #include "core/link/PortNames.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zarvex1 {
 
@@ -17,10 +18,10 @@ bool SameBlock(std::span<const std::uint8_t, PayloadSize> payload,
 
 } // namespace
 
-LinkEngine::LinkEngine(SerialPort &port, ParameterImage &image, LimitedSettings &settings,
-                       MessageTexts &texts, LinkOwner &owner)
-    : port_(port), image_(image), settings_(settings), texts_(texts), owner_(owner), portSelection_(settings),
-      receiveBuffer_(ReceiveBufferSize), bannerVisible_(true) {
+LinkEngine::LinkEngine(SerialPort &port, const ParameterImage &shownSet, LimitedSettings &settings,
+                       const MessageTexts &texts, LinkOwner &owner)
+    : port_(port), shownSet_(shownSet), settings_(settings), texts_(texts), owner_(owner),
+      portSelection_(settings), receiveBuffer_(ReceiveBufferSize), bannerVisible_(true) {
     monitorFrame_.bytes[0] = 0; // the first refresh works on an empty frame
     port_.SetInputHandler([this] { InputQueued(); });
 }
@@ -76,6 +77,7 @@ void LinkEngine::MenuCom1Click(int index) {
     ClosePort();
     state_.SilentOpen = false;
     OpenPort();
+    UnitChanged();
 }
 
 void LinkEngine::MenuComAdapterClick(const std::string &stableName) {
@@ -83,19 +85,18 @@ void LinkEngine::MenuComAdapterClick(const std::string &stableName) {
     ClosePort();
     state_.SilentOpen = false;
     OpenPort();
+    UnitChanged();
 }
 
-void LinkEngine::SetMainCaption(bool handedOver) {
-    std::string caption = texts_[0] + "       " + texts_[1];
-    if (handedOver)
-        caption += "   " + texts_[HandoverCaptionSlot];
-    owner_.SetCaption(caption);
+void LinkEngine::UnitChanged() {
+    listener_->UnitChanged();
 }
 
 void LinkEngine::ReleasePort() {
     state_.PortEnabled = false;
     ClosePort();
-    SetMainCaption(true);
+    owner_.PortHandoverChanged(true);
+    UnitChanged();
 }
 
 void LinkEngine::PortMessage(int portNumber, std::uint32_t request) {
@@ -116,8 +117,8 @@ void LinkEngine::PortMessage(int portNumber, std::uint32_t request) {
             state_.PortEnabled = true;
             OpenPort();
         }
-        SetMainCaption(false);
-        owner_.ApplyLanguageCaptions();
+        owner_.PortHandoverChanged(false);
+        UnitChanged();
         break;
     default:
         break;
@@ -137,7 +138,7 @@ void LinkEngine::SendDataFrame() {
     frameSentSincePacing_ = true;
     if (!state_.PortEnabled)
         return;
-    Send(DataFrame(state_.FrameCode, state_.LinkRequest, image_));
+    Send(DataFrame(state_.FrameCode, state_.LinkRequest, snapshot_));
 }
 
 void LinkEngine::SendPollFrame() {
@@ -164,6 +165,7 @@ void LinkEngine::ButtonTestClick(TestButton button) {
 
 void LinkEngine::StartRequest(LinkRequest request, std::uint8_t frameCode, int messageSlot) {
     deviceInfoOnly_ = false;
+    started_ = request;
     state_.LinkRequest = request;
     state_.FrameCode = frameCode;
     state_.RetryCount = 0;
@@ -171,11 +173,10 @@ void LinkEngine::StartRequest(LinkRequest request, std::uint8_t frameCode, int m
     SetGauge({6, 0, true});
 }
 
-void LinkEngine::MenuReadClick() {
-    readImage_ = image_;
+void LinkEngine::StartRead() {
+    // All six blocks are read over it: the set read never holds bytes of another.
+    readImage_ = ParameterImage{};
     StartRequest(LinkRequest::Read, ReadFlag, MessageSlot::Read);
-    texts_[1].clear();
-    SetMainCaption(false);
 }
 
 void LinkEngine::ReadDeviceInfo() {
@@ -183,22 +184,18 @@ void LinkEngine::ReadDeviceInfo() {
     deviceInfoOnly_ = true;
 }
 
-void LinkEngine::MenuVerifyClick() {
-    owner_.PagesToImage();
-    LimitParameters(image_, settings_);
-    owner_.ImageToPages();
+void LinkEngine::StartVerify(const ParameterImage &set) {
+    snapshot_ = set;
     StartRequest(LinkRequest::Verify, ReadFlag | 1, MessageSlot::Verify);
 }
 
-void LinkEngine::MenuProgramClick() {
-    owner_.PagesToImage();
-    LimitParameters(image_, settings_);
-    owner_.ImageToPages();
+void LinkEngine::StartProgram(const ParameterImage &set) {
+    snapshot_ = set;
     StartRequest(LinkRequest::Program, 0x00, MessageSlot::Program);
 }
 
-void LinkEngine::StartAutoProgram() {
-    StartRequest(LinkRequest::Program, 0x00, MessageSlot::Program);
+void LinkEngine::StartAutoProgram(const ParameterImage &set) {
+    StartProgram(set);
     state_.ProgramDonePending = false;
 }
 
@@ -254,7 +251,7 @@ void LinkEngine::MonitorDecoder(std::span<const std::uint8_t> received) {
 }
 
 void LinkEngine::RefreshMonitor() {
-    RefreshMonitorDisplay(monitorFrame_, state_.Connected, image_, texts_, live_, monitor_);
+    RefreshMonitorDisplay(monitorFrame_, state_.Connected, shownSet_, texts_, live_, monitor_);
     UpdateConnectionText();
     MonitorChanged();
 }
@@ -298,6 +295,7 @@ bool LinkEngine::VersionMatches() {
     state_.LinkRequest = LinkRequest::None;
     state_.MessageTicks = 0; // the message line goes on the next tick
     owner_.ShowVersionMessage(VersionMismatchText(texts_, deviceInfo_.version()));
+    EndWithoutConfirmation();
     return false;
 }
 
@@ -306,8 +304,7 @@ void LinkEngine::ReadReply(int block, std::span<const std::uint8_t, PayloadSize>
         std::copy(payload.begin(), payload.end(), deviceInfo_.bytes.begin());
         DecodeDeviceTexts();
         if (deviceInfo_.version() != ProtocolVersion) {
-            LimitParameters(image_, settings_);
-            owner_.ImageToPages();
+            listener_->DeviceAnswered(LinkRequest::Read, true);
             VersionMatches();
             return;
         }
@@ -323,10 +320,8 @@ void LinkEngine::ReadReply(int block, std::span<const std::uint8_t, PayloadSize>
         NextBlock();
         return;
     }
-    image_ = readImage_;
-    LimitParameters(image_, settings_);
-    owner_.ImageToPages();
-    owner_.RecordUndo();
+    // The session takes the set; the unit is then checked against the set as it was taken.
+    snapshot_ = listener_->ImageRead(readImage_);
     SwitchToVerify();
 }
 
@@ -334,11 +329,10 @@ void LinkEngine::ProgramReply(int block, std::span<const std::uint8_t, PayloadSi
     if (block == 0) {
         std::copy(payload.begin(), payload.end(), deviceInfo_.bytes.begin());
         DecodeDeviceTexts();
-        LimitParameters(image_, settings_);
-        owner_.ImageToPages();
+        listener_->DeviceAnswered(LinkRequest::Program, deviceInfo_.version() != ProtocolVersion);
         if (!VersionMatches())
             return;
-    } else if (!SameBlock(payload, image_.block(block))) {
+    } else if (!SameBlock(payload, snapshot_.block(block))) {
         return; // the unit stored something else: the timer sends the block again
     }
     if (block < LastBlock) {
@@ -353,7 +347,7 @@ void LinkEngine::ProgramReply(int block, std::span<const std::uint8_t, PayloadSi
 }
 
 void LinkEngine::VerifyReply(int block, std::span<const std::uint8_t, PayloadSize> payload) {
-    if (block < 1 || !SameBlock(payload, image_.block(block)))
+    if (block < 1 || !SameBlock(payload, snapshot_.block(block)))
         return;
     if (block < LastBlock) {
         NextBlock();
@@ -362,6 +356,8 @@ void LinkEngine::VerifyReply(int block, std::span<const std::uint8_t, PayloadSiz
     SetGauge({gauge_.maximum, gauge_.maximum, gauge_.visible});
     ShowMessageLine(texts_[MessageSlot::Verify] + ": OK", Colour::ButtonFace);
     state_.LinkRequest = LinkRequest::None;
+    const LinkRequest started = std::exchange(started_, LinkRequest::None);
+    listener_->TransferDone(started, snapshot_);
 }
 
 void LinkEngine::HandoverReply(int block, std::span<const std::uint8_t, PayloadSize> payload) {
@@ -369,8 +365,7 @@ void LinkEngine::HandoverReply(int block, std::span<const std::uint8_t, PayloadS
         return;
     std::copy(payload.begin(), payload.end(), deviceInfo_.bytes.begin());
     if (deviceInfo_.version() != ProtocolVersion) {
-        LimitParameters(image_, settings_);
-        owner_.ImageToPages();
+        listener_->DeviceAnswered(LinkRequest::Handover, true);
         state_.LinkRequest = LinkRequest::None;
         state_.MessageTicks = 0;
         return;
@@ -448,7 +443,19 @@ void LinkEngine::FailRequest() {
     case LinkRequest::None:
         break;
     }
+    const bool transfer =
+        state_.LinkRequest != LinkRequest::Handover && state_.LinkRequest != LinkRequest::None;
     state_.LinkRequest = LinkRequest::None;
+    if (transfer)
+        EndWithoutConfirmation();
+}
+
+void LinkEngine::EndWithoutConfirmation() {
+    if (deviceInfoOnly_)
+        return; // no set was asked for
+    const LinkRequest started = std::exchange(started_, LinkRequest::None);
+    if (started != LinkRequest::None && started != LinkRequest::Handover)
+        listener_->TransferFailed(started);
 }
 
 void LinkEngine::PaceRequest() {
@@ -535,6 +542,8 @@ void LinkEngine::WatchConnection() {
         RefreshMonitor();
         if (live_.SavingCountdown > 0)
             state_.ProgramDonePending = false;
+        // Another unit may be on the cable when the link comes back.
+        UnitChanged();
     }
     if (++state_.ReconnectTicks >= ReconnectInterval) {
         state_.ReconnectTicks = 0;

@@ -6,6 +6,7 @@
 #include "core/link/PortSelection.h"
 #include "core/link/SerialPort.h"
 #include "core/link/TestCommands.h"
+#include "core/link/Transfers.h"
 #include "core/params/Limits.h"
 #include "core/params/ParameterImage.h"
 #include "core/texts/MessageTexts.h"
@@ -47,8 +48,10 @@ struct MapLiveValues {
 
 // The device link: reading, verifying and programming the unit block by block, polling, the live
 // monitor, test commands, the connection watch and the port handover, all paced by the owner's 55 ms
-// tick. It never waits: every step takes what the port holds and returns.
-class LinkEngine {
+// tick. It never waits: every step takes what the port holds and returns. A transfer works on a snapshot
+// of its own; the parameter set and its pages belong to the session, which starts the transfers and takes
+// what they bring through its TransferListener.
+class LinkEngine final : public UnitLink {
 public:
     static constexpr int ResendInterval = 4; // ticks between frames of one block
     static constexpr int MaxFrames = 5;      // frames of one block before the request fails
@@ -62,11 +65,12 @@ public:
     static constexpr std::uint32_t HandoverRequest = 0x7FFFFFA1; // hand over, going on where the link is
     static constexpr std::uint32_t HandoverRestart = 0x7FFFFFA2; // hand over, starting with a new frame
     static constexpr std::uint32_t TakeBackRequest = 0x7FFFFFA4;
-    static constexpr int HandoverCaptionSlot = 2;
 
-    LinkEngine(SerialPort &port, ParameterImage &image, LimitedSettings &settings, MessageTexts &texts,
-               LinkOwner &owner);
-    ~LinkEngine();
+    // `shownSet` names the power outputs on the live display; `texts` are the texts of the language. The
+    // link only reads them.
+    LinkEngine(SerialPort &port, const ParameterImage &shownSet, LimitedSettings &settings,
+               const MessageTexts &texts, LinkOwner &owner);
+    ~LinkEngine() override;
     LinkEngine(const LinkEngine &) = delete;
     LinkEngine &operator=(const LinkEngine &) = delete;
 
@@ -76,15 +80,15 @@ public:
     // gauge, connection watch and reconnect, connection text.
     void Timer1Timer();
 
-    // Commands. They only set the request; the tick sends the first frame within 4 ticks.
-    void MenuReadClick();
-    void MenuVerifyClick();
-    void MenuProgramClick();
+    // Transfers. They only set the request; the tick sends the first frame within 4 ticks.
+    void SetTransferListener(TransferListener *listener) override { listener_ = listener; }
+    void StartRead() override;
+    void StartVerify(const ParameterImage &set) override;
+    void StartProgram(const ParameterImage &set) override;
+    void StartAutoProgram(const ParameterImage &set) override;
     // The unit's device information alone (the command-line tool's info): the block-0 exchange of a
     // read, after which the request ends quietly.
     void ReadDeviceInfo();
-    // Program without storing the pages first (the image is current): after a change and after undo/redo.
-    void StartAutoProgram();
     // A test button: its bit goes out with the next poll frame. Nothing while a pick-up reports a signal.
     void ButtonTestClick(TestButton button);
 
@@ -146,6 +150,9 @@ private:
     void UpdateConnectionText();
 
     void StartRequest(LinkRequest request, std::uint8_t frameCode, int messageSlot);
+    // The request ended without the unit's set being confirmed: the listener hears of it.
+    void EndWithoutConfirmation();
+    void UnitChanged();
     void NextBlock();
     void SwitchToVerify();
     void FailRequest();
@@ -153,7 +160,6 @@ private:
     void SendPollFrame();
     void Send(const Frame &frame);
     void ReleasePort();
-    void SetMainCaption(bool handedOver);
 
     void SetMessageLine(const MessageLine &line);
     void SetGauge(const ProgressGauge &gauge);
@@ -161,10 +167,12 @@ private:
     void MonitorChanged();
 
     SerialPort &port_;
-    ParameterImage &image_;
+    const ParameterImage &shownSet_;
     LimitedSettings &settings_;
-    MessageTexts &texts_;
+    const MessageTexts &texts_;
     LinkOwner &owner_;
+    TransferListener defaultListener_;
+    TransferListener *listener_ = &defaultListener_;
 
     LinkState state_;
     PortSelection portSelection_;
@@ -174,7 +182,9 @@ private:
     int partialWaiting_ = 0;            // bytes of a partial frame queued at the last tick
     bool savingReportPending_ = false;  // programmed, but no monitor frame has told of the saving yet
     std::vector<std::uint8_t> receiveBuffer_;
-    ParameterImage readImage_; // blocks of a running read; taken over only when all six arrived
+    LinkRequest started_ = LinkRequest::None; // the command that began the running transfer
+    ParameterImage readImage_; // blocks of a running read; handed over only when all six arrived
+    ParameterImage snapshot_;  // what a Program sends and a Verify compares with
     DeviceInfo deviceInfo_;
     DeviceTexts deviceTexts_;
     Frame monitorFrame_;

@@ -48,14 +48,8 @@ public:
     virtual void DeviceTextsChanged(const DeviceTexts &) {}
     // LabelCom caption ("COM= ttyUSB0") and the Com menu item to tick (0..30).
     virtual void ComPortChanged(const std::string & /*labelCom*/, int /*tickedItem*/) {}
-    virtual void SetCaption(const std::string &) {}
-
-    // The pages and the image: store the active page, fill the pages again, record an undo entry.
-    virtual void PagesToImage() {}
-    virtual void ImageToPages() {}
-    virtual void RecordUndo() {}
-    // Re-applies the control captions of the current language (after the port is taken back).
-    virtual void ApplyLanguageCaptions() {}
+    // A loader program borrowed the port (true) or gave it back (false): the caption tells of it.
+    virtual void PortHandoverChanged(bool /*handedOver*/) {}
 
     // Modal messages, shown without blocking the tick.
     virtual void ShowVersionMessage(const std::string &) {}

@@ -38,8 +38,83 @@ ParameterSession::ParameterSession(SessionFrontEnd &front, int bike)
     undo_.InitUndoHistory(image_, activePage_);
 }
 
-std::string ParameterSession::Caption() const {
-    return texts_[0] + "       " + texts_[CurrentFileSlot];
+std::string ParameterSession::Caption(bool handedOver) const {
+    std::string caption = texts_[0] + "       " + texts_[CurrentFileSlot];
+    if (handedOver)
+        caption += "   " + texts_[HandoverCaptionSlot];
+    return caption;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Transfers
+
+void ParameterSession::AttachLink(UnitLink &link) {
+    link_ = &link;
+    link_->SetTransferListener(this);
+}
+
+void ParameterSession::Read() {
+    if (!link_)
+        return;
+    link_->StartRead();
+    // The parameters no longer come from a file, even before the first block arrives.
+    texts_[CurrentFileSlot].clear();
+    front_.SessionChanged();
+}
+
+void ParameterSession::Verify() {
+    PagesToImage();
+    LimitParameters(image_, settings_);
+    ImageToPages();
+    if (link_)
+        link_->StartVerify(image_);
+}
+
+void ParameterSession::Program() {
+    PagesToImage();
+    LimitParameters(image_, settings_);
+    ImageToPages();
+    if (link_)
+        link_->StartProgram(image_);
+}
+
+void ParameterSession::StartAutoProgram() {
+    if (link_)
+        link_->StartAutoProgram(image_);
+}
+
+void ParameterSession::DeviceAnswered(LinkRequest request, bool otherVersion) {
+    // The pages show the set as the limits keep it whenever the unit has answered a Program, or answered
+    // in another protocol.
+    if (request == LinkRequest::Program || otherVersion) {
+        LimitParameters(image_, settings_);
+        ImageToPages();
+    }
+}
+
+ParameterImage ParameterSession::ImageRead(const ParameterImage &read) {
+    image_ = read;
+    LimitParameters(image_, settings_);
+    ImageToPages();
+    RecordUndo();
+    // The set is what the unit holds: nothing of it is lost when the window closes.
+    MarkKept();
+    return image_;
+}
+
+void ParameterSession::TransferDone(LinkRequest started, const ParameterImage &unitSet) {
+    unitSet_ = unitSet;
+    front_.TransferEnded(started, true);
+}
+
+void ParameterSession::TransferFailed(LinkRequest started) {
+    // Whatever the unit holds now, it was not confirmed.
+    unitSet_.reset();
+    front_.TransferEnded(started, false);
+}
+
+void ParameterSession::UnitChanged() {
+    unitSet_.reset();
 }
 
 void ParameterSession::Start() {
@@ -124,7 +199,7 @@ void ParameterSession::AfterEdit() {
     }
     // The first commit after the box is ticked programs only a change; every later one programs.
     if (changed || autoProgramArmed_)
-        front_.StartAutoProgram();
+        StartAutoProgram();
     autoProgramArmed_ = true;
 }
 
@@ -144,7 +219,7 @@ void ParameterSession::Restore(const UndoHistory::Entry &entry) {
     ImageToPages();
     front_.SessionChanged();
     if (programAfterChange_)
-        front_.StartAutoProgram();
+        StartAutoProgram();
 }
 
 void ParameterSession::Undo() {

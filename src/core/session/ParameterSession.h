@@ -2,6 +2,7 @@
 
 #include "core/files/ApplicationSettings.h"
 #include "core/files/RecentFiles.h"
+#include "core/link/Transfers.h"
 #include "core/params/Defaults.h"
 #include "core/params/Limits.h"
 #include "core/params/ParameterImage.h"
@@ -11,6 +12,7 @@
 #include "core/texts/MessageTexts.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace zarvex1 {
@@ -19,7 +21,9 @@ namespace zarvex1 {
 // (port, scanned port, language), the defaults state, the undo history, the current file and the recent
 // files. Every change of the image by a command goes through here: the window and the command-line tool
 // run the same Commit, New, Open and Save. What only a front end can do it asks of its SessionFrontEnd.
-class ParameterSession {
+// It starts the transfers of the unit's link, takes a finished Read and keeps the set the unit is known to
+// hold.
+class ParameterSession : private TransferListener {
 public:
     // A first start: the defaults for motorbike type `bike` over an all-zero image, in the first language.
     explicit ParameterSession(SessionFrontEnd &front, int bike = 0);
@@ -27,7 +31,7 @@ public:
     ParameterSession(const ParameterSession &) = delete;
     ParameterSession &operator=(const ParameterSession &) = delete;
 
-    // The link reads and writes these in place; everything else changes them through the commands.
+    // The pages read and write the image in place; everything else changes it through the commands.
     ParameterImage &image() { return image_; }
     const ParameterImage &image() const { return image_; }
     LimitedSettings &settings() { return settings_; }
@@ -41,8 +45,22 @@ public:
     // The file last opened or saved: the file dialogs start there.
     const std::string &lastPath() const { return lastPath_; }
     void SetLastPath(std::string path) { lastPath_ = std::move(path); }
-    // The window caption: the product name, seven blanks and the current file.
-    std::string Caption() const;
+    // The window caption: the product name, seven blanks and the current file; while a loader program
+    // has the port, three blanks and the text that says so.
+    std::string Caption(bool handedOver = false) const;
+
+    // The link whose transfers the session starts and whose results it takes. None: transfers do nothing.
+    void AttachLink(UnitLink &link);
+    // Read: the current file name goes at once; the set read replaces the image when all six blocks came,
+    // with the limits, the page filled and an undo entry.
+    void Read();
+    // Verify and Program: the active page into the image and the limits first; the image as it then is
+    // goes to the link.
+    void Verify();
+    void Program();
+    // The set the unit is known to hold: after a Read, a Verify that passed or a Program that finished.
+    // Nothing while it is unknown (at start, after a failed transfer, another port or a silent unit).
+    const std::optional<ParameterImage> &unitSet() const { return unitSet_; }
 
     // Start-up, after the stored settings and image are read: limits, the texts of the language, the
     // active page filled, and the first undo entry.
@@ -105,8 +123,18 @@ public:
     bool Save(const std::filesystem::path &path);
 
     static constexpr int CurrentFileSlot = 1;
+    static constexpr int HandoverCaptionSlot = 2;
 
 private:
+    // What the link tells of its transfers.
+    void DeviceAnswered(LinkRequest request, bool otherVersion) override;
+    ParameterImage ImageRead(const ParameterImage &read) override;
+    void TransferDone(LinkRequest started, const ParameterImage &unitSet) override;
+    void TransferFailed(LinkRequest started) override;
+    void UnitChanged() override;
+    // Programming after change: the image as it is, without storing the pages first.
+    void StartAutoProgram();
+
     // The session's part of application.ini.
     void PutSettings(ApplicationSettings &stored) const;
     void Restore(const UndoHistory::Entry &entry);
@@ -128,6 +156,8 @@ private:
     bool autoProgramArmed_ = false;
     SessionWatcher noWatcher_;
     SessionWatcher *watcher_ = &noWatcher_;
+    UnitLink *link_ = nullptr;
+    std::optional<ParameterImage> unitSet_;
 };
 
 // A path as the settings and the caption keep it: UTF-8 text.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/Frames.h"
+
 #include <string>
 
 namespace zarvex1 {
@@ -25,8 +27,9 @@ public:
     // A file command is over: the message line and its gauge go.
     virtual void HideMessageLine() {}
 
-    // Programming after change: programs the image as it is, without storing the pages first.
-    virtual void StartAutoProgram() {}
+    // A Read, Program or Verify started by the session ended: `ok` when the unit's set was confirmed
+    // (ParameterSession::unitSet holds it then).
+    virtual void TransferEnded(LinkRequest /*started*/, bool /*ok*/) {}
 
     // The current file, the undo steps or the recent files changed: caption, buttons and menu follow.
     virtual void SessionChanged() {}

@@ -83,6 +83,7 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     link = std::make_unique<LinkEngine>(*port, session_.image(), session_.settings(), session_.texts(),
                                         static_cast<LinkOwner &>(*this));
     link->SetPortDiscovery(portDiscovery.get());
+    session_.AttachLink(*link);
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -292,9 +293,9 @@ void TMainForm::FormCreate() {
     statusPanels[2]->setText(versionText);
     ConnectFileCommands();
 
-    connect(MenuRead, &QAction::triggered, this, [this] { link->MenuReadClick(); });
-    connect(MenuVerify, &QAction::triggered, this, [this] { link->MenuVerifyClick(); });
-    connect(MenuProgram, &QAction::triggered, this, [this] { link->MenuProgramClick(); });
+    connect(MenuRead, &QAction::triggered, this, [this] { session_.Read(); });
+    connect(MenuVerify, &QAction::triggered, this, [this] { session_.Verify(); });
+    connect(MenuProgram, &QAction::triggered, this, [this] { session_.Program(); });
     connect(ButtonRead, &QPushButton::clicked, MenuRead, &QAction::trigger);
     connect(BitBtnVerify, &QPushButton::clicked, MenuVerify, &QAction::trigger);
     connect(BitBtnProgram, &QPushButton::clicked, MenuProgram, &QAction::trigger);
@@ -366,25 +367,14 @@ void TMainForm::ApplyLanguageCaptions() {
 }
 
 void TMainForm::UpdateCaption() {
-    SetCaption(session_.Caption());
+    setWindowTitle(QString::fromStdString(session_.Caption()));
 }
 
-void TMainForm::SetCaption(const std::string &caption) {
-    setWindowTitle(QString::fromStdString(caption));
-}
-
-void TMainForm::PagesToImage() {
-    session_.PagesToImage();
-}
-
-void TMainForm::ImageToPages() {
-    session_.ImageToPages();
-}
-
-void TMainForm::RecordUndo() {
-    // A read has finished: the image is what the unit holds.
-    session_.RecordUndo();
-    session_.MarkKept();
+void TMainForm::PortHandoverChanged(bool handedOver) {
+    if (handedOver)
+        setWindowTitle(QString::fromStdString(session_.Caption(true)));
+    else
+        ApplyLanguageCaptions();
 }
 
 void TMainForm::StorePage(int page) {
@@ -430,10 +420,6 @@ void TMainForm::ShowMessage(const std::string &text) {
 void TMainForm::HideMessageLine() {
     LabelMessage->hide();
     CGaugeProgram->hide();
-}
-
-void TMainForm::StartAutoProgram() {
-    link->StartAutoProgram();
 }
 
 void TMainForm::SessionChanged() {

@@ -204,11 +204,9 @@ private:
     void MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) override;
     void DeviceTextsChanged(const DeviceTexts &texts) override;
     void ComPortChanged(const std::string &labelCom, int tickedItem) override;
-    void SetCaption(const std::string &caption) override;
-    void PagesToImage() override;
-    void ImageToPages() override;
-    void RecordUndo() override;
-    void ApplyLanguageCaptions() override;
+    void PortHandoverChanged(bool handedOver) override;
+    // The control captions of the current language, and the caption.
+    void ApplyLanguageCaptions();
     void ShowVersionMessage(const std::string &text) override;
     void ShowComOpeningError(const std::string &text) override;
 
@@ -219,7 +217,6 @@ private:
     Answer Ask(const std::string &question) override;
     void ShowMessage(const std::string &text) override;
     void HideMessageLine() override;
-    void StartAutoProgram() override;
     void SessionChanged() override;
 
     // The print look: the window as a printout shows it.
