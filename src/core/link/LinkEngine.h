@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/link/Frames.h"
+#include "core/link/LinkDisplay.h"
 #include "core/link/LinkOwner.h"
 #include "core/link/MonitorDisplay.h"
 #include "core/link/PortSelection.h"
 #include "core/link/SerialPort.h"
 #include "core/link/TestCommands.h"
+#include "core/link/TransferMachine.h"
 #include "core/link/Transfers.h"
 #include "core/params/Limits.h"
 #include "core/params/ParameterImage.h"
@@ -18,8 +20,8 @@
 
 namespace zarvex1 {
 
-// The link fields of the main window. The chosen and the scanned port (PortIndex, ScanIndex) live in
-// LimitedSettings, where LimitParameters keeps them in range.
+// The link's state as the main window's fields held it, gathered from the link's parts. The chosen and the
+// scanned port (PortIndex, ScanIndex) live in LimitedSettings, where LimitParameters keeps them in range.
 struct LinkState {
     zarvex1::LinkRequest LinkRequest = zarvex1::LinkRequest::None;
     std::uint8_t FrameCode = 0;
@@ -46,22 +48,22 @@ struct MapLiveValues {
     bool map2 = false;
 };
 
-// The device link: reading, verifying and programming the unit block by block, polling, the live
-// monitor, test commands, the connection watch and the port handover, all paced by the owner's 55 ms
-// tick. It never waits: every step takes what the port holds and returns. A transfer works on a snapshot
-// of its own; the parameter set and its pages belong to the session, which starts the transfers and takes
-// what they bring through its TransferListener.
-class LinkEngine final : public UnitLink {
+// The device link: the port and its choice, polling, the live monitor, test commands, the connection
+// watch and the port handover, all paced by the owner's 55 ms tick; the transfers of the parameter set run
+// in its TransferMachine and show through its LinkDisplay. It never waits: every step takes what the port
+// holds and returns. A transfer works on a snapshot of its own; the parameter set and its pages belong to
+// the session, which starts the transfers and takes what they bring through its TransferListener.
+class LinkEngine final : public UnitLink, private TransferMachine::Events {
 public:
-    static constexpr int ResendInterval = 4; // ticks between frames of one block
-    static constexpr int MaxFrames = 5;      // frames of one block before the request fails
-    static constexpr int MaxHandoverFrames = 2;
+    static constexpr int ResendInterval = TransferMachine::ResendInterval;
+    static constexpr int MaxFrames = TransferMachine::MaxFrames;
+    static constexpr int MaxHandoverFrames = TransferMachine::MaxHandoverFrames;
     static constexpr int PollInterval = 6;
-    static constexpr int MessageLineDuration = 200;
+    static constexpr int MessageLineDuration = LinkDisplay::MessageLineDuration;
     static constexpr int NoConnectionLimit = 18; // ticks without a valid frame
     static constexpr int ReconnectInterval = 30;
     static constexpr int ReceiveBufferSize = 15000;
-    static constexpr int SavingStart = 1800;
+    static constexpr int SavingStart = LinkDisplay::SavingStart;
     static constexpr std::uint32_t HandoverRequest = 0x7FFFFFA1; // hand over, going on where the link is
     static constexpr std::uint32_t HandoverRestart = 0x7FFFFFA2; // hand over, starting with a new frame
     static constexpr std::uint32_t TakeBackRequest = 0x7FFFFFA4;
@@ -81,7 +83,9 @@ public:
     void Timer1Timer();
 
     // Transfers. They only set the request; the tick sends the first frame within 4 ticks.
-    void SetTransferListener(TransferListener *listener) override { listener_ = listener; }
+    void SetTransferListener(TransferListener *listener) override {
+        listener_ = listener ? listener : &defaultListener_;
+    }
     void StartRead() override;
     void StartVerify(const ParameterImage &set) override;
     void StartProgram(const ParameterImage &set) override;
@@ -111,16 +115,20 @@ public:
     int PortNumberInUse() const;
 
     // Shows a text on the message line for 200 ticks.
-    void ShowMessageLine(const std::string &text, std::uint32_t colour);
-    void SetPrinting(bool printing);
+    void ShowMessageLine(const std::string &text, std::uint32_t colour) {
+        display_.ShowMessageLine(text, colour);
+    }
+    void SetPrinting(bool printing) { display_.SetPrinting(printing); }
     // Formats the live display again from the last monitor frame (after a change of language).
     void RefreshMonitor();
 
-    const LinkState &state() const { return state_; }
-    const MessageLine &messageLine() const { return messageLine_; }
-    const ProgressGauge &progressGauge() const { return gauge_; }
-    bool connectionBannerVisible() const { return bannerVisible_; }
-    const std::string &connectionText() const { return connectionText_; }
+    LinkState state() const;
+    const TransferMachine &transfers() const { return transfers_; }
+    const LinkDisplay &display() const { return display_; }
+    const MessageLine &messageLine() const { return display_.messageLine(); }
+    const ProgressGauge &progressGauge() const { return display_.progressGauge(); }
+    bool connectionBannerVisible() const { return display_.bannerVisible(); }
+    const std::string &connectionText() const { return display_.connectionText(); }
     const std::string &labelCom() const { return labelCom_; }
     const MonitorDisplay &monitor() const { return monitor_; }
     const LiveValues &live() const { return live_; }
@@ -129,41 +137,35 @@ public:
     const DeviceTexts &deviceTexts() const { return deviceTexts_; }
 
 private:
+    // What the transfer machine tells.
+    void SendFrame(const Frame &frame) override;
+    bool DeviceInfoReceived(LinkRequest request, std::span<const std::uint8_t, PayloadSize> info) override;
+    void HandoverAnswered(std::span<const std::uint8_t, PayloadSize> info) override;
+    void BlockDone() override { display_.StepGauge(); }
+    ParameterImage ImageRead(const ParameterImage &read) override { return listener_->ImageRead(read); }
+    void ProgramWritten() override;
+    void VerifyStarted() override;
+    void DeviceInfoRead() override { display_.EndMessageLine(); }
+    void TransferDone(LinkRequest started, const ParameterImage &unitSet) override;
+    void RequestFailed(LinkRequest stage, LinkRequest started, TransferFailure why) override;
+
     // The port queued input between two ticks: a running transfer takes a whole reply at once.
     void InputQueued();
     void Receive(bool atTick);
-    void ReplyDecoder(std::span<const std::uint8_t> received);
     void MonitorDecoder(std::span<const std::uint8_t> received);
-    void ReadReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
-    void ProgramReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
-    void VerifyReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
-    void HandoverReply(int block, std::span<const std::uint8_t, PayloadSize> payload);
-    bool VersionMatches(); // ends the request with the version message when the unit speaks another
     void DecodeDeviceTexts();
 
     void WatchDevice(); // an unplugged device ends the transfer at once
     void PaceRequest();
-    void PaceTransfer(bool frameSent);
     void PaceIdle();
-    void RunMessageLine();
     void WatchConnection();
-    void UpdateConnectionText();
+    void UpdateConnectionText() { display_.UpdateConnectionText(monitor_, deviceTexts_); }
 
-    void StartRequest(LinkRequest request, std::uint8_t frameCode, int messageSlot);
-    // The request ended without the unit's set being confirmed: the listener hears of it.
-    void EndWithoutConfirmation();
-    void UnitChanged();
-    void NextBlock();
-    void SwitchToVerify();
-    void FailRequest();
-    void SendDataFrame();
+    void StartRequest(int messageSlot);
+    void UnitChanged() { listener_->UnitChanged(); }
     void SendPollFrame();
     void Send(const Frame &frame);
     void ReleasePort();
-
-    void SetMessageLine(const MessageLine &line);
-    void SetGauge(const ProgressGauge &gauge);
-    void SetBanner(bool visible);
     void MonitorChanged();
 
     SerialPort &port_;
@@ -173,27 +175,27 @@ private:
     LinkOwner &owner_;
     TransferListener defaultListener_;
     TransferListener *listener_ = &defaultListener_;
+    TransferMachine transfers_{*this};
+    LinkDisplay display_;
 
-    LinkState state_;
     PortSelection portSelection_;
-    bool frameSentSincePacing_ = false; // a data frame went out after the last pacing step
-    bool receiving_ = false;            // a tick or a reply is being handled: input waits for it
-    bool deviceInfoOnly_ = false;       // the running read ends after the device information
-    int partialWaiting_ = 0;            // bytes of a partial frame queued at the last tick
-    bool savingReportPending_ = false;  // programmed, but no monitor frame has told of the saving yet
+    int noReplyTicks_ = NoConnectionLimit; // the program starts without a connection
+    int reconnectTicks_ = 0;
+    bool portEnabled_ = true; // cleared while a loader program has the port
+    bool silentOpen_ = false;
+    TestBits testBits_{};
+    bool programDonePending_ = false; // programmed: "Program: OK" waits for the saving to end
+    bool connected_ = false;
+    int tickCounter_ = 0;
+    bool receiving_ = false;           // a tick or a reply is being handled: input waits for it
+    int partialWaiting_ = 0;           // bytes of a partial frame queued at the last tick
+    bool savingReportPending_ = false; // programmed, but no monitor frame has told of the saving yet
     std::vector<std::uint8_t> receiveBuffer_;
-    LinkRequest started_ = LinkRequest::None; // the command that began the running transfer
-    ParameterImage readImage_; // blocks of a running read; handed over only when all six arrived
-    ParameterImage snapshot_;  // what a Program sends and a Verify compares with
     DeviceInfo deviceInfo_;
     DeviceTexts deviceTexts_;
     Frame monitorFrame_;
     MonitorDisplay monitor_;
     LiveValues live_;
-    MessageLine messageLine_;
-    ProgressGauge gauge_;
-    bool bannerVisible_ = false;
-    std::string connectionText_;
     std::string labelCom_;
 };
 

@@ -5,6 +5,12 @@
 
 namespace zarvex1 {
 
+// How a transfer ended without the unit's set being confirmed.
+enum class TransferFailure {
+    NoAnswer,      // a block's frames ran out, or the adapter went
+    OtherProtocol, // the unit answered in another protocol version
+};
+
 // What the link tells the owner of the parameter set about a transfer. The link never touches that set:
 // it sends a snapshot, and hands over what it read. All calls come from the link's own calls (tick,
 // commands, port messages) on the owner's thread. All functions do nothing by default.
@@ -12,8 +18,8 @@ class TransferListener {
 public:
     virtual ~TransferListener() = default;
 
-    // The unit answered the first frame of a request with its device information; `otherVersion` when it
-    // speaks another protocol (the request then ends).
+    // The unit answered the first frame of a Program, or answered a request in another protocol (which
+    // then ends).
     virtual void DeviceAnswered(LinkRequest /*request*/, bool /*otherVersion*/) {}
     // All six blocks of a Read arrived. Returns the set as it was taken (after the limits): the verify
     // that follows checks the unit against it.
@@ -21,8 +27,9 @@ public:
     // The verify that ends a Read, a Program or a Verify found every block as expected: the unit holds
     // `unitSet`. `started` is the command that began the transfer.
     virtual void TransferDone(LinkRequest /*started*/, const ParameterImage & /*unitSet*/) {}
-    // A Read, Program or Verify ended with its error, or the unit speaks another protocol.
-    virtual void TransferFailed(LinkRequest /*started*/) {}
+    // A Read, Program or Verify ended without its set confirmed. `stage` is what ran when it ended: a Read
+    // that ends in its own stage has changed neither the unit nor the set read into.
+    virtual void TransferFailed(LinkRequest /*started*/, LinkRequest /*stage*/, TransferFailure /*why*/) {}
     // Another port, a port handed over or taken back, or a unit that fell silent: what the unit holds is
     // unknown again.
     virtual void UnitChanged() {}

@@ -33,7 +33,7 @@ public:
     // A point of the set about to be replaced, unless its changes were kept (saved or programmed).
     void Replaced(const ParameterImage &previous, bool changesKept) override;
     // Compare with unit read all six blocks: the unit holds `unit`.
-    void ComparedWithUnit(const ParameterImage &unit) { state_.ComparedWithUnit(unit); }
+    void ComparedWithUnit(const ParameterImage &unit) override { state_.ComparedWithUnit(unit); }
 
     UnitStateView StateView(const ParameterImage &screen) const { return state_.View(screen); }
     const std::optional<ParameterImage> &KnownUnitSet() const { return state_.KnownUnitSet(); }

@@ -12,6 +12,7 @@
 #include "core/texts/MessageTexts.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -58,8 +59,14 @@ public:
     // goes to the link.
     void Verify();
     void Program();
-    // The set the unit is known to hold: after a Read, a Verify that passed or a Program that finished.
-    // Nothing while it is unknown (at start, after a failed transfer, another port or a silent unit).
+    // Reads the unit's set into a snapshot and reports it once its verify passed; the screen's set, the
+    // pages, the caption and the undo history stay as they are. Nothing is reported (std::nullopt) when
+    // the read fails, no link is attached, or another transfer replaces it.
+    using UnitSetReport = std::function<void(const std::optional<ParameterImage> &unitSet)>;
+    void ReadUnitSet(UnitSetReport report);
+    // The set the unit is known to hold: after a Read, a Verify that passed, a Program that finished or a
+    // snapshot read. Nothing while it is unknown: at start, after a Program or Verify that failed, another
+    // port or unit, a port handed over or a unit that fell silent.
     const std::optional<ParameterImage> &unitSet() const { return unitSet_; }
 
     // Start-up, after the stored settings and image are read: limits, the texts of the language, the
@@ -98,7 +105,8 @@ public:
     // New: asks "Do you want default setting?"; on Yes the defaults for the active page or all pages.
     // True when the defaults were set.
     bool New(bool currentPageOnly);
-    // Who keeps watch over the sets Open and New replace; none by default.
+    // Who keeps watch over the sets Open, New and Read replace and over the transfers' outcomes; none by
+    // default.
     void SetWatcher(SessionWatcher *watcher) { watcher_ = watcher ? watcher : &noWatcher_; }
     // The motorbike type changed: the New that follows keeps a special type's settings.
     void SetBikeChangePending() { defaults_.bikeChangePending = true; }
@@ -115,8 +123,6 @@ public:
     // Whether the image holds changes that are neither in a file (opened or saved) nor in the unit (read or
     // programmed) since the start.
     bool HasUnkeptChanges() const { return image_ != kept_; }
-    // The image is now kept elsewhere: read from or programmed into the unit.
-    void MarkKept() { kept_ = image_; }
 
     // Saves the image, limited, as the current file. False (after "Open file error!") when the file
     // cannot be written.
@@ -126,15 +132,21 @@ public:
     static constexpr int HandoverCaptionSlot = 2;
 
 private:
+    // The transfer the session started last, while it runs.
+    enum class Transfer { None, Read, Snapshot, Verify, Program, AutoProgram };
+
     // What the link tells of its transfers.
     void DeviceAnswered(LinkRequest request, bool otherVersion) override;
     ParameterImage ImageRead(const ParameterImage &read) override;
     void TransferDone(LinkRequest started, const ParameterImage &unitSet) override;
-    void TransferFailed(LinkRequest started) override;
+    void TransferFailed(LinkRequest started, LinkRequest stage, TransferFailure why) override;
     void UnitChanged() override;
     // Programming after change: the image as it is, without storing the pages first.
     void StartAutoProgram();
+    void StartTransfer(Transfer transfer);
 
+    // The image is now kept elsewhere: read from the unit.
+    void MarkKept() { kept_ = image_; }
     // The session's part of application.ini.
     void PutSettings(ApplicationSettings &stored) const;
     void Restore(const UndoHistory::Entry &entry);
@@ -157,6 +169,8 @@ private:
     SessionWatcher noWatcher_;
     SessionWatcher *watcher_ = &noWatcher_;
     UnitLink *link_ = nullptr;
+    Transfer transfer_ = Transfer::None;
+    UnitSetReport unitSetReport_; // the snapshot read's report, while it runs
     std::optional<ParameterImage> unitSet_;
 };
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/link/Frames.h"
-
 #include <string>
 
 namespace zarvex1 {
@@ -26,10 +24,6 @@ public:
     virtual void ShowMessage(const std::string & /*text*/) {}
     // A file command is over: the message line and its gauge go.
     virtual void HideMessageLine() {}
-
-    // A Read, Program or Verify started by the session ended: `ok` when the unit's set was confirmed
-    // (ParameterSession::unitSet holds it then).
-    virtual void TransferEnded(LinkRequest /*started*/, bool /*ok*/) {}
 
     // The current file, the undo steps or the recent files changed: caption, buttons and menu follow.
     virtual void SessionChanged() {}

@@ -18,9 +18,14 @@ public:
     // started it.
     virtual void ProgramFinished(const ParameterImage & /*programmed*/, bool /*automatic*/) {}
     virtual void VerifyPassed(const ParameterImage & /*verified*/) {}
-    // A Verify or Program whose verify failed: the unit holds something else.
+    // A Verify that failed, a Program that did not finish, or a Read whose verify failed: the unit holds
+    // something else.
     virtual void VerifyFailed() {}
-    // Another port, a port handed over or a unit gone silent: what the unit holds is unknown.
+    // A read of the unit into a snapshot (compare with the unit) verified: the unit holds `unit`; the
+    // screen's set was left alone.
+    virtual void ComparedWithUnit(const ParameterImage & /*unit*/) {}
+    // Another port, a port handed over, a unit gone silent or one that speaks another protocol: what the
+    // unit holds is unknown.
     virtual void UnitChanged() {}
 };
 

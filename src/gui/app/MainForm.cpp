@@ -504,10 +504,6 @@ void TMainForm::Timer1Timer() {
     link->Timer1Timer();
     if (TBoundPage *page = boundPages_[session_.activePage()])
         page->RefreshLiveColours(link->live(), session_.image());
-    // A programming run has ended: the unit holds the image.
-    if (link->state().ProgramDonePending && !programDoneSeen_)
-        session_.MarkKept();
-    programDoneSeen_ = link->state().ProgramDonePending;
     // A read fills the image block by block: default.ini keeps the last whole set until it is done.
     if (defaultIniKeeper_ && link->state().LinkRequest != LinkRequest::Read)
         defaultIniKeeper_->Tick();

@@ -253,7 +253,6 @@ private:
     // Restore points in the history folder beside the settings, and the unit's state.
     std::unique_ptr<SafetyNet> safetyNet_;
     QTimer *Timer1 = nullptr;
-    bool programDoneSeen_ = false; // the link's last programming run was seen to end
 };
 
 } // namespace zarvex1
