@@ -40,10 +40,8 @@ void ReadOnTheLine(benchmark::State &state) {
     SimulatedPort port(unit, line, FirstStartSet());
     ParameterImage image;
     LimitedSettings settings;
-    MessageTexts texts;
-    texts.FillMessageTexts(0);
     DoneWatch owner(port);
-    LinkEngine engine(port, image, settings, texts, owner);
+    LinkEngine engine(port, image, settings, owner);
     TickStepper stepper(port, [&] { engine.Timer1Timer(); });
     engine.Start();
     stepper.Step(10);

@@ -45,11 +45,9 @@ Frame BusyMonitorFrame() {
 void TickWithMonitorFrame(benchmark::State &state) {
     ParameterImage image = FirstStartSet();
     LimitedSettings settings;
-    MessageTexts texts;
-    texts.FillMessageTexts(0);
     LinkOwner owner;
     MonitorOnlyPort port(BusyMonitorFrame());
-    LinkEngine engine(port, image, settings, texts, owner);
+    LinkEngine engine(port, image, settings, owner);
     engine.Start();
     for (auto _ : state) {
         engine.Timer1Timer();

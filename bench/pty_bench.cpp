@@ -57,7 +57,7 @@ void BM_ReadUntilVerified(benchmark::State &state, QStringList simArguments) {
     MessageTexts texts;
     texts.FillMessageTexts(0);
     ReadWatch owner;
-    LinkEngine engine(port, image, settings, texts, owner);
+    LinkEngine engine(port, image, settings, owner);
     engine.SetDeviceOverride(device);
     engine.Start();
 

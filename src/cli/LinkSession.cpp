@@ -18,7 +18,7 @@ MessageTexts EnglishTexts() {
 LinkSession::LinkSession(UnitConnection &connection, const std::string &device, const ParameterImage &image,
                          CliLinkOwner::Lines lines, std::ostream &err)
     : connection_(connection), err_(err), device_(device), tap_(connection.port), image_(image),
-      texts_(EnglishTexts()), owner_(err, texts_, lines), engine_(tap_, image_, settings_, texts_, owner_) {
+      texts_(EnglishTexts()), owner_(err, texts_, lines), engine_(tap_, image_, settings_, owner_) {
     engine_.SetDeviceOverride(device_);
     engine_.SetTransferListener(this);
 }

@@ -118,7 +118,7 @@ protected:
         stepper.reset(); // a second start: the old link goes before its port
         engine.reset();
         port = std::make_unique<SimulatedPort>(options, line, memory);
-        engine = std::make_unique<LinkEngine>(*port, image, settings, texts, owner);
+        engine = std::make_unique<LinkEngine>(*port, image, settings, owner);
         session.AttachLink(*engine);
         stepper = std::make_unique<TickStepper>(*port, [this] { engine->Timer1Timer(); });
         owner.clock = [this] { return port->now(); };
@@ -158,7 +158,7 @@ protected:
 // failing opens, the devices opened. A tick is the engine's tick alone.
 class MockLinkTest : public ::testing::Test {
 protected:
-    MockLinkTest() : engine(port, image, settings, texts, owner) {
+    MockLinkTest() : engine(port, image, settings, owner) {
         texts.FillMessageTexts(0);
         texts[1] = "tune.ign";
         settings.portIndex = 0;

@@ -81,7 +81,7 @@ struct RecordingOwner : LinkOwner, SessionFrontEnd {
 // The program's side: the engine with the real port, its image and texts, and a simulator to talk to.
 class Rig {
 public:
-    Rig() : engine(port, image, settings, texts, owner) {
+    Rig() : engine(port, image, settings, owner) {
         owner.session = &session;
         texts.FillMessageTexts(0);
         session.AttachLink(engine);

@@ -7,8 +7,8 @@
 namespace zarvex1 {
 
 LinkEngine::LinkEngine(SerialPort &port, const ParameterImage &shownSet, LimitedSettings &settings,
-                       const MessageTexts &texts, LinkOwner &owner)
-    : port_(port), shownSet_(shownSet), settings_(settings), texts_(texts), owner_(owner), display_(owner),
+                       LinkOwner &owner)
+    : port_(port), shownSet_(shownSet), settings_(settings), owner_(owner), display_(owner),
       portSelection_(settings), receiveBuffer_(ReceiveBufferSize) {
     monitorFrame_.bytes[0] = 0; // the first refresh works on an empty frame
     port_.SetInputHandler([this] { InputQueued(); });
@@ -44,6 +44,14 @@ LinkState LinkEngine::state() const {
     return state;
 }
 
+const MessageTexts &LinkEngine::Texts() {
+    if (textsLanguage_ != settings_.languageIndex) {
+        textsLanguage_ = settings_.languageIndex;
+        texts_.FillMessageTexts(textsLanguage_);
+    }
+    return texts_;
+}
+
 int LinkEngine::PortNumberInUse() const {
     return settings_.portIndex == AutoPortIndex ? settings_.scanIndex + 1 : settings_.portIndex + 1;
 }
@@ -65,7 +73,7 @@ void LinkEngine::OpenPort() {
         if (automatic)
             reconnectTicks_ = 200; // try the next port on the next tick
         else if (!silentOpen_)
-            owner_.ShowComOpeningError(ComOpeningMessage(texts_[MessageSlot::ComOpeningError],
+            owner_.ShowComOpeningError(ComOpeningMessage(Texts()[MessageSlot::ComOpeningError],
                                                          port_.openFailure(), settings_.languageIndex));
     }
     // A chosen adapter is ticked in the menu's list of adapters, not among the numbers.
@@ -161,7 +169,7 @@ void LinkEngine::ButtonTestClick(TestButton button) {
 // Transfers
 
 void LinkEngine::StartRequest(int messageSlot) {
-    display_.ShowTransferStart(texts_[messageSlot]);
+    display_.ShowTransferStart(Texts()[messageSlot]);
 }
 
 void LinkEngine::StartRead() {
@@ -220,29 +228,29 @@ void LinkEngine::ProgramWritten() {
 }
 
 void LinkEngine::VerifyStarted() {
-    display_.ShowStage(texts_[MessageSlot::Verify] + ":");
+    display_.ShowStage(Texts()[MessageSlot::Verify] + ":");
 }
 
 void LinkEngine::TransferDone(LinkRequest started, const ParameterImage &unitSet) {
-    display_.ShowDone(texts_[MessageSlot::Verify] + ": OK");
+    display_.ShowDone(Texts()[MessageSlot::Verify] + ": OK");
     listener_->TransferDone(started, unitSet);
 }
 
 void LinkEngine::RequestFailed(LinkRequest stage, LinkRequest started, TransferFailure why) {
     if (why == TransferFailure::OtherProtocol) {
         display_.EndMessageLine(); // the message line goes on the next tick
-        owner_.ShowVersionMessage(VersionMismatchText(texts_, deviceInfo_.version()));
+        owner_.ShowVersionMessage(VersionMismatchText(Texts(), deviceInfo_.version()));
     } else {
         switch (stage) {
         case LinkRequest::Program:
-            display_.ShowMessageLine(texts_[MessageSlot::ProgramError], Colour::Red);
+            display_.ShowMessageLine(Texts()[MessageSlot::ProgramError], Colour::Red);
             break;
         case LinkRequest::Verify:
-            display_.ShowMessageLine(texts_[MessageSlot::VerifyError], Colour::Red);
+            display_.ShowMessageLine(Texts()[MessageSlot::VerifyError], Colour::Red);
             programDonePending_ = false;
             break;
         case LinkRequest::Read:
-            display_.ShowMessageLine(texts_[MessageSlot::ReadError], Colour::Red);
+            display_.ShowMessageLine(Texts()[MessageSlot::ReadError], Colour::Red);
             programDonePending_ = false;
             break;
         case LinkRequest::Handover:
@@ -311,7 +319,7 @@ void LinkEngine::MonitorDecoder(std::span<const std::uint8_t> received) {
 }
 
 void LinkEngine::RefreshMonitor() {
-    RefreshMonitorDisplay(monitorFrame_, connected_, shownSet_, texts_, live_, monitor_);
+    RefreshMonitorDisplay(monitorFrame_, connected_, shownSet_, Texts(), live_, monitor_);
     UpdateConnectionText();
     MonitorChanged();
 }
@@ -374,11 +382,11 @@ void LinkEngine::PaceIdle() {
     // neither keep "Saving:" up for ever nor be reported as done.
     const int countdown = connected_ ? live_.SavingCountdown : 0;
     if (countdown > 0) {
-        display_.ShowSaving(texts_[MessageSlot::Saving], countdown);
+        display_.ShowSaving(Texts()[MessageSlot::Saving], countdown);
         return;
     }
     if (programDonePending_ && !savingReportPending_) {
-        const std::string ok = texts_[MessageSlot::Program] + ": OK";
+        const std::string ok = Texts()[MessageSlot::Program] + ": OK";
         display_.ShowIdle(&ok);
     } else {
         display_.ShowIdle(nullptr);

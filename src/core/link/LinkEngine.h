@@ -68,10 +68,9 @@ public:
     static constexpr std::uint32_t HandoverRestart = 0x7FFFFFA2; // hand over, starting with a new frame
     static constexpr std::uint32_t TakeBackRequest = 0x7FFFFFA4;
 
-    // `shownSet` names the power outputs on the live display; `texts` are the texts of the language. The
-    // link only reads them.
-    LinkEngine(SerialPort &port, const ParameterImage &shownSet, LimitedSettings &settings,
-               const MessageTexts &texts, LinkOwner &owner);
+    // `shownSet` names the power outputs on the live display; the link only reads it. The link's texts
+    // follow the language of `settings`.
+    LinkEngine(SerialPort &port, const ParameterImage &shownSet, LimitedSettings &settings, LinkOwner &owner);
     ~LinkEngine() override;
     LinkEngine(const LinkEngine &) = delete;
     LinkEngine &operator=(const LinkEngine &) = delete;
@@ -160,6 +159,8 @@ private:
     void PaceIdle();
     void WatchConnection();
     void UpdateConnectionText() { display_.UpdateConnectionText(monitor_, deviceTexts_); }
+    // The link's texts in the language of the settings.
+    const MessageTexts &Texts();
 
     void StartRequest(int messageSlot);
     void UnitChanged() { listener_->UnitChanged(); }
@@ -171,7 +172,8 @@ private:
     SerialPort &port_;
     const ParameterImage &shownSet_;
     LimitedSettings &settings_;
-    const MessageTexts &texts_;
+    MessageTexts texts_; // the words of the message line and the live display, in textsLanguage_
+    int textsLanguage_ = -1;
     LinkOwner &owner_;
     TransferListener defaultListener_;
     TransferListener *listener_ = &defaultListener_;

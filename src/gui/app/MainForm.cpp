@@ -80,7 +80,7 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     safetyNet_ = std::make_unique<SafetyNet>(std::move(restorePoints));
     session_.SetWatcher(safetyNet_.get());
     defaultParameterPath = QString::fromStdU16String(DefaultParameterPath().u16string());
-    link = std::make_unique<LinkEngine>(*port, session_.image(), session_.settings(), session_.texts(),
+    link = std::make_unique<LinkEngine>(*port, session_.image(), session_.settings(),
                                         static_cast<LinkOwner &>(*this));
     link->SetPortDiscovery(portDiscovery.get());
     session_.AttachLink(*link);
