@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!ActionNamed(w.tab->PopupMenu(), QStringLiteral("Delete column")));
         w.tab->PopupMenu()->close();
         // The editor itself on an axis that may grow and shrink.
-        w.sheet().axisX.resizable = 1;
+        w.sheet().axisX.SetResizable(true);
         // Three whole columns through their select buttons.
         const Rect bar3 = w.editor().Layout().TableRecord().columnBars[3];
         const Rect bar5 = w.editor().Layout().TableRecord().columnBars[5];
@@ -161,8 +161,8 @@ private slots:
         // Rows: a sheet whose second axis may grow and shrink.
         MapEditor &editor = w.editor();
         CSheet &sheet = w.sheet();
-        sheet.axisY.resizable = 1;
-        sheet.axisY.editable = 1;
+        sheet.axisY.SetResizable(true);
+        sheet.axisY.SetEditable(true);
         sheet.axisY.count = 5;
         editor.Relayout();
         w.tab->Render();

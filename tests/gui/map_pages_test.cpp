@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(int(w.image().byte(Adrb::Servo)), 100);
         QCOMPARE(page->TabServo->Editor().Current().axisData.unit, std::string("%"));
         enabled->click(); // off: the map is greyed out and the hysteresis goes
-        QCOMPARE(page->TabServo->Editor().Current().enabled, 0);
+        QCOMPARE(page->TabServo->Editor().Current().enabled(), 0);
         QVERIFY(!percent->isVisible());
     }
 

@@ -77,10 +77,10 @@ TEST(AdvanceMaps, withoutALoadSensorTheMapIsOneCurveAndStoresNoLoadUse) {
     LoadAdvanceMaps(m.advance, m.image);
     const CAxe &y = m.advance1().axisY;
     EXPECT_EQ(y.collapseMode, 2);
-    EXPECT_EQ(y.collapsed, 1);
+    EXPECT_EQ(y.collapsed(), 1);
     EXPECT_EQ(y.collapsedIndex, 9); // the last row
     EXPECT_EQ(m.advance.Geometry().visibleRows, 1);
-    m.advance1().axisY.collapsed = 0; // whatever the user chose
+    m.advance1().axisY.SetCollapsed(false); // whatever the user chose
     AdvanceMapToImage(m.advance, m.image);
     EXPECT_EQ(m.image.byte(Adrb::MapsUseLoad), 0);
 }
@@ -91,7 +91,7 @@ TEST(AdvanceMaps, thePressureAxisIsSharedWithTheServoMap) {
     LoadAdvanceMaps(m.advance, m.image);
     LoadServoMap(m.servo, m.image);
     EXPECT_EQ(m.advance1().axisY.key, "IAP");
-    EXPECT_EQ(m.advance1().axisY.editable, 1);
+    EXPECT_EQ(m.advance1().axisY.editable(), 1);
     m.advance1().axisY.values[3] = 55;
     AdvanceMapToImage(m.advance, m.image);
     EXPECT_EQ(m.image.word(Adrw::IapAxis + 3), 55);
@@ -124,7 +124,7 @@ TEST(ServoMap, percentSwitchConvertsTheCellsAndTheDataAxis) {
     EXPECT_EQ(m.servoSheet().axisX.color, ServoVoltColour);
 
     store(0, 0);
-    EXPECT_EQ(m.servoSheet().enabled, 0);
+    EXPECT_EQ(m.servoSheet().enabled(), 0);
     EXPECT_EQ(m.image.byte(Adrb::ServoEnabled), 0);
 }
 
@@ -146,11 +146,27 @@ TEST(ServoMap, axesModeChoosesTheAxesInUse) {
         m.image.setByte(Adrb::LoadSensor, static_cast<unsigned>(c.sensor));
         m.image.setByte(Adrb::ServoAxes, static_cast<unsigned>(c.mode));
         LoadServoMap(m.servo, m.image);
-        EXPECT_EQ(V({m.servoSheet().axisX.collapsed, m.servoSheet().axisY.collapsed}),
+        EXPECT_EQ(V({m.servoSheet().axisX.collapsed(), m.servoSheet().axisY.collapsed()}),
                   V({c.xCollapsed, c.yCollapsed}));
         ServoMapToImage(m.servo, m.image);
         EXPECT_EQ(m.image.byte(Adrb::ServoAxes), c.storedMode);
     }
+}
+
+// A set may come with another byte than 1 for "on": it goes back as it came until the switch changes.
+TEST(ServoMap, theEnabledByteStaysAsItCameUntilTheSwitchChanges) {
+    Maps m;
+    m.image.setByte(Adrb::ServoEnabled, 2);
+    LoadServoMap(m.servo, m.image);
+    EXPECT_TRUE(m.servoSheet().enabled());
+    ServoMapToImage(m.servo, m.image);
+    EXPECT_EQ(m.image.byte(Adrb::ServoEnabled), 2);
+    m.servoSheet().SetEnabled(false);
+    ServoMapToImage(m.servo, m.image);
+    EXPECT_EQ(m.image.byte(Adrb::ServoEnabled), 0);
+    m.servoSheet().SetEnabled(true);
+    ServoMapToImage(m.servo, m.image);
+    EXPECT_EQ(m.image.byte(Adrb::ServoEnabled), 1);
 }
 
 TEST(SensorMaps, calibrationsAndTheTpsButtons) {

@@ -55,7 +55,7 @@ TEST(CopyTableText, leavesOutACollapsedAxis) {
         {"Y collapsed on its last point",
          [] {
              CSheet s = AdvanceSheet();
-             s.axisY.collapsed = 1;
+             s.axisY.SetCollapsed(true);
              s.axisY.collapsedIndex = 2;
              return s;
          },
@@ -98,7 +98,7 @@ TEST(CopySelectionText, writesTheSelectedItemsOfTheBoundingBox) {
 TEST(CopySelectionText, collapsedRowOutsideTheSelectionGivesNothing) {
     CSheet sheet = AdvanceSheet();
     Select(sheet, {{0, 0}, {1, 1}});
-    sheet.axisY.collapsed = 1;
+    sheet.axisY.SetCollapsed(true);
     sheet.axisY.collapsedIndex = 2;
     EXPECT_EQ("", CopySelectionText(sheet, 0));
     sheet.axisY.collapsedIndex = 1;

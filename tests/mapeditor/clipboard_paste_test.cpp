@@ -103,21 +103,21 @@ TEST(FindPasteTarget, blockRunsFromTheCursorToTheEnd) {
          std::nullopt},
         {"data not editable",
          [](CSheet &s) {
-             s.axisData.editable = 0;
+             s.axisData.SetEditable(false);
              Select(s, {{0, 0}});
          },
          std::nullopt},
         {"collapsed Y inside the selection",
          [](CSheet &s) {
              Select(s, {{1, 0}, {1, 2}});
-             s.axisY.collapsed = 1;
+             s.axisY.SetCollapsed(true);
              s.axisY.collapsedIndex = 1;
          },
          PasteTarget{1, 3, 1, 1}},
         {"collapsed Y outside the selection",
          [](CSheet &s) {
              Select(s, {{1, 0}});
-             s.axisY.collapsed = 1;
+             s.axisY.SetCollapsed(true);
              s.axisY.collapsedIndex = 2;
          },
          std::nullopt},
@@ -160,7 +160,7 @@ TEST(PlanPasteTable, sizesMayChangeOnlyOnAResizableAxisWithMatchingKeys) {
          0},
         {"same size, data key differs", SheetTextWith("4", "INJ"), [](CSheet &) {}, PasteTableStatus::Ready,
          4},
-        {"X not resizable", SheetTextWith("3", "ADV"), [](CSheet &s) { s.axisX.resizable = 0; },
+        {"X not resizable", SheetTextWith("3", "ADV"), [](CSheet &s) { s.axisX.SetResizable(false); },
          PasteTableStatus::DimensionMismatch, 0},
         {"size 0", SheetTextWith("0", "ADV"), [](CSheet &) {}, PasteTableStatus::Ignored, 0},
         {"size missing", "LabelX:\tRPM\nSizeY:\t3\n\t1\n", [](CSheet &) {}, PasteTableStatus::Ignored, 0},
@@ -217,7 +217,7 @@ TEST(ApplyPasteTable, sheetTextRoundTripsInEveryLanguage) {
         EXPECT_EQ(AxisData, ApplyPasteTable(target, plan, text));
         EXPECT_EQ(1500, target.Cell(0, 0));
         EXPECT_EQ(4275, target.Cell(0, 1));
-        EXPECT_EQ(1, target.axisX.collapsed);
+        EXPECT_EQ(1, target.axisX.collapsed());
     }
 }
 
@@ -241,7 +241,7 @@ TEST(ApplyPasteTable, onlyXYCollapsesAnAxisThatMayCollapse) {
         const PasteTablePlan plan = PlanPasteTable(sheet, text);
         ASSERT_EQ(PasteTableStatus::Ready, plan.status);
         EXPECT_EQ(row.bits, ApplyPasteTable(sheet, plan, text) & row.bits);
-        EXPECT_EQ(row.collapsedY, sheet.axisY.collapsed);
+        EXPECT_EQ(row.collapsedY, sheet.axisY.collapsed());
     }
 }
 

@@ -153,7 +153,7 @@ TEST(Geometry, sensorEditorLaysOutItsTwoCellsAlone) {
     MapEditor tab(250, 130, AllowTable | AllowGraph2D | ShowTitleLine, 96);
     tab.SetWanted(2, 2);
     tab.Sheets().AddSheet("TPS sensor", "Voltage", "TPS", "Voltage", 2, 2, 0x22);
-    tab.Sheets().Sheet(0).axisX.collapsed = 1;
+    tab.Sheets().Sheet(0).axisX.SetCollapsed(true);
     tab.Sheets().Sheet(0).axisX.collapseMode = 2;
     tab.SelectSheet(0);
     EXPECT_EQ((V{tab.Geometry().topMargin, tab.Geometry().columnHeaderHeight, tab.Geometry().cellsX,
@@ -319,7 +319,7 @@ TEST(ValueEntry, headerEntryShowsTheValueAndMovesThePoint) {
     Type(e.tab, "\b\b\b\b3500\r");
     EXPECT_EQ(e.xValues()[1], 35);
     EXPECT_EQ(e.xValues()[2], 36); // pushed by the elastic normalization
-    e.sheet().axisX.editable = 0;
+    e.sheet().axisX.SetEditable(false);
     EXPECT_FALSE(e.tab.Keys().TableKey('1', false, false));
     EXPECT_EQ(e.tab.Edit().active, 0);
 }
@@ -439,7 +439,7 @@ TEST(Keys, tabSwitchesSheetsOnlyWhenThereAreSeveral) {
 TEST(Commands, useOnlyOneAxisCollapsesTheOther) {
     AdvanceEditor e;
     e.tab.Operations().UseAxes(13);
-    EXPECT_EQ((V{e.sheet().axisX.collapsed, e.sheet().axisY.collapsed}), (V{0, 1}));
+    EXPECT_EQ((V{e.sheet().axisX.collapsed(), e.sheet().axisY.collapsed()}), (V{0, 1}));
     EXPECT_EQ(e.tab.Geometry().visibleRows, 1);
     EXPECT_EQ(e.notes, (V{AxisX | AxisY | AxisData}));
     e.tab.Operations().UseAxes(15);
@@ -447,7 +447,7 @@ TEST(Commands, useOnlyOneAxisCollapsesTheOther) {
     e.sheet().axisY.collapseMode = 0;
     EXPECT_FALSE(e.tab.Operations().UseAxesAllowed(13));
     e.tab.Operations().ToggleSheetEnabled();
-    EXPECT_EQ(e.sheet().enabled, 0);
+    EXPECT_EQ(e.sheet().enabled(), 0);
 }
 
 TEST(BlockDrag, fillHandleAndBorderDragsFollowTheMouseByCells) {

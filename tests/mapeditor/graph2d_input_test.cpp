@@ -84,12 +84,12 @@ TEST(Graph2DInput, horizontalDragOfASharedAxisPointKeepsTheOrderAndLimits) {
 
 TEST(Graph2DInput, axesThatAreNotEditableStayWhereTheyAre) {
     Graph2DEditor e;
-    e.sheet().axisData.editable = 0; // only sideways
+    e.sheet().axisData.SetEditable(false); // only sideways
     const int x = e.x(5), y = e.y(5);
     e.drag(x, y, x + 8, y - 40);
     EXPECT_EQ(62, e.xValues()[5]);
     EXPECT_EQ(22, e.sheet().Cell(5, 0));
-    e.sheet().axisX.editable = 0; // nothing: no drag starts
+    e.sheet().axisX.SetEditable(false); // nothing: no drag starts
     e.press(e.x(7), e.y(7));
     EXPECT_FALSE(e.tab.GraphMouse().Dragging());
     e.release(e.x(7), e.y(7));

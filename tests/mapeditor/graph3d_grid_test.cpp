@@ -36,11 +36,11 @@ TEST(GroundAxisOf, positionsAndCellsPerKindOfAxis) {
     EXPECT_EQ((std::vector<double>{0, 10, 10, 20}), Positions(ground, -2, 1));
     EXPECT_EQ(-1, ground.firstCell);
 
-    axis.collapsed = 1;
+    axis.SetCollapsed(true);
     EXPECT_EQ(0.0, GroundAxisOf(axis, true).Position(-1));
 
-    axis.collapsed = 0;
-    axis.hasValues = 0; // an index axis spans its points only
+    axis.SetCollapsed(false);
+    axis.SetHasValues(false); // an index axis spans its points only
     ground = GroundAxisOf(axis, false);
     EXPECT_EQ((std::vector<double>{0, 1, 2}), Positions(ground, 0, 2));
     EXPECT_EQ(1, ground.firstCell);
@@ -66,14 +66,14 @@ TEST(Graph3DGrid, heightsExtendTheTableAndCarryTheBasePlateau) {
 
 TEST(Graph3DGrid, collapsedAxisExtrudesItsUsedLineAndSwappedAxesExchangeCells) {
     CSheet sheet = AdvanceSheet();
-    sheet.axisY.collapsed = 1;
+    sheet.axisY.SetCollapsed(true);
     sheet.axisY.collapsedIndex = 1;
     const Graph3DGrid collapsed(sheet, 0);
     EXPECT_EQ(28.0, collapsed.Height(2, 0));
     EXPECT_EQ(28.0, collapsed.Height(2, 2));
     EXPECT_EQ(28.0, collapsed.Height(2, -2));
 
-    sheet.axisY.collapsed = 0;
+    sheet.axisY.SetCollapsed(false);
     sheet.flags = SwapGraphAxes; // graph X runs along the sheet's Y
     const Graph3DGrid swapped(sheet, 0);
     EXPECT_EQ(3, swapped.x.count);
@@ -110,7 +110,7 @@ TEST(LiveGridPoint, followsTheActualPosition) {
     EXPECT_EQ(std::nullopt, LiveGridPoint(sheet)); // without TrackLive
     sheet.flags = TrackLive;
     EXPECT_EQ((std::pair{-2, 2}), LiveGridPoint(sheet)); // below the first speed: the plateau start
-    sheet.axisY.collapsed = 1;
+    sheet.axisY.SetCollapsed(true);
     sheet.axisY.collapsedIndex = 0;
     sheet.actualX = 3;
     sheet.flags = TrackLive | SwapGraphAxes;

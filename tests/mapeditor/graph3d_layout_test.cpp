@@ -163,7 +163,7 @@ TEST(HeightColours, heightsRunOverTheDisplayRangeOrTheFixedRange) {
     EXPECT_EQ(0.0, HeightIndexOf(0, values.displayMin, range));   // at the display minimum
     EXPECT_EQ(61.0, HeightIndexOf(30, values.displayMin, range)); // at the display maximum
 
-    values.fixedRange = 1;
+    values.SetFixedRange(true);
     range = ColourRangeOf(values);
     EXPECT_EQ(10.0 / 60 * 61, HeightIndexOf(0, values.displayMin, range));
 

@@ -86,12 +86,12 @@ TEST(InsertColumn, atMaximumShowsTheMessageAndChangesNothing) {
 
 TEST(InsertColumn, lockedOrCollapsedAxesAreLeftAlone) {
     FiveColumns e;
-    e.sheet().axisX.resizable = 0;
+    e.sheet().axisX.SetResizable(false);
     e.tab.Operations().InsertColumn(2);
     e.tab.Operations().DeleteColumn(2);
     EXPECT_EQ(e.sheet().axisX.count, 5);
-    e.sheet().axisX.resizable = 1;
-    e.sheet().axisX.collapsed = 1;
+    e.sheet().axisX.SetResizable(true);
+    e.sheet().axisX.SetCollapsed(true);
     e.tab.Operations().InsertColumn(2);
     e.tab.Operations().DeleteColumn(2);
     EXPECT_EQ(e.sheet().axisX.count, 5);
@@ -177,7 +177,7 @@ TEST(Interpolate, usesAxisValuesAndRoundsHalfAwayFromZero) {
     e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 0);
     e.tab.Operations().Interpolate();
     EXPECT_EQ(e.row(0, 0, 2), (V{-10, -9, 9})); // -10 + 19 / 20 = -9.05
-    e.sheet().axisX.hasValues = 0;
+    e.sheet().axisX.SetHasValues(false);
     e.setRow(0, 0, {-10, 0, -1});
     e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
     e.sheet().sel.SelectRange(e.tab.Layout().TableRecord(), 2, 0);
@@ -276,7 +276,7 @@ TEST(ApplyDrag, headerFillExtendsThePointSpacing) {
 TEST(ApplyDrag, lockedDataAxisIsNotTouched) {
     AdvanceEditor e;
     e.setRow(0, 0, {10, 12});
-    e.sheet().axisData.editable = 0;
+    e.sheet().axisData.SetEditable(false);
     e.sheet().sel.SelectOne(e.tab.Layout().TableRecord(), 0, 0);
     e.tab.Operations().ApplyDrag(DragFill, Block{0, 3, 0, 0});
     EXPECT_EQ(e.row(0, 0, 3), (V{10, 12, 0, 0}));
@@ -292,7 +292,7 @@ TEST(Increment, selectionStepsEveryEditableSelectedItem) {
     EXPECT_EQ(e.row(0, 0, 3), (V{11, 21, 60, 0})); // 61 is clamped to the maximum
     e.tab.Operations().Increment(-1);
     EXPECT_EQ(e.row(0, 0, 2), (V{10, 20, 59}));
-    e.sheet().axisData.editable = 0;
+    e.sheet().axisData.SetEditable(false);
     e.tab.Operations().Increment(+1);
     EXPECT_EQ(e.row(0, 0, 2), (V{10, 20, 59}));
 }

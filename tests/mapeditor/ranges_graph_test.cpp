@@ -98,7 +98,7 @@ TEST(ComputeGraphRanges, swappedAxesStackTheColumns) {
 
 TEST(ComputeGraphRanges, indexAxisSpansItsPointsWithUnitSteps) {
     CSheet sheet = MakeSheet({0, 0, 0, 0}, {5, 9}, {{1, 2, 3, 4}, {1, 2, 3, 4}});
-    sheet.axisX.hasValues = 0;
+    sheet.axisX.SetHasValues(false);
     SetBands(sheet.axisX, {{10, 5, 5, 5, 5}});
     ComputeGraphRanges(sheet, 3, false, {});
     EXPECT_EQ(0, sheet.axisX.displayMin);
@@ -110,7 +110,7 @@ TEST(ComputeGraphRanges, indexAxisSpansItsPointsWithUnitSteps) {
 TEST(ComputeGraphRanges, markersWidenAnEngineSpeedAxis) {
     // 1000 … 6000 rpm, base advance below every cell, limiter at 9000 rpm.
     CSheet sheet = MakeSheet({10, 20, 40, 60}, {0}, {{20, 30, 40, 50}});
-    sheet.axisY.collapsed = 1;
+    sheet.axisY.SetCollapsed(true);
     MakeRpmAxis(sheet.axisX);
     SetBands(sheet.axisData, {{1000, 10, 10, 10, 10}});
     const GraphMarkers markers{5, 90, 0};
@@ -157,7 +157,7 @@ TEST(ComputeGraphRanges, horizontalAxisIsTheOneNotCollapsed) {
         SCOPED_TRACE(std::string(row.collapseX ? "X" : "Y") +
                      (row.swap ? " collapsed, swapped" : " collapsed"));
         CSheet sheet = MakeSheet({0, 1, 2}, {0, 1}, {{1, 2, 3}, {4, 5, 6}});
-        (row.collapseX ? sheet.axisX : sheet.axisY).collapsed = 1;
+        (row.collapseX ? sheet.axisX : sheet.axisY).SetCollapsed(true);
         sheet.flags = row.swap ? SwapGraphAxes : 0;
         const GraphRanges g = ComputeGraphRanges(sheet, GraphKindOf(sheet), true, {});
         EXPECT_EQ(&(sheet.*row.horizontal), g.horizontalAxis);
@@ -169,7 +169,7 @@ TEST(ComputeGraphRanges, horizontalAxisIsTheOneNotCollapsed) {
 TEST(ComputeGraphRanges, collapsedAxisRestrictsTheValuesToItsLine) {
     CSheet sheet = MakeSheet({0, 1}, {0, 1, 2}, {{1, 100}, {2, 200}, {3, 300}});
     SetBands(sheet.axisData, {{1000, 1, 1, 1, 1}});
-    sheet.axisX.collapsed = 1;
+    sheet.axisX.SetCollapsed(true);
     sheet.axisX.collapsedIndex = 0;
     ComputeGraphRanges(sheet, 2, true, {});
     EXPECT_EQ(0, sheet.axisData.displayMin);

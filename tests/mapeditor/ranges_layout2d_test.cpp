@@ -73,7 +73,7 @@ TEST_F(Graph2DLayoutTest, curvesAlongTheSheetsYAxisStepThroughColumns) {
     EXPECT_EQ(1, g.curveStride);
     EXPECT_EQ(sheet.Cell(2, 1), sheet.axisData.values[static_cast<std::size_t>(g.ValueIndex(2, 1))]);
 
-    sheet.axisX.collapsed = 1; // one curve: the used column
+    sheet.axisX.SetCollapsed(true); // one curve: the used column
     sheet.axisX.collapsedIndex = 2;
     ranges.curveCount = 1;
     EXPECT_EQ(2, Layout().ValueIndex(0, 0));

@@ -21,7 +21,7 @@ TEST(SelectionLines, selectAllTogglesAndRespectsACollapsedAxis) {
     EXPECT_EQ(e.sheet().sel.isRectangle, 1);
     e.tab.Cursor().SelectAllCells();
     EXPECT_EQ(e.sheet().sel.count, 0);
-    e.sheet().axisY.collapsed = 1;
+    e.sheet().axisY.SetCollapsed(true);
     e.sheet().axisY.collapsePosition = CollapseLast;
     e.tab.Relayout();
     e.tab.Cursor().SelectAllCells();
@@ -98,14 +98,14 @@ TEST(SelectionZones, fillHandleBorderAndInterpolationMarkers) {
     }
     EXPECT_TRUE(e.tab.Drag().InterpolationMarkerAt(r.left + 3, r.top + 3));
     EXPECT_FALSE(e.tab.Drag().InterpolationMarkerAt((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-    e.sheet().axisData.editable = 0;
+    e.sheet().axisData.SetEditable(false);
     EXPECT_EQ(e.tab.Drag().ZoneAt(r.right, r.bottom), DragNone);
     EXPECT_FALSE(e.tab.Drag().InterpolationMarkerAt(r.left + 3, r.top + 3));
 }
 
 TEST(SelectionZones, collapsedAxisReducesTheBlockToItsUsedColumn) {
     AdvanceEditor e;
-    e.sheet().axisX.collapsed = 1;
+    e.sheet().axisX.SetCollapsed(true);
     e.sheet().axisX.collapsePosition = 4;
     e.tab.Relayout();
     const int cellsX = e.tab.Geometry().cellsX;

@@ -139,7 +139,7 @@ TEST(SheetBands, pickFirstRowReachingTheValueElseTheLast) {
     EXPECT_EQ(a.currentBand.upTo, 25000);
     a.SelectBand(4000);
     EXPECT_EQ(a.currentBand.upTo, 4000);
-    a.hasValues = 0;
+    a.SetHasValues(false);
     a.SelectBand(5000);
     EXPECT_EQ(a.currentBand.step2, 1.0);
     EXPECT_EQ(a.currentBand.step4, 1.0);
@@ -200,8 +200,8 @@ TEST(EditorSheets, ninthSheetIsRefusedAndSizesAreClamped) {
     EXPECT_EQ(s.axisX.maxCount, 50);
     EXPECT_EQ(s.axisY.maxCount, 30);
     EXPECT_EQ(s.axisX.values[49], 49); // normalized with the default limits 0 ... 100
-    EXPECT_EQ(s.axisX.showUnit, 1);
-    EXPECT_EQ(s.axisData.showUnit, 0);
+    EXPECT_EQ(s.axisX.showUnit(), 1);
+    EXPECT_EQ(s.axisData.showUnit(), 0);
 }
 
 TEST(EditorSheets, defineAxisClampsCountsAndLeavesDataCountsAlone) {
@@ -213,7 +213,7 @@ TEST(EditorSheets, defineAxisClampsCountsAndLeavesDataCountsAlone) {
     EXPECT_EQ(s.axisX.minCount, 1);
     EXPECT_EQ(s.axisX.count, 15);
     EXPECT_EQ(s.axisY.count, 10);
-    EXPECT_EQ(s.axisX.fixedRange, 1);
+    EXPECT_EQ(s.axisX.fixedRange(), 1);
     EXPECT_EQ(s.axisX.unit, "");
     tab.Sheets().DefineAxis(0, AxisX, nullptr, nullptr, 1, 250, 100, 1, nullptr, 1, 0, 20, 3, 1, 0, 1, -1,
                             ColorWhite);
@@ -224,8 +224,8 @@ TEST(EditorSheets, defineAxisClampsCountsAndLeavesDataCountsAlone) {
                             5, ColorWhite);
     EXPECT_EQ(s.axisData.step, 1);
     EXPECT_EQ(s.axisData.collapseMode, 1);
-    EXPECT_EQ(s.axisData.editable, 0);
-    EXPECT_EQ(s.axisData.hasValues, 1);
+    EXPECT_EQ(s.axisData.editable(), 0);
+    EXPECT_EQ(s.axisData.hasValues(), 1);
     tab.Sheets().DefineAxis(5, AxisX, "TPS", nullptr, 0, 1, 1, 1, nullptr, 1, 0, 1, 1, 1, 0, 1, -1,
                             ColorWhite); // ignored
 }

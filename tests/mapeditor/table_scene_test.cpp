@@ -102,7 +102,7 @@ TEST(TableScene, aBlockBeyondTheVisibleColumnsLosesItsRightEdgeAndHandle) {
 TEST(TableScene, textsAreCentredAndLockedAxesGreyItalic) {
     Drawn e;
     e.sheet().Cell(2, 3) = 25;
-    e.sheet().axisY.editable = 0;
+    e.sheet().axisY.SetEditable(false);
     const std::vector<TextOp> texts = OpsOf<TextOp>(e.table());
     const Rect c = e.cell(2, 3);
     const TextOp *value = TextAt(texts, "25");
@@ -125,7 +125,7 @@ TEST(TableScene, textsAreCentredAndLockedAxesGreyItalic) {
 
 TEST(TableScene, collapsedSpeedAxisGivesOneColumnUnderTheValueName) {
     Drawn e;
-    e.sheet().axisX.collapsed = 1;
+    e.sheet().axisX.SetCollapsed(true);
     e.tab.Relayout();
     const std::vector<TextOp> texts = OpsOf<TextOp>(e.table());
     EXPECT_NE(TextAt(texts, "Advance"), nullptr);

@@ -18,8 +18,8 @@ using testing::AdvanceEditor;
 struct AdvancePage : AdvanceEditor {
     AdvancePage() {
         sheet().axisX.collapseMode = 0;
-        sheet().axisY.editable = 0;
-        sheet().axisY.resizable = 0;
+        sheet().axisY.SetEditable(false);
+        sheet().axisY.SetResizable(false);
         tab.RebuildToolbar();
     }
 };
@@ -174,7 +174,7 @@ TEST(PopupMenu, sheetTabsSensorsAndDisabledSheets) {
     EXPECT_FALSE(Has(texts, "Copy"));
     EXPECT_TRUE(Has(texts, "Use only RPM"));
     RunPopupItem(servo.tab, BuildPopupMenu(servo.tab, 5, 5, true)[0]);
-    EXPECT_EQ(servo.sheet().enabled, 0);
+    EXPECT_EQ(servo.sheet().enabled(), 0);
     texts = Texts(BuildPopupMenu(servo.tab, 5, 5, true));
     EXPECT_EQ(texts, (std::vector<std::string>{"Enable  Servo"}));
 

@@ -21,7 +21,7 @@ void LoadAdvanceMaps(MapEditor &advance, const ParameterImage &image) {
         CSheet &sheet = advance.Sheets().Sheet(s);
         sheet.axisX.count = 15;
         sheet.axisY.count = 10;
-        sheet.axisX.collapsed = 0;
+        sheet.axisX.SetCollapsed(false);
         for (int j = 0; j < 15; ++j)
             sheet.axisX.values[static_cast<std::size_t>(j)] = image.word(Places[s].rpmWord + j) / 100;
         for (int j = 0; j < 10; ++j)
@@ -40,7 +40,7 @@ void AdvanceMapToImage(const MapEditor &advance, ParameterImage &image) {
         return;
     const CSheet &sheet = advance.Current();
     const int sensor = image.byte(Adrb::LoadSensor);
-    const int use = sensor == SensorNone ? 0 : 1 - sheet.axisY.collapsed;
+    const int use = sensor == SensorNone ? 0 : 1 - sheet.axisY.collapsed();
     image.setByte(Adrb::MapsUseLoad, static_cast<unsigned>(use));
     if (sensor == SensorIap && use == 1)
         for (int j = 0; j < 10; ++j)
@@ -57,7 +57,7 @@ void AdvanceMapToImage(const MapEditor &advance, ParameterImage &image) {
 
 void StoreAdvanceEditor(MapEditor &advance, ParameterImage &image) {
     if (advance.HasCurrent())
-        image.setByte(Adrb::MapsUseLoad, static_cast<unsigned>(1 - advance.Current().axisY.collapsed));
+        image.setByte(Adrb::MapsUseLoad, static_cast<unsigned>(1 - advance.Current().axisY.collapsed()));
     advance.Sheets().Markers().baseMarker = image.byte(Adrb::BaseAdvance);
     advance.Request(DirtyRelayout | DirtyRedraw);
 }

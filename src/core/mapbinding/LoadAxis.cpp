@@ -27,19 +27,19 @@ void SetLoadAxis(CSheet &sheet, int sensor, const ParameterImage &image) {
         const char *name;
         const char *unit;
         int max;
-        int editable;
+        bool editable;
     };
-    const Axis axis = sensor == SensorTps ? Axis{"TPS", "%", 100, 0} : Axis{"IAP", "kPa", 1000, 1};
+    const Axis axis = sensor == SensorTps ? Axis{"TPS", "%", 100, false} : Axis{"IAP", "kPa", 1000, true};
     y.collapseMode = 1;
     for (int j = 0; j < 10; ++j)
         y.values[static_cast<std::size_t>(j)] =
             sensor == SensorTps ? TpsPoints[j] : image.word(Adrw::IapAxis + j);
     y.label = y.key = axis.name;
     y.unit = axis.unit;
-    y.showUnit = 1;
+    y.SetShowUnit(true);
     y.min = 0;
     y.max = axis.max;
-    y.editable = axis.editable;
+    y.SetEditable(axis.editable);
 }
 
 void ApplyLoadAxis(MapEditor &advance, int sensor, int use, const ParameterImage &image) {
@@ -48,7 +48,7 @@ void ApplyLoadAxis(MapEditor &advance, int sensor, int use, const ParameterImage
     for (int s = 0; s < advance.Sheets().Count(); ++s) {
         CSheet &sheet = advance.Sheets().Sheet(s);
         SetLoadAxis(sheet, sensor, image);
-        sheet.axisY.collapsed = use == 1 && sensor != SensorNone ? 0 : 1;
+        sheet.axisY.SetCollapsed(use == 1 && sensor != SensorNone ? 0 : 1);
     }
     Rebuild(advance);
 }
@@ -60,14 +60,14 @@ void ApplyServoLoadAxis(MapEditor &servo, int sensor, int axesMode, const Parame
         CSheet &sheet = servo.Sheets().Sheet(s);
         SetLoadAxis(sheet, sensor, image);
         if (sensor == SensorNone || axesMode == 0 || axesMode > 2) {
-            sheet.axisY.collapsed = sensor == SensorNone ? 1 : 0;
-            sheet.axisX.collapsed = 0;
+            sheet.axisY.SetCollapsed(sensor == SensorNone ? 1 : 0);
+            sheet.axisX.SetCollapsed(false);
         } else if (axesMode == 1) {
-            sheet.axisY.collapsed = 1;
-            sheet.axisX.collapsed = 0;
+            sheet.axisY.SetCollapsed(true);
+            sheet.axisX.SetCollapsed(false);
         } else {
-            sheet.axisY.collapsed = 0;
-            sheet.axisX.collapsed = 1;
+            sheet.axisY.SetCollapsed(false);
+            sheet.axisX.SetCollapsed(true);
         }
     }
     Rebuild(servo);

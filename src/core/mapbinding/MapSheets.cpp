@@ -77,7 +77,7 @@ void DefineSensorSheet(MapEditor &editor, const char *title, const char *labelY,
     sheets.DefineAxis(s, AxisData, "U", "V", 0, 5000, 0.001, 1, VoltageBands, 1, AxisFixedRange, 0, 0, 0, 0,
                       0, 0, SensorColour);
     CSheet &sheet = sheets.Sheet(s);
-    sheet.axisData.showUnit = 1;
+    sheet.axisData.SetShowUnit(true);
     sheet.titleFontSize = 9;
     sheet.labelFontSize = 9;
 }

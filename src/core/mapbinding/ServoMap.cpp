@@ -60,8 +60,7 @@ bool LoadServoMap(MapEditor &servo, ParameterImage &image) {
         ReadServo(servo, image);
         switched = true;
     }
-    const int enabled = image.byte(Adrb::ServoEnabled);
-    sheet.enabled = enabled;
+    sheet.SetEnabled(image.byte(Adrb::ServoEnabled) != 0);
     const std::uint32_t colour = percent ? ServoPercentColour : ServoVoltColour;
     sheet.axisX.color = sheet.axisY.color = sheet.axisData.color = colour;
     servo.Relayout();
@@ -73,7 +72,7 @@ void ServoMapToImage(const MapEditor &servo, ParameterImage &image) {
     if (servo.Sheets().Count() == 0)
         return;
     const CSheet &sheet = servo.Sheets().Sheet(0);
-    const bool xc = sheet.axisX.collapsed != 0, yc = sheet.axisY.collapsed != 0;
+    const bool xc = sheet.axisX.collapsed(), yc = sheet.axisY.collapsed();
     const int sensor = image.byte(Adrb::LoadSensor);
     int mode = 0;
     if (!xc && yc)
@@ -83,7 +82,9 @@ void ServoMapToImage(const MapEditor &servo, ParameterImage &image) {
     if (sensor == SensorNone)
         mode = 1;
     image.setByte(Adrb::ServoAxes, static_cast<unsigned>(mode));
-    image.setByte(Adrb::ServoEnabled, static_cast<unsigned>(sheet.enabled));
+    // A set may hold another byte than 1 for on: it stays as it came unless the switch changed.
+    if ((image.byte(Adrb::ServoEnabled) != 0) != sheet.enabled())
+        image.setByte(Adrb::ServoEnabled, sheet.enabled() ? 1u : 0u);
     if (sensor == SensorIap && !yc)
         for (int j = 0; j < 10; ++j)
             image.setWord(Adrw::IapAxis + j,
@@ -101,7 +102,7 @@ void StoreServoEditor(MapEditor &servo, const ParameterImage &before, ParameterI
     if (servo.Sheets().Count() == 0)
         return;
     CSheet &sheet = servo.Sheets().Sheet(0);
-    sheet.enabled = image.byte(Adrb::ServoEnabled);
+    sheet.SetEnabled(image.byte(Adrb::ServoEnabled) != 0);
     const int percent = image.byte(Adrb::ServoPercent);
     if (percent != before.byte(Adrb::ServoPercent)) {
         const bool inPercent = InPercent(sheet);

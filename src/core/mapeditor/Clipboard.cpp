@@ -34,8 +34,8 @@ int UsedIndex(const CAxe &axis) {
 std::string Table(const CSheet &sheet, const NumberWriter &number, bool omitCollapsed) {
     const CAxe &x = sheet.axisX;
     const CAxe &y = sheet.axisY;
-    const bool leaveOutX = omitCollapsed && x.collapsed;
-    const bool leaveOutY = omitCollapsed && y.collapsed && !leaveOutX;
+    const bool leaveOutX = omitCollapsed && x.collapsed();
+    const bool leaveOutY = omitCollapsed && y.collapsed() && !leaveOutX;
     const int columnFirst = leaveOutX ? UsedIndex(x) : 0;
     const int columnLast = leaveOutX ? columnFirst : x.count - 1;
     const int rowFirst = leaveOutY ? UsedIndex(y) : 0;
@@ -102,22 +102,22 @@ bool SomethingToCopy(const CSheet &sheet) {
     const CAxe &ay = sheet.axisY;
     const int nx = std::min(ax.count, MaxX), ny = std::min(ay.count, MaxY);
     if (sel.kind == SelXHeaders) {
-        for (int i = 0; i < nx && ax.collapsed == 0; ++i)
+        for (int i = 0; i < nx && !ax.collapsed(); ++i)
             if ((sel.xMarks[static_cast<std::size_t>(i)] & MarkSelected) != 0)
                 return true;
         return false;
     }
     if (sel.kind == SelYHeaders) {
-        for (int j = 0; j < ny && ay.collapsed == 0; ++j)
+        for (int j = 0; j < ny && !ay.collapsed(); ++j)
             if ((sel.yMarks[static_cast<std::size_t>(j)] & MarkSelected) != 0)
                 return true;
         return false;
     }
     for (int j = 0; j < ny; ++j) {
-        if (ay.collapsed != 0 && j != ay.collapsedIndex)
+        if (ay.collapsed() && j != ay.collapsedIndex)
             continue;
         for (int i = 0; i < nx; ++i)
-            if ((ax.collapsed == 0 || i == ax.collapsedIndex) && (sel.CellMark(i, j) & MarkSelected) != 0)
+            if ((!ax.collapsed() || i == ax.collapsedIndex) && (sel.CellMark(i, j) & MarkSelected) != 0)
                 return true;
     }
     return false;
@@ -130,7 +130,7 @@ bool SomethingToPasteInto(const CSheet &sheet) {
     return (kind == SelXHeaders   ? sheet.axisX
             : kind == SelYHeaders ? sheet.axisY
                                   : sheet.axisData)
-               .editable != 0;
+        .editable();
 }
 
 std::string CopySelectionText(const CSheet &sheet, int languageIndex) {
@@ -142,9 +142,9 @@ std::string CopySelectionText(const CSheet &sheet, int languageIndex) {
     // Headers of a collapsed axis are not in use and are not copied. Y headers stand one below the
     // other, so they go out as a column that pastes back onto the Y header column.
     if (sel.kind == SelXHeaders)
-        return x.collapsed ? std::string() : HeaderRun(sel.xMarks, x, number, '\t');
+        return x.collapsed() ? std::string() : HeaderRun(sel.xMarks, x, number, '\t');
     if (sel.kind == SelYHeaders)
-        return y.collapsed ? std::string() : HeaderRun(sel.yMarks, y, number, '\n');
+        return y.collapsed() ? std::string() : HeaderRun(sel.yMarks, y, number, '\n');
     if (sel.kind != SelCells)
         return {};
 
@@ -160,9 +160,9 @@ std::string CopySelectionText(const CSheet &sheet, int languageIndex) {
         }
     }
     // With a collapsed axis only its used column or row counts.
-    if (x.collapsed)
+    if (x.collapsed())
         x0 = x1 = (x.collapsedIndex >= x0 && x.collapsedIndex <= x1) ? x.collapsedIndex : -1;
-    if (y.collapsed)
+    if (y.collapsed())
         y0 = y1 = (y.collapsedIndex >= y0 && y.collapsedIndex <= y1) ? y.collapsedIndex : -1;
     if (x1 < 0 || y1 < 0 || x0 < 0 || y0 < 0)
         return {};
@@ -194,9 +194,9 @@ std::string SheetText(const CSheet &sheet, int languageIndex) {
     text += "SizeX:\t" + std::to_string(sheet.axisX.count) + "\n";
     text += "SizeY:\t" + std::to_string(sheet.axisY.count) + "\n";
     text += "OnlyXY:\t";
-    if (sheet.axisX.collapsed)
+    if (sheet.axisX.collapsed())
         text += "X";
-    else if (sheet.axisY.collapsed)
+    else if (sheet.axisY.collapsed())
         text += "Y";
     text += "\n";
     // Every point and cell in use is written, collapsed or not.

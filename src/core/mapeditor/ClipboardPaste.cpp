@@ -104,25 +104,25 @@ std::optional<PasteTarget> FindPasteTarget(const CSheet &sheet) {
     const int row = sel.boxY0;
 
     if (row == -1) { // X header row
-        if (!x.editable || x.collapsed || column < 0 || column >= x.count)
+        if (!x.editable() || x.collapsed() || column < 0 || column >= x.count)
             return std::nullopt;
         return PasteTarget{column, x.count - 1, -1, -1};
     }
     if (column == -1) { // Y header column
-        if (!y.editable || y.collapsed || row < 0 || row >= y.count)
+        if (!y.editable() || y.collapsed() || row < 0 || row >= y.count)
             return std::nullopt;
         return PasteTarget{-1, -1, row, y.count - 1};
     }
-    if (!sheet.axisData.editable || column >= x.count || row >= y.count)
+    if (!sheet.axisData.editable() || column >= x.count || row >= y.count)
         return std::nullopt;
     PasteTarget target{column, x.count - 1, row, y.count - 1};
     // A collapsed axis takes part with its used line only, and only when that is selected.
-    if (x.collapsed) {
+    if (x.collapsed()) {
         if (x.collapsedIndex < sel.boxX0 || x.collapsedIndex > sel.boxX1 || x.collapsedIndex >= x.count)
             return std::nullopt;
         target.firstColumn = target.lastColumn = x.collapsedIndex;
     }
-    if (y.collapsed) {
+    if (y.collapsed()) {
         if (y.collapsedIndex < sel.boxY0 || y.collapsedIndex > sel.boxY1 || y.collapsedIndex >= y.count)
             return std::nullopt;
         target.firstRow = target.lastRow = y.collapsedIndex;
@@ -239,8 +239,8 @@ PasteTablePlan PlanPasteTable(const CSheet &sheet, std::string_view text) {
         return plan;
     const CAxe &x = sheet.axisX;
     const CAxe &y = sheet.axisY;
-    const bool xMayChange = x.editable && x.resizable && plan.keyXMatched && plan.keyDataMatched;
-    const bool yMayChange = y.editable && y.resizable && plan.keyYMatched && plan.keyDataMatched;
+    const bool xMayChange = x.editable() && x.resizable() && plan.keyXMatched && plan.keyDataMatched;
+    const bool yMayChange = y.editable() && y.resizable() && plan.keyYMatched && plan.keyDataMatched;
     if ((*sizeX != x.count && !xMayChange) || (*sizeY != y.count && !yMayChange)) {
         plan.status = PasteTableStatus::DimensionMismatch;
         return plan;
@@ -265,16 +265,16 @@ int ApplyPasteTable(CSheet &sheet, const PasteTablePlan &plan, std::string_view 
     CAxe &y = sheet.axisY;
     int changed = 0;
     // A new count or collapse changes what the page stores even when no value of the axis arrives.
-    if (x.count != plan.countX || (plan.collapseX && !x.collapsed))
+    if (x.count != plan.countX || (plan.collapseX && !x.collapsed()))
         changed |= AxisX | AxisData;
-    if (y.count != plan.countY || (plan.collapseY && !y.collapsed))
+    if (y.count != plan.countY || (plan.collapseY && !y.collapsed()))
         changed |= AxisY | AxisData;
     x.count = plan.countX;
     y.count = plan.countY;
     if (plan.collapseX)
-        x.collapsed = 1;
+        x.SetCollapsed(true);
     if (plan.collapseY)
-        y.collapsed = 1;
+        y.SetCollapsed(true);
     x.UpdateCollapsedIndex();
     y.UpdateCollapsedIndex();
 
@@ -287,16 +287,16 @@ int ApplyPasteTable(CSheet &sheet, const PasteTablePlan &plan, std::string_view 
             (column == -1 && row == -1))
             return;
         if (row == -1) {
-            if (x.editable && plan.keyXMatched) {
+            if (x.editable() && plan.keyXMatched) {
                 x.values[static_cast<std::size_t>(column)] = Raw(*value, x.scale);
                 changed |= AxisX;
             }
         } else if (column == -1) {
-            if (y.editable && plan.keyYMatched) {
+            if (y.editable() && plan.keyYMatched) {
                 y.values[static_cast<std::size_t>(row)] = Raw(*value, y.scale);
                 changed |= AxisY;
             }
-        } else if (sheet.axisData.editable && plan.keyDataMatched) {
+        } else if (sheet.axisData.editable() && plan.keyDataMatched) {
             sheet.Cell(column, row) = Raw(*value, sheet.axisData.scale);
             changed |= AxisData;
         }

@@ -61,7 +61,7 @@ void EditOperations::IncrementActual(int step) {
         base = Clamped(1LL * base + step);
         steps_.NoteChange(AxisData, key);
     } else if (s.actualX >= 0 && s.actualX < s.axisX.count && s.actualY >= 0 && s.actualY < s.axisY.count &&
-               s.axisData.editable != 0) {
+               s.axisData.editable()) {
         const ChangeKey key = MakeChangeKey(StepKind::ActualCell, step, s.actualX, s.actualY);
         steps_.NoteChange(0, key);
         s.Cell(s.actualX, s.actualY) = Clamped(1LL * s.Cell(s.actualX, s.actualY) + step);
@@ -88,16 +88,16 @@ void EditOperations::Increment(int step) {
     const bool anyX = std::any_of(sel.xMarks.begin(), sel.xMarks.end(),
                                   [](std::uint8_t m) { return (m & MarkSelected) != 0; });
     int k = 0;
-    if (anyCell && s.axisData.editable != 0)
+    if (anyCell && s.axisData.editable())
         k = AxisData;
-    else if (anyY && s.axisY.editable != 0)
+    else if (anyY && s.axisY.editable())
         k = AxisY;
-    else if (anyX && s.axisX.editable != 0)
+    else if (anyX && s.axisX.editable())
         k = AxisX;
     // The key names the selection's position too, so that "+" on another block notifies apart.
     const ChangeKey key = MakeChangeKey(StepKind::Selection, step, sel.boxX0, sel.boxY0, sel.count * 8 + k);
     steps_.NoteChange(0, key);
-    StepItems(step, s.axisX.editable != 0, s.axisY.editable != 0, s.axisData.editable != 0);
+    StepItems(step, s.axisX.editable(), s.axisY.editable(), s.axisData.editable());
     steps_.NoteChange(k, key);
     steps_.Request(DirtyRelayout | DirtyRedraw);
 }
@@ -128,7 +128,7 @@ void EditOperations::InsertPoint(int which, int b) {
     const bool columns = which == AxisX;
     CAxe &axis = s.Axis(which);
     const CAxe &other = s.Axis(columns ? AxisY : AxisX);
-    if (axis.resizable == 0 || axis.collapsed != 0)
+    if (!axis.resizable() || axis.collapsed())
         return;
     if (axis.count >= axis.maxCount || axis.count >= axis.Capacity()) {
         if (const auto &show = steps_.Hooks().ShowError) {
@@ -171,7 +171,7 @@ void EditOperations::InsertPoint(int which, int b) {
     // The new line becomes the selection.
     TSel &sel = s.sel;
     for (int q = 0; q < std::min(other.count, lines); ++q) {
-        if (other.collapsed != 0 && q != other.collapsedIndex)
+        if (other.collapsed() && q != other.collapsedIndex)
             continue;
         (columns ? sel.CellMark(b, q) : sel.CellMark(q, b)) = MarkPending;
     }
@@ -190,7 +190,7 @@ void EditOperations::DeletePoint(int which, int index) {
     CSheet &s = sheets_.Current();
     const bool columns = which == AxisX;
     CAxe &axis = s.Axis(which);
-    if (axis.resizable == 0 || axis.collapsed != 0 || axis.count <= axis.minCount || index < 0 ||
+    if (!axis.resizable() || axis.collapsed() || axis.count <= axis.minCount || index < 0 ||
         index >= axis.count)
         return;
     steps_.NoteChange(0, GroupBegin);
@@ -229,7 +229,7 @@ void EditOperations::DeleteSelectedPoints(int which) {
     const bool columns = which == AxisX;
     CAxe &axis = s.Axis(which);
     const CAxe &other = s.Axis(columns ? AxisY : AxisX);
-    if (axis.resizable == 0 || axis.collapsed != 0)
+    if (!axis.resizable() || axis.collapsed())
         return;
     TSel &sel = s.sel;
     const int headerKind = columns ? SelXHeaders : SelYHeaders;
@@ -242,7 +242,7 @@ void EditOperations::DeleteSelectedPoints(int which) {
             return false;
         const int lines = std::min(other.count, columns ? MaxY : MaxX);
         for (int q = 0; q < lines; ++q) {
-            if (other.collapsed != 0 && q != other.collapsedIndex)
+            if (other.collapsed() && q != other.collapsedIndex)
                 continue;
             if (((columns ? sel.CellMark(p, q) : sel.CellMark(q, p)) & MarkSelected) == 0)
                 return false;
@@ -269,18 +269,18 @@ void EditOperations::Interpolate() {
     if (sel.isRectangle == 0)
         return;
     if (sel.rectX0 >= 0 && sel.rectY0 >= 0) {
-        if (s.axisData.editable == 0)
+        if (!s.axisData.editable())
             return;
         steps_.NoteChange(0, GroupBegin);
         BlockFill(s, sel.rectX0, sel.rectX1, sel.rectY0, sel.rectY1);
         steps_.NoteChange(AxisData, GroupNow);
     } else if (sel.rectY0 == -1 && sel.rectX0 >= 0) {
-        if (s.axisX.editable == 0)
+        if (!s.axisX.editable())
             return;
         FillLine(s.axisX.values, sel.rectX0, sel.rectX1);
         steps_.NoteChange(AxisX, GroupNow);
     } else if (sel.rectX0 == -1 && sel.rectY0 >= 0) {
-        if (s.axisY.editable == 0)
+        if (!s.axisY.editable())
             return;
         FillLine(s.axisY.values, sel.rectY0, sel.rectY1);
         steps_.NoteChange(AxisY, GroupNow);
@@ -311,17 +311,17 @@ void EditOperations::ApplyDrag(int mode, const Block &target) {
     // 1. The source, read from a copy so that an overlapping target cannot disturb it.
     int axisBit = AxisData;
     if (sy0 == -1) {
-        if (s.axisX.editable == 0)
+        if (!s.axisX.editable())
             return;
         axisBit = AxisX;
         std::copy(s.axisX.values.begin(), s.axisX.values.end(), scratch.begin());
     } else if (sx0 == -1) {
-        if (s.axisY.editable == 0)
+        if (!s.axisY.editable())
             return;
         axisBit = AxisY;
         std::copy(s.axisY.values.begin(), s.axisY.values.end(), scratch.begin());
     } else {
-        if (s.axisData.editable == 0)
+        if (!s.axisData.editable())
             return;
         std::copy(s.axisData.values.begin(), s.axisData.values.end(), scratch.begin());
     }
@@ -433,8 +433,8 @@ void EditOperations::UseAxes(int command) {
         return;
     steps_.NoteChange(0, GroupBegin);
     CSheet &s = sheets_.Current();
-    s.axisX.collapsed = command == 14 ? 1 : 0;
-    s.axisY.collapsed = command == 13 ? 1 : 0;
+    s.axisX.SetCollapsed(command == 14 ? 1 : 0);
+    s.axisY.SetCollapsed(command == 13 ? 1 : 0);
     steps_.SelectSheet(sheets_.CurrentIndex());
     steps_.NoteChange(AxisX | AxisY | AxisData, GroupNow);
     steps_.Request(DirtyRedraw);
@@ -444,7 +444,7 @@ void EditOperations::ToggleSheetEnabled() {
     if (!sheets_.HasCurrent())
         return;
     steps_.NoteChange(0, GroupBegin);
-    sheets_.Current().enabled = sheets_.Current().enabled != 0 ? 0 : 1;
+    sheets_.Current().SetEnabled(!sheets_.Current().enabled());
     steps_.Request(DirtyRelayout | DirtyRedraw);
     steps_.NoteChange(AxisX | AxisY | AxisData, GroupNow);
 }
@@ -455,7 +455,7 @@ void EditOperations::StepTarget(int c, int r, int step) {
     CSheet &s = sheets_.Current();
     TSel &sel = s.sel;
     if (r == -1 && c >= 0 && c < s.axisX.count) {
-        if (s.axisX.editable == 0)
+        if (!s.axisX.editable())
             return;
         const bool many = (sel.xMarks[static_cast<std::size_t>(c)] & MarkSelected) != 0;
         const ChangeKey key =
@@ -469,7 +469,7 @@ void EditOperations::StepTarget(int c, int r, int step) {
                 Clamped(1LL * s.axisX.values[static_cast<std::size_t>(c)] + step);
         steps_.NoteChange(AxisX, key);
     } else if (c == -1 && r >= 0 && r < s.axisY.count) {
-        if (s.axisY.editable == 0)
+        if (!s.axisY.editable())
             return;
         const bool many = (sel.yMarks[static_cast<std::size_t>(r)] & MarkSelected) != 0;
         const ChangeKey key =
@@ -483,7 +483,7 @@ void EditOperations::StepTarget(int c, int r, int step) {
                 Clamped(1LL * s.axisY.values[static_cast<std::size_t>(r)] + step);
         steps_.NoteChange(AxisY, key);
     } else if (c >= 0 && r >= 0 && c < s.axisX.count && r < s.axisY.count) {
-        if (s.axisData.editable == 0)
+        if (!s.axisData.editable())
             return;
         const bool many = (sel.CellMark(c, r) & MarkSelected) != 0;
         const ChangeKey key =
@@ -512,7 +512,7 @@ void EditOperations::StoreValue(int c, int r, double value) {
         which = AxisY;
     else if (c >= 0 && r >= 0 && c < s.axisX.count && r < s.axisY.count)
         which = AxisData;
-    if (which == 0 || s.Axis(which).editable == 0)
+    if (which == 0 || !s.Axis(which).editable())
         return; // typed values on a locked axis are dropped
     steps_.NoteChange(0, GroupBegin);
     const int raw = RawFromPhysical(value, s.Axis(which).scale);

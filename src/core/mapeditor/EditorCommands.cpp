@@ -8,7 +8,7 @@ namespace zarvex1 {
 void RunCommand(MapEditor &editor, int command) {
     if (!editor.HasCurrent())
         return;
-    if (editor.Current().enabled == 0 && command != CommandSheetOnOff)
+    if (!editor.Current().enabled() && command != CommandSheetOnOff)
         return;
     switch (command) {
     case CommandCopy:

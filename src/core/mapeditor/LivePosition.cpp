@@ -57,14 +57,14 @@ ActualChange LivePosition::Update(CSheet &s, bool graph2DShown) {
     s.actualY = ActualIndex(s, s.axisY);
     live_.previousRpm = live_.rpm;
     s.actualState = 1;
-    if ((s.actualX == -2 && s.axisX.collapsed == 0) || (s.actualY == -2 && s.axisY.collapsed == 0)) {
+    if ((s.actualX == -2 && !s.axisX.collapsed()) || (s.actualY == -2 && !s.axisY.collapsed())) {
         s.actualState = 0;
         change.redraw = change.redraw || oldState != 0;
         return change;
     }
-    if (s.axisX.collapsed != 0)
+    if (s.axisX.collapsed())
         s.actualX = s.axisX.collapsedIndex;
-    if (s.axisY.collapsed != 0)
+    if (s.axisY.collapsed())
         s.actualY = s.axisY.collapsedIndex;
     if (s.axisX.key == "RPM" && live_.rpm == 0)
         s.actualState = 0;

@@ -99,7 +99,7 @@ void MapEditor::UpdateToolbarStates(bool probe) {
     states.liveTarget = (s.flags & TrackLive) != 0 && s.actualState == 1;
     states.pasteText = (clipboardProbe_ & ClipboardHasText) != 0;
     states.pasteSheet = (clipboardProbe_ & ClipboardHasSheet) != 0;
-    states.sheetHasEditable = s.axisX.editable != 0 || s.axisY.editable != 0 || s.axisData.editable != 0;
+    states.sheetHasEditable = s.axisX.editable() || s.axisY.editable() || s.axisData.editable();
     if (toolbar_.UpdateStates(states))
         dirty_ |= DirtyRedraw; // the paste button shows what another program put on the clipboard
 }
@@ -146,12 +146,11 @@ void MapEditor::ScrollTo(int firstColumn, int firstRow) {
         return;
     CSheet &s = Current();
     const TableGeometry &g = Geometry();
-    const int nc = s.axisX.collapsed != 0
+    const int nc = s.axisX.collapsed()
                        ? s.axisX.firstVisible
                        : std::clamp(firstColumn, 0, std::max(0, s.axisX.count - g.visibleCols));
-    const int nr = s.axisY.collapsed != 0
-                       ? s.axisY.firstVisible
-                       : std::clamp(firstRow, 0, std::max(0, s.axisY.count - g.visibleRows));
+    const int nr = s.axisY.collapsed() ? s.axisY.firstVisible
+                                       : std::clamp(firstRow, 0, std::max(0, s.axisY.count - g.visibleRows));
     if (nc == s.axisX.firstVisible && nr == s.axisY.firstVisible)
         return;
     layout_.SetFirstVisible(s, nc, nr);
@@ -172,13 +171,13 @@ void MapEditor::ScrollIntoView(int column, int row) {
     const CSheet &s = Current();
     const TableGeometry &g = Geometry();
     int nc = s.axisX.firstVisible, nr = s.axisY.firstVisible;
-    if (column >= 0 && s.axisX.collapsed == 0) {
+    if (column >= 0 && !s.axisX.collapsed()) {
         if (column < nc)
             nc = column;
         else if (column >= nc + g.visibleCols)
             nc = column - g.visibleCols + 1;
     }
-    if (row >= 0 && s.axisY.collapsed == 0) {
+    if (row >= 0 && !s.axisY.collapsed()) {
         if (row < nr)
             nr = row;
         else if (row >= nr + g.visibleRows)

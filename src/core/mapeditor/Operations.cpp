@@ -34,12 +34,8 @@ void BlockFill(CSheet &s, int x0, int x1, int y0, int y1) {
 }
 
 void BlockFill(const CSheet &s, std::vector<int> &cells, int x0, int x1, int y0, int y1) {
-    auto xAt = [&](int i) {
-        return s.axisX.hasValues != 0 ? s.axisX.values[static_cast<std::size_t>(i)] : i;
-    };
-    auto yAt = [&](int j) {
-        return s.axisY.hasValues != 0 ? s.axisY.values[static_cast<std::size_t>(j)] : j;
-    };
+    auto xAt = [&](int i) { return s.axisX.hasValues() ? s.axisX.values[static_cast<std::size_t>(i)] : i; };
+    auto yAt = [&](int j) { return s.axisY.hasValues() ? s.axisY.values[static_cast<std::size_t>(j)] : j; };
     auto cell = [&cells](int x, int y) -> int & { return cells[static_cast<std::size_t>(y * MaxX + x)]; };
     const double a = cell(x0, y0), b = cell(x1, y0), c = cell(x0, y1), d = cell(x1, y1);
     for (int y = y0; y <= y1; ++y) {

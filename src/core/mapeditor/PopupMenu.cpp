@@ -20,7 +20,7 @@ int WholeLines(const CSheet &s, bool columns) {
     for (int p = 0; p < along.count; ++p) {
         bool all = true;
         for (int q = 0; q < across.count && all; ++q) {
-            if (across.collapsed != 0 && q != across.collapsedIndex)
+            if (across.collapsed() && q != across.collapsedIndex)
                 continue;
             all = (columns ? s.sel.CellMark(p, q) : s.sel.CellMark(q, p)) & MarkSelected;
         }
@@ -34,7 +34,7 @@ bool LineSelected(const CSheet &s, bool column, int index) {
     if (index < 0 || index >= (column ? s.axisX.count : s.axisY.count))
         return false;
     for (int q = 0; q < across.count; ++q) {
-        if (across.collapsed != 0 && q != across.collapsedIndex)
+        if (across.collapsed() && q != across.collapsedIndex)
             continue;
         if (((column ? s.sel.CellMark(index, q) : s.sel.CellMark(q, index)) & MarkSelected) == 0)
             return false;
@@ -43,7 +43,7 @@ bool LineSelected(const CSheet &s, bool column, int index) {
 }
 
 bool HasEditableAxis(const CSheet &s) {
-    return s.axisX.editable != 0 || s.axisY.editable != 0 || s.axisData.editable != 0;
+    return s.axisX.editable() || s.axisY.editable() || s.axisData.editable();
 }
 
 } // namespace
@@ -64,7 +64,7 @@ std::vector<PopupItem> BuildPopupMenu(MapEditor &editor, int x, int y, bool onTa
     };
     const CSheet &s = editor.Current();
     const TableGeometry &g = editor.Geometry();
-    const bool enabled = s.enabled != 0;
+    const bool enabled = s.enabled();
 
     if ((s.flags & HasEnableBox) != 0) {
         add(PopupAction::Command, CommandSheetOnOff,
@@ -100,7 +100,7 @@ std::vector<PopupItem> BuildPopupMenu(MapEditor &editor, int x, int y, bool onTa
         LayoutRecord &record = editor.Layout().TableRecord();
         const int families = onTab || g.viewMode != ViewTable ? 0 : HitFamilies(record, x, y);
         if (families != 0) {
-            const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
+            const bool xc = s.axisX.collapsed(), yc = s.axisY.collapsed();
             bool insertColumn = false, insertRow = false;
             int deleteColumns = 0, deleteRows = 0;
             if ((families & HitCell) != 0) {
@@ -127,9 +127,9 @@ std::vector<PopupItem> BuildPopupMenu(MapEditor &editor, int x, int y, bool onTa
                 deleteColumns = 0;
             if (deleteRows == s.axisY.count)
                 deleteRows = 0;
-            if (s.axisX.resizable == 0 || xc)
+            if (!s.axisX.resizable() || xc)
                 insertColumn = false, deleteColumns = 0;
-            if (s.axisY.resizable == 0 || yc)
+            if (!s.axisY.resizable() || yc)
                 insertRow = false, deleteRows = 0;
             if (insertRow)
                 add(PopupAction::InsertRow, editor.Layout().RowBoundaryAt(y, s), text("Insert row here"));
@@ -156,8 +156,8 @@ std::vector<PopupItem> BuildPopupMenu(MapEditor &editor, int x, int y, bool onTa
         const bool insideTable = (g.shownViews & ViewTable) != 0 && x > g.tableX &&
                                  x < g.cellsX + g.visibleCols * g.columnWidth + 16 && y > g.tableY &&
                                  y < g.cellsY + g.visibleRows * g.rowHeight + 16;
-        const bool hidden = (s.axisX.collapsed == 0 && s.axisX.count > g.visibleCols) ||
-                            (s.axisY.collapsed == 0 && s.axisY.count > g.visibleRows);
+        const bool hidden = (!s.axisX.collapsed() && s.axisX.count > g.visibleCols) ||
+                            (!s.axisY.collapsed() && s.axisY.count > g.visibleRows);
         if (!onTab && insideTable && g.Has(ShowToolbar) && hidden) {
             separator();
             add(PopupAction::Autoscroll, 1, text("Autoscroll actual position"), true, editor.Autoscroll());
@@ -206,7 +206,7 @@ std::vector<PopupItem> BuildPopupMenu(MapEditor &editor, int x, int y, bool onTa
         if (ax.collapseMode != 2 && ay.collapseMode != 2 && (ax.collapseMode == 1 || ay.collapseMode == 1)) {
             const std::string labelX = EditorText(ax.label, language),
                               labelY = EditorText(ay.label, language);
-            const bool onlyX = ay.collapsed != 0, onlyY = ax.collapsed != 0;
+            const bool onlyX = ay.collapsed(), onlyY = ax.collapsed();
             separator();
             if (ay.collapseMode == 1)
                 add(PopupAction::Command, CommandUseX, text("Use only") + " " + labelX, true, onlyX);

@@ -65,7 +65,7 @@ void CAxe::SetBands(const CBand *table) {
 }
 
 void CAxe::SelectBand(double value) {
-    if (hasValues == 0 || bandCount <= 0) {
+    if (!hasValues_ || bandCount <= 0) {
         currentBand.step1 = currentBand.step2 = currentBand.step3 = currentBand.step4 = 1.0;
         return;
     }

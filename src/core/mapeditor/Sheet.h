@@ -78,15 +78,11 @@ public:
     std::string label; // at most 31 characters
     std::string key;   // "RPM", "TPS", "IAP" give a live source; at most 7 characters
     std::string unit;  // at most 7 characters
-    int showUnit = 0;
     int maxCount = 0;
     int minCount = 1;
     int count = 0;
-    int collapsed = 0;
     int collapsedIndex = 0;
     int collapsePosition = CollapseFirst;
-    int editable = 1;
-    int resizable = 1;
     int collapseMode = 1; // 0 never collapsed, 1 by the user, 2 always
     int firstVisible = 0;
     std::vector<int> values;
@@ -98,8 +94,6 @@ public:
     int max = 100;
     int step = 1;
     int lastEdited = NoneEdited;
-    int hasValues = 1;
-    int fixedRange = 0;
     int bandCount = 0;
     std::array<CBand, MaxBands> bands{};
     CBand currentBand{};
@@ -107,6 +101,23 @@ public:
     int displayMax = 0;
 
     int Capacity() const { return static_cast<int>(values.size()); }
+
+    // The axis's switches. Folding an axis moves the cell it stands on with it.
+    bool showUnit() const { return showUnit_; }
+    bool collapsed() const { return collapsed_; }
+    bool editable() const { return editable_; }
+    bool resizable() const { return resizable_; }
+    bool hasValues() const { return hasValues_; }
+    bool fixedRange() const { return fixedRange_; }
+    void SetShowUnit(bool on) { showUnit_ = on; }
+    void SetCollapsed(bool on) {
+        collapsed_ = on;
+        UpdateCollapsedIndex();
+    }
+    void SetEditable(bool on) { editable_ = on; }
+    void SetResizable(bool on) { resizable_ = on; }
+    void SetHasValues(bool on) { hasValues_ = on; }
+    void SetFixedRange(bool on) { fixedRange_ = on; }
 
     // table: rows up to the end row (step2 == 0); null gives no bands.
     void SetBands(const CBand *table);
@@ -117,6 +128,14 @@ public:
     void UpdateCollapsedIndex() { collapsedIndex = CollapsedIndexFor(); }
     // Keeps the breakpoints strictly increasing with elastic neighbours of the edited point.
     void Normalize();
+
+private:
+    bool showUnit_ = false;
+    bool collapsed_ = false;
+    bool editable_ = true;
+    bool resizable_ = true;
+    bool hasValues_ = true;
+    bool fixedRange_ = false;
 };
 
 // One sheet: an X axis, a Y axis and the cells, with its selection.
@@ -125,7 +144,6 @@ public:
     CSheet();
 
     int flags = 0;
-    int enabled = 1;
     std::string title; // at most 47 characters
     int titleWidth = 0;
     int titleFontSize = 13;
@@ -142,8 +160,13 @@ public:
     int Cell(int x, int y) const { return axisData.values[static_cast<std::size_t>(y * MaxX + x)]; }
     CAxe &Axis(int which) { return which == AxisX ? axisX : which == AxisY ? axisY : axisData; }
     const CAxe &Axis(int which) const { return which == AxisX ? axisX : which == AxisY ? axisY : axisData; }
+    bool enabled() const { return enabled_; }
+    void SetEnabled(bool on) { enabled_ = on; }
     // Clamps the used block of count(X) x count(Y) cells into the data axis's min ... max.
     void ClampCells();
+
+private:
+    bool enabled_ = true;
 };
 
 } // namespace zarvex1

@@ -41,7 +41,7 @@ bool TabGraph::Layout() {
 }
 
 void TabGraph::Paint(const EditorView &view, Scene &scene) const {
-    if (!valid_ || view.sheet == nullptr || view.sheet->enabled == 0)
+    if (!valid_ || view.sheet == nullptr || !view.sheet->enabled())
         return;
     const int shown = view.geometry.shownViews;
     if ((shown & ViewGraph2D) != 0) {

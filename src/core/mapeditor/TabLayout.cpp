@@ -94,9 +94,9 @@ void TabLayout::Relayout(CSheet &s) {
     CAxe &ay = s.axisY;
     g.visibleCols = std::min(g.colsWanted, ax.count);
     g.visibleRows = std::min(g.rowsWanted, ay.count);
-    if (ax.collapsed != 0)
+    if (ax.collapsed())
         g.visibleCols = 1;
-    else if (ay.collapsed != 0)
+    else if (ay.collapsed())
         g.visibleRows = 1;
     ax.UpdateCollapsedIndex();
     ay.UpdateCollapsedIndex();
@@ -149,18 +149,18 @@ void TabLayout::FillLayouts(const CSheet &s) {
         record->validXHeaders = record->validYHeaders = record->validColumnBars = record->validRowBars =
             record->validCells = 1;
     }
-    auto colVisible = [&](int i) { return ax.collapsed != 0 || (i >= c0 && i < c0 + g.visibleCols); };
-    auto rowVisible = [&](int j) { return ay.collapsed != 0 || (j >= r0 && j < r0 + g.visibleRows); };
+    auto colVisible = [&](int i) { return ax.collapsed() || (i >= c0 && i < c0 + g.visibleCols); };
+    auto rowVisible = [&](int j) { return ay.collapsed() || (j >= r0 && j < r0 + g.visibleRows); };
     // Left edge of column i and top edge of row j at their scrolled positions.
-    auto colLeft = [&](int i) { return g.cellsX + (ax.collapsed != 0 ? 0 : i - c0) * cw; };
-    auto rowTop = [&](int j) { return g.cellsY + (ay.collapsed != 0 ? 0 : j - r0) * rh; };
+    auto colLeft = [&](int i) { return g.cellsX + (ax.collapsed() ? 0 : i - c0) * cw; };
+    auto rowTop = [&](int j) { return g.cellsY + (ay.collapsed() ? 0 : j - r0) * rh; };
     auto put = [&](auto member, int index, const Rect &r, bool visible) {
         (fullLayout_.*member)[static_cast<std::size_t>(index)] = r;
         if (visible)
             (tableLayout_.*member)[static_cast<std::size_t>(index)] = r;
     };
 
-    if (ax.collapsed == 0) {
+    if (!ax.collapsed()) {
         for (int i = 0; i < nx; ++i) {
             const double left = colLeft(i);
             put(&LayoutRecord::xHeaders, i,
@@ -171,7 +171,7 @@ void TabLayout::FillLayouts(const CSheet &s) {
                 colVisible(i));
         }
     }
-    if (ay.collapsed == 0) {
+    if (!ay.collapsed()) {
         for (int j = 0; j < ny; ++j) {
             const double top = rowTop(j);
             put(&LayoutRecord::yHeaders, j,
@@ -181,10 +181,10 @@ void TabLayout::FillLayouts(const CSheet &s) {
         }
     }
     for (int j = 0; j < ny; ++j) {
-        if (ay.collapsed != 0 && j != ay.collapsedIndex)
+        if (ay.collapsed() && j != ay.collapsedIndex)
             continue;
         for (int i = 0; i < nx; ++i) {
-            if (ax.collapsed != 0 && i != ax.collapsedIndex)
+            if (ax.collapsed() && i != ax.collapsedIndex)
                 continue;
             const double left = colLeft(i), top = rowTop(j);
             const Rect r{Trunc(left), Trunc(top), Trunc(left + cw), Trunc(top + rh)};
@@ -214,7 +214,7 @@ void TabLayout::SetViewMode(int mode, const CSheet *sheet) {
         return;
     // A 2D graph goes below or beside the table when it leaves more than 100 pixels.
     const CSheet &s = *sheet;
-    const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
+    const bool xc = s.axisX.collapsed(), yc = s.axisY.collapsed();
     const int nx = std::max(1, s.axisX.count), ny = std::max(1, s.axisY.count);
     int l = Trunc(static_cast<double>(g.columnWidth) * (xc ? 1 : nx) + g.cellsX + 5);
     if (!yc && ny > g.rowsWanted)
@@ -252,7 +252,7 @@ Rect BlockPixels(const TableGeometry &g, const CSheet &s, const Block &b) {
     if (b.x0 == -1) {
         r.left = g.tableX;
         r.right = g.tableX + g.rowHeaderWidth;
-    } else if (ax.collapsed != 0) {
+    } else if (ax.collapsed()) {
         if (b.y0 == -1 || ax.collapsedIndex < b.x0 || ax.collapsedIndex > b.x1)
             return Rect{}; // the header row of a collapsed axis, or a block beside the used column
         r.left = g.cellsX;
@@ -264,7 +264,7 @@ Rect BlockPixels(const TableGeometry &g, const CSheet &s, const Block &b) {
     if (b.y0 == -1) {
         r.top = g.tableY;
         r.bottom = g.tableY + g.columnHeaderHeight;
-    } else if (ay.collapsed != 0) {
+    } else if (ay.collapsed()) {
         if (b.x0 == -1 || ay.collapsedIndex < b.y0 || ay.collapsedIndex > b.y1)
             return Rect{};
         r.top = g.cellsY;
@@ -319,7 +319,7 @@ int TabLayout::SheetTabAt(int x, int y, const TabSheets &sheets) const {
 
 bool TabLayout::OverTable(int x, int y, const CSheet &s) const {
     const TableGeometry &g = geo_;
-    if ((g.shownViews & ViewTable) == 0 || s.enabled == 0)
+    if ((g.shownViews & ViewTable) == 0 || !s.enabled())
         return false;
     return x >= g.tableX && x <= Trunc(g.cellsX + g.visibleCols * static_cast<double>(g.columnWidth) + 15) &&
            y >= g.tableY && y <= Trunc(g.cellsY + g.visibleRows * static_cast<double>(g.rowHeight) + 15);
@@ -327,7 +327,7 @@ bool TabLayout::OverTable(int x, int y, const CSheet &s) const {
 
 bool TabLayout::OverGraph(int x, int y, const CSheet &s) const {
     const TableGeometry &g = geo_;
-    if ((g.shownViews & (ViewGraph2D | ViewGraph3D)) == 0 || s.enabled == 0)
+    if ((g.shownViews & (ViewGraph2D | ViewGraph3D)) == 0 || !s.enabled())
         return false;
     return x >= g.graph.graphLeft && x <= g.width - g.graph.graphRight && y >= g.graph.graphTop &&
            y <= g.height - g.graph.graphBottom;

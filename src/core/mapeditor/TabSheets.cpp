@@ -18,9 +18,9 @@ int TabSheets::AddSheet(std::string_view title, std::string_view labelX, std::st
     s.axisX.label = LimitText(labelX, LabelSize - 1);
     s.axisY.label = LimitText(labelY, LabelSize - 1);
     s.axisData.label = LimitText(labelData, LabelSize - 1);
-    s.axisX.showUnit = 1;
-    s.axisY.showUnit = 1;
-    s.axisData.showUnit = 0;
+    s.axisX.SetShowUnit(true);
+    s.axisY.SetShowUnit(true);
+    s.axisData.SetShowUnit(false);
     sizeX = std::clamp(sizeX, 1, MaxX);
     sizeY = std::clamp(sizeY, 1, MaxY);
     s.axisX.maxCount = s.axisX.count = sizeX;
@@ -41,8 +41,8 @@ void TabSheets::SetSheetTitle(int index, std::string_view title) {
 }
 
 void TabSheets::DefineAxis(int index, int which, const char *key, const char *unit, int min, int max,
-                           double scale, int step, const CBand *bands, int editable, int options,
-                           int minCount, int count, int collapseMode, int collapsed, int resizable,
+                           double scale, int step, const CBand *bands, bool editable, int options,
+                           int minCount, int count, int collapseMode, bool collapsed, bool resizable,
                            int collapsePosition, std::uint32_t color) {
     if (!Valid(index))
         return;
@@ -56,8 +56,8 @@ void TabSheets::DefineAxis(int index, int which, const char *key, const char *un
         a.min = min;
         a.max = max;
         a.scale = scale;
-        a.editable = editable;
-        a.fixedRange = (options & AxisFixedRange) != 0 ? 1 : 0;
+        a.SetEditable(editable);
+        a.SetFixedRange((options & AxisFixedRange) != 0);
         a.color = color;
         a.SetBands(bands);
     };
@@ -67,17 +67,17 @@ void TabSheets::DefineAxis(int index, int which, const char *key, const char *un
         CAxe &a = s.Axis(bit);
         define(a);
         a.step = step;
-        a.hasValues = (options & AxisHasValues) != 0 ? 1 : 0;
+        a.SetHasValues((options & AxisHasValues) != 0);
         a.minCount = std::min(minCount <= 0 ? 1 : minCount, a.maxCount);
         a.count = std::clamp(count, a.minCount, a.maxCount);
         a.collapseMode = collapseMode;
-        a.collapsed = collapsed;
-        a.resizable = resizable;
+        a.SetResizable(resizable);
         a.collapsePosition = collapsePosition;
+        a.SetCollapsed(collapsed);
     }
     if ((which & AxisData) != 0) {
         define(s.axisData);
-        s.axisData.hasValues = 1;
+        s.axisData.SetHasValues(true);
     }
 }
 

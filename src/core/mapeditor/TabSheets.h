@@ -33,8 +33,8 @@ public:
                  std::string_view labelData, int sizeX, int sizeY, int flags);
     void SetSheetTitle(int index, std::string_view title);
     void DefineAxis(int index, int which, const char *key, const char *unit, int min, int max, double scale,
-                    int step, const CBand *bands, int editable, int options, int minCount, int count,
-                    int collapseMode, int collapsed, int resizable, int collapsePosition,
+                    int step, const CBand *bands, bool editable, int options, int minCount, int count,
+                    int collapseMode, bool collapsed, bool resizable, int collapsePosition,
                     std::uint32_t color);
     void NormalizeSheet(int index, int what);
     // The marker limits of a sheet whose X label is "RPM".

@@ -62,9 +62,7 @@ void TabToolbar::Layout(const TableGeometry &g, const CSheet *sheet, int languag
                 use(CommandUseY, only + " " + labelY, "Use only this parameter for table definition");
             use(CommandUseBoth, labelX + " " + EditorText("and", language) + " " + labelY,
                 "Use both parameters for table definition");
-            const int chosen = ay.collapsed != 0   ? CommandUseX
-                               : ax.collapsed != 0 ? CommandUseY
-                                                   : CommandUseBoth;
+            const int chosen = ay.collapsed() ? CommandUseX : ax.collapsed() ? CommandUseY : CommandUseBoth;
             buttons_[static_cast<std::size_t>(chosen)].pressed = 1;
         }
     }

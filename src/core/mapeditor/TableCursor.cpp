@@ -21,10 +21,10 @@ bool TableCursor::TargetEditable(int column, int row) const {
         return false;
     const CSheet &s = sheets_.Current();
     if (row == -1)
-        return s.axisX.editable != 0;
+        return s.axisX.editable();
     if (column == -1)
-        return s.axisY.editable != 0;
-    return s.axisData.editable != 0;
+        return s.axisY.editable();
+    return s.axisData.editable();
 }
 
 Block TableCursor::SelectionBlock() const {
@@ -49,7 +49,7 @@ void TableCursor::MoveCursor(int dx, int dy, bool extend) {
         auto move = [](int corner, int d, const CAxe &a) {
             if (corner == -1)
                 return -1;
-            if (a.collapsed != 0)
+            if (a.collapsed())
                 return a.collapsedIndex;
             if (d >= MoveTo)
                 return std::clamp(d - MoveTo, 0, a.count - 1);
@@ -70,7 +70,7 @@ void TableCursor::MoveCursor(int dx, int dy, bool extend) {
     auto step = [](int from, int d, int lowest, const CAxe &a) {
         if (d == 0)
             return from;
-        if (a.collapsed != 0) {
+        if (a.collapsed()) {
             if (d >= MoveTo)
                 return d - MoveTo;
             return from == -1 ? a.collapsedIndex : lowest == -1 ? -1 : a.collapsedIndex;
@@ -82,8 +82,8 @@ void TableCursor::MoveCursor(int dx, int dy, bool extend) {
             v = lowest;
         return v;
     };
-    const int x = step(cx, dx, (cy == -1 || ay.collapsed != 0) ? 0 : -1, ax);
-    const int y = step(cy, dy, (x == -1 || ax.collapsed != 0) ? 0 : -1, ay);
+    const int x = step(cx, dx, (cy == -1 || ay.collapsed()) ? 0 : -1, ax);
+    const int y = step(cy, dy, (x == -1 || ax.collapsed()) ? 0 : -1, ay);
     if (x == cx && y == cy)
         return;
     sel.SelectOne(layout, x, y);
@@ -108,8 +108,8 @@ void TableCursor::ClearSelection() {
 namespace {
 
 bool UsedCell(const CSheet &s, int x, int y) {
-    return (s.axisX.collapsed == 0 || x == s.axisX.collapsedIndex) &&
-           (s.axisY.collapsed == 0 || y == s.axisY.collapsedIndex);
+    return (!s.axisX.collapsed() || x == s.axisX.collapsedIndex) &&
+           (!s.axisY.collapsed() || y == s.axisY.collapsedIndex);
 }
 
 } // namespace
@@ -154,7 +154,7 @@ void TableCursor::SelectAllHeaders(int which) {
     if (!sheets_.HasCurrent() || (which != AxisX && which != AxisY))
         return;
     const CAxe &axis = sheets_.Current().Axis(which);
-    if (axis.collapsed != 0 || axis.count < 1)
+    if (axis.collapsed() || axis.count < 1)
         return;
     TSel &sel = sheets_.Current().sel;
     LayoutRecord &layout = layout_.TableRecord();
@@ -183,12 +183,12 @@ void TableCursor::SelectLine(int which, int index) {
     };
     bool all = sel.kind == SelCells;
     for (int q = 0; q < n && all; ++q)
-        all = (along.collapsed != 0 && q != along.collapsedIndex) || (mark(q) & MarkSelected) != 0;
+        all = (along.collapsed() && q != along.collapsedIndex) || (mark(q) & MarkSelected) != 0;
     if (all)
         return; // already selected: the popup acts on it
     sel.ClearSelection();
     for (int q = 0; q < n; ++q)
-        if (along.collapsed == 0 || q == along.collapsedIndex)
+        if (!along.collapsed() || q == along.collapsedIndex)
             mark(q) = MarkPending;
     sel.mode = SelCells;
     sel.Recount();

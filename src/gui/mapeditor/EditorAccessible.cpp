@@ -155,7 +155,7 @@ private:
             for (int i = 0; i < editor.Sheets().Count(); ++i)
                 keys.push_back(TabKeyBase + i);
         const TabToolbar &toolbar = editor.Toolbar();
-        if (editor.HasCurrent() && editor.Current().enabled != 0)
+        if (editor.HasCurrent() && editor.Current().enabled())
             for (int i = 0; i < toolbar.Count(); ++i)
                 if (toolbar.Button(i).Shown())
                     keys.push_back(i);

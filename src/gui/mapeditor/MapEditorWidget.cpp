@@ -267,10 +267,10 @@ QString TTab::CurrentCellText() const {
         return QString::fromStdString(EditorText(axis.label, language));
     };
     QStringList parts;
-    if (column >= 0 && s.axisX.collapsed == 0)
+    if (column >= 0 && !s.axisX.collapsed())
         parts << label(s.axisX) + QLatin1Char(' ') +
                      value(s.axisX, s.axisX.values[static_cast<std::size_t>(column)], true);
-    if (row >= 0 && s.axisY.collapsed == 0)
+    if (row >= 0 && !s.axisY.collapsed())
         parts << label(s.axisY) + QLatin1Char(' ') +
                      value(s.axisY, s.axisY.values[static_cast<std::size_t>(row)], true);
     QString text = title + QStringLiteral(", ") + parts.join(QStringLiteral(", "));

@@ -30,10 +30,10 @@ Rect Grown(const Rect &r, int by) {
 
 bool BlockEditable(const CSheet &s, const Block &b) {
     if (b.y0 == -1)
-        return s.axisX.editable != 0;
+        return s.axisX.editable();
     if (b.x0 == -1)
-        return s.axisY.editable != 0;
-    return s.axisData.editable != 0;
+        return s.axisY.editable();
+    return s.axisData.editable();
 }
 
 } // namespace
@@ -114,8 +114,8 @@ bool BlockDrag::Update(int x, int y) {
         }
     };
     Block next;
-    along(src.x0, src.x1, dc, nx, s.axisX.collapsed != 0, next.x0, next.x1);
-    along(src.y0, src.y1, dr, ny, s.axisY.collapsed != 0, next.y0, next.y1);
+    along(src.x0, src.x1, dc, nx, s.axisX.collapsed(), next.x0, next.x1);
+    along(src.y0, src.y1, dr, ny, s.axisY.collapsed(), next.y0, next.y1);
     if (next == block_)
         return false;
     block_ = next;
@@ -139,8 +139,8 @@ void BlockDrag::ScrollTick() {
     const bool selecting = (sel.mode & SelDragTable) != 0;
     if (!selecting && mode_ == DragNone)
         return;
-    bool sideways = s.axisX.collapsed == 0;
-    bool vertical = s.axisY.collapsed == 0;
+    bool sideways = !s.axisX.collapsed();
+    bool vertical = !s.axisY.collapsed();
     if (selecting) {
         const int family = sel.mode & SelFamilies;
         sideways = sideways && (family & (SelCells | SelXHeaders | SelColumns)) != 0;

@@ -29,7 +29,7 @@ void EditorMouse::Move(int x, int y, bool leftHeld) {
     steps_.SetMouse(x, y);
     table_.ClearZones();
     overTable_ = overGraph_ = false;
-    if (sheets_.HasCurrent() && sheets_.Current().enabled != 0) {
+    if (sheets_.HasCurrent() && sheets_.Current().enabled()) {
         overTable_ = layout_.OverTable(x, y, sheets_.Current());
         overGraph_ = layout_.OverGraph(x, y, sheets_.Current());
         if (table_.Dragging()) {
@@ -85,7 +85,7 @@ void EditorMouse::LeftDown(int x, int y, bool shift, bool control) {
         steps_.SelectSheet(tab - 1);
         return;
     }
-    if (sheets_.Current().enabled == 0)
+    if (!sheets_.Current().enabled())
         return;
     TabToolbar &toolbar = toolbar_;
     toolbar.Hover(x, y);
@@ -156,7 +156,7 @@ void EditorMouse::DoubleClick(int x, int y) {
         LeftDown(x, y, steps_.ShiftDown(), steps_.ControlDown());
         return;
     }
-    if (sheets_.Current().enabled != 0 && layout_.OverTable(x, y, sheets_.Current()))
+    if (sheets_.Current().enabled() && layout_.OverTable(x, y, sheets_.Current()))
         table_.DoubleClick(x, y);
 }
 
@@ -172,7 +172,7 @@ PopupRequest EditorMouse::RightDown(int x, int y) {
         request.onTab = true;
         return request;
     }
-    if (sheets_.Current().enabled != 0) {
+    if (sheets_.Current().enabled()) {
         entry_.Commit();
         if (layout_.OverGraph(x, y, sheets_.Current())) {
             if (GraphInput *graph = steps_.Graph())

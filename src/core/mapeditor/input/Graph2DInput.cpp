@@ -145,8 +145,8 @@ bool Graph2DInput::LeftDown(int x, int y, bool shift, bool control) {
     dragAxis_ = 0;
     if (state_.hotPoint >= 0) {
         const CAxe &horizontal = *r.horizontalAxis;
-        const bool sideways = horizontal.editable != 0 && horizontal.hasValues != 0;
-        if (!sideways && r.valueAxis->editable == 0)
+        const bool sideways = horizontal.editable() && horizontal.hasValues();
+        if (!sideways && !r.valueAxis->editable())
             return true; // nothing of the point can be changed
         if (sideways)
             dragAxis_ = &horizontal == &s.axisX ? AxisX : AxisY;
@@ -249,7 +249,7 @@ void Graph2DInput::DragTo(int x, int y) {
         int &point = horizontal.values[static_cast<std::size_t>(i)];
         int h = AddClamped(horizontal.displayMin, Units(dx, g.xScale));
         int v = AddClamped(AddClamped(-Units(dy, g.yScale), -Lift(c)), values.displayMin);
-        if (values.editable == 0)
+        if (!values.editable())
             v = cell;
         if (dragAxis_ == 0)
             h = point;
@@ -280,7 +280,7 @@ void Graph2DInput::DragTo(int x, int y) {
             sheets_.NormalizeSheet(sheet, AxisData | dragAxis_);
             steps_.Request(DirtyRedraw);
             Rescale(x, y, dragAxis_ != 0 ? std::optional<int>(h) : std::nullopt,
-                    values.editable != 0 ? std::optional<int>(v) : std::nullopt, c);
+                    values.editable() ? std::optional<int>(v) : std::nullopt, c);
         }
     } else if (state_.hotPoint == HotBase) {
         int &base = sheets_.Markers().baseMarker;
@@ -358,12 +358,11 @@ void Graph2DInput::UpdateHint() {
         const int index = graph_.Layout2D().ValueIndex(c, i);
         if (index < 0 || index >= MaxCells)
             return;
-        const int h = horizontal.hasValues != 0 ? horizontal.values[static_cast<std::size_t>(i)] : i;
+        const int h = horizontal.hasValues() ? horizontal.values[static_cast<std::size_t>(i)] : i;
         hint_ = prefix;
         if (r.curveCount > 1) {
-            const int cv = curves.hasValues != 0 && c < curves.Capacity()
-                               ? curves.values[static_cast<std::size_t>(c)]
-                               : c;
+            const int cv =
+                curves.hasValues() && c < curves.Capacity() ? curves.values[static_cast<std::size_t>(c)] : c;
             hint_ += name(curves) + " = " + value(curves, cv) + "; ";
         }
         hint_ += name(horizontal) + " = " + value(horizontal, h) + "; " + name(*r.valueAxis) + " = " +

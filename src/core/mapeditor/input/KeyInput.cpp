@@ -47,7 +47,7 @@ bool KeyInput::CommonKey(int key, bool shift, bool control) {
 bool KeyInput::HandleKey(int key, bool shift, bool control) {
     if (!sheets_.HasCurrent())
         return false;
-    if (sheets_.Current().enabled == 0)
+    if (!sheets_.Current().enabled())
         return key == KeyTab && CommonKey(key, shift, control);
     if (CommonKey(key, shift, control))
         return true;
@@ -128,7 +128,7 @@ bool KeyInput::TableKey(int key, bool shift, bool /*control*/) {
     constexpr int To = TableCursor::MoveTo;
     switch (key) {
     case KeyEnter: {
-        const bool lastRow = cy == ay.count - 1 || (ay.collapsed != 0 && cy >= 0);
+        const bool lastRow = cy == ay.count - 1 || (ay.collapsed() && cy >= 0);
         cursor.MoveCursor(lastRow ? 1 : 0, 1, false);
         return true;
     }
@@ -145,16 +145,16 @@ bool KeyInput::TableKey(int key, bool shift, bool /*control*/) {
         cursor.MoveCursor(0, 1, shift);
         return true;
     case KeyHome:
-        cursor.MoveCursor(To + (ax.collapsed != 0 ? ax.collapsedIndex : 0), 0, shift);
+        cursor.MoveCursor(To + (ax.collapsed() ? ax.collapsedIndex : 0), 0, shift);
         return true;
     case KeyEnd:
-        cursor.MoveCursor(To + (ax.collapsed != 0 ? ax.collapsedIndex : ax.count - 1), 0, shift);
+        cursor.MoveCursor(To + (ax.collapsed() ? ax.collapsedIndex : ax.count - 1), 0, shift);
         return true;
     case KeyPageUp:
-        cursor.MoveCursor(0, To + (ay.collapsed != 0 ? ay.collapsedIndex : 0), shift);
+        cursor.MoveCursor(0, To + (ay.collapsed() ? ay.collapsedIndex : 0), shift);
         return true;
     case KeyPageDown:
-        cursor.MoveCursor(0, To + (ay.collapsed != 0 ? ay.collapsedIndex : ay.count - 1), shift);
+        cursor.MoveCursor(0, To + (ay.collapsed() ? ay.collapsedIndex : ay.count - 1), shift);
         return true;
     default:
         return false;

@@ -28,26 +28,25 @@ void SpinnerInput::Place(int column, int row) {
     const CAxe &ay = s.axisY;
     const int c0 = ax.firstVisible, r0 = ay.firstVisible;
     const bool colShown =
-        ax.collapsed != 0 ? column == ax.collapsedIndex : column >= c0 && column < c0 + g.visibleCols;
-    const bool rowShown =
-        ay.collapsed != 0 ? row == ay.collapsedIndex : row >= r0 && row < r0 + g.visibleRows;
+        ax.collapsed() ? column == ax.collapsedIndex : column >= c0 && column < c0 + g.visibleCols;
+    const bool rowShown = ay.collapsed() ? row == ay.collapsedIndex : row >= r0 && row < r0 + g.visibleRows;
     const double cw = g.columnWidth, rh = g.rowHeight;
     int left = 0, top = 0, h = 0;
     bool shown = cursor_.TargetEditable(column, row);
     if (row == -1) {
-        shown = shown && column >= 0 && ax.collapsed == 0 && colShown;
+        shown = shown && column >= 0 && !ax.collapsed() && colShown;
         left = Trunc(g.cellsX + (column - c0 + 1) * cw - 10);
         top = g.tableY;
         h = g.columnHeaderHeight;
     } else if (column == -1) {
-        shown = shown && row >= 0 && ay.collapsed == 0 && rowShown;
+        shown = shown && row >= 0 && !ay.collapsed() && rowShown;
         left = g.tableX + g.rowHeaderWidth;
         top = Trunc(g.cellsY + (row - r0) * rh);
         h = Trunc(rh);
     } else {
         shown = shown && column >= 0 && row >= 0 && colShown && rowShown;
-        left = ax.collapsed != 0 ? Trunc(g.cellsX + cw - 10) : Trunc(g.cellsX + (column - c0 + 1) * cw - 10);
-        top = ay.collapsed != 0 ? g.cellsY : Trunc(g.cellsY + (row - r0) * rh);
+        left = ax.collapsed() ? Trunc(g.cellsX + cw - 10) : Trunc(g.cellsX + (column - c0 + 1) * cw - 10);
+        top = ay.collapsed() ? g.cellsY : Trunc(g.cellsY + (row - r0) * rh);
         h = Trunc(rh);
     }
     if (!shown) {

@@ -62,10 +62,10 @@ bool TableMouse::OnSelectAll(int x, int y) const {
     const TableGeometry &g = layout_.Geometry();
     const CSheet &s = sheets_.Current();
     Rect r;
-    if (s.axisX.collapsed != 0)
+    if (s.axisX.collapsed())
         r = Rect{g.tableX + g.rowHeaderWidth + 2, g.cellsY - 30, static_cast<int>(g.cellsX + g.columnWidth),
                  g.cellsY - 2};
-    else if (s.axisY.collapsed != 0)
+    else if (s.axisY.collapsed())
         r = Rect{g.tableX, g.tableY + g.columnHeaderHeight + 2, g.cellsX - 2, g.RowEdge(1)};
     else
         r = Rect{g.tableX + g.rowHeaderWidth + 2, g.tableY + g.columnHeaderHeight + 2, g.cellsX - 1,
@@ -76,7 +76,7 @@ bool TableMouse::OnSelectAll(int x, int y) const {
 int TableMouse::CornerAt(int x, int y) const {
     const TableGeometry &g = layout_.Geometry();
     const CSheet &s = sheets_.Current();
-    const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
+    const bool xc = s.axisX.collapsed(), yc = s.axisY.collapsed();
     if (x < g.tableX || x >= g.cellsX || y < g.tableY || y >= g.cellsY)
         return 0;
     if (xc)

@@ -37,12 +37,12 @@ void PaintSheetTabs(const EditorView &view, Scene &scene) {
         }
         if (isCurrent)
             scene.Line(l + 1, 0, r, 0, view.controlColour);
-        const bool editable = s.axisX.editable != 0 || s.axisY.editable != 0 || s.axisData.editable != 0;
+        const bool editable = s.axisX.editable() || s.axisY.editable() || s.axisData.editable();
         EditorFont titleFont = font;
-        titleFont.italic = s.enabled == 0 || !editable;
+        titleFont.italic = !s.enabled() || !editable;
         const std::string title = EditorText(s.title, view.language);
         const int w = view.metrics.Width(title, titleFont);
-        scene.Text((l + r - w) / 2, bottom - 16, title, titleFont, s.enabled != 0 ? Black : Grey);
+        scene.Text((l + r - w) / 2, bottom - 16, title, titleFont, s.enabled() ? Black : Grey);
     }
 }
 
@@ -113,7 +113,7 @@ void PaintToolbar(const EditorView &view, Scene &scene) {
 void RenderBody(const EditorView &view, Scene &body) {
     const TableGeometry &g = view.geometry;
     body.Fill(0, 0, g.width, g.height, view.controlColour);
-    if (view.sheet != nullptr && view.sheet->enabled != 0 && (g.shownViews & ViewTable) != 0)
+    if (view.sheet != nullptr && view.sheet->enabled() && (g.shownViews & ViewTable) != 0)
         PaintTable(view, body);
 }
 
@@ -122,7 +122,7 @@ void RenderChrome(const EditorView &view, Scene &chrome) {
         PaintSheetTabs(view, chrome);
     else if (view.geometry.Has(ShowTitleLine))
         PaintTitleLine(view, chrome);
-    if (view.sheet != nullptr && view.sheet->enabled != 0 && !view.printLook)
+    if (view.sheet != nullptr && view.sheet->enabled() && !view.printLook)
         PaintToolbar(view, chrome);
 }
 

@@ -36,7 +36,7 @@ Graph2DLayout LayoutGraph2D(const CSheet &sheet, const GraphRanges &ranges, int 
     const bool alongY = &horizontal == &sheet.axisY;
     g.pointStride = alongY ? MaxX : 1;
     g.curveStride = alongY ? 1 : MaxX;
-    g.fixedOffset = curves.collapsed ? std::max(0, curves.collapsedIndex) * g.curveStride : 0;
+    g.fixedOffset = curves.collapsed() ? std::max(0, curves.collapsedIndex) * g.curveStride : 0;
 
     g.layout.Reset();
     g.layout.width = width;
@@ -61,7 +61,7 @@ Graph2DLayout LayoutGraph2D(const CSheet &sheet, const GraphRanges &ranges, int 
                 if (basePlateau)
                     v = static_cast<double>(baseMarker) - values.displayMin;
             } else {
-                h = horizontal.hasValues
+                h = horizontal.hasValues()
                         ? static_cast<double>(horizontal.values[static_cast<std::size_t>(i)]) -
                               horizontal.displayMin
                         : i;

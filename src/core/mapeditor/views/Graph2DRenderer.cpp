@@ -143,7 +143,7 @@ private:
         Steps(horizontal_.displayMin, horizontal_.displayMax, Step(horizontal_, step), g_.xScale,
               [&](double v) {
                   std::string text;
-                  if (horizontal_.hasValues != 0) {
+                  if (horizontal_.hasValues()) {
                       text = FormatTick(step, v * horizontal_.scale);
                   } else {
                       const int index =
@@ -286,7 +286,7 @@ private:
         const bool alongY = &horizontal_ == &s_.axisY;
         int point = alongY ? s_.actualY : s_.actualX;
         int curve = alongY ? s_.actualX : s_.actualY;
-        if (curves_.collapsed != 0)
+        if (curves_.collapsed())
             curve = 0;
         if (curve < 0 || curve >= curveCount_ || point < -1 || point >= points_)
             return;

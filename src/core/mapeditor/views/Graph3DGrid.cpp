@@ -24,7 +24,7 @@ GroundAxis GroundAxisOf(const CAxe &axis, bool basePlateau) {
     const auto at = [&](int i) -> double & {
         return ground.positions[static_cast<std::size_t>(i - GridFirst)];
     };
-    if (axis.hasValues) {
+    if (axis.hasValues()) {
         for (int i = 0; i < count; ++i)
             at(i) = static_cast<double>(axis.values[static_cast<std::size_t>(i)]) - axis.displayMin;
         at(-1) = 0.0;
@@ -39,7 +39,7 @@ GroundAxis GroundAxisOf(const CAxe &axis, bool basePlateau) {
     }
     if (basePlateau) {
         at(-2) = 0.0;
-        at(-1) = axis.collapsed ? 0.0 : at(0);
+        at(-1) = axis.collapsed() ? 0.0 : at(0);
         ground.firstCell = -1;
     }
     return ground;
@@ -48,8 +48,8 @@ GroundAxis GroundAxisOf(const CAxe &axis, bool basePlateau) {
 Graph3DGrid::Graph3DGrid(const CSheet &sheet, int baseMarker) : swapped_((sheet.flags & SwapGraphAxes) != 0) {
     const CAxe &xAxis = swapped_ ? sheet.axisY : sheet.axisX;
     const CAxe &yAxis = swapped_ ? sheet.axisX : sheet.axisY;
-    useX_ = {std::clamp(xAxis.count, 0, MaxX), xAxis.collapsed != 0, xAxis.collapsedIndex};
-    useY_ = {std::clamp(yAxis.count, 0, MaxX), yAxis.collapsed != 0, yAxis.collapsedIndex};
+    useX_ = {std::clamp(xAxis.count, 0, MaxX), xAxis.collapsed(), xAxis.collapsedIndex};
+    useY_ = {std::clamp(yAxis.count, 0, MaxX), yAxis.collapsed(), yAxis.collapsedIndex};
     const bool plateauX = HasBasePlateau(sheet, xAxis);
     const bool plateauY = HasBasePlateau(sheet, yAxis);
     x = GroundAxisOf(xAxis, plateauX);
@@ -62,7 +62,7 @@ Graph3DGrid::Graph3DGrid(const CSheet &sheet, int baseMarker) : swapped_((sheet.
         for (int i = GridFirst; i <= x.count; ++i) {
             const auto [column, row] = SheetCell(i, j);
             double h = static_cast<double>(sheet.Cell(column, row)) - sheet.axisData.displayMin;
-            if ((plateauX && !xAxis.collapsed && i < 0) || (plateauY && !yAxis.collapsed && j < 0))
+            if ((plateauX && !xAxis.collapsed() && i < 0) || (plateauY && !yAxis.collapsed() && j < 0))
                 h = base;
             heights_[static_cast<std::size_t>((j - GridFirst) * width_ + (i - GridFirst))] = h;
         }
@@ -98,9 +98,9 @@ std::optional<std::pair<int, int>> LiveGridPoint(const CSheet &sheet) {
         return std::nullopt;
     int column = sheet.actualX == -1 ? -2 : sheet.actualX; // below the first speed: the plateau start
     int row = sheet.actualY;
-    if (sheet.axisX.collapsed)
+    if (sheet.axisX.collapsed())
         column = sheet.axisX.collapsedIndex;
-    if (sheet.axisY.collapsed)
+    if (sheet.axisY.collapsed())
         row = sheet.axisY.collapsedIndex;
     if (sheet.flags & SwapGraphAxes)
         return std::pair{row, column};
@@ -126,7 +126,7 @@ bool ShowsValueLabel(const CSheet &sheet, const Graph3DGrid &grid, int valuesMod
     if (!dataPoint)
         return false;
     // Along a collapsed axis only the used line carries real points.
-    if ((xAxis.collapsed && i != xAxis.collapsedIndex) || (yAxis.collapsed && j != yAxis.collapsedIndex))
+    if ((xAxis.collapsed() && i != xAxis.collapsedIndex) || (yAxis.collapsed() && j != yAxis.collapsedIndex))
         return false;
 
     const auto [column, row] = grid.SheetCell(i, j);
@@ -145,13 +145,13 @@ bool ShowsValueLabel(const CSheet &sheet, const Graph3DGrid &grid, int valuesMod
         lowest = lowest && v < n;
         highest = highest && v > n;
     };
-    if (!xAxis.collapsed) {
+    if (!xAxis.collapsed()) {
         if (i > 0)
             compare(i - 1, j);
         if (i + 1 < grid.x.count)
             compare(i + 1, j);
     }
-    if (!yAxis.collapsed) {
+    if (!yAxis.collapsed()) {
         if (j > 0)
             compare(i, j - 1);
         if (j + 1 < grid.y.count)

@@ -62,7 +62,7 @@ AxisSpans SpansOf(const CSheet &sheet) {
 }
 
 ColourRange ColourRangeOf(const CAxe &valueAxis) {
-    if (valueAxis.fixedRange)
+    if (valueAxis.fixedRange())
         return {valueAxis.min, valueAxis.max};
     return {valueAxis.displayMin, valueAxis.displayMax};
 }

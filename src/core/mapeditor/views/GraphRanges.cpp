@@ -46,7 +46,7 @@ struct Span {
 Span PointRange(const CAxe &axis) {
     Span span;
     for (int i = 0; i < axis.count; ++i)
-        span.Include(axis.hasValues ? axis.values[static_cast<std::size_t>(i)] : i);
+        span.Include(axis.hasValues() ? axis.values[static_cast<std::size_t>(i)] : i);
     return span;
 }
 
@@ -58,13 +58,13 @@ void BandAndRound(CAxe &axis, Span &span) {
     const double s = Usable(axis.scale);
     axis.SelectBand(std::trunc((static_cast<double>(span.max) - span.min) * s));
     const double t = Usable(axis.currentBand.step1);
-    if (axis.hasValues) {
+    if (axis.hasValues()) {
         const RawRange rounded = RoundRangeEnds(span.min, span.max, t, s);
         span.min = rounded.min;
         span.max = rounded.max;
     }
     if (span.max <= span.min)
-        span.max = ToInt(std::trunc(span.min + (axis.hasValues ? t / s : t)));
+        span.max = ToInt(std::trunc(span.min + (axis.hasValues() ? t / s : t)));
 }
 
 int RoundUpToStep(int raw, double s, double t, double spare) {
@@ -74,9 +74,9 @@ int RoundUpToStep(int raw, double s, double t, double spare) {
 } // namespace
 
 int GraphKindOf(const CSheet &sheet) {
-    if (sheet.axisY.collapsed)
+    if (sheet.axisY.collapsed())
         return 1;
-    if (sheet.axisX.collapsed)
+    if (sheet.axisX.collapsed())
         return 2;
     return 3;
 }
@@ -111,10 +111,10 @@ GraphRanges ComputeGraphRanges(CSheet &sheet, int graphKind, bool graph2DShown, 
 
     const CAxe &sheetX = sheet.axisX;
     const CAxe &sheetY = sheet.axisY;
-    const int j0 = sheetX.collapsed ? Clamped(sheetX.collapsedIndex, sheetX.count) : 0;
-    const int j1 = sheetX.collapsed ? j0 : sheetX.count - 1;
-    const int k0 = sheetY.collapsed ? Clamped(sheetY.collapsedIndex, sheetY.count) : 0;
-    const int k1 = sheetY.collapsed ? k0 : sheetY.count - 1;
+    const int j0 = sheetX.collapsed() ? Clamped(sheetX.collapsedIndex, sheetX.count) : 0;
+    const int j1 = sheetX.collapsed() ? j0 : sheetX.count - 1;
+    const int k0 = sheetY.collapsed() ? Clamped(sheetY.collapsedIndex, sheetY.count) : 0;
+    const int k1 = sheetY.collapsed() ? k0 : sheetY.count - 1;
     Span value;
     long long riseBetweenColumns = 0;
     long long riseBetweenRows = 0;
@@ -216,7 +216,7 @@ GraphRanges ComputeGraphRanges(CSheet &sheet, int graphKind, bool graph2DShown, 
     // 13. The horizontal axis of the 2D graph is always the one that is not collapsed.
     g.horizontalAxis = g.xAxis;
     g.curveAxis = g.yAxis;
-    if ((graphKind == 1 && xAxis.collapsed) || (graphKind == 2 && !yAxis.collapsed))
+    if ((graphKind == 1 && xAxis.collapsed()) || (graphKind == 2 && !yAxis.collapsed()))
         std::swap(g.horizontalAxis, g.curveAxis);
     g.curveCount = graphKind == 3 ? yAxis.count : 1;
     return g;

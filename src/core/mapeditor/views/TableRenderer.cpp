@@ -37,7 +37,7 @@ class TablePainter {
 public:
     TablePainter(const EditorView &view, Scene &scene)
         : v_(view), g_(view.geometry), s_(*view.sheet), ax_(s_.axisX), ay_(s_.axisY), ad_(s_.axisData),
-          scene_(scene), xc_(ax_.collapsed != 0), yc_(ay_.collapsed != 0) {
+          scene_(scene), xc_(ax_.collapsed()), yc_(ay_.collapsed()) {
         base_ = view.metrics.baseSize;
         cellFont_ = EditorFont{Trunc(1.4 * base_), true, false};
         lockedFont_ = EditorFont{Trunc(1.2 * base_), true, true};
@@ -258,7 +258,7 @@ private:
                 const int i = Column(c), j = Row(r);
                 if (Selected(sel.CellMark(i, j)))
                     TintItem(g_.ColumnEdge(c), g_.RowEdge(r), g_.ColumnEdge(c + 1), g_.RowEdge(r + 1), cw2,
-                             rh2, sel.CornerMask(i, j, xc_, yc_), ad_.editable != 0, cw2, rh2);
+                             rh2, sel.CornerMask(i, j, xc_, yc_), ad_.editable(), cw2, rh2);
             }
         const int ty = g_.tableY, chh = g_.columnHeaderHeight;
         if (!xc_)
@@ -268,7 +268,7 @@ private:
                     continue;
                 const int x = g_.ColumnEdge(c), right = g_.ColumnEdge(c + 1);
                 TintItem(x, ty, right, ty + chh, right - x - 2, chh - 2, sel.CornerMask(i, -1, xc_, yc_),
-                         ax_.editable != 0, cw2, chh - 1);
+                         ax_.editable(), cw2, chh - 1);
             }
         const int tx = g_.tableX, rhw = g_.rowHeaderWidth;
         if (!yc_)
@@ -278,7 +278,7 @@ private:
                     continue;
                 const int y = g_.RowEdge(r), bottom = g_.RowEdge(r + 1);
                 TintItem(tx, y, tx + rhw, bottom, rhw - 2, bottom - y - 2, sel.CornerMask(-1, j, xc_, yc_),
-                         ay_.editable != 0, rhw - 1, rh2);
+                         ay_.editable(), rhw - 1, rh2);
             }
     }
 
@@ -390,7 +390,7 @@ private:
     void ItemText(int column, int row, int raw, int previewRaw, bool previewItem, const CAxe &axis,
                   bool showUnit, int left, int top, int right, int bottom) {
         const TValueEdit &edit = v_.edit;
-        const bool editable = axis.editable != 0;
+        const bool editable = axis.editable();
         const EditorFont font = editable ? cellFont_ : lockedFont_;
         if (edit.active != 0 && edit.editCol == column && edit.editRow == row) {
             const Rect &t = edit.textRect;
@@ -439,7 +439,7 @@ private:
                 const int i = Column(c), j = Row(r);
                 const std::size_t index = static_cast<std::size_t>(j * MaxX + i);
                 ItemText(i, j, s_.Cell(i, j), v_.preview[index], PreviewItem(sel.CellMark(i, j)), ad_,
-                         ad_.showUnit != 0, g_.ColumnEdge(c), g_.RowEdge(r), g_.ColumnEdge(c + 1) - 1,
+                         ad_.showUnit(), g_.ColumnEdge(c), g_.RowEdge(r), g_.ColumnEdge(c + 1) - 1,
                          g_.RowEdge(r + 1) - 1);
             }
         }
@@ -471,14 +471,14 @@ private:
     void CountLabels() {
         const EditorFont font{10, true, false};
         char text[16];
-        if (!yc_ && ay_.resizable != 0) {
+        if (!yc_ && ay_.resizable()) {
             std::snprintf(text, sizeof text, "(%i)", ay_.count);
             const int w = v_.metrics.Width(text, font);
             scene_.Text(g_.tableX + (g_.rowHeaderWidth - w) / 2,
                         Trunc(g_.cellsY + g_.visibleRows * static_cast<double>(g_.rowHeight) + 2), text, font,
                         Black);
         }
-        if (!xc_ && ax_.resizable != 0) {
+        if (!xc_ && ax_.resizable()) {
             std::snprintf(text, sizeof text, "(%i)", ax_.count);
             const int w = v_.metrics.Width(text, font);
             scene_.Text(Trunc(g_.cellsX + g_.visibleCols * static_cast<double>(g_.columnWidth) + 2),
@@ -521,7 +521,7 @@ void Arrow(Scene &scene, int x, int y, int b, bool horizontal, int direction) {
 void AddLiveRingBoxes(const TableGeometry &g, const CSheet &s, std::vector<Rect> &boxes) {
     if ((s.flags & TrackLive) == 0 || s.actualState != 1)
         return;
-    const bool xc = s.axisX.collapsed != 0, yc = s.axisY.collapsed != 0;
+    const bool xc = s.axisX.collapsed(), yc = s.axisY.collapsed();
     const int c = xc ? 0 : s.actualX - s.axisX.firstVisible;
     const int r = yc ? 0 : s.actualY - s.axisY.firstVisible;
     const bool colIn = c >= 0 && c < g.visibleCols && s.actualX >= 0;
@@ -537,7 +537,7 @@ void AddLiveRingBoxes(const TableGeometry &g, const CSheet &s, std::vector<Rect>
 }
 
 void PaintTable(const EditorView &view, Scene &scene) {
-    if (view.sheet == nullptr || view.sheet->enabled == 0)
+    if (view.sheet == nullptr || !view.sheet->enabled())
         return;
     TablePainter(view, scene).Paint();
 }
@@ -547,7 +547,7 @@ void PaintViewSwitch(const EditorView &view, int alone, BitmapId bitmap, Scene &
     if (view.sheet == nullptr || g.shownViews != alone || g.Has(ShowToolbar) || view.printLook)
         return;
     const CAxe &rows = view.sheet->axisY;
-    const int n = rows.collapsed != 0 ? 1 : std::min(rows.count, g.rowsWanted);
+    const int n = rows.collapsed() ? 1 : std::min(rows.count, g.rowsWanted);
     scene.Bitmap(g.tableX - 10, Trunc(g.cellsY + n * static_cast<double>(g.rowHeight) - 2), bitmap);
 }
 
