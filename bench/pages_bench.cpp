@@ -37,7 +37,7 @@ void CommitOfAnEdit(benchmark::State &state, int page, const char *editName) {
     options.loaderName = settings.filePath(QStringLiteral("loader"));
     TMainForm form(options, std::make_unique<SilentPort>());
     form.show();
-    form.PageControl1->setCurrentIndex(page);
+    form.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
     QApplication::processEvents();
     auto *edit = form.findChild<TUpDownEdit *>(QString::fromLatin1(editName));
     int step = 0;

@@ -71,7 +71,7 @@ void TickWithMonitorFrame(benchmark::State &state, int page, bool shifting = fal
     TMainForm form(options, std::make_unique<LiveEnginePort>(shifting));
     WithGears(form.session());
     form.show();
-    form.PageControl1->setCurrentIndex(page);
+    form.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
     for (int i = 0; i < 50; ++i) { // connected, laid out and painted once
         form.Timer1Timer();
         QApplication::processEvents();

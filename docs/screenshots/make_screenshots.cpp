@@ -53,7 +53,7 @@ int main(int argc, char *argv[]) {
     };
 
     // The engine runs up for a few seconds, and the Monitor page shows its live values.
-    form.PageControl1->setCurrentIndex(Page::Monitor);
+    form.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(Page::Monitor);
     stepper.Step(80);
     QApplication::processEvents();
     if (!save(form.grab().toImage(), "monitor.png"))

@@ -1,3 +1,5 @@
+#include "named_controls.h"
+
 #include "gui/app/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "link/mock_port.h"
@@ -53,15 +55,15 @@ private slots:
         session.Commit();
         const ParameterImage saved = session.image();
         chosen_ = dir_->filePath(QStringLiteral("race.ign"));
-        form->MenuSave->trigger();
+        test::Named<QAction>(*form, "MenuSave")->trigger();
         QVERIFY(QFile::exists(chosen_));
         QVERIFY(form->windowTitle().endsWith(chosen_));
 
         session.image().setWord(Adrw::SoftLimiter, 7000);
-        form->MenuOpen->trigger();
+        test::Named<QAction>(*form, "MenuOpen")->trigger();
         QCOMPARE(session.image(), saved);
         QCOMPARE(openStart_, chosen_); // F3 starts at the last used file
-        QVERIFY(form->MenuZpet->isEnabled());
+        QVERIFY(test::Named<QAction>(*form, "MenuZpet")->isEnabled());
         QVERIFY(messages_.isEmpty());
         // The edit Open replaced was neither saved nor programmed: a restore point keeps it.
         const RestorePointStore history(
@@ -74,11 +76,11 @@ private slots:
     void exeDirCommandsStartAtTheDefaultFile() {
         auto form = NewWindow();
         chosen_.clear();
-        form->MenuOpenExeDir->trigger();
-        QCOMPARE(openStart_, form->defaultParameterPath);
-        QVERIFY(form->defaultParameterPath.endsWith(QStringLiteral("data.ign")));
-        form->MenuSaveExeDir->trigger();
-        QCOMPARE(saveStart_, form->defaultParameterPath);
+        test::Named<QAction>(*form, "MenuOpenExeDir")->trigger();
+        QCOMPARE(openStart_, form->defaultParameterPath());
+        QVERIFY(form->defaultParameterPath().endsWith(QStringLiteral("data.ign")));
+        test::Named<QAction>(*form, "MenuSaveExeDir")->trigger();
+        QCOMPARE(saveStart_, form->defaultParameterPath());
     }
 
     void rejectedFileSaysSoInABox() {
@@ -86,25 +88,25 @@ private slots:
         const ParameterImage before = form->session().image();
         chosen_ = dir_->filePath(QStringLiteral("other.ign"));
         WriteText(chosen_, "MORVANEL_KEY 98\r\nLIMITER 1000 2000 0 3000 4000\r\n");
-        form->MenuOpen->trigger();
+        test::Named<QAction>(*form, "MenuOpen")->trigger();
         QCOMPARE(form->session().image(), before);
         QCOMPARE(messages_, QStringList{QStringLiteral("Unmatched version of *.ign file!")});
-        QVERIFY(!form->MenuZpet->isEnabled());
+        QVERIFY(!test::Named<QAction>(*form, "MenuZpet")->isEnabled());
     }
 
     void newAsksInABoxAndForgetsTheFile() {
         auto form = NewWindow();
         chosen_ = dir_->filePath(QStringLiteral("a.ign"));
-        form->MenuSave->trigger();
+        test::Named<QAction>(*form, "MenuSave")->trigger();
         form->session().image().setWord(Adrw::SoftLimiter, 9000);
         form->session().Commit();
 
         answer_ = QMessageBox::Cancel;
-        form->MenuNew->trigger();
+        test::Named<QAction>(*form, "MenuNew")->trigger();
         QCOMPARE(form->session().image().word(Adrw::SoftLimiter), 9000);
 
         answer_ = QMessageBox::Yes;
-        form->MenuNewActPage->trigger();
+        test::Named<QAction>(*form, "MenuNewActPage")->trigger();
         QCOMPARE(form->session().image().word(Adrw::SoftLimiter), 10800);
         QCOMPARE(form->windowTitle(), QStringLiteral("  ZARVEX1       "));
     }
@@ -115,7 +117,7 @@ private slots:
         other->session().image().setWord(Adrw::HardLimiter, 12345);
         const QString upper = dir_->filePath(QStringLiteral("UPPER.IGN"));
         chosen_ = upper;
-        other->MenuSave->trigger();
+        test::Named<QAction>(*other, "MenuSave")->trigger();
         QCOMPARE(form->DropFiles({QStringLiteral("a.txt"), QStringLiteral("ign"), upper}), true);
         QCOMPARE(form->session().image().word(Adrw::HardLimiter), 12345);
         QCOMPARE(form->DropFiles({QStringLiteral("notes.txt")}), false);
@@ -128,24 +130,24 @@ private slots:
             files << dir_->filePath(QStringLiteral("set %1.ign").arg(i));
             form->session().image().setWord(Adrw::SoftLimiter, 9000 + 100 * i);
             chosen_ = files.last();
-            form->MenuSave->trigger();
-            form->MenuOpen->trigger();
+            test::Named<QAction>(*form, "MenuSave")->trigger();
+            test::Named<QAction>(*form, "MenuOpen")->trigger();
         }
-        QVERIFY(form->MenuHistory[0]->isVisible());
-        QCOMPARE(form->MenuHistory[1]->text(), QStringLiteral("2 set 0"));
-        QVERIFY(!form->MenuHistory[2]->isVisible());
-        QVERIFY(form->MenuHistoryEnd->isVisible());
-        form->MenuHistory[1]->trigger();
+        QVERIFY(test::Named<QAction>(*form, "MenuHistory1")->isVisible());
+        QCOMPARE(test::Named<QAction>(*form, "MenuHistory2")->text(), QStringLiteral("2 set 0"));
+        QVERIFY(!test::Named<QAction>(*form, "MenuHistory3")->isVisible());
+        QVERIFY(test::Named<QAction>(*form, "MenuHistoryEnd")->isVisible());
+        test::Named<QAction>(*form, "MenuHistory2")->trigger();
         QCOMPARE(form->session().image().word(Adrw::SoftLimiter), 9000);
         QCOMPARE(QString::fromStdString(form->session().recentFiles().entry(0)), files[0]);
-        QCOMPARE(form->MenuHistory[0]->text(), QStringLiteral("1 set 2"));
+        QCOMPARE(test::Named<QAction>(*form, "MenuHistory1")->text(), QStringLiteral("1 set 2"));
     }
 
     void settingsSurviveARestart() {
         {
             auto form = NewWindow();
             form->session().settings().portIndex = 2;
-            form->PageControl1->setCurrentIndex(Page::Gear);
+            test::Named<QTabWidget>(*form, "PageControl1")->setCurrentIndex(Page::Gear);
             form->session().image().setWord(Adrw::SoftLimiter, 9100);
             form->close();
         }

@@ -1,5 +1,5 @@
 #include "gui/about/FormAbout.h"
-#include "main_form_fixture.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -65,15 +65,19 @@ private slots:
     }
 
     void helpAboutShowsItInTheWindowsLanguage() {
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         form->SetLanguage(1);
-        form->MenuAbout->trigger();
-        QVERIFY(form->FormAbout->isVisible());
-        QCOMPARE(form->FormAbout->windowTitle(), QString::fromUtf8("Über Programm ZARVEX1"));
+        test::Named<QAction>(*form, "MenuAbout")->trigger();
+        QVERIFY(test::Named<TFormAbout>(*form, "FormAbout")->isVisible());
+        QCOMPARE(test::Named<TFormAbout>(*form, "FormAbout")->windowTitle(),
+                 QString::fromUtf8("Über Programm ZARVEX1"));
         // The build date is the one the status bar shows.
-        const QStringList date = form->FormAbout->labelDate()->text().split(QLatin1Char(' '));
-        QVERIFY(form->statusPanels[2]->text().contains(QStringLiteral("COMPILE=") + date.last()));
-        form->FormAbout->close();
+        const QStringList date =
+            test::Named<TFormAbout>(*form, "FormAbout")->labelDate()->text().split(QLatin1Char(' '));
+        QVERIFY(test::Named<QLabel>(*form, "StatusPanel2")
+                    ->text()
+                    .contains(QStringLiteral("COMPILE=") + date.last()));
+        test::Named<TFormAbout>(*form, "FormAbout")->close();
     }
 };
 

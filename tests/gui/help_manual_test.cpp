@@ -1,6 +1,6 @@
 #include "gui/app/HelpManual.h"
-#include "main_form_fixture.h"
 #include "pdf_pages.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,12 +31,12 @@ private slots:
     }
 
     void contentsOpensTheManualOfTheLanguage() {
-        test::MainFormFixture form(StartOptions::Parse({QStringLiteral("DEUTSCH")}, {}));
+        test::Window form(test::Scripted{StartOptions::Parse({QStringLiteral("DEUTSCH")}, {})});
         QFile manual(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")));
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.write("%PDF-1.4\n");
         manual.close();
-        form->MenuContens->trigger();
+        test::Named<QAction>(*form, "MenuContens")->trigger();
         QCOMPARE(opened_,
                  QList<QUrl>{QUrl::fromLocalFile(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")))});
         QVERIFY(form.messages.isEmpty());
@@ -62,8 +62,8 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, message);
         QFETCH(QString, why);
-        test::MainFormFixture form(StartOptions::Parse({language}, {}));
-        form->MenuContens->trigger();
+        test::Window form(test::Scripted{StartOptions::Parse({language}, {})});
+        test::Named<QAction>(*form, "MenuContens")->trigger();
         QVERIFY(opened_.isEmpty());
         QCOMPARE(form.messages.size(), 1);
         const QStringList lines = form.messages.front().split(QLatin1Char('\n'));
@@ -74,12 +74,12 @@ private slots:
     }
 
     void aViewerThatFailsSaysWhereTheManualIs() {
-        test::MainFormFixture form(StartOptions::Parse({QStringLiteral("DEUTSCH")}, {}));
+        test::Window form(test::Scripted{StartOptions::Parse({QStringLiteral("DEUTSCH")}, {})});
         QFile manual(work_.filePath(QStringLiteral("manual_ZARVEX1_de.pdf")));
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.close();
         viewerWorks_ = false;
-        form->MenuContens->trigger();
+        test::Named<QAction>(*form, "MenuContens")->trigger();
         QCOMPARE(opened_.size(), 1);
         QCOMPARE(form.messages.size(), 1);
         const QStringList lines = form.messages.front().split(QLatin1Char('\n'));

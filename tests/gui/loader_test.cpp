@@ -1,3 +1,5 @@
+#include "named_controls.h"
+
 #include "gui/app/Dialogs.h"
 #include "gui/app/LoaderServer.h"
 #include "gui/app/MainForm.h"
@@ -229,8 +231,10 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("^Loader socket cannot be opened: ")));
         TMainForm form(options, std::make_unique<test::MockPort>());
-        QVERIFY2(form.statusPanels[0]->text().startsWith(QStringLiteral("Loader socket cannot be opened")),
-                 qPrintable(form.statusPanels[0]->text()));
+        QVERIFY2(test::Named<QLabel>(form, "StatusPanel0")
+                     ->text()
+                     .startsWith(QStringLiteral("Loader socket cannot be opened")),
+                 qPrintable(test::Named<QLabel>(form, "StatusPanel0")->text()));
     }
 
     void loaderBorrowsAndReturnsThePortOfTheWindow() {
@@ -251,23 +255,23 @@ private slots:
         socket.write(Message(inUse + 1, 0x7FFFFFA2));
         socket.flush();
         QTest::qWait(50);
-        QCOMPARE(form.link->state().LinkRequest, LinkRequest::None);
+        QCOMPARE(form.link().state().LinkRequest, LinkRequest::None);
 
         socket.write(Message(inUse, 0x7FFFFFA2));
         socket.flush();
-        QTRY_COMPARE(form.link->state().LinkRequest, LinkRequest::Handover);
+        QTRY_COMPARE(form.link().state().LinkRequest, LinkRequest::Handover);
 
         // No acknowledgement: after its frames the port is released all the same.
         for (int tick = 0; tick < 20; ++tick)
             form.Timer1Timer();
-        QCOMPARE(form.link->state().LinkRequest, LinkRequest::None);
-        QVERIFY(!form.link->state().PortEnabled);
+        QCOMPARE(form.link().state().LinkRequest, LinkRequest::None);
+        QVERIFY(!form.link().state().PortEnabled);
         QVERIFY(!port->isOpen());
         QVERIFY(form.windowTitle().endsWith(QStringLiteral("(Disconnected by bootloader)")));
 
         socket.write(Message(inUse, 0x7FFFFFA4));
         socket.flush();
-        QTRY_VERIFY(form.link->state().PortEnabled);
+        QTRY_VERIFY(form.link().state().PortEnabled);
         QVERIFY(port->isOpen());
         QVERIFY(!form.windowTitle().contains(QStringLiteral("bootloader")));
     }

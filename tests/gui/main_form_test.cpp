@@ -2,8 +2,7 @@
 #include "gui/app/MainForm.h"
 #include "gui/pages/MonitorPage.h"
 #include "gui/widgets/Gauge.h"
-#include "link/mock_port.h"
-#include "simulated_window.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,41 +16,18 @@
 
 using namespace zarvex1;
 
-namespace {
-
-// A window on an in-process port, so that no test touches a real serial device.
-struct Window {
-    explicit Window(const StartOptions &options = {}) {
-        auto mock = std::make_unique<test::MockPort>();
-        port = mock.get();
-        form = std::make_unique<TMainForm>(options, std::move(mock));
-    }
-    TMainForm *operator->() { return form.get(); }
-    test::MockPort *port;
-    std::unique_ptr<TMainForm> form;
-};
-
-} // namespace
-
 class MainFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        settingsDir_ = std::make_unique<QTemporaryDir>();
-        qputenv("ZARVEX1_SETTINGS_DIR", settingsDir_->path().toUtf8());
-        messages_.clear();
-        Dialogs::messageHook = [this](const QString &text) { messages_ << text; };
-    }
-
     void pagesComeInTheirFixedOrder() {
-        Window form;
+        test::Window form{test::Scripted{}};
         const QStringList names = {"TabSheet_Bike",  "TabSheet_Inputs",   "TabSheet_Advance",
                                    "TabSheet_Servo", "TabSheet_PowerOut", "TabSheet_Gear",
                                    "TabSheet_Race",  "TabSheet_Test",     "TabSheet_Monitor"};
-        QCOMPARE(form->PageControl1->count(), names.size());
+        QCOMPARE(test::Named<QTabWidget>(*form, "PageControl1")->count(), names.size());
         for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(form->PageControl1->widget(i)->objectName(), names[i]);
-        QCOMPARE(form->PageControl1->tabText(4), QStringLiteral("Power out"));
+            QCOMPARE(test::Named<QTabWidget>(*form, "PageControl1")->widget(i)->objectName(), names[i]);
+        QCOMPARE(test::Named<QTabWidget>(*form, "PageControl1")->tabText(4), QStringLiteral("Power out"));
     }
 
     void languageArgumentSelectsTheCaptions_data() {
@@ -71,76 +47,80 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, bikeCaption);
         QFETCH(QString, banner);
-        Window form(StartOptions::Parse(arguments, {}));
-        QCOMPARE(form->PageControl1->tabText(0), bikeCaption);
-        QCOMPARE(form->LabelSpojeni->text(), banner);
+        test::Window form(test::Scripted{StartOptions::Parse(arguments, {})});
+        QCOMPARE(test::Named<QTabWidget>(*form, "PageControl1")->tabText(0), bikeCaption);
+        QCOMPARE(test::Named<QLabel>(*form, "LabelSpojeni")->text(), banner);
     }
 
     void statusBarShowsVersionAndFixedTexts() {
-        Window form;
-        QVERIFY(form->statusPanels[2]->text().startsWith(QStringLiteral("ZARVEX1   RSKEY=99   COMPILE=")));
-        QCOMPARE(form->statusPanels[2]->text(), form->versionText);
-        QCOMPARE(form->statusPanels[1]->text(), QStringLiteral("EXE"));
-        QCOMPARE(form->statusPanels[3]->text(), QStringLiteral("HEX"));
+        test::Window form{test::Scripted{}};
+        QVERIFY(test::Named<QLabel>(*form, "StatusPanel2")
+                    ->text()
+                    .startsWith(QStringLiteral("ZARVEX1   RSKEY=99   COMPILE=")));
+        QCOMPARE(test::Named<QLabel>(*form, "StatusPanel2")->text(), form->versionText());
+        QCOMPARE(test::Named<QLabel>(*form, "StatusPanel1")->text(), QStringLiteral("EXE"));
+        QCOMPARE(test::Named<QLabel>(*form, "StatusPanel3")->text(), QStringLiteral("HEX"));
         form->Timer1Timer();
         // The refresh at start reads an empty frame: the unit's version is 0.
-        QCOMPARE(form->statusPanels[4]->text(), QStringLiteral("Not connected"));
+        QCOMPARE(test::Named<QLabel>(*form, "StatusPanel4")->text(), QStringLiteral("Not connected"));
     }
 
     void messageLineStaysFor200Ticks() {
-        Window form;
+        test::Window form{test::Scripted{}};
         form->show();
-        form->ShowMessageLine(QStringLiteral("Read error!"), Colour::Red);
-        QCOMPARE(form->LabelMessage->text(), QStringLiteral("Read error!"));
-        QCOMPARE(form->LabelMessage->palette().color(QPalette::Window), QColor(255, 0, 0));
+        form->link().ShowMessageLine("Read error!", Colour::Red);
+        QCOMPARE(test::Named<QLabel>(*form, "LabelMessage")->text(), QStringLiteral("Read error!"));
+        QCOMPARE(test::Named<QLabel>(*form, "LabelMessage")->palette().color(QPalette::Window),
+                 QColor(255, 0, 0));
         for (int i = 0; i < 200; ++i)
             form->Timer1Timer();
-        QVERIFY(form->LabelMessage->isVisible());
+        QVERIFY(test::Named<QLabel>(*form, "LabelMessage")->isVisible());
         form->Timer1Timer();
-        QVERIFY(!form->LabelMessage->isVisible());
-        QVERIFY(!form->CGaugeProgram->isVisible());
+        QVERIFY(!test::Named<QLabel>(*form, "LabelMessage")->isVisible());
+        QVERIFY(!test::Named<QProgressBar>(*form, "CGaugeProgram")->isVisible());
     }
 
     void printingHidesMessageLineAndBannerButCountersGoOn() {
-        Window form;
+        test::Window form{test::Scripted{}};
         form->show();
         form->Timer1Timer();
-        QVERIFY(form->LabelSpojeni->isVisible());
-        form->link->SetPrinting(true);
-        form->ShowMessageLine(QStringLiteral("x"), Colour::White);
+        QVERIFY(test::Named<QLabel>(*form, "LabelSpojeni")->isVisible());
+        form->link().SetPrinting(true);
+        form->link().ShowMessageLine("x", Colour::White);
         form->Timer1Timer();
-        QVERIFY(!form->LabelMessage->isVisible());
-        QVERIFY(!form->LabelSpojeni->isVisible());
-        QCOMPARE(form->link->state().MessageTicks, 199);
+        QVERIFY(!test::Named<QLabel>(*form, "LabelMessage")->isVisible());
+        QVERIFY(!test::Named<QLabel>(*form, "LabelSpojeni")->isVisible());
+        QCOMPARE(form->link().state().MessageTicks, 199);
     }
 
     void comMenuChoosesThePortAndTicksIt() {
-        Window form;
+        test::Window form{test::Scripted{}};
         QCOMPARE(form.port->opened.size(), size_t(1)); // the port chosen at start, Com 2
         auto *com5 = form->findChild<QAction *>(QStringLiteral("MenuCom5"));
         QVERIFY(com5);
         com5->trigger();
         QCOMPARE(form->session().settings().portIndex, 4);
         QCOMPARE(QString::fromStdString(form.port->opened.back()), QStringLiteral("/dev/ttyUSB4"));
-        QCOMPARE(form->LabelCom->text(), QStringLiteral("COM= ttyUSB4"));
+        QCOMPARE(test::Named<QLabel>(*form, "LabelCom")->text(), QStringLiteral("COM= ttyUSB4"));
         for (int i = 0; i < 31; ++i)
-            QCOMPARE(form->ComMenuItems[i]->isChecked(), i == 4);
-        QCOMPARE(form->ComMenuItems[30]->text(), QStringLiteral("Com Auto"));
+            QCOMPARE(test::Named<QAction>(*form, QStringLiteral("MenuCom%1").arg(i + 1))->isChecked(),
+                     i == 4);
+        QCOMPARE(test::Named<QAction>(*form, "MenuCom31")->text(), QStringLiteral("Com Auto"));
     }
 
     void failedOpenOfAChosenPortSaysSoButNotInAutomaticMode() {
-        Window form;
+        test::Window form{test::Scripted{}};
         form.port->failAll = true;
-        form->ComMenuItems[2]->trigger();
-        QCOMPARE(messages_, QStringList{QStringLiteral("Com opening error!")});
-        form->ComMenuItems[30]->trigger();
-        QCOMPARE(messages_.size(), 1);
+        test::Named<QAction>(*form, "MenuCom3")->trigger();
+        QCOMPARE(form.messages, QStringList{QStringLiteral("Com opening error!")});
+        test::Named<QAction>(*form, "MenuCom31")->trigger();
+        QCOMPARE(form.messages.size(), 1);
     }
 
     void monitorFrameFillsTheMonitorPage() {
-        Window form;
+        test::Window form{test::Scripted{}};
         form->show();
-        form->PageControl1->setCurrentIndex(Page::Monitor);
+        test::Named<QTabWidget>(*form, "PageControl1")->setCurrentIndex(Page::Monitor);
         Frame frame;
         frame.setByte(0, MonitorCode);
         frame.setWord(Monw::Rpm, 4321);
@@ -149,50 +129,54 @@ private slots:
         frame.seal();
         form.port->feed(frame);
         form->Timer1Timer();
-        auto *rpm = form->MonitorPage->findChild<QLabel *>(QStringLiteral("LabelRpm"));
-        auto *supply = form->MonitorPage->findChild<QLabel *>(QStringLiteral("LabelNapeti"));
+        auto *rpm = test::Named<TMonitorPage>(*form, PageNames[Page::Monitor])
+                        ->findChild<QLabel *>(QStringLiteral("LabelRpm"));
+        auto *supply = test::Named<TMonitorPage>(*form, PageNames[Page::Monitor])
+                           ->findChild<QLabel *>(QStringLiteral("LabelNapeti"));
         QVERIFY(rpm && supply);
         QCOMPARE(rpm->text(), QStringLiteral("RPM = 4321"));
         QVERIFY(supply->text().contains(QStringLiteral("12.3")));
-        QVERIFY(!form->LabelSpojeni->isVisible());
-        QCOMPARE(form->MonitorPage->CGaugeRpm->value(), 4321);
+        QVERIFY(!test::Named<QLabel>(*form, "LabelSpojeni")->isVisible());
+        QCOMPARE(test::Named<TMonitorPage>(*form, PageNames[Page::Monitor])->CGaugeRpm->value(), 4321);
     }
 
     void readFromTheUnitFillsTheImageAndVerifies() {
         SimOptions options;
         options.engine = EngineMode::Running;
-        test::SimulatedWindow form(options);
+        test::Window form(options);
         ParameterImage tuned = form->session().image();
         tuned.setWord(Adrw::HardLimiter, 11500);
         tuned.setByte(Adrb::Advance1 + 40, 31);
         form.unit().unit().memory() = tuned;
         form->show();
-        QVERIFY(form.tickUntil([&] { return form->link->state().Connected; }, 10) > 0);
+        QVERIFY(form.tickUntil([&] { return form->link().state().Connected; }, 10) > 0);
 
-        form->ButtonRead->click();
-        QVERIFY(form.tickUntil([&] { return form->link->state().LinkRequest == LinkRequest::None; }) > 0);
-        QCOMPARE(form->LabelMessage->text(), QStringLiteral("Verify:: OK"));
+        test::Named<QPushButton>(*form, "ButtonRead")->click();
+        QVERIFY(form.tickUntil([&] { return form->link().state().LinkRequest == LinkRequest::None; }) > 0);
+        QCOMPARE(test::Named<QLabel>(*form, "LabelMessage")->text(), QStringLiteral("Verify:: OK"));
         QCOMPARE(form->session().image().word(Adrw::HardLimiter), 11500);
         QCOMPARE(form->session().image().byte(Adrb::Advance1 + 40), 31);
         QCOMPARE(form.unit().requestCount(), 13);
-        QVERIFY(form->statusPanels[4]->text().startsWith(QStringLiteral("ZRX01")));
+        QVERIFY(test::Named<QLabel>(*form, "StatusPanel4")->text().startsWith(QStringLiteral("ZRX01")));
     }
 
     void hintsGoToTheFirstPanelAndProgramAfterChangeIsRed() {
-        Window form;
+        test::Window form{test::Scripted{}};
         QStatusTipEvent tip(QStringLiteral("Open a parameter file"));
         QApplication::sendEvent(form.form.get(), &tip);
-        QCOMPARE(form->statusPanels[0]->text(), QStringLiteral("Open a parameter file"));
-        QVERIFY(form->statusPanels[2]->isVisibleTo(form.form.get()));
+        QCOMPARE(test::Named<QLabel>(*form, "StatusPanel0")->text(), QStringLiteral("Open a parameter file"));
+        QVERIFY(test::Named<QLabel>(*form, "StatusPanel2")->isVisibleTo(form.form.get()));
 
-        form->CheckBoxProgHned->setChecked(true);
-        QCOMPARE(form->CheckBoxProgHned->palette().color(QPalette::Window), QColor(255, 0, 0));
-        form->CheckBoxProgHned->setChecked(false);
-        QCOMPARE(form->CheckBoxProgHned->palette().color(QPalette::Window), LabelColour(Colour::ButtonFace));
+        test::Named<QCheckBox>(*form, "CheckBoxProgHned")->setChecked(true);
+        QCOMPARE(test::Named<QCheckBox>(*form, "CheckBoxProgHned")->palette().color(QPalette::Window),
+                 QColor(255, 0, 0));
+        test::Named<QCheckBox>(*form, "CheckBoxProgHned")->setChecked(false);
+        QCOMPARE(test::Named<QCheckBox>(*form, "CheckBoxProgHned")->palette().color(QPalette::Window),
+                 LabelColour(Colour::ButtonFace));
     }
 
     void undoAndRedoFollowTheCommits() {
-        Window form;
+        test::Window form{test::Scripted{}};
         auto *undo = form->findChild<QAction *>(QStringLiteral("MenuZpet"));
         auto *redo = form->findChild<QAction *>(QStringLiteral("MenuZnovu"));
         QVERIFY(undo && redo);
@@ -204,11 +188,11 @@ private slots:
         QVERIFY(!undo->isEnabled());
 
         // The Monitor page stores nothing, so the change made to the image stands.
-        form->PageControl1->setCurrentIndex(Page::Monitor);
+        test::Named<QTabWidget>(*form, "PageControl1")->setCurrentIndex(Page::Monitor);
         form->session().image().setByte(Adrb::GearCount, 4);
         form->session().Commit();
         QVERIFY(undo->isEnabled());
-        form->PageControl1->setCurrentIndex(Page::Bike);
+        test::Named<QTabWidget>(*form, "PageControl1")->setCurrentIndex(Page::Bike);
 
         undo->trigger();
         QCOMPARE(form->session().image(), start);
@@ -220,7 +204,7 @@ private slots:
     }
 
     void languageMenuTicksTheLanguageAndRelabels() {
-        Window form;
+        test::Window form{test::Scripted{}};
         auto *german = form->findChild<QAction *>(QStringLiteral("MenuGerman"));
         german->trigger();
         QVERIFY(german->isChecked());
@@ -228,10 +212,6 @@ private slots:
         QCOMPARE(form->findChild<QAction *>(QStringLiteral("MenuRead"))->text(), QStringLiteral("&Lesen"));
         QCOMPARE(form->session().texts()[6], std::string("Lesefehler"));
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> settingsDir_;
-    QStringList messages_;
 };
 
 QTEST_MAIN(MainFormTest)

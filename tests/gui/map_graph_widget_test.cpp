@@ -1,5 +1,5 @@
 #include "map_graph_fixture.h"
-#include "simulated_window.h"
+#include "window_fixture.h"
 
 #include "gui/pages/AdvancePage.h"
 
@@ -74,14 +74,15 @@ private slots:
     void dragOnTheAdvancePageIsOneUndoEntry() {
         SimOptions unit;
         unit.engine = EngineMode::Running;
-        test::SimulatedWindow w(unit);
+        test::Window w(unit);
         w->resize(1000, 720);
         w->show();
-        QVERIFY(w.tickUntil([&w] { return w->link->state().Connected; }, 20) > 0);
-        w->PageControl1->setCurrentIndex(Page::Advance);
+        QVERIFY(w.tickUntil([&w] { return w->link().state().Connected; }, 20) > 0);
+        test::Named<QTabWidget>(*w, "PageControl1")->setCurrentIndex(Page::Advance);
         QApplication::processEvents();
         w.tick(4);
-        TTab *tab = qobject_cast<TAdvancePage *>(w->pages[Page::Advance])->TabAdvance;
+        TTab *tab =
+            qobject_cast<TAdvancePage *>(test::Named<QWidget>(*w, PageNames[Page::Advance]))->TabAdvance;
         RunCommand(tab->Editor(), CommandView2D);
         tab->Render();
         const ParameterImage &image = w->session().image();
@@ -100,10 +101,10 @@ private slots:
         w.tick(10);
         QCOMPARE(int(image.byte(Adrb::Advance1 + 6)), before + 3);
         QVERIFY(w->session().undo().CanUndo());
-        w->MenuZpet->trigger();
+        test::Named<QAction>(*w, "MenuZpet")->trigger();
         QCOMPARE(int(image.byte(Adrb::Advance1 + 6)), before);
         QVERIFY(!w->session().undo().CanUndo()); // one entry, one undo
-        w->PageControl1->setCurrentIndex(Page::Advance);
+        test::Named<QTabWidget>(*w, "PageControl1")->setCurrentIndex(Page::Advance);
         RunCommand(tab->Editor(), CommandView3D);
         w.tick(20);
         const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");

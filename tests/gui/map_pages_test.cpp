@@ -1,7 +1,7 @@
 // The Advance, Servo and Inputs pages with their map editors, on the unit in process with the engine
 // running.
 
-#include "simulated_window.h"
+#include "window_fixture.h"
 
 #include "core/mapeditor/EditorKeys.h"
 #include "core/mapeditor/views/ChromeRenderer.h"
@@ -31,30 +31,32 @@ SimOptions RunningEngine() {
     return options;
 }
 
-// The window on a running engine, connected, on one page.
-struct Pages : test::SimulatedWindow {
-    Pages() : SimulatedWindow(RunningEngine()) {
-        form->resize(1000, 720);
-        form->show();
-        QVERIFY(tickUntil([this] { return form->link->state().Connected; }, 20) > 0);
-    }
-    void open(int page) {
-        form->PageControl1->setCurrentIndex(page);
-        QApplication::processEvents();
-        tick(4);
-    }
-    // The window at least as large as the texts of the language need, as the window manager holds a
-    // window to its minimum size (the offscreen platform has none).
-    void settle() {
-        QApplication::processEvents();
-        form->resize(form->size().expandedTo(form->minimumSizeHint()));
-        QApplication::processEvents();
-    }
-    ParameterImage &image() { return form->session().image(); }
-    TAdvancePage *advance() { return qobject_cast<TAdvancePage *>(form->pages[Page::Advance]); }
-    TServoPage *servo() { return qobject_cast<TServoPage *>(form->pages[Page::Servo]); }
-    TSensorPanel *sensors() { return qobject_cast<TInputsPage *>(form->pages[Page::Inputs])->sensorPanel(); }
-};
+// The page in front, after the event loop and four ticks.
+void Open(test::Window &w, int page) {
+    w.page(page);
+    QApplication::processEvents();
+    w.tick(4);
+}
+
+// The window at least as large as the texts of the language need, as the window manager holds a window
+// to its minimum size (the offscreen platform has none).
+void Settle(test::Window &w) {
+    QApplication::processEvents();
+    w->resize(w->size().expandedTo(w->minimumSizeHint()));
+    QApplication::processEvents();
+}
+
+TAdvancePage *AdvancePage(test::Window &w) {
+    return qobject_cast<TAdvancePage *>(test::Named<QWidget>(*w, PageNames[Page::Advance]));
+}
+
+TServoPage *ServoPage(test::Window &w) {
+    return qobject_cast<TServoPage *>(test::Named<QWidget>(*w, PageNames[Page::Servo]));
+}
+
+TSensorPanel *Sensors(test::Window &w) {
+    return qobject_cast<TInputsPage *>(test::Named<QWidget>(*w, PageNames[Page::Inputs]))->sensorPanel();
+}
 
 QPoint Centre(TTab *tab, int column, int row) {
     const Rect r = tab->Editor().Layout().ItemRect(column, row);
@@ -125,9 +127,12 @@ class MapPagesTest : public QObject {
     Q_OBJECT
 private slots:
     void typedValueGoesIntoTheImageWithOneUndoEntry() {
-        Pages w;
-        w.open(Page::Advance);
-        TTab *tab = w.advance()->TabAdvance;
+        test::Window w(RunningEngine()); // on a running engine, connected
+        w->resize(1000, 720);
+        w->show();
+        QVERIFY(w.connect(20));
+        Open(w, Page::Advance);
+        TTab *tab = AdvancePage(w)->TabAdvance;
         QVERIFY(!w.form->session().undo().CanUndo());
         const int before = w.image().byte(Adrb::Advance1 + 15 * 2 + 3);
         QTest::mouseClick(tab, Qt::LeftButton, Qt::NoModifier, Centre(tab, 3, 2));
@@ -137,16 +142,19 @@ private slots:
         QCOMPARE(tab->Editor().Current().Cell(3, 2), 25);
         w.tick(10);
         QVERIFY(w.form->session().undo().CanUndo());
-        w.form->MenuZpet->trigger();
+        test::Named<QAction>(*w.form, "MenuZpet")->trigger();
         QCOMPARE(int(w.image().byte(Adrb::Advance1 + 15 * 2 + 3)), before);
         QCOMPARE(tab->Editor().Current().Cell(3, 2), before); // the page shows the image again
         QVERIFY(!w.form->session().undo().CanUndo());         // one entry, one undo
     }
 
     void theLivePositionFollowsTheEngine() {
-        Pages w;
-        w.open(Page::Advance);
-        TTab *tab = w.advance()->TabAdvance;
+        test::Window w(RunningEngine()); // on a running engine, connected
+        w->resize(1000, 720);
+        w->show();
+        QVERIFY(w.connect(20));
+        Open(w, Page::Advance);
+        TTab *tab = AdvancePage(w)->TabAdvance;
         const CSheet &sheet = tab->Editor().Current();
         QSet<int> columns;
         int partial = 0;
@@ -165,9 +173,12 @@ private slots:
     }
 
     void servoPercentConvertsTheMap() {
-        Pages w;
-        w.open(Page::Servo);
-        TServoPage *page = w.servo();
+        test::Window w(RunningEngine()); // on a running engine, connected
+        w->resize(1000, 720);
+        w->show();
+        QVERIFY(w.connect(20));
+        Open(w, Page::Servo);
+        TServoPage *page = ServoPage(w);
         w.image().setByte(Adrb::Servo, 250);
         w.form->session().ImageToPages();
         QCheckBox *enabled = page->findChild<QCheckBox *>(QStringLiteral("CheckBoxServoEnabled"));
@@ -185,14 +196,17 @@ private slots:
     }
 
     void tpsButtonTakesTheLiveSensorVoltage() {
-        Pages w;
+        test::Window w(RunningEngine()); // on a running engine, connected
+        w->resize(1000, 720);
+        w->show();
+        QVERIFY(w.connect(20));
         w.image().setByte(Adrb::LoadSensor, 1);
-        w.open(Page::Inputs);
+        Open(w, Page::Inputs);
         w.form->session().ImageToPages();
-        TSensorPanel *panel = w.sensors();
+        TSensorPanel *panel = Sensors(w);
         QVERIFY(panel->TabTpsSensor->isVisible());
         QVERIFY(!panel->TabIapSensor->isVisible());
-        const int mv = w.form->link->live().loadVoltage;
+        const int mv = w.form->link().live().loadVoltage;
         QVERIFY2(mv >= 200 && mv <= 4950, qPrintable(QString::number(mv)));
         panel->BitBtnTps0->click();
         QCOMPARE(int(w.image().word(Adrw::TpsVoltage0)), (mv + 5) / 10 * 10);
@@ -200,19 +214,23 @@ private slots:
     }
 
     void controlsAreNamedByTheirCaptionsInTheLanguage() {
-        Pages w;
+        test::Window w(RunningEngine()); // on a running engine, connected
+        w->resize(1000, 720);
+        w->show();
+        QVERIFY(w.connect(20));
         w.form->SetLanguage(1);
         auto name = [&w](int page, const char *control) {
-            QWidget *widget = w.form->pages[page]->findChild<QWidget *>(QString::fromLatin1(control));
+            QWidget *widget = test::Named<QWidget>(*w.form, PageNames[page])
+                                  ->findChild<QWidget *>(QString::fromLatin1(control));
             return widget != nullptr ? widget->accessibleName() : QStringLiteral("(missing)");
         };
         QCOMPARE(name(Page::Advance, "EditBaseAdvance"), QStringLiteral("Grundvorzündung (°)"));
         QCOMPARE(name(Page::Advance, "EditCylCorr1"), QStringLiteral("Korrektur für Zyl. 1"));
         QCOMPARE(name(Page::Servo, "EditServoHystOff"), QStringLiteral("Zone aus [mV]"));
-        QCOMPARE(w.servo()->findChild<QCheckBox *>(QStringLiteral("CheckBoxServoPercent"))->text(),
+        QCOMPARE(ServoPage(w)->findChild<QCheckBox *>(QStringLiteral("CheckBoxServoPercent"))->text(),
                  QStringLiteral("Perzent"));
-        QCOMPARE(w.sensors()->BitBtnTps100->text(), QStringLiteral("TPS 100 % ->"));
-        QAccessibleInterface *editor = QAccessible::queryAccessibleInterface(w.advance()->TabAdvance);
+        QCOMPARE(Sensors(w)->BitBtnTps100->text(), QStringLiteral("TPS 100 % ->"));
+        QAccessibleInterface *editor = QAccessible::queryAccessibleInterface(AdvancePage(w)->TabAdvance);
         QCOMPARE(editor->text(QAccessible::Name), QStringLiteral("Vorzündung 1"));
     }
 
@@ -226,7 +244,10 @@ private slots:
     void pagesInThreeLanguagesFitTheirTexts() {
         QFETCH(int, language);
         QFETCH(QString, suffix);
-        Pages w;
+        test::Window w(RunningEngine()); // on a running engine, connected
+        w->resize(1000, 720);
+        w->show();
+        QVERIFY(w.connect(20));
         w.image().setByte(Adrb::LoadSensor, 1);
         w.image().setByte(Adrb::ServoEnabled, 1);
         for (int k = 0; k < 150; ++k)
@@ -238,16 +259,16 @@ private slots:
             TTab *tab;
             const char *name;
         };
-        const Shown shown[] = {{Page::Advance, w.advance()->TabAdvance, "advance"},
-                               {Page::Servo, w.servo()->TabServo, "servo"},
-                               {Page::Inputs, w.sensors()->TabTpsSensor, "inputs"}};
+        const Shown shown[] = {{Page::Advance, AdvancePage(w)->TabAdvance, "advance"},
+                               {Page::Servo, ServoPage(w)->TabServo, "servo"},
+                               {Page::Inputs, Sensors(w)->TabTpsSensor, "inputs"}};
         for (const Shown &s : shown) {
-            w.open(s.page);
+            Open(w, s.page);
             w.tick(20); // the engine runs, the live position moves
-            w.settle();
+            Settle(w);
             QVERIFY2(TextsBeyondTheirCells(s.tab).isEmpty(),
                      qPrintable(TextsBeyondTheirCells(s.tab).join(", ")));
-            QWidget *page = w.form->pages[s.page];
+            QWidget *page = test::Named<QWidget>(*w.form, PageNames[s.page]);
             QVERIFY2(ClippedCaptions(page).isEmpty(), qPrintable(ClippedCaptions(page).join(", ")));
             Screenshot(w.form.get(), QStringLiteral("%1_%2").arg(QLatin1String(s.name), suffix));
         }
@@ -256,12 +277,13 @@ private slots:
         w.image().setWord(Adrw::IapPressure2, 1000); // the widest pressure there is
         w.form->session().ImageToPages();
         w.tick(4);
-        w.settle();
-        QVERIFY(w.sensors()->TabIapSensor->isVisible());
-        QVERIFY2(TextsBeyondTheirCells(w.sensors()->TabIapSensor).isEmpty(),
-                 qPrintable(TextsBeyondTheirCells(w.sensors()->TabIapSensor).join(", ")));
-        QVERIFY2(ClippedCaptions(w.form->pages[Page::Inputs]).isEmpty(),
-                 qPrintable(ClippedCaptions(w.form->pages[Page::Inputs]).join(", ")));
+        Settle(w);
+        QVERIFY(Sensors(w)->TabIapSensor->isVisible());
+        QVERIFY2(TextsBeyondTheirCells(Sensors(w)->TabIapSensor).isEmpty(),
+                 qPrintable(TextsBeyondTheirCells(Sensors(w)->TabIapSensor).join(", ")));
+        QVERIFY2(
+            ClippedCaptions(test::Named<QWidget>(*w.form, PageNames[Page::Inputs])).isEmpty(),
+            qPrintable(ClippedCaptions(test::Named<QWidget>(*w.form, PageNames[Page::Inputs])).join(", ")));
         Screenshot(w.form.get(), QStringLiteral("inputs_iap_") + suffix);
     }
 };

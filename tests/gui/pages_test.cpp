@@ -5,8 +5,7 @@
 #include "gui/pages/InputsPage.h"
 #include "gui/pages/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
-#include "link/mock_port.h"
-#include "simulated_window.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -24,37 +23,6 @@
 using namespace zarvex1;
 
 namespace {
-
-struct Window {
-    Window() {
-        form = std::make_unique<TMainForm>(StartOptions{}, std::make_unique<test::MockPort>());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    TMainForm *operator->() { return form.get(); }
-    ParameterSession &session() { return form->session(); }
-    ParameterImage &image() { return form->session().image(); }
-    template <class T> T *control(const char *name) {
-        T *found = form->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qWarning("no control %s", name);
-        return found;
-    }
-    void page(int index) { form->PageControl1->setCurrentIndex(index); }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i)
-            form->Timer1Timer();
-    }
-    // Undo steps back to the start.
-    int undoSteps() {
-        int steps = 0;
-        UndoHistory copy = session().undo();
-        while (copy.Undo())
-            ++steps;
-        return steps;
-    }
-    std::unique_ptr<TMainForm> form;
-};
 
 // Clicks the up arrow of a spin box.
 void ClickUp(QSpinBox *box) {
@@ -92,121 +60,118 @@ class PagesTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        settingsDir_ = std::make_unique<QTemporaryDir>();
-        qputenv("ZARVEX1_SETTINGS_DIR", settingsDir_->path().toUtf8());
         questions_.clear();
         Dialogs::askHook = [this](const QString &text) {
             questions_ << text;
             return answer_;
         };
-        Dialogs::messageHook = [](const QString &) {};
         answer_ = QMessageBox::Yes;
     }
 
     void typingAValueAndEnterCommitsItWithOneUndoEntry() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.page(Page::Inputs);
-        auto *edit = w.control<TUpDownEdit>("EditSoftLimiter");
+        auto *edit = test::Named<TUpDownEdit>(*w, "EditSoftLimiter");
         QVERIFY(edit);
         TypeInto(edit, QStringLiteral("9650"));
-        QVERIFY(!w->MenuZpet->isEnabled());
+        QVERIFY(!test::Named<QAction>(*w, "MenuZpet")->isEnabled());
         QTest::keyClick(EditOf(edit), Qt::Key_Return);
         QCOMPARE(w.image().word(Adrw::SoftLimiter), 9650);
         QVERIFY(!edit->hasFocus());
         QCOMPARE(w.undoSteps(), 1);
         // A position of 1000 or more shows the thousands separator.
         QCOMPARE(edit->text(), QStringLiteral("9") + edit->locale().groupSeparator() + QStringLiteral("650"));
-        w->MenuZpet->trigger();
+        test::Named<QAction>(*w, "MenuZpet")->trigger();
         QCOMPARE(w.image().word(Adrw::SoftLimiter), 10800);
         QCOMPARE(edit->value(), 10800);
     }
 
     void typedValueIsClampedAndLeavingTheEditCommits() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.page(Page::Bike);
-        auto *edit = w.control<TUpDownEdit>("EditRpmKorekce");
+        auto *edit = test::Named<TUpDownEdit>(*w, "EditRpmKorekce");
         TypeInto(edit, QStringLiteral("-60"));
-        w.control<QCheckBox>("CheckBox4TaktIgn")->setFocus(); // leaving the edit
+        test::Named<QCheckBox>(*w, "CheckBox4TaktIgn")->setFocus(); // leaving the edit
         QCOMPARE(w.image().byte(Adrb::TachoCorrection), 40);
         QCOMPARE(w.undoSteps(), 1);
     }
 
     void spinnerClicksCommitOnceOnTheFifthTickAfterTheLast() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.image().setByte(Adrb::InputFunction + 2, 4); // input 3 retard: the retard edits are enabled
         w.page(Page::Inputs);
-        auto *retard = w.control<TUpDownEdit>("EditRetard");
+        auto *retard = test::Named<TUpDownEdit>(*w, "EditRetard");
         QVERIFY(retard->isEnabled() && retard->upDownVisible());
         const int start = w.image().byte(Adrb::Retard);
         for (int i = 0; i < 3; ++i)
             ClickUp(retard);
         QCOMPARE(retard->value(), start + 3);
-        w.ticks(4);
+        w.tick(4);
         QCOMPARE(w.image().byte(Adrb::Retard), start);
-        w.ticks(1);
+        w.tick(1);
         QCOMPARE(w.image().byte(Adrb::Retard), start + 3);
         QCOMPARE(w.undoSteps(), 1);
 
         // A click then a check box: one commit at the check box, storing both.
         ClickUp(retard);
-        QTest::mouseClick(w.control<QCheckBox>("CheckBoxInvInput1"), Qt::LeftButton);
+        QTest::mouseClick(test::Named<QCheckBox>(*w, "CheckBoxInvInput1"), Qt::LeftButton);
         QCOMPARE(w.image().byte(Adrb::Retard), start + 4);
         QCOMPARE(w.image().byte(Adrb::InputInverted), 1);
         QCOMPARE(w.undoSteps(), 2);
-        w.ticks(10);
+        w.tick(10);
         QCOMPARE(w.undoSteps(), 2);
 
         // Clicks still waiting when another page is chosen are kept.
         ClickUp(retard);
         w.page(Page::Bike);
         QCOMPARE(w.image().byte(Adrb::Retard), start + 5);
-        w.ticks(10);
+        w.tick(10);
         QCOMPARE(w.image().byte(Adrb::Retard), start + 5);
     }
 
     void spinnerStepsFromTheTypedText() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.image().setByte(Adrb::InputFunction + 2, 4);
         w.page(Page::Inputs);
-        auto *retard = w.control<TUpDownEdit>("EditRetard");
+        auto *retard = test::Named<TUpDownEdit>(*w, "EditRetard");
         TypeInto(retard, QStringLiteral("20"));
         ClickUp(retard);
         QCOMPARE(retard->value(), 21);
-        w.ticks(PageMachine::CommitDelay);
+        w.tick(PageMachine::CommitDelay);
         QCOMPARE(w.image().byte(Adrb::Retard), 21);
         QCOMPARE(w.undoSteps(), 1);
     }
 
     void statesFollowTheInputs() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.page(Page::Inputs);
-        auto *input3 = w.control<TRadioGroup>("RadioGroupInput3");
-        auto *startSoft = w.control<TUpDownEdit>("EditStartSoftLimiter");
+        auto *input3 = test::Named<TRadioGroup>(*w, "RadioGroupInput3");
+        auto *startSoft = test::Named<TUpDownEdit>(*w, "EditStartSoftLimiter");
         QVERIFY(startSoft->isEnabled() && startSoft->upDownVisible()); // input 3 is the start limiter
         ClickItem(input3->item(4));                                    // retard
         QCOMPARE(w.image().byte(Adrb::InputFunction + 2), 4);
         QVERIFY(!startSoft->isEnabled());
         QVERIFY(!startSoft->upDownVisible());
-        QVERIFY(w.control<TUpDownEdit>("EditRetard")->isEnabled());
-        QVERIFY(!w.control<QLabel>("LabelStartSoftLimiter")->isEnabled());
+        QVERIFY(test::Named<TUpDownEdit>(*w, "EditRetard")->isEnabled());
+        QVERIFY(!test::Named<QLabel>(*w, "LabelStartSoftLimiter")->isEnabled());
 
         // Gear detection by voltage takes input 2.
         w.image().setByte(Adrb::GearMode, 1);
-        w.session().ImageToPages();
-        QVERIFY(!w.control<TRadioGroup>("RadioGroupInput2")->isEnabled());
-        QCOMPARE(w.control<TRadioGroup>("RadioGroupInput2")->itemIndex(), 7);
+        w->session().ImageToPages();
+        QVERIFY(!test::Named<TRadioGroup>(*w, "RadioGroupInput2")->isEnabled());
+        QCOMPARE(test::Named<TRadioGroup>(*w, "RadioGroupInput2")->itemIndex(), 7);
     }
 
     void loadSensorChangeResetsTheThresholdsAndPotentiometerModeSetsItsRange() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.page(Page::Inputs);
-        ClickItem(w.control<TRadioGroup>("RadioGroupTpsIap")->item(2));
+        ClickItem(test::Named<TRadioGroup>(*w, "RadioGroupTpsIap")->item(2));
         QCOMPARE(w.image().byte(Adrb::LoadSensor), 2);
         QCOMPARE(w.image().byte(Adrb::PowerOutLoad), 15);
         QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 5), 18);
 
-        auto *range = w.control<TUpDownEdit>("EditPotencRozsah");
-        ClickItem(w.control<TRadioGroup>("RadioGroupModePotencMode")->item(4));
+        auto *range = test::Named<TUpDownEdit>(*w, "EditPotencRozsah");
+        ClickItem(test::Named<TRadioGroup>(*w, "RadioGroupModePotencMode")->item(4));
         QCOMPARE(w.image().byte(Adrb::PotentiometerUse), 4);
         QCOMPARE(w.image().word(Adrw::PotentiometerRange), 2000);
         QCOMPARE(range->value(), 2000);
@@ -216,11 +181,11 @@ private slots:
     }
 
     void motorbikeChangeAsksAndSetsThePreset() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.page(Page::Bike);
         w.image().setWord(Adrw::SoftLimiter, 9000);
-        w.session().Commit();
-        auto *bike = w.control<QComboBox>("ComboBoxBike");
+        w->session().Commit();
+        auto *bike = test::Named<QComboBox>(*w, "ComboBoxBike");
         answer_ = QMessageBox::No;
         bike->setCurrentIndex(1);
         emit bike->activated(1);
@@ -228,30 +193,30 @@ private slots:
         QCOMPARE(w.image().byte(Adrb::BikeType), 2);
         QCOMPARE(w.image().byte(Adrb::IgnitionsPerRevolution), 2);
         QCOMPARE(w.image().word(Adrw::SoftLimiter), 9000);
-        QCOMPARE(w.control<QComboBox>("ComboBoxNasobekPalcu")->currentIndex(), 2);
+        QCOMPARE(test::Named<QComboBox>(*w, "ComboBoxNasobekPalcu")->currentIndex(), 2);
 
         // Special setting with method 9: no question, and pick-up 1 loses its automatic polarity.
         bike->setCurrentIndex(BikePageModel::SpecialItem);
         emit bike->activated(BikePageModel::SpecialItem);
-        QVERIFY(w.control<QComboBox>("ComboBoxSynchro")->isEnabled());
-        auto *synchro = w.control<QComboBox>("ComboBoxSynchro");
+        QVERIFY(test::Named<QComboBox>(*w, "ComboBoxSynchro")->isEnabled());
+        auto *synchro = test::Named<QComboBox>(*w, "ComboBoxSynchro");
         synchro->setCurrentIndex(9);
         emit synchro->activated(9);
         QCOMPARE(questions_.size(), 1);
         QCOMPARE(w.image().byte(Adrb::PickupSystem), 9);
-        QVERIFY(w.control<QRadioButton>("RadioGroupPickup1Polarita_Item2")->isHidden());
+        QVERIFY(test::Named<QRadioButton>(*w, "RadioGroupPickup1Polarita_Item2")->isHidden());
         // Automatic polarity kept from before is not offered: no item shows, and a store keeps the byte.
         w.image().setByte(Adrb::InvPickup1, 2);
-        w.session().ImageToPages();
-        QCOMPARE(w.control<TRadioGroup>("RadioGroupPickup1Polarita")->itemIndex(), -1);
-        w.session().Commit();
+        w->session().ImageToPages();
+        QCOMPARE(test::Named<TRadioGroup>(*w, "RadioGroupPickup1Polarita")->itemIndex(), -1);
+        w->session().Commit();
         QCOMPARE(w.image().byte(Adrb::InvPickup1), 2);
         QCOMPARE(w.image().byte(Adrb::MaxAdvanceSecondEdge), 1);
-        QVERIFY(!w.control<QCheckBox>("CheckBoxPalec1ZacH2")->isEnabled());
+        QVERIFY(!test::Named<QCheckBox>(*w, "CheckBoxPalec1ZacH2")->isEnabled());
     }
 
     void captionsAndAccessibleNamesFollowTheLanguage() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         struct Expected {
             int language;
             QString bikeTab, retardLabel, special, bikeItem0;
@@ -267,19 +232,20 @@ private slots:
              "Specification of synchronization - Caution - For experienced user only!",
              "Classic (1 lobe, 1 or 2 pick-up) "},
         };
-        auto *bike = w.control<QComboBox>("ComboBoxBike");
+        auto *bike = test::Named<QComboBox>(*w, "ComboBoxBike");
         for (const Expected &e : rounds) {
             w->SetLanguage(e.language);
-            QCOMPARE(w->PageControl1->tabText(Page::Bike), e.bikeTab);
-            QCOMPARE(w.control<QLabel>("LabelRetard")->text(), e.retardLabel);
-            QCOMPARE(w.control<QGroupBox>("GroupBoxSpecial")->title(), e.special);
+            QCOMPARE(test::Named<QTabWidget>(*w, "PageControl1")->tabText(Page::Bike), e.bikeTab);
+            QCOMPARE(test::Named<QLabel>(*w, "LabelRetard")->text(), e.retardLabel);
+            QCOMPARE(test::Named<QGroupBox>(*w, "GroupBoxSpecial")->title(), e.special);
             QCOMPARE(bike->itemText(0), e.bikeItem0);
             QCOMPARE(bike->currentIndex(), 0); // the chosen item stays
             QCOMPARE(bike->itemText(1), QStringLiteral("Standard  (2 lobe  per revol., 1 or 2 pick-up) "));
-            QCOMPARE(Accessible(w.control<TUpDownEdit>("EditRetard")), e.retardLabel);
+            QCOMPARE(Accessible(test::Named<TUpDownEdit>(*w, "EditRetard")), e.retardLabel);
         }
         // Every label names the control it stands for, and every control has a name.
-        for (QWidget *page : {w->pages[Page::Bike], w->pages[Page::Inputs]}) {
+        for (QWidget *page : {test::Named<QWidget>(*w, PageNames[Page::Bike]),
+                              test::Named<QWidget>(*w, PageNames[Page::Inputs])}) {
             for (QLabel *label : page->findChildren<QLabel *>()) {
                 if (!label->buddy())
                     continue;
@@ -305,59 +271,61 @@ private slots:
     void programmingAfterChangeSendsTheEditToTheUnit() {
         SimOptions quiet;
         quiet.savingMs = 0;
-        test::SimulatedWindow w(quiet);
+        test::Window w(quiet);
         w->show();
-        QVERIFY(w.tickUntil([&] { return w->link->state().Connected; }, 20) > 0);
-        w->CheckBoxProgHned->click();
-        w->PageControl1->setCurrentIndex(Page::Inputs);
+        QVERIFY(w.tickUntil([&] { return w->link().state().Connected; }, 20) > 0);
+        test::Named<QCheckBox>(*w, "CheckBoxProgHned")->click();
+        test::Named<QTabWidget>(*w, "PageControl1")->setCurrentIndex(Page::Inputs);
         auto *edit = w->findChild<TUpDownEdit *>(QStringLiteral("EditHardLimiter"));
         TypeInto(edit, QStringLiteral("11500"));
         QTest::keyClick(EditOf(edit), Qt::Key_Return);
         QCOMPARE(w->session().image().word(Adrw::HardLimiter), 11500);
-        QCOMPARE(w->link->state().LinkRequest, LinkRequest::Program);
-        QVERIFY(w.tickUntil([&] { return w->link->state().LinkRequest == LinkRequest::None; }) > 0);
+        QCOMPARE(w->link().state().LinkRequest, LinkRequest::Program);
+        QVERIFY(w.tickUntil([&] { return w->link().state().LinkRequest == LinkRequest::None; }) > 0);
         QCOMPARE(w.unit().unit().memory(), w->session().image());
         QCOMPARE(w.unit().requestsOf(0x03), 1); // each block programmed once
-        QVERIFY(w->LabelMessage->text().startsWith(QStringLiteral("Verify:")));
+        QVERIFY(test::Named<QLabel>(*w, "LabelMessage")->text().startsWith(QStringLiteral("Verify:")));
         // The unit told its program with the first block; the Bike page shows it, its date as hint.
         auto *version = w->findChild<QLabel *>(QStringLiteral("LabelVerze1"));
-        QCOMPARE(version->text(), QString::fromStdString(w->link->deviceTexts().programName));
+        QCOMPARE(version->text(), QString::fromStdString(w->link().deviceTexts().programName));
         QVERIFY(!version->text().isEmpty());
         QCOMPARE(w->findChild<QLabel *>(QStringLiteral("LabelVerze2"))->toolTip(),
                  QStringLiteral("Date of program in ignition"));
     }
 
     void hiddenAtStartAndTheWindowsOwnStates() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         for (const char *name : {"CheckBoxZamenaPickup", "LabelPocKanalu", "EditPocKanalu"})
-            QVERIFY2(w.control<QWidget>(name)->isHidden(), name);
+            QVERIFY2(test::Named<QWidget>(*w, name)->isHidden(), name);
         // The first-start set has one lobe with a second pick-up and two outputs.
-        QVERIFY(!w.control<QWidget>("RadioGroupPickup2Polarita")->isHidden());
-        QVERIFY(!w.control<QWidget>("LabelAdvance2")->isHidden());
-        QVERIFY(!w.control<QWidget>("LabelMonSnimac2")->isHidden());
+        QVERIFY(!test::Named<QWidget>(*w, "RadioGroupPickup2Polarita")->isHidden());
+        QVERIFY(!test::Named<QWidget>(*w, "LabelAdvance2")->isHidden());
+        QVERIFY(!test::Named<QWidget>(*w, "LabelMonSnimac2")->isHidden());
         w.image().setByte(Adrb::OutputCount, 1);
         w.image().setByte(Adrb::PickupSystem, 3);
-        w.session().ImageToPages();
-        QVERIFY(w.control<QWidget>("LabelAdvance2")->isHidden());
-        QVERIFY(w.control<QWidget>("LabelMonSnimac2")->isHidden());
-        QVERIFY(w.control<QWidget>("RadioGroupPickup2Polarita")->isHidden());
-        QVERIFY(w.control<QWidget>("EditPocKanalu")->isHidden()); // stays hidden
+        w->session().ImageToPages();
+        QVERIFY(test::Named<QWidget>(*w, "LabelAdvance2")->isHidden());
+        QVERIFY(test::Named<QWidget>(*w, "LabelMonSnimac2")->isHidden());
+        QVERIFY(test::Named<QWidget>(*w, "RadioGroupPickup2Polarita")->isHidden());
+        QVERIFY(test::Named<QWidget>(*w, "EditPocKanalu")->isHidden()); // stays hidden
     }
 
     // The two channels' lobe edits and flags stand in the same columns whatever the method shows, and a
     // column head stands only over a column that is there.
     void theChannelGridsStayAligned() {
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         w.page(Page::Bike);
         w.image().setByte(Adrb::BikeType, 1); // special
         w.image().setByte(Adrb::OutputCount, 2);
-        const auto control = [&](const QByteArray &name) { return w.control<QWidget>(name.constData()); };
+        const auto control = [&](const QByteArray &name) {
+            return test::Named<QWidget>(*w, name.constData());
+        };
         const auto x = [&](const QByteArray &name) {
             return control(name)->mapTo(w.form.get(), QPoint()).x();
         };
         for (const int method : {0, 4, 9, 12, 4}) {
             w.image().setByte(Adrb::PickupSystem, method);
-            w.session().ImageToPages();
+            w->session().ImageToPages();
             QApplication::processEvents();
             const QByteArray what = "method " + QByteArray::number(method);
             for (const char *edge : {"Zac", "End"}) {
@@ -367,8 +335,8 @@ private slots:
                 QVERIFY2(x("CheckBox" + one + "H2") == x("CheckBox" + two + "H2"), what);
                 QVERIFY2(x("CheckBox" + one + "P2") == x("CheckBox" + two + "P2"), what);
             }
-            QVERIFY2(w.control<QWidget>("LabelSnimac2")->isVisible() ==
-                         w.control<QWidget>("CheckBoxPalec1ZacP2")->isVisible(),
+            QVERIFY2(test::Named<QWidget>(*w, "LabelSnimac2")->isVisible() ==
+                         test::Named<QWidget>(*w, "CheckBoxPalec1ZacP2")->isVisible(),
                      what);
         }
     }
@@ -381,12 +349,12 @@ private slots:
         // ZARVEX1_SCREENSHOT_FONT=8 takes the pictures with an 8-point sans-serif font.
         if (const int points = qEnvironmentVariableIntValue("ZARVEX1_SCREENSHOT_FONT"); points > 0)
             QApplication::setFont(QFont(QStringLiteral("Sans Serif"), points));
-        Window w;
+        test::Window w{test::Scripted({}, {}, true)};
         // The set of a first start: the synchronisation greyed, for the classic motorbike type.
         QVERIFY(w.form->grab().save(folder + QStringLiteral("/bike-classic-en.png")));
         w.image().setByte(Adrb::BikeType, 1); // special: every control of the synchronisation is in use
         w.image().setByte(Adrb::PickupSystem, 4);
-        w.session().ImageToPages();
+        w->session().ImageToPages();
         for (const auto &[language, suffix] :
              {std::pair{Language::English, "en"}, std::pair{Language::German, "de"},
               std::pair{Language::Czech, "cs"}}) {
@@ -401,17 +369,16 @@ private slots:
             }
             // Method 9, (48-2): no second pick-up, both channels from the second edge.
             w.image().setByte(Adrb::PickupSystem, 9);
-            w.session().ImageToPages();
+            w->session().ImageToPages();
             w.page(Page::Bike);
             QTest::qWait(20);
             QVERIFY(w.form->grab().save(QStringLiteral("%1/bike-method9-%2.png").arg(folder, suffix)));
             w.image().setByte(Adrb::PickupSystem, 4);
-            w.session().ImageToPages();
+            w->session().ImageToPages();
         }
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> settingsDir_;
     QStringList questions_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
 };

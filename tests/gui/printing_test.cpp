@@ -2,8 +2,8 @@
 #include "gui/pages/AdvancePage.h"
 #include "gui/pages/UpDownEdit.h"
 #include "gui/print/WindowPrinter.h"
-#include "main_form_fixture.h"
 #include "pdf_pages.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,26 +34,28 @@ struct DrawnPage {
 };
 
 // A window printing into PDFs in a folder of its own; it is shown as a user sees it.
-struct PrintingWindow : test::MainFormFixture {
-    PrintingWindow() {
+struct PrintingWindow : test::Window {
+    PrintingWindow() : Window(test::Scripted{}) {
         form->resize(1000, 720);
         form->show();
         form->printer().SetTarget(WindowPrinter::Target::Pdf, pdfDir.path());
         form->printer().SetPageObserver([this](int page) {
             DrawnPage d;
             d.page = page;
-            d.shownPage = form->PageControl1->currentIndex();
-            for (int i = 0; i < form->PageControl1->count(); ++i)
-                d.visibleTabs += form->PageControl1->isTabVisible(i) ? 1 : 0;
-            d.printing = form->link->state().Printing;
-            d.toolBar = form->GroupBoxToolBar->isVisible();
+            d.shownPage = test::Named<QTabWidget>(*form, "PageControl1")->currentIndex();
+            for (int i = 0; i < test::Named<QTabWidget>(*form, "PageControl1")->count(); ++i)
+                d.visibleTabs += test::Named<QTabWidget>(*form, "PageControl1")->isTabVisible(i) ? 1 : 0;
+            d.printing = form->link().state().Printing;
+            d.toolBar = test::Named<QWidget>(*form, "GroupBoxToolBar")->isVisible();
             d.statusBar = form->statusBar()->isVisible();
-            d.banner = form->LabelSpojeni->isVisible();
+            d.banner = test::Named<QLabel>(*form, "LabelSpojeni")->isVisible();
             d.white = form->palette().color(QPalette::Window) == Qt::white;
-            for (auto *edit : form->PageControl1->currentWidget()->findChildren<TUpDownEdit *>())
+            for (auto *edit : test::Named<QTabWidget>(*form, "PageControl1")
+                                  ->currentWidget()
+                                  ->findChildren<TUpDownEdit *>())
                 d.spinners += edit->isVisibleTo(form.get()) && edit->upDownVisible() ? 1 : 0;
-            d.messageLine = form->LabelMessage->text();
-            d.messageLineShown = form->LabelMessage->isVisible();
+            d.messageLine = test::Named<QLabel>(*form, "LabelMessage")->text();
+            d.messageLineShown = test::Named<QLabel>(*form, "LabelMessage")->isVisible();
             drawn << d;
         });
     }
@@ -61,13 +63,13 @@ struct PrintingWindow : test::MainFormFixture {
 
     // Back to how it was before printing.
     void verifyNormalLook() {
-        QVERIFY(!form->link->state().Printing);
-        QVERIFY(form->GroupBoxToolBar->isVisible());
+        QVERIFY(!form->link().state().Printing);
+        QVERIFY(test::Named<QWidget>(*form, "GroupBoxToolBar")->isVisible());
         QVERIFY(form->statusBar()->isVisible());
-        QVERIFY(form->LabelSpojeni->isVisible()); // no unit: the banner comes back
+        QVERIFY(test::Named<QLabel>(*form, "LabelSpojeni")->isVisible()); // no unit: the banner comes back
         QVERIFY(form->palette().color(QPalette::Window) != Qt::white);
-        for (int i = 0; i < form->PageControl1->count(); ++i)
-            QVERIFY(form->PageControl1->isTabVisible(i));
+        for (int i = 0; i < test::Named<QTabWidget>(*form, "PageControl1")->count(); ++i)
+            QVERIFY(test::Named<QTabWidget>(*form, "PageControl1")->isTabVisible(i));
     }
 
     QTemporaryDir pdfDir;
@@ -91,14 +93,16 @@ private slots:
     void printPutsThePageInItsPrintLookIntoOnePdf() {
         PrintingWindow window;
         window->Timer1Timer();
-        QVERIFY(window->LabelSpojeni->isVisible());
+        QVERIFY(test::Named<QLabel>(*window, "LabelSpojeni")->isVisible());
         const QString before = window->palette().color(QPalette::Window).name();
-        window->PageControl1->setCurrentIndex(Page::Monitor);
+        test::Named<QTabWidget>(*window, "PageControl1")->setCurrentIndex(Page::Monitor);
 
-        window->SpeedButtonPrint->click();
+        test::Named<QToolButton>(*window, "SpeedButtonPrint")->click();
         // The window is back at once; the PDF follows from the background.
         window.verifyNormalLook();
-        QTRY_VERIFY(window->LabelMessage->text().startsWith(QStringLiteral("Printed to PDF: ")));
+        QTRY_VERIFY(test::Named<QLabel>(*window, "LabelMessage")
+                        ->text()
+                        .startsWith(QStringLiteral("Printed to PDF: ")));
 
         QCOMPARE(window.drawn.size(), 1);
         const DrawnPage &d = window.drawn[0];
@@ -116,7 +120,7 @@ private slots:
         QVERIFY(pdfs[0].startsWith(QStringLiteral("ZARVEX1_"))); // no parameter file open
         const QString path = QDir(window.pdfDir.path()).filePath(pdfs[0]);
         QCOMPARE(test::PdfPageCount(path), 1);
-        QCOMPARE(window->LabelMessage->text(),
+        QCOMPARE(test::Named<QLabel>(*window, "LabelMessage")->text(),
                  QStringLiteral("Printed to PDF: ") + QDir::toNativeSeparators(path));
         window.verifyNormalLook();
         QCOMPARE(window->palette().color(QPalette::Window).name(), before);
@@ -125,10 +129,12 @@ private slots:
 
     void printAllGivesNinePagesInTabOrderAndTheActivePageBack() {
         PrintingWindow window;
-        window->PageControl1->setCurrentIndex(Page::Gear);
+        test::Named<QTabWidget>(*window, "PageControl1")->setCurrentIndex(Page::Gear);
 
-        window->MenuPrintAll->trigger();
-        QTRY_VERIFY(window->LabelMessage->text().startsWith(QStringLiteral("Printed to PDF: ")));
+        test::Named<QAction>(*window, "MenuPrintAll")->trigger();
+        QTRY_VERIFY(test::Named<QLabel>(*window, "LabelMessage")
+                        ->text()
+                        .startsWith(QStringLiteral("Printed to PDF: ")));
 
         QCOMPARE(window.drawn.size(), int(Page::Count));
         for (int page = 0; page < Page::Count; ++page) {
@@ -145,9 +151,10 @@ private slots:
         QCOMPARE(window->ActivePageIndex(), int(Page::Gear));
         window.verifyNormalLook();
         // The spinners come back with the pages.
-        window->PageControl1->setCurrentIndex(Page::Bike);
-        auto *pulses =
-            window->PageControl1->currentWidget()->findChild<TUpDownEdit *>(QStringLiteral("EditRpmPulsu"));
+        test::Named<QTabWidget>(*window, "PageControl1")->setCurrentIndex(Page::Bike);
+        auto *pulses = test::Named<QTabWidget>(*window, "PageControl1")
+                           ->currentWidget()
+                           ->findChild<TUpDownEdit *>(QStringLiteral("EditRpmPulsu"));
         QVERIFY(pulses);
         QVERIFY(pulses->upDownVisible());
     }
@@ -156,8 +163,9 @@ private slots:
         PrintingWindow window;
         QApplication::setActiveWindow(window.form.get());
         QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
-        window->PageControl1->setCurrentIndex(Page::Advance);
-        TTab *tab = qobject_cast<TAdvancePage *>(window->pages[Page::Advance])->TabAdvance;
+        test::Named<QTabWidget>(*window, "PageControl1")->setCurrentIndex(Page::Advance);
+        TTab *tab =
+            qobject_cast<TAdvancePage *>(test::Named<QWidget>(*window, PageNames[Page::Advance]))->TabAdvance;
         tab->Render();
         const QImage normal = tab->Bitmap().copy();
         // The pointer rests on a cell of the map being edited: its spinner shows.
@@ -172,8 +180,10 @@ private slots:
             spinner = tab->Editor().SpinnerState().shown != 0;
         });
 
-        window->MenuPrint->trigger();
-        QTRY_VERIFY(window->LabelMessage->text().startsWith(QStringLiteral("Printed to PDF: ")));
+        test::Named<QAction>(*window, "MenuPrint")->trigger();
+        QTRY_VERIFY(test::Named<QLabel>(*window, "LabelMessage")
+                        ->text()
+                        .startsWith(QStringLiteral("Printed to PDF: ")));
 
         QVERIFY(!spinner);
         QVERIFY(!printed.isNull());
@@ -203,7 +213,7 @@ private slots:
         QFETCH(bool, all);
         PrintingWindow window;
         window->SetLanguage(1);
-        window->PageControl1->setCurrentIndex(Page::Inputs);
+        test::Named<QTabWidget>(*window, "PageControl1")->setCurrentIndex(Page::Inputs);
         // The PDF's folder cannot be made: a file stands where it should be.
         QFile blocker(window.pdfDir.filePath(QStringLiteral("blocker")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -211,14 +221,16 @@ private slots:
         window->printer().SetTarget(WindowPrinter::Target::Pdf, blocker.fileName() + QStringLiteral("/out"));
 
         if (all)
-            window->MenuPrintAll->trigger();
+            test::Named<QAction>(*window, "MenuPrintAll")->trigger();
         else
-            window->MenuPrint->trigger();
+            test::Named<QAction>(*window, "MenuPrint")->trigger();
 
         QVERIFY(!window.drawn.isEmpty());
-        QTRY_VERIFY2(window->LabelMessage->text().startsWith(QStringLiteral("Druckfehler!")),
-                     qPrintable(window->LabelMessage->text()));
-        QCOMPARE(window->LabelMessage->palette().color(QPalette::Window), QColor(255, 0, 0));
+        QTRY_VERIFY2(
+            test::Named<QLabel>(*window, "LabelMessage")->text().startsWith(QStringLiteral("Druckfehler!")),
+            qPrintable(test::Named<QLabel>(*window, "LabelMessage")->text()));
+        QCOMPARE(test::Named<QLabel>(*window, "LabelMessage")->palette().color(QPalette::Window),
+                 QColor(255, 0, 0));
         QCOMPARE(window.pdfs(), QStringList{});
         window.verifyNormalLook();
         QCOMPARE(window->ActivePageIndex(), int(Page::Inputs));
@@ -228,8 +240,9 @@ private slots:
         PrintingWindow window;
         window->session().texts()[1] =
             QDir(window.pdfDir.path()).filePath(QStringLiteral("Brno wet.ign")).toStdString();
-        window->MenuPrint->trigger();
-        window->MenuPrint->trigger(); // twice in the same second: the second gets a number
+        test::Named<QAction>(*window, "MenuPrint")->trigger();
+        test::Named<QAction>(*window, "MenuPrint")
+            ->trigger(); // twice in the same second: the second gets a number
         QTRY_COMPARE(window.pdfs().size(), 2);
         const QStringList pdfs = window.pdfs();
         for (const QString &pdf : pdfs)

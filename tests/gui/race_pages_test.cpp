@@ -7,7 +7,7 @@
 #include "gui/pages/RadioGroup.h"
 #include "gui/pages/TestPage.h"
 #include "gui/pages/UpDownEdit.h"
-#include "simulated_window.h"
+#include "window_fixture.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -31,13 +31,6 @@ SimOptions Engine(EngineMode mode) {
     options.engine = mode;
     options.savingMs = 0;
     return options;
-}
-
-template <class T> T *Control(test::SimulatedWindow &w, const char *name) {
-    T *found = w->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qWarning("no control %s", name);
-    return found;
 }
 
 // Clicks a radio item on its button, not somewhere in its row.
@@ -65,27 +58,18 @@ int UndoSteps(ParameterSession &session) {
     return steps;
 }
 
-// A window on the unit in process, shown, with the link up.
-struct Connected : test::SimulatedWindow {
-    explicit Connected(EngineMode mode) : SimulatedWindow(Engine(mode)) {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QVERIFY(tickUntil([this] { return form->link->state().Connected; }, 40) > 0);
-    }
-    ParameterImage &image() { return form->session().image(); }
-    void page(int index) { form->PageControl1->setCurrentIndex(index); }
-};
-
 } // namespace
 
 class RacePagesTest : public QObject {
     Q_OBJECT
 private slots:
     void aTestButtonPressReachesTheUnitOnce() {
-        Connected w(EngineMode::Stopped);
+        test::Window w(Engine(EngineMode::Stopped));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.page(Page::Test);
-        auto *out1 = Control<QPushButton>(w, "ButtonTestPOut1");
-        auto *servo = Control<QPushButton>(w, "ButtonTestServoPlus");
+        auto *out1 = test::Named<QPushButton>(*w, "ButtonTestPOut1");
+        auto *servo = test::Named<QPushButton>(*w, "ButtonTestServoPlus");
         QVERIFY(out1->isEnabled());
         QTest::mouseClick(out1, Qt::LeftButton);
         QTest::mouseClick(out1, Qt::LeftButton); // before the next poll: still one command
@@ -101,37 +85,41 @@ private slots:
     }
 
     void theTestButtonsGoWhenTheEngineStartsWhileThePageIsShown() {
-        Connected w(EngineMode::Cycle); // stands for 5 s, then runs
+        test::Window w(Engine(EngineMode::Cycle)); // stands for 5 s, then runs
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.page(Page::Test);
-        auto *ign = Control<QPushButton>(w, "ButtonTestIgn1");
+        auto *ign = test::Named<QPushButton>(*w, "ButtonTestIgn1");
         QVERIFY(ign->isEnabled());
-        QVERIFY(w.tickUntil([&] { return w->link->live().pickupActive; }) > 0);
+        QVERIFY(w.tickUntil([&] { return w->link().live().pickupActive; }) > 0);
         QVERIFY(!ign->isEnabled());
         for (const char *name : {"ButtonTestPOut1", "ButtonTestRpm", "ButtonTestServoMinus"})
-            QVERIFY(!Control<QPushButton>(w, name)->isEnabled());
+            QVERIFY(!test::Named<QPushButton>(*w, name)->isEnabled());
         QTest::mouseClick(ign, Qt::LeftButton);
         w.tick(30);
         QCOMPARE(w.unit().unit().testCounts()[0], 0);
-        QVERIFY(Control<QPushButton>(w, "ButtonTestIgn2")->isHidden());
-        QVERIFY(Control<QPushButton>(w, "ButtonTestPOut4")->isHidden());
+        QVERIFY(test::Named<QPushButton>(*w, "ButtonTestIgn2")->isHidden());
+        QVERIFY(test::Named<QPushButton>(*w, "ButtonTestPOut4")->isHidden());
     }
 
     void aModeClickSetsItsDefaultsAndTheLiveRowFollows() {
-        Connected w(EngineMode::Stopped);
+        test::Window w(Engine(EngineMode::Stopped));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.page(Page::PowerOut);
-        auto *group = Control<QGroupBox>(w, "GroupBoxPOutMap2");
+        auto *group = test::Named<QGroupBox>(*w, "GroupBoxPOutMap2");
         QVERIFY(group->isVisible()); // pilot light
-        QVERIFY(!Control<QCheckBox>(w, "CheckBoxPOut2Cell00")->isEnabled());
+        QVERIFY(!test::Named<QCheckBox>(*w, "CheckBoxPOut2Cell00")->isEnabled());
         const int steps = UndoSteps(w->session());
-        ClickItem(Control<TRadioGroup>(w, "RadioGroupPOut2")->item(PowerOut::Special));
+        ClickItem(test::Named<TRadioGroup>(*w, "RadioGroupPOut2")->item(PowerOut::Special));
         QCOMPARE(w.image().byte(Adrb::PowerOutMode + 1), 4);
         QCOMPARE(w.image().byte(Adrb::PowerOutRpm + 3), 40);
         QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 3), 90);
         QCOMPARE(UndoSteps(w->session()), steps + 1);
-        QCOMPARE(Control<TUpDownEdit>(w, "EditPOut2Rpm2")->value(), 14000);
-        auto *cell = Control<QCheckBox>(w, "CheckBoxPOut2Cell23");
+        QCOMPARE(test::Named<TUpDownEdit>(*w, "EditPOut2Rpm2")->value(), 14000);
+        auto *cell = test::Named<QCheckBox>(*w, "CheckBoxPOut2Cell23");
         QVERIFY(cell->isVisible() && cell->isEnabled());
-        QCOMPARE(w->link->monitor().LabelMonPOut[1].text.substr(0, 7), std::string("Special"));
+        QCOMPARE(w->link().monitor().LabelMonPOut[1].text.substr(0, 7), std::string("Special"));
 
         // A cell is a bit of its row.
         const int row = w.image().byte(Adrb::PowerOutTable + 5);
@@ -139,16 +127,18 @@ private slots:
         QCOMPARE(w.image().byte(Adrb::PowerOutTable + 5), row ^ 0x08);
 
         // Off hides the map; the Monitor page greys the output's row.
-        ClickItem(Control<TRadioGroup>(w, "RadioGroupPOut2")->item(PowerOut::Off));
+        ClickItem(test::Named<TRadioGroup>(*w, "RadioGroupPOut2")->item(PowerOut::Off));
         QVERIFY(!group->isVisible());
         w.page(Page::Monitor);
-        QVERIFY(!Control<QLabel>(w, "LabelMonPOut2")->isEnabled());
-        QVERIFY(Control<QLabel>(w, "LabelMonPOut3")->isEnabled());
+        QVERIFY(!test::Named<QLabel>(*w, "LabelMonPOut2")->isEnabled());
+        QVERIFY(test::Named<QLabel>(*w, "LabelMonPOut3")->isEnabled());
     }
 
     // With a pressure sensor the thresholds a mode brings are 75 and 90 kPa, below atmospheric pressure.
     void aModeBringsItsThresholdsOnTheSensorsScale() {
-        Connected w(EngineMode::Stopped);
+        test::Window w(Engine(EngineMode::Stopped));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.image().setByte(Adrb::LoadSensor, 2);
         w.image().setByte(Adrb::PowerOutMode + 1, PowerOut::Off);
         w.image().setByte(Adrb::PowerOutMode + 2, PowerOut::Off);
@@ -157,23 +147,25 @@ private slots:
         for (const auto &[output, mode] :
              {std::pair{2, int(PowerOut::Special)}, {3, int(PowerOut::PowerJet)}}) {
             const std::string n = std::to_string(output);
-            ClickItem(Control<TRadioGroup>(w, ("RadioGroupPOut" + n).c_str())->item(mode));
+            ClickItem(test::Named<TRadioGroup>(*w, ("RadioGroupPOut" + n).c_str())->item(mode));
             QCOMPARE(w.image().byte(Adrb::PowerOutMode + output - 1), mode);
             QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 2 * (output - 1)), 15);
             QCOMPARE(w.image().byte(Adrb::PowerOutLoad + 2 * (output - 1) + 1), 18);
-            QCOMPARE(Control<TUpDownEdit>(w, ("EditPOut" + n + "Load0").c_str())->value(), 75);
-            QCOMPARE(Control<TUpDownEdit>(w, ("EditPOut" + n + "Load1").c_str())->value(), 90);
+            QCOMPARE(test::Named<TUpDownEdit>(*w, ("EditPOut" + n + "Load0").c_str())->value(), 75);
+            QCOMPARE(test::Named<TUpDownEdit>(*w, ("EditPOut" + n + "Load1").c_str())->value(), 90);
         }
     }
 
     void aLoadThresholdOf1000KpaWidensItsEdit() {
-        Connected w(EngineMode::Stopped);
+        test::Window w(Engine(EngineMode::Stopped));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.image().setByte(Adrb::LoadSensor, 2);
         w.image().setByte(Adrb::PowerOutMode, 4);
         w.image().setByte(Adrb::PowerOutLoad, 150);
         w->session().Commit();
         w.page(Page::PowerOut);
-        auto *low = Control<TUpDownEdit>(w, "EditPOut1Load0");
+        auto *low = test::Named<TUpDownEdit>(*w, "EditPOut1Load0");
         QCOMPARE(low->value(), 750);
         QCOMPARE(low->singleStep(), 5);
         const QRect narrow = low->geometry();
@@ -189,24 +181,26 @@ private slots:
     }
 
     void aGearButtonTakesTheLiveVoltageAndTheCurrentGearIsMarked() {
-        Connected w(EngineMode::Running);
+        test::Window w(Engine(EngineMode::Running));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.page(Page::Gear);
-        auto *system = Control<TRadioGroup>(w, "RadioGroupGearSystem");
+        auto *system = test::Named<TRadioGroup>(*w, "RadioGroupGearSystem");
         ClickItem(system->item(Gear::Voltage));
         QCOMPARE(w.image().byte(Adrb::GearMode), 1);
         QCOMPARE(w.image().byte(Adrb::InputFunction + 1), 7);
-        QVERIFY(Control<QGroupBox>(w, "GroupBoxNapetiProGear")->isVisible());
-        QVERIFY(!Control<QGroupBox>(w, "GroupBoxRpmSpeedProGear")->isVisible());
+        QVERIFY(test::Named<QGroupBox>(*w, "GroupBoxNapetiProGear")->isVisible());
+        QVERIFY(!test::Named<QGroupBox>(*w, "GroupBoxRpmSpeedProGear")->isVisible());
 
-        QVERIFY(w.tickUntil([&] { return w->link->live().CurrentGear == 3; }) > 0);
-        auto *button = Control<QPushButton>(w, "ButtonGear3");
+        QVERIFY(w.tickUntil([&] { return w->link().live().CurrentGear == 3; }) > 0);
+        auto *button = test::Named<QPushButton>(*w, "ButtonGear3");
         QVERIFY(button->font().bold());
-        QVERIFY(Green(Control<TUpDownEdit>(w, "EditGearVoltage3")));
-        QVERIFY(Green(Control<QLabel>(w, "LabelGear3")));
-        QVERIFY(!Control<QPushButton>(w, "ButtonGear2")->font().bold());
-        QVERIFY(!Green(Control<TUpDownEdit>(w, "EditGearVoltage2")));
+        QVERIFY(Green(test::Named<TUpDownEdit>(*w, "EditGearVoltage3")));
+        QVERIFY(Green(test::Named<QLabel>(*w, "LabelGear3")));
+        QVERIFY(!test::Named<QPushButton>(*w, "ButtonGear2")->font().bold());
+        QVERIFY(!Green(test::Named<TUpDownEdit>(*w, "EditGearVoltage2")));
 
-        const int live = w->link->live().gearVoltage;
+        const int live = w->link().live().gearVoltage;
         QVERIFY(live > 0);
         w.image().setWord(Adrw::GearVoltage + 3, 1234);
         w->session().ImageToPages();
@@ -214,45 +208,49 @@ private slots:
         const int steps = UndoSteps(w->session());
         button->click();
         QCOMPARE(w.image().word(Adrw::GearVoltage + 3), live);
-        QCOMPARE(Control<TUpDownEdit>(w, "EditGearVoltage3")->value(), live);
+        QCOMPARE(test::Named<TUpDownEdit>(*w, "EditGearVoltage3")->value(), live);
         QCOMPARE(UndoSteps(w->session()), steps + 1);
-        QVERIFY(Control<QLabel>(w, "LabelMonGearNapeti1")->text().contains(QString::number(live)));
+        QVERIFY(test::Named<QLabel>(*w, "LabelMonGearNapeti1")->text().contains(QString::number(live)));
 
         // Without the unit the buttons take nothing.
         w.unit().SetSilent(true);
-        QVERIFY(w.tickUntil([&] { return !w->link->state().Connected; }) > 0);
+        QVERIFY(w.tickUntil([&] { return !w->link().state().Connected; }) > 0);
         QVERIFY(!button->isEnabled());
     }
 
     void theRacePageMarksTheCurrentGearsRow() {
-        Connected w(EngineMode::Running);
+        test::Window w(Engine(EngineMode::Running));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.image().setByte(Adrb::GearMode, 1);
         w.image().setByte(Adrb::InputFunction, 3); // input 1: clutch master
         w->session().Commit();
         w.page(Page::Race);
-        QVERIFY(w.tickUntil([&] { return w->link->live().CurrentGear == 4; }) > 0);
+        QVERIFY(w.tickUntil([&] { return w->link().live().CurrentGear == 4; }) > 0);
         // Row 4 holds gear 4 (the first row gears 0 and 1).
         for (const char *name : {"EditClutchTime4", "EditGearCorrAdv4", "EditGearCorrLimiter4",
                                  "EditGearCorrPOut3_4", "LabelGearKor4", "LabelRaceGear4"})
-            QVERIFY2(Green(Control<QWidget>(w, name)), name);
+            QVERIFY2(Green(test::Named<QWidget>(*w, name)), name);
         for (const char *name : {"EditClutchTime3", "EditGearCorrAdv5", "LabelGearKor3"})
-            QVERIFY2(!Green(Control<QWidget>(w, name)), name);
-        QVERIFY(Control<TUpDownEdit>(w, "EditClutchTime1")->isEnabled());
+            QVERIFY2(!Green(test::Named<QWidget>(*w, name)), name);
+        QVERIFY(test::Named<TUpDownEdit>(*w, "EditClutchTime1")->isEnabled());
     }
 
     // The pages edit three power outputs: a fourth has no column; the servo correction has no unit.
     void theRacePageShowsThreeOutputsAndAServoColumnWithoutUnit() {
-        Connected w(EngineMode::Stopped);
+        test::Window w(Engine(EngineMode::Stopped));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.image().setByte(Adrb::GearMode, 1);
         w.image().setByte(Adrb::GearCount, 6);
         w->session().Commit();
         w.page(Page::Race);
-        QVERIFY(Control<TUpDownEdit>(w, "EditGearCorrPOut3_6")->isVisible());
+        QVERIFY(test::Named<TUpDownEdit>(*w, "EditGearCorrPOut3_6")->isVisible());
         for (const char *name : {"EditGearCorrPOut4_1", "LabelGearKorPOut4"})
             QVERIFY2(!w->findChild<QWidget *>(QString::fromLatin1(name)), name);
         for (const int language : {Language::English, Language::German, Language::Czech}) {
             w->SetLanguage(language);
-            QCOMPARE(Control<QLabel>(w, "LabelGearKorServo")->text(), QStringLiteral("Servo"));
+            QCOMPARE(test::Named<QLabel>(*w, "LabelGearKorServo")->text(), QStringLiteral("Servo"));
             // Column heads break before the unit, never inside it, and every line fits its column.
             const auto heads = w->findChildren<QLabel *>(
                 QRegularExpression(QStringLiteral("^Label(GearKor\\D|ClutchTime)")));
@@ -267,7 +265,9 @@ private slots:
     }
 
     void captionsAndAccessibleNamesFollowTheLanguage() {
-        Connected w(EngineMode::Stopped);
+        test::Window w(Engine(EngineMode::Stopped));
+        QVERIFY(w.show());
+        QVERIFY(w.connect());
         w.image().setByte(Adrb::GearMode, 1);
         w->session().Commit();
         struct Expected {
@@ -283,21 +283,22 @@ private slots:
         };
         for (const Expected &e : rounds) {
             w->SetLanguage(e.language);
-            QCOMPARE(Control<QGroupBox>(w, "RadioGroupPOut2")->title(), e.powerTitle);
-            QCOMPARE(Control<QGroupBox>(w, "RadioGroupGearSystem")->title(), e.gearSystem);
-            QCOMPARE(Control<QGroupBox>(w, "GroupBoxClutch")->title(), e.clutch);
-            QCOMPARE(Control<QPushButton>(w, "ButtonTestIgn1")->text(), e.cylinder);
-            QCOMPARE(Accessible(Control<QPushButton>(w, "ButtonTestIgn1")), e.cylinder);
-            QCOMPARE(Accessible(Control<TUpDownEdit>(w, "EditGearVoltage2")),
-                     Control<QLabel>(w, "LabelGear2")->text());
+            QCOMPARE(test::Named<QGroupBox>(*w, "RadioGroupPOut2")->title(), e.powerTitle);
+            QCOMPARE(test::Named<QGroupBox>(*w, "RadioGroupGearSystem")->title(), e.gearSystem);
+            QCOMPARE(test::Named<QGroupBox>(*w, "GroupBoxClutch")->title(), e.clutch);
+            QCOMPARE(test::Named<QPushButton>(*w, "ButtonTestIgn1")->text(), e.cylinder);
+            QCOMPARE(Accessible(test::Named<QPushButton>(*w, "ButtonTestIgn1")), e.cylinder);
+            QCOMPARE(Accessible(test::Named<TUpDownEdit>(*w, "EditGearVoltage2")),
+                     test::Named<QLabel>(*w, "LabelGear2")->text());
         }
-        QCOMPARE(Accessible(Control<TUpDownEdit>(w, "EditGearCorrLimiter1")),
+        QCOMPARE(Accessible(test::Named<TUpDownEdit>(*w, "EditGearCorrLimiter1")),
                  QStringLiteral("Limiter [rpm] 0-1"));
-        QCOMPARE(Accessible(Control<QCheckBox>(w, "CheckBoxPOut1Cell12")), QStringLiteral("Tps 2 - Rpm 3"));
-        QCOMPARE(Accessible(Control<TUpDownEdit>(w, "EditPOut3Hyst")), QStringLiteral("Hysterese"));
+        QCOMPARE(Accessible(test::Named<QCheckBox>(*w, "CheckBoxPOut1Cell12")),
+                 QStringLiteral("Tps 2 - Rpm 3"));
+        QCOMPARE(Accessible(test::Named<TUpDownEdit>(*w, "EditPOut3Hyst")), QStringLiteral("Hysterese"));
         // Every label names the control it stands for, and every control has a name.
         for (const int index : {int(Page::PowerOut), int(Page::Gear), int(Page::Race), int(Page::Test)}) {
-            QWidget *page = w->pages[index];
+            QWidget *page = test::Named<QWidget>(*w, PageNames[index]);
             for (QLabel *label : page->findChildren<QLabel *>())
                 if (label->buddy())
                     QCOMPARE(Accessible(label->buddy()), label->text().remove('&').trimmed());
@@ -313,7 +314,7 @@ private slots:
         const QString folder = qEnvironmentVariable("ZARVEX1_SCREENSHOTS");
         if (folder.isEmpty())
             QSKIP("ZARVEX1_SCREENSHOTS not set");
-        test::SimulatedWindow w(Engine(EngineMode::Running));
+        test::Window w(Engine(EngineMode::Running));
         ParameterImage &image = w->session().image();
         image.setByte(Adrb::PowerOutMode, 4);
         image.setByte(Adrb::PowerOutMode + 1, 3);
@@ -323,7 +324,7 @@ private slots:
         w->session().Commit();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-        QVERIFY(w.tickUntil([&] { return w->link->live().CurrentGear >= 2; }, 400) > 0);
+        QVERIFY(w.tickUntil([&] { return w->link().live().CurrentGear >= 2; }, 400) > 0);
         const std::pair<int, const char *> pages[] = {
             {Page::PowerOut, "power"}, {Page::Gear, "gear"}, {Page::Race, "race"}, {Page::Test, "test"}};
         for (const auto &[language, suffix] :
@@ -338,7 +339,7 @@ private slots:
                         .save(QStringLiteral("%1/toolbar-%2.png").arg(folder, suffix)));
             w->findChild<QCheckBox *>(QStringLiteral("CheckBoxProgHned"))->setChecked(false);
             for (const auto &[page, name] : pages) {
-                w->PageControl1->setCurrentIndex(page);
+                test::Named<QTabWidget>(*w, "PageControl1")->setCurrentIndex(page);
                 w.tick(2);
                 QTest::qWait(20);
                 QVERIFY(w->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, suffix)));
@@ -352,7 +353,7 @@ private slots:
         w->session().Commit();
         for (const auto &[page, name] :
              {std::pair{int(Page::PowerOut), "power-iap"}, {int(Page::Gear), "gear-auto"}}) {
-            w->PageControl1->setCurrentIndex(page);
+            test::Named<QTabWidget>(*w, "PageControl1")->setCurrentIndex(page);
             w.tick(2);
             QTest::qWait(20);
             QVERIFY(w->grab().save(QStringLiteral("%1/%2-en.png").arg(folder, name)));

@@ -1,3 +1,5 @@
+#include "named_controls.h"
+
 #include "core/files/ParameterFile.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/MainForm.h"
@@ -91,7 +93,7 @@ private slots:
         QVERIFY(form->windowTitle().endsWith(path));
         QCOMPARE(form->session().recentFiles().entry(0), path.toStdString());
         QVERIFY(form->session().undo().CanUndo()); // a commit, as after Open
-        QCOMPARE(form->PageControl1->tabText(0), QStringLiteral("Motorrad"));
+        QCOMPARE(test::Named<QTabWidget>(*form, "PageControl1")->tabText(0), QStringLiteral("Motorrad"));
         QVERIFY(messages_.isEmpty());
     }
 

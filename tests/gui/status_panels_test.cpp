@@ -1,4 +1,6 @@
-#include "main_form_fixture.h"
+#include "window_fixture.h"
+
+#include "gui/app/StatusPanels.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -28,17 +30,18 @@ private slots:
     void everyPanelShowsItsWholeText() {
         QFETCH(QString, hint);
         QFETCH(QString, connection);
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         form->resize(1000, 720);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.form.get()));
-        form->statusPanels[0]->setText(hint);
-        form->statusPanels[4]->setText(connection);
+        test::Named<QLabel>(*form, "StatusPanel0")->setText(hint);
+        test::Named<QLabel>(*form, "StatusPanel4")->setText(connection);
         form->statusBar()->layout()->activate();
-        form->statusPanels[0]->parentWidget()->layout()->activate();
+        test::Named<QLabel>(*form, "StatusPanel0")->parentWidget()->layout()->activate();
 
         QCOMPARE(form->width(), 1000);
-        for (QLabel *panel : form->statusPanels) {
+        for (int i = 0; i < StatusPanels::Count; ++i) {
+            QLabel *panel = test::Named<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i));
             const int needed = panel->fontMetrics().horizontalAdvance(panel->text());
             QVERIFY2(panel->contentsRect().width() >= needed, qPrintable(panel->objectName()));
             const QRect onWindow(panel->mapTo(form.form.get(), QPoint(0, 0)), panel->size());
@@ -47,13 +50,17 @@ private slots:
         // Panels never overlap one another.
         for (int i = 0; i < 5; ++i)
             for (int j = i + 1; j < 5; ++j)
-                QVERIFY(!form->statusPanels[i]->geometry().intersects(form->statusPanels[j]->geometry()));
+                QVERIFY(
+                    !test::Named<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(i))
+                         ->geometry()
+                         .intersects(
+                             test::Named<QLabel>(*form, QStringLiteral("StatusPanel%1").arg(j))->geometry()));
     }
 
     // The 3D graph's hint has three lines: they stand side by side on the one hint line, and neither the
     // line nor the window changes its size.
     void aHintOfSeveralLinesKeepsTheWindowsSize() {
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         form->resize(1000, 720);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.form.get()));
@@ -79,11 +86,11 @@ private slots:
     }
 
     void aHintLongerThanTheWindowDoesNotWidenIt() {
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         form->resize(1000, 720);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.form.get()));
-        form->statusPanels[0]->setText(QString(400, QLatin1Char('x')));
+        test::Named<QLabel>(*form, "StatusPanel0")->setText(QString(400, QLatin1Char('x')));
         QVERIFY(form->minimumSizeHint().width() <= 1000);
     }
 };

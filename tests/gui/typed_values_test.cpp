@@ -3,7 +3,7 @@
 // process.
 #include "core/pages/PageMachine.h"
 #include "gui/pages/UpDownEdit.h"
-#include "simulated_window.h"
+#include "window_fixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -23,35 +23,11 @@ SimOptions Quiet() {
     return options;
 }
 
-// A window on the unit in process, active (its shortcuts work), with the link up.
-struct Window : test::SimulatedWindow {
-    Window() : SimulatedWindow(Quiet()) {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QVERIFY(tickUntil([this] { return form->link->state().Connected; }, 40) > 0);
-    }
-    template <class T> T *control(const char *name) {
-        T *found = form->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qWarning("no control %s", name);
-        return found;
-    }
-    void page(int index) { control<QTabWidget>("PageControl1")->setCurrentIndex(index); }
-    ParameterImage &image() { return form->session().image(); }
-    // Input 3 as start limiter: its edits are enabled.
-    void startLimiterOn() {
-        image().setByte(Adrb::InputFunction + 2, 5);
-        form->session().Commit();
-    }
-    int undoSteps() {
-        int steps = 0;
-        UndoHistory copy = form->session().undo();
-        while (copy.Undo())
-            ++steps;
-        return steps;
-    }
-};
+// Input 3 as start limiter: its edits are enabled.
+void StartLimiterOn(test::Window &w) {
+    w.image().setByte(Adrb::InputFunction + 2, 5);
+    w->session().Commit();
+}
 
 void ClickArrow(QSpinBox *box, bool up = true) {
     const QStyle::SubControl arrow = up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown;
@@ -97,9 +73,11 @@ private slots:
     // Typed beyond either end, the value committed is that end, whichever way the commit comes, and with
     // "Programming after change" it is what the unit then holds.
     void aValueBeyondTheRangeIsCommittedClamped() {
-        Window w;
-        w.startLimiterOn();
-        w.control<QCheckBox>("CheckBoxProgHned")->click();
+        test::Window w(Quiet());
+        QVERIFY(w.show(true)); // active: its shortcuts work
+        QVERIFY(w.connect());
+        StartLimiterOn(w);
+        test::Named<QCheckBox>(*w, "CheckBoxProgHned")->click();
         struct Case {
             int page;
             const char *edit;
@@ -118,10 +96,10 @@ private slots:
                 const QByteArray what = QByteArray(c.edit) + " " + c.typed + " commit " +
                                         QByteArray::number(static_cast<int>(how));
                 w.page(c.page);
-                auto *edit = w.control<TUpDownEdit>(c.edit);
+                auto *edit = test::Named<TUpDownEdit>(*w, c.edit);
                 const int expected = c.toMaximum ? edit->maximum() : edit->minimum();
                 const auto programmed = [&] {
-                    return w.tickUntil([&] { return w->link->state().LinkRequest == LinkRequest::None; }) >=
+                    return w.tickUntil([&] { return w->link().state().LinkRequest == LinkRequest::None; }) >=
                            0;
                 };
                 if (edit->value() == expected) { // away from the end first, so that the case is a change
@@ -138,7 +116,7 @@ private slots:
                     QTest::keyClick(edit, Qt::Key_Return);
                     break;
                 case Commit::Leave:
-                    w.control<QCheckBox>("CheckBoxProgHned")->setFocus();
+                    test::Named<QCheckBox>(*w, "CheckBoxProgHned")->setFocus();
                     break;
                 case Commit::Spinner:
                     // Towards the end typed: the arrow takes the typed text first, an end steps no further.
@@ -155,10 +133,12 @@ private slots:
     }
 
     void onlyWholeNumbersCanBeTyped() {
-        Window w;
-        w.startLimiterOn();
+        test::Window w(Quiet());
+        QVERIFY(w.show(true)); // active: its shortcuts work
+        QVERIFY(w.connect());
+        StartLimiterOn(w);
         w.page(Page::Inputs);
-        auto *pause = w.control<TUpDownEdit>("EditStartLimiterPause"); // 0 … 5000
+        auto *pause = test::Named<TUpDownEdit>(*w, "EditStartLimiterPause"); // 0 … 5000
         Type(pause, QStringLiteral("-12a.5"));
         QCOMPARE(TextOf(pause), QStringLiteral("125"));
         Type(pause, QStringLiteral("1234567890123"));
@@ -167,7 +147,7 @@ private slots:
         QCOMPARE(pause->value(), 5000);
         // Emptied, the edit goes back to its value.
         w.page(Page::Bike);
-        auto *correction = w.control<TUpDownEdit>("EditRpmKorekce"); // -60 … 60
+        auto *correction = test::Named<TUpDownEdit>(*w, "EditRpmKorekce"); // -60 … 60
         const int before = correction->value();
         Type(correction, QStringLiteral("-"));
         QCOMPARE(TextOf(correction), QStringLiteral("-"));
@@ -176,10 +156,12 @@ private slots:
     }
 
     void theWheelStepsOnlyTheEditWithTheFocus() {
-        Window w;
+        test::Window w(Quiet());
+        QVERIFY(w.show(true)); // active: its shortcuts work
+        QVERIFY(w.connect());
         w.page(Page::Inputs);
-        auto *soft = w.control<TUpDownEdit>("EditSoftLimiter");
-        auto *tick = w.control<QCheckBox>("CheckBoxProgHned");
+        auto *soft = test::Named<TUpDownEdit>(*w, "EditSoftLimiter");
+        auto *tick = test::Named<QCheckBox>(*w, "CheckBoxProgHned");
         tick->setFocus();
         const int before = soft->value();
         Wheel(soft, 2);
@@ -199,9 +181,11 @@ private slots:
     // Ctrl+Z and Ctrl+Alt+Z inside an edit are the window's Undo and Redo: the typed text is committed
     // first, then the parameter goes back.
     void undoAndRedoWinInsideAnEdit() {
-        Window w;
+        test::Window w(Quiet());
+        QVERIFY(w.show(true)); // active: its shortcuts work
+        QVERIFY(w.connect());
         w.page(Page::Inputs);
-        auto *soft = w.control<TUpDownEdit>("EditSoftLimiter");
+        auto *soft = test::Named<TUpDownEdit>(*w, "EditSoftLimiter");
         const int start = soft->value();
         Type(soft, QStringLiteral("9000"));
         QTest::keyClick(soft, Qt::Key_Return);
@@ -228,15 +212,17 @@ private slots:
     }
 
     void escBringsBackTheValue() {
-        Window w;
+        test::Window w(Quiet());
+        QVERIFY(w.show(true)); // active: its shortcuts work
+        QVERIFY(w.connect());
         w.page(Page::Inputs);
-        auto *soft = w.control<TUpDownEdit>("EditSoftLimiter");
+        auto *soft = test::Named<TUpDownEdit>(*w, "EditSoftLimiter");
         const int start = soft->value();
         Type(soft, QStringLiteral("12000"));
         QTest::keyClick(soft, Qt::Key_Escape);
         QCOMPARE(TextOf(soft), Shown(soft, start));
         QVERIFY(soft->hasFocus());
-        w.control<QCheckBox>("CheckBoxProgHned")->setFocus();
+        test::Named<QCheckBox>(*w, "CheckBoxProgHned")->setFocus();
         QCOMPARE(w.image().word(Adrw::SoftLimiter), start);
         QCOMPARE(w.undoSteps(), 0);
     }

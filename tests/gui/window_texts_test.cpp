@@ -1,4 +1,4 @@
-#include "main_form_fixture.h"
+#include "window_fixture.h"
 
 #include "core/mapeditor/EditorCommands.h"
 #include "core/mapeditor/views/ChromeRenderer.h"
@@ -197,16 +197,16 @@ QList<ScopedTable> AllTables(TMainForm *form) {
         {MenuCaptions(), form},
         {MenuHints(), form},
         {WindowCaptions(), form},
-        {bike.Captions(), form->pages[Page::Bike]},
-        {inputs.Captions(), form->pages[Page::Inputs]},
-        {SensorButtonCaptions(), form->pages[Page::Inputs]},
-        {advance.Captions(), form->pages[Page::Advance]},
-        {servo.Captions(), form->pages[Page::Servo]},
-        {powerOut.Captions(), form->pages[Page::PowerOut]},
-        {gear.Captions(), form->pages[Page::Gear]},
-        {race.Captions(), form->pages[Page::Race]},
-        {test.Captions(), form->pages[Page::Test]},
-        {MonitorPageCaptions(), form->pages[Page::Monitor]},
+        {bike.Captions(), test::Named<QWidget>(*form, PageNames[Page::Bike])},
+        {inputs.Captions(), test::Named<QWidget>(*form, PageNames[Page::Inputs])},
+        {SensorButtonCaptions(), test::Named<QWidget>(*form, PageNames[Page::Inputs])},
+        {advance.Captions(), test::Named<QWidget>(*form, PageNames[Page::Advance])},
+        {servo.Captions(), test::Named<QWidget>(*form, PageNames[Page::Servo])},
+        {powerOut.Captions(), test::Named<QWidget>(*form, PageNames[Page::PowerOut])},
+        {gear.Captions(), test::Named<QWidget>(*form, PageNames[Page::Gear])},
+        {race.Captions(), test::Named<QWidget>(*form, PageNames[Page::Race])},
+        {test.Captions(), test::Named<QWidget>(*form, PageNames[Page::Test])},
+        {MonitorPageCaptions(), test::Named<QWidget>(*form, PageNames[Page::Monitor])},
     };
 }
 
@@ -301,7 +301,7 @@ QHash<QObject *, Shown> Expected(TMainForm *form, int language, QStringList &mis
 // control's place in the window; the hint line of the status bar is left out, it follows the pointer.
 QMap<QString, QString> Snapshot(TMainForm *form) {
     QMap<QString, QString> texts;
-    const QObject *hintLine = form->statusPanels[0];
+    const QObject *hintLine = test::Named<QLabel>(*form, "StatusPanel0");
     std::function<void(QObject *, const QString &)> walk = [&](QObject *object, const QString &path) {
         if (object == hintLine)
             return;
@@ -393,7 +393,7 @@ class WindowTextsTest : public QObject {
     Q_OBJECT
 private slots:
     void menuCaptionsAreTheTableLetterForLetter() {
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         // Switching back and forth leaves no caption of another language behind.
         for (int language : {1, 3, 0, 3, 1}) {
             form->SetLanguage(language);
@@ -405,7 +405,7 @@ private slots:
     }
 
     void hintsAreTheTableLetterForLetter() {
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         for (int language : {3, 1, 0}) {
             form->SetLanguage(language);
             for (const Row &row : HintRows) {
@@ -421,19 +421,20 @@ private slots:
     }
 
     void aMenuItemUnderThePointerShowsItsHintInTheStatusBar() {
-        test::MainFormFixture form(StartOptions::Parse({QStringLiteral("CESKY")}, {}));
-        QVERIFY(form->MenuFile->toolTipsVisible());
+        test::Window form(test::Scripted{StartOptions::Parse({QStringLiteral("CESKY")}, {})});
+        QVERIFY(test::Named<QMenu>(*form, "MenuFile")->toolTipsVisible());
         // A menu tells its window of the item under the pointer as Qt's menus do.
-        QVERIFY(form->MenuVerify->showStatusText(form->menuBar()));
-        QCOMPARE(form->statusPanels[0]->text(),
+        QVERIFY(test::Named<QAction>(*form, "MenuVerify")->showStatusText(form->menuBar()));
+        QCOMPARE(test::Named<QLabel>(*form, "StatusPanel0")->text(),
                  QString::fromUtf8(
                      "Ověření zda  nastavené parametry souhlasí s parametry naprogramovanými do zapalování"));
-        QVERIFY(form->MenuAbout->showStatusText(form->menuBar())); // no hint: the panel empties
-        QCOMPARE(form->statusPanels[0]->text(), QString());
+        QVERIFY(test::Named<QAction>(*form, "MenuAbout")
+                    ->showStatusText(form->menuBar())); // no hint: the panel empties
+        QCOMPARE(test::Named<QLabel>(*form, "StatusPanel0")->text(), QString());
     }
 
     void controlCaptionsWithFixedTranslationsAreLetterForLetter() {
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         for (int language : {Language::Czech, Language::German, Language::English}) {
             form->SetLanguage(language);
             for (const ControlRow &row : ControlRows) {
@@ -456,7 +457,7 @@ private slots:
     void everyTextOfTheWindowFollowsTheLanguageThereAndBack() {
         StartOptions options;
         options.steppedTicks = true;
-        test::MainFormFixture form(options);
+        test::Window form(test::Scripted{options});
         TMainForm *window = form.form.get();
         window->resize(1000, 720);
         window->show();
@@ -465,7 +466,7 @@ private slots:
         ParameterImage &image = window->session().image();
         TakeValue(*BikePageModel().Row("ComboBoxBike", image), 3, image);
         window->session().ImageToPages();
-        window->PageControl1->setCurrentIndex(Page::Inputs);
+        test::Named<QTabWidget>(*window, "PageControl1")->setCurrentIndex(Page::Inputs);
         TakeValue(*InputsPageModel().Row("RadioGroupInput2", image), 7, image);
         window->session().ImageToPages();
         auto *bikeList = window->findChild<QComboBox *>(QStringLiteral("ComboBoxBike"));
@@ -514,9 +515,10 @@ private slots:
             }
             QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
             // The language menu ticks the language; the message line's errors speak it.
-            QCOMPARE(window->MenuEnglish->isChecked(), language == Language::English);
-            QCOMPARE(window->MenuGerman->isChecked(), language == Language::German);
-            QCOMPARE(window->MenuCzech->isChecked(), language == Language::Czech);
+            QCOMPARE(test::Named<QAction>(*window, "MenuEnglish")->isChecked(),
+                     language == Language::English);
+            QCOMPARE(test::Named<QAction>(*window, "MenuGerman")->isChecked(), language == Language::German);
+            QCOMPARE(test::Named<QAction>(*window, "MenuCzech")->isChecked(), language == Language::Czech);
             QCOMPARE(QString::fromStdString(window->session().texts()[4]),
                      QString::fromUtf8(language == Language::German  ? "Programmier Fehler"
                                        : language == Language::Czech ? "Chyba programování"
@@ -562,7 +564,7 @@ private slots:
     }
 
     void everyHintShowsOnTheHintLineWhileThePointerIsOverItsControl() {
-        test::MainFormFixture form(StartOptions::Parse({QStringLiteral("DEUTSCH")}, {}));
+        test::Window form(test::Scripted{StartOptions::Parse({QStringLiteral("DEUTSCH")}, {})});
         TMainForm *window = form.form.get();
         window->show();
         int hints = 0;
@@ -578,10 +580,10 @@ private slots:
                         continue; // menus and their items: aMenuItemUnderThePointerShowsItsHintInTheStatusBar
                     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
                     QApplication::sendEvent(widget, &enter);
-                    QCOMPARE(window->statusPanels[0]->text(), status);
+                    QCOMPARE(test::Named<QLabel>(*window, "StatusPanel0")->text(), status);
                     QEvent leave(QEvent::Leave);
                     QApplication::sendEvent(widget, &leave);
-                    QCOMPARE(window->statusPanels[0]->text(), QString());
+                    QCOMPARE(test::Named<QLabel>(*window, "StatusPanel0")->text(), QString());
                     ++hints;
                 }
             }
@@ -591,22 +593,23 @@ private slots:
     void mapEditorsTakeTheirKeyedTextsInTheLanguage() {
         StartOptions options = StartOptions::Parse({QStringLiteral("CESKY")}, {});
         options.steppedTicks = true;
-        test::MainFormFixture form(options);
+        test::Window form(test::Scripted{options});
         TMainForm *window = form.form.get();
         window->resize(1000, 720);
         window->show();
         QApplication::setActiveWindow(window);
         QVERIFY(QTest::qWaitForWindowActive(window));
-        window->PageControl1->setCurrentIndex(Page::Advance);
+        test::Named<QTabWidget>(*window, "PageControl1")->setCurrentIndex(Page::Advance);
         window->Timer1Timer();
-        TTab *tab = qobject_cast<TAdvancePage *>(window->pages[Page::Advance])->TabAdvance;
+        TTab *tab =
+            qobject_cast<TAdvancePage *>(test::Named<QWidget>(*window, PageNames[Page::Advance]))->TabAdvance;
         auto centre = [](const Rect &r) { return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); };
 
         // The "+" of the toolbar tells what it does on the hint line.
         QTest::mouseMove(tab, centre(tab->Editor().Toolbar().Button(CommandPlus).rect));
         const QString increment = QString::fromUtf8("Zvětšit hodnotu vybraných buňek nebo aktuální hodnotu");
         QCOMPARE(tab->Hint(), increment);
-        QCOMPARE(window->statusPanels[0]->text(), increment);
+        QCOMPARE(test::Named<QLabel>(*window, "StatusPanel0")->text(), increment);
         // A block offers its interpolation in the popup menu.
         QTest::mouseClick(tab, Qt::LeftButton, Qt::NoModifier, centre(tab->Editor().Layout().ItemRect(1, 1)));
         QTest::mouseClick(tab, Qt::LeftButton, Qt::ShiftModifier,
@@ -662,7 +665,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, name);
         QFETCH(QString, statusHint);
-        test::MainFormFixture form;
+        test::Window form{test::Scripted{}};
         form->SetLanguage(language);
         auto *toolButton = form->findChild<QToolButton *>(button);
         QVERIFY(toolButton);

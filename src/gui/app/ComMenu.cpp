@@ -27,6 +27,7 @@ QString Text(const std::string &text) {
 
 TComMenu::TComMenu(QMenu *menu, LinkEngine &link, PortDiscovery &discovery)
     : QObject(menu), menu_(menu), link_(link), discovery_(discovery) {
+    setObjectName(QStringLiteral("ComMenu"));
     for (int i = 0; i < ComMenuItemCount; ++i) {
         QAction *item = menu_->addAction(Text(ComMenuCaption(i)));
         item->setObjectName(QStringLiteral("MenuCom%1").arg(i + 1));

@@ -90,14 +90,14 @@ void TMainForm::LoadSettings() {
     move(fitted.left, fitted.top);
     resize(fitted.width(), fitted.height());
     new FitOnFirstShow(this);
-    link->RestoreAdapter(stored.comDevice);
+    link_->RestoreAdapter(stored.comDevice);
 }
 
 void TMainForm::SaveSettings() {
     if (!options_.ownsSettings)
         return;
     ApplicationSettings place = WindowPlace();
-    place.comDevice = link->portSelection().adapter();
+    place.comDevice = link_->portSelection().adapter();
     session_.Close(settingsFolder, place);
     defaultIniKeeper_->MarkWritten();
 }
@@ -121,7 +121,7 @@ QString TMainForm::DialogFileName() const {
 
 void TMainForm::OpenWithDialog(int flags) {
     if (flags & 1)
-        session_.SetLastPath(defaultParameterPath.toStdString());
+        session_.SetLastPath(defaultParameterPath_.toStdString());
     const QString path = Dialogs::OpenFileName(this, DialogFileName(), OpenFilter);
     if (path.isEmpty())
         return;
@@ -130,7 +130,7 @@ void TMainForm::OpenWithDialog(int flags) {
 
 void TMainForm::SaveParameterFile(bool toDefaultPath) {
     if (toDefaultPath)
-        session_.SetLastPath(defaultParameterPath.toStdString());
+        session_.SetLastPath(defaultParameterPath_.toStdString());
     const QString path = Dialogs::SaveFileName(this, DialogFileName(), SaveFilter);
     if (path.isEmpty())
         return;

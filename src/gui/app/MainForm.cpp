@@ -63,14 +63,14 @@ void SetBackground(QLabel *label, const QColor &colour) {
 
 TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> serialPort,
                      std::unique_ptr<PortDiscovery> discovery, QWidget *parent)
-    : QMainWindow(parent), port(std::move(serialPort)), portDiscovery(std::move(discovery)),
-      options_(options), session_(static_cast<SessionFrontEnd &>(*this)) {
+    : QMainWindow(parent), options_(options), session_(sessionView_), port_(std::move(serialPort)),
+      portDiscovery_(std::move(discovery)) {
     setObjectName(QStringLiteral("MainForm"));
     resize(1000, 720);
-    if (!port)
-        port = std::make_unique<QtSerialPort>();
-    if (!portDiscovery)
-        portDiscovery = std::make_unique<SystemPortDiscovery>();
+    if (!port_)
+        port_ = std::make_unique<QtSerialPort>();
+    if (!portDiscovery_)
+        portDiscovery_ = std::make_unique<SystemPortDiscovery>();
     settingsFolder = SettingsFolder();
     // Every window writes restore points; only the one that owns the settings removes old ones. Without
     // a settings folder there is nowhere to keep them.
@@ -79,11 +79,10 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
         restorePoints.emplace(RestorePointStore::FolderBeside(settingsFolder), options_.ownsSettings);
     safetyNet_ = std::make_unique<SafetyNet>(std::move(restorePoints));
     session_.SetWatcher(safetyNet_.get());
-    defaultParameterPath = QString::fromStdU16String(DefaultParameterPath().u16string());
-    link = std::make_unique<LinkEngine>(*port, session_.image(), session_.settings(),
-                                        static_cast<LinkOwner &>(*this));
-    link->SetPortDiscovery(portDiscovery.get());
-    session_.AttachLink(*link);
+    defaultParameterPath_ = QString::fromStdU16String(DefaultParameterPath().u16string());
+    link_ = std::make_unique<LinkEngine>(*port_, session_.image(), session_.settings(), linkView_);
+    link_->SetPortDiscovery(portDiscovery_.get());
+    session_.AttachLink(*link_);
 
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
@@ -175,8 +174,8 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
 
 TMainForm::~TMainForm() {
     // The link closes the port before the window's members go.
-    if (link)
-        link->ClosePort();
+    if (link_)
+        link_->ClosePort();
     // Qt's texts go back to English while the window is still whole to hear of it.
     qtTranslations_.Apply(Language::English);
 }
@@ -195,7 +194,7 @@ void TMainForm::BuildPages() {
         case Page::Inputs:
             pages[page] = boundPages_[page] = inputsPage = new TInputsPage(session_, machine_, PageControl1);
             inputsPage->SetSensorPanel(new TSensorPanel(session_, machine_, mapEditors_,
-                                                        [this] { return link->live().loadVoltage; }));
+                                                        [this] { return link_->live().loadVoltage; }));
             break;
         case Page::Advance:
             pages[page] = boundPages_[page] = advancePage_ =
@@ -208,12 +207,12 @@ void TMainForm::BuildPages() {
             pages[page] = boundPages_[page] = powerOutPage_ =
                 new TPowerOutPage(session_, machine_, PageControl1);
             // The live display names the outputs by their modes.
-            connect(powerOutPage_, &TPowerOutPage::modeChanged, this, [this] { link->RefreshMonitor(); });
+            connect(powerOutPage_, &TPowerOutPage::modeChanged, this, [this] { link_->RefreshMonitor(); });
             break;
         case Page::Gear:
             pages[page] = boundPages_[page] = gearPage_ = new TGearPage(session_, machine_, PageControl1);
             gearPage_->SetLiveSource([this] {
-                return GearLive{link->state().Connected, link->live().gearVoltage, link->live().gearRatio};
+                return GearLive{link_->state().Connected, link_->live().gearVoltage, link_->live().gearRatio};
             });
             break;
         case Page::Race:
@@ -222,11 +221,11 @@ void TMainForm::BuildPages() {
         case Page::Test:
             pages[page] = boundPages_[page] = testPage_ = new TTestPage(machine_, PageControl1);
             connect(testPage_, &TTestPage::testClicked, this,
-                    [this](TestButton button) { link->ButtonTestClick(button); });
+                    [this](TestButton button) { link_->ButtonTestClick(button); });
             break;
         case Page::Monitor:
             pages[page] = MonitorPage = new TMonitorPage(PageControl1);
-            MonitorPage->SetSource([this]() -> const MonitorDisplay & { return link->monitor(); });
+            MonitorPage->SetSource([this]() -> const MonitorDisplay & { return link_->monitor(); });
             break;
         default:
             pages[page] = new QWidget(PageControl1);
@@ -245,13 +244,50 @@ void TMainForm::BuildPages() {
 }
 
 void TMainForm::BuildComMenu() {
-    ComMenu = new TComMenu(MenuCom, *link, *portDiscovery);
+    ComMenu = new TComMenu(MenuCom, *link_, *portDiscovery_);
     ComMenuItems = ComMenu->numberedItems();
+}
+
+void TMainForm::AttachViews() {
+    linkView_.Attach({.window = this,
+                      .message = LabelMessage,
+                      .gauge = CGaugeProgram,
+                      .banner = LabelSpojeni,
+                      .connection = statusPanels[4],
+                      .version = LabelVersion,
+                      .dataError = LabelEeDataErr,
+                      .com = LabelCom,
+                      .comMenu = ComMenu,
+                      .monitor = MonitorPage,
+                      .bike = bikePage_,
+                      .gear = gearPage_,
+                      .test = testPage_,
+                      .handover = [this](bool handedOver) { PortHandoverChanged(handedOver); }});
+    sessionView_.Attach({.window = this,
+                         .session = &session_,
+                         .machine = &machine_,
+                         .boundPages = boundPages_,
+                         .monitor = MonitorPage,
+                         .pageControl = PageControl1,
+                         .message = LabelMessage,
+                         .gauge = CGaugeProgram,
+                         .printing = [this] { return printing(); },
+                         .commonRefresh = [this] { CommonRefresh(); },
+                         .sessionChanged = [this] { SessionChanged(); }});
+    printLook_.Attach({.area = centralWidget(),
+                       .pageControl = PageControl1,
+                       .banner = LabelSpojeni,
+                       .gauge = CGaugeProgram,
+                       .focusBeforePicture = BitBtnVerify,
+                       .link = link_.get(),
+                       .session = &session_,
+                       .updatePageStates = [this] { UpdatePageStates(); }});
 }
 
 void TMainForm::FormCreate() {
     BuildComMenu();
     BuildPages();
+    AttachViews();
 
     // The session starts with the set of a first start; the stored settings and image go over it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -262,15 +298,15 @@ void TMainForm::FormCreate() {
     LoadSettings();
 
     compileDateText = QString::fromStdString(CompileDateText(BuildDate()));
-    versionText = QString::fromStdString(VersionText(compileDateText.toStdString()));
+    versionText_ = QString::fromStdString(VersionText(compileDateText.toStdString()));
 
     if (options_.language)
         session_.SetLanguage(*options_.language);
 
     session_.Start();
     ApplyLanguage();
-    link->SetDeviceOverride(options_.portDevice.toStdString());
-    link->Start();
+    link_->SetDeviceOverride(options_.portDevice.toStdString());
+    link_->Start();
     ApplyLanguage();
     session_.ImageToPages();
     // From here on every committed change reaches default.ini within about a second; a window beside the
@@ -290,7 +326,7 @@ void TMainForm::FormCreate() {
     TestMode = ReadTestMode(TestModeMarkerPath());
     MonitorPage->SetTestMode(TestMode);
 
-    statusPanels[2]->setText(versionText);
+    statusPanels[2]->setText(versionText_);
     ConnectFileCommands();
 
     connect(MenuRead, &QAction::triggered, this, [this] { session_.Read(); });
@@ -303,7 +339,7 @@ void TMainForm::FormCreate() {
     // A loader program may borrow the port through a local socket.
     loaderServer_ = new LoaderServer(this);
     connect(loaderServer_, &LoaderServer::portMessage, this,
-            [this](int portNumber, quint32 request) { link->PortMessage(portNumber, request); });
+            [this](int portNumber, quint32 request) { link_->PortMessage(portNumber, request); });
     // Said once in the status bar, the reason on standard error: the program works on, only a loader
     // cannot borrow the port.
     if (!loaderServer_->listen(options_.loaderName)) {
@@ -314,7 +350,7 @@ void TMainForm::FormCreate() {
         OnHint(GuestWindowText.in(session_.settings().languageIndex));
 
     FormAbout = new TFormAbout(this);
-    printer_ = std::make_unique<WindowPrinter>(static_cast<PrintableWindow &>(*this));
+    printer_ = std::make_unique<WindowPrinter>(printLook_);
 
     if (!options_.steppedTicks)
         Timer1->start();
@@ -353,7 +389,7 @@ void TMainForm::ApplyLanguage() {
     ApplyToolButtonTexts(language);
     ComMenu->ApplyLanguage(language);
     ApplyLanguageCaptions();
-    link->RefreshMonitor();
+    link_->RefreshMonitor();
 }
 
 void TMainForm::ApplyLanguageCaptions() {
@@ -377,49 +413,10 @@ void TMainForm::PortHandoverChanged(bool handedOver) {
         ApplyLanguageCaptions();
 }
 
-void TMainForm::StorePage(int page) {
-    if (page >= 0 && page < Page::Count && boundPages_[page])
-        boundPages_[page]->Store(session_.image());
-}
-
-void TMainForm::LoadPage(int page) {
-    if (page >= 0 && page < Page::Count && boundPages_[page])
-        boundPages_[page]->Load(session_.image(), printing());
-    if (page == Page::Monitor) {
-        const PageMachine::LoadScope guard = machine_.Load();
-        ApplyStates(MonitorPage, MonitorPageStates(session_.image()));
-    }
-    CommonRefresh();
-}
-
 void TMainForm::CommonRefresh() {
     // What every page refresh brings to the window around the pages.
     const PageMachine::LoadScope guard = machine_.Load();
     ApplyStates(this, CommonStates(session_.image(), printing()));
-}
-
-void TMainForm::ShowPage(int page) {
-    PageControl1->setCurrentIndex(page);
-}
-
-Answer TMainForm::Ask(const std::string &question) {
-    switch (Dialogs::AskYesNoCancel(this, QString::fromStdString(question))) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
-    }
-}
-
-void TMainForm::ShowMessage(const std::string &text) {
-    Dialogs::Message(this, QString::fromStdString(text));
-}
-
-void TMainForm::HideMessageLine() {
-    LabelMessage->hide();
-    CGaugeProgram->hide();
 }
 
 void TMainForm::SessionChanged() {
@@ -441,76 +438,24 @@ bool TMainForm::event(QEvent *event) {
     return QMainWindow::event(event);
 }
 
-void TMainForm::ShowMessageLine(const QString &text, std::uint32_t colour) {
-    link->ShowMessageLine(text.toStdString(), colour);
-}
-
-void TMainForm::MessageLineChanged(const MessageLine &line) {
-    SetBackground(LabelMessage, LabelColour(line.colour));
-    LabelMessage->setText(QString::fromStdString(line.text));
-    LabelMessage->setVisible(line.visible);
-}
-
-void TMainForm::ProgressGaugeChanged(const ProgressGauge &gauge) {
-    CGaugeProgram->setMaximum(gauge.maximum);
-    CGaugeProgram->setValue(std::clamp(gauge.position, 0, gauge.maximum));
-    CGaugeProgram->setVisible(gauge.visible);
-}
-
-void TMainForm::ConnectionBannerChanged(bool visible) {
-    LabelSpojeni->setVisible(visible);
-}
-
-void TMainForm::ConnectionTextChanged(const std::string &text) {
-    statusPanels[4]->setText(QString::fromStdString(text));
-}
-
-void TMainForm::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) {
-    MonitorPage->Show(display);
-    bikePage_->ShowMonitor(display);
-    gearPage_->ShowMonitor(display);
-    // A test command is for an engine that stands: the buttons follow every frame.
-    testPage_->ShowPickupActivity(live.pickupActive);
-    ShowLabel(LabelVersion, display.LabelVersion);
-    LabelVersion->setVisible(display.LabelVersionVisible);
-    LabelEeDataErr->setVisible(display.LabelEeDataErrVisible);
-}
-
-void TMainForm::DeviceTextsChanged(const DeviceTexts &texts) {
-    bikePage_->ShowDeviceTexts(texts);
-}
-
-void TMainForm::ComPortChanged(const std::string &labelCom, int tickedItem) {
-    LabelCom->setText(QString::fromStdString(labelCom));
-    ComMenu->ShowChoice(tickedItem);
-}
-
-void TMainForm::ShowVersionMessage(const std::string &text) {
-    Dialogs::Notify(this, QString::fromStdString(text));
-}
-
-void TMainForm::ShowComOpeningError(const std::string &text) {
-    Dialogs::Notify(this, QString::fromStdString(text));
-}
-
 void TMainForm::Timer1Timer() {
     machine_.Tick();
     // The map editors follow the live values of the last monitor frame.
-    const MapLiveValues live = link->mapLive();
+    const MapLiveValues live = link_->mapLive();
     mapEditors_.Tick(session_.image(),
                      LiveFeed{live.rpm, live.tps * 10, live.iap, live.noConnection, live.map2});
     if (ActivePageIndex() == Page::Advance)
         advancePage_->ShowLive(live.rpm);
-    link->Timer1Timer();
+    link_->Timer1Timer();
     if (TBoundPage *page = boundPages_[session_.activePage()])
-        page->RefreshLiveColours(link->live(), session_.image());
-    // A read fills the image block by block: default.ini keeps the last whole set until it is done.
-    if (defaultIniKeeper_ && link->state().LinkRequest != LinkRequest::Read)
+        page->RefreshLiveColours(link_->live(), session_.image());
+    // default.ini waits while a Read runs, and takes the set read once it replaced the screen's.
+    if (defaultIniKeeper_ && link_->state().LinkRequest != LinkRequest::Read)
         defaultIniKeeper_->Tick();
 }
 
 void TMainForm::FormClose() {
-    link->ClosePort();
+    link_->ClosePort();
     SaveSettings();
 }
 

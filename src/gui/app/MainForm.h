@@ -10,6 +10,9 @@
 #include "core/session/ParameterSession.h"
 #include "gui/app/QtTranslations.h"
 #include "gui/app/StartOptions.h"
+#include "gui/app/WindowLinkView.h"
+#include "gui/app/WindowPrintLook.h"
+#include "gui/app/WindowSessionView.h"
 #include "gui/mapeditor/MapEditors.h"
 #include "gui/print/PrintableWindow.h"
 
@@ -49,9 +52,11 @@ class TPowerOutPage;
 class TRacePage;
 class TTestPage;
 
-// The main window. It owns every piece of state of the program; the rules live in the core: the
-// parameter set in the session, the device link in the link engine.
-class TMainForm : public QMainWindow, private LinkOwner, private SessionFrontEnd, private PrintableWindow {
+// The main window. It builds the controls and the pages and owns the pieces of the program; the rules live
+// in the core: the parameter set in the session, the device link in the link engine. What the link, the
+// session and a printout ask of the window, its WindowLinkView, WindowSessionView and WindowPrintLook do.
+// Tests find its controls by their object names.
+class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int TickMs = 55;
@@ -64,21 +69,120 @@ public:
 
     // One tick of the 55 ms timer; public so that tests can step it.
     void Timer1Timer();
-    void ShowMessageLine(const QString &text, std::uint32_t colour) override;
 
     // The parameter set being edited, with its undo history, files and settings.
     ParameterSession &session() { return session_; }
+    // The link to the unit.
+    LinkEngine &link() { return *link_; }
+    int ActivePageIndex() const;
+    // The status bar's version text, and "data.ign" beside the executable.
+    const QString &versionText() const { return versionText_; }
+    const QString &defaultParameterPath() const { return defaultParameterPath_; }
+
+    // File commands with their dialogs.
+    // flags: bit 0 start at the default path, bit 1 load only the current page.
+    void OpenWithDialog(int flags);
+    void SaveParameterFile(bool toDefaultPath);
+    // Loads the first dropped path that ends in ".ign" in any letter case.
+    bool DropFiles(const QStringList &paths);
+
+    // Opens a parameter file as Open does (a file named at start or handed over).
+    void OpenNamedFile(const std::filesystem::path &path);
+    // What a later start of the program handed over: a language (-1: none) and a file (the system's
+    // bytes; empty: none); the window comes to the front.
+    void TakeHandOver(int language, const std::string &file);
+
+    // Commands.
+    void SetLanguage(int languageIndex);
+    void MenuContensClick();
+    void MenuAboutClick();
+    // Tools: Minus (F4), Plus (F5) and Interpolation (Ctrl+I) on the map editor that has the focus.
+    void MenuToolsMinusClick();
+    void MenuToolsPlusClick();
+    void MenuToolsInterpolOnClick();
+    // Print (Ctrl+P, the tool button) and Print All.
+    void SpeedButtonPrintClick();
+    void MenuPrintAllClick();
+    WindowPrinter &printer() { return *printer_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void BuildPages();
+    void BuildMenus();
+    void BuildComMenu();
+    void BuildToolBar();
+    void ApplyToolButtonTexts(int language);
+    void UpdateUndoButtons();
+    void CommitTyping();
+    // The map editor the Tools menu acts on: a map page gives its editor the focus first; null when no
+    // editor of the window has the focus.
+    TTab *FocusedMapEditor();
+    void ApplyLanguage();
+    void OnHint(const QString &hint);
+    void UpdateCaption();
+    ApplicationSettings WindowPlace() const;
+    void LoadSettings();
+    void ConnectFileCommands();
+    void SaveSettings();
+    void RebuildRecentMenu();
+    QString DialogFileName() const;
+
+    // The caption while a loader program has the port, or the captions of the language when it is back.
+    void PortHandoverChanged(bool handedOver);
+    // The control captions of the current language, and the caption.
+    void ApplyLanguageCaptions();
+    void SessionChanged();
+    // Hands the built controls to the window's views.
+    void AttachViews();
+
+    // The active page's states and the window's own, which follow the Printing flag.
+    void UpdatePageStates();
+    void CommonRefresh();
+
+    bool printing() const { return link_->state().Printing; }
+
+    // What the link, the session and a printout ask of the window. They go before the session and the
+    // link, which keep references to them.
+    WindowLinkView linkView_;
+    WindowSessionView sessionView_;
+    WindowPrintLook printLook_;
+    std::unique_ptr<WindowPrinter> printer_;
+
+    StartOptions options_;
+    ParameterSession session_;
+    // Commits go to the session: the active page into the image, limits, page again, after-edit step.
+    PageMachine machine_{[this] { session_.Commit(); }};
+    std::array<TBoundPage *, Page::Count> boundPages_{};
+    TBikePage *bikePage_ = nullptr;
+    TAdvancePage *advancePage_ = nullptr;
+    // The map editors of the pages, fed and ticked by the window's timer.
+    MapEditors mapEditors_;
+    TPowerOutPage *powerOutPage_ = nullptr;
+    TGearPage *gearPage_ = nullptr;
+    TTestPage *testPage_ = nullptr;
+    LoaderServer *loaderServer_ = nullptr;
+    QtTranslations qtTranslations_;
+    std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
+    // Restore points in the history folder beside the settings, and the unit's state.
+    std::unique_ptr<SafetyNet> safetyNet_;
+    QTimer *Timer1 = nullptr;
+
     QString compileDateText;
-    QString versionText;
+    QString versionText_;
     bool TestMode = false;
     std::filesystem::path settingsFolder;
-    QString defaultParameterPath; // "data.ign" beside the executable
+    QString defaultParameterPath_; // "data.ign" beside the executable
     // The serial port and the link that runs on it.
-    std::unique_ptr<SerialPort> port;
-    std::unique_ptr<PortDiscovery> portDiscovery;
-    std::unique_ptr<LinkEngine> link;
-
-    int ActivePageIndex() const override;
+    std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<PortDiscovery> portDiscovery_;
+    std::unique_ptr<LinkEngine> link_;
 
     // Controls of the window, named as in the rest of the program.
     QTabWidget *PageControl1 = nullptr;
@@ -140,119 +244,6 @@ public:
     QPushButton *BitBtnVerify = nullptr;
     QPushButton *ButtonRead = nullptr;
     QCheckBox *CheckBoxProgHned = nullptr;
-
-    // File commands with their dialogs.
-    // flags: bit 0 start at the default path, bit 1 load only the current page.
-    void OpenWithDialog(int flags);
-    void SaveParameterFile(bool toDefaultPath);
-    // Loads the first dropped path that ends in ".ign" in any letter case.
-    bool DropFiles(const QStringList &paths);
-
-    // Opens a parameter file as Open does (a file named at start or handed over).
-    void OpenNamedFile(const std::filesystem::path &path);
-    // What a later start of the program handed over: a language (-1: none) and a file (the system's
-    // bytes; empty: none); the window comes to the front.
-    void TakeHandOver(int language, const std::string &file);
-
-    // Commands.
-    void SetLanguage(int languageIndex);
-    void MenuContensClick();
-    void MenuAboutClick();
-    // Tools: Minus (F4), Plus (F5) and Interpolation (Ctrl+I) on the map editor that has the focus.
-    void MenuToolsMinusClick();
-    void MenuToolsPlusClick();
-    void MenuToolsInterpolOnClick();
-    // Print (Ctrl+P, the tool button) and Print All.
-    void SpeedButtonPrintClick();
-    void MenuPrintAllClick();
-    WindowPrinter &printer() { return *printer_; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-
-private:
-    void FormCreate();
-    void FormClose();
-    void BuildPages();
-    void BuildMenus();
-    void BuildComMenu();
-    void BuildToolBar();
-    void ApplyToolButtonTexts(int language);
-    void UpdateUndoButtons();
-    void CommitTyping();
-    // The map editor the Tools menu acts on: a map page gives its editor the focus first; null when no
-    // editor of the window has the focus.
-    TTab *FocusedMapEditor();
-    void ApplyLanguage();
-    void OnHint(const QString &hint);
-    void UpdateCaption();
-    ApplicationSettings WindowPlace() const;
-    void LoadSettings();
-    void ConnectFileCommands();
-    void SaveSettings();
-    void RebuildRecentMenu();
-    QString DialogFileName() const;
-
-    // What the link shows through the window.
-    void MessageLineChanged(const MessageLine &line) override;
-    void ProgressGaugeChanged(const ProgressGauge &gauge) override;
-    void ConnectionBannerChanged(bool visible) override;
-    void ConnectionTextChanged(const std::string &text) override;
-    void MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) override;
-    void DeviceTextsChanged(const DeviceTexts &texts) override;
-    void ComPortChanged(const std::string &labelCom, int tickedItem) override;
-    void PortHandoverChanged(bool handedOver) override;
-    // The control captions of the current language, and the caption.
-    void ApplyLanguageCaptions();
-    void ShowVersionMessage(const std::string &text) override;
-    void ShowComOpeningError(const std::string &text) override;
-
-    // What the session asks of the window.
-    void StorePage(int page) override;
-    void LoadPage(int page) override;
-    void ShowPage(int page) override;
-    Answer Ask(const std::string &question) override;
-    void ShowMessage(const std::string &text) override;
-    void HideMessageLine() override;
-    void SessionChanged() override;
-
-    // The print look: the window as a printout shows it.
-    QWidget *PrintArea() override;
-    void EnterPrintLook(const QString &heading) override;
-    void LeavePrintLook() override;
-    void ShowPageAlone(int page) override;
-    void ShowAllPages(int activePage) override;
-    std::string ParameterFile() const override;
-    const MessageTexts &Texts() const override;
-    int LanguageIndex() const override;
-    // The active page's states and the window's own, which follow the Printing flag.
-    void UpdatePageStates();
-    void CommonRefresh();
-
-    std::unique_ptr<WindowPrinter> printer_;
-    bool printing() const { return link->state().Printing; }
-
-    StartOptions options_;
-    ParameterSession session_;
-    // Commits go to the session: the active page into the image, limits, page again, after-edit step.
-    PageMachine machine_{[this] { session_.Commit(); }};
-    std::array<TBoundPage *, Page::Count> boundPages_{};
-    TBikePage *bikePage_ = nullptr;
-    TAdvancePage *advancePage_ = nullptr;
-    // The map editors of the pages, fed and ticked by the window's timer.
-    MapEditors mapEditors_;
-    TPowerOutPage *powerOutPage_ = nullptr;
-    TGearPage *gearPage_ = nullptr;
-    TTestPage *testPage_ = nullptr;
-    LoaderServer *loaderServer_ = nullptr;
-    QtTranslations qtTranslations_;
-    std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
-    // Restore points in the history folder beside the settings, and the unit's state.
-    std::unique_ptr<SafetyNet> safetyNet_;
-    QTimer *Timer1 = nullptr;
 };
 
 } // namespace zarvex1
