@@ -6,7 +6,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
           fonts-dejavu-extra
           desktop-file-utils shared-mime-info dpkg-dev file
-          ccache help2man man-db gzip appstream lintian)
+          ccache mold help2man man-db gzip appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
