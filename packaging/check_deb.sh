@@ -15,7 +15,8 @@ fail() {
 cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || fail "cpack: $(cat "$out/cpack.log")"
 deb=$(ls "$out"/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6printsupport6 qt6-qpa-plugins; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6printsupport6 qt6-qpa-plugins \
+               libqcustomplot2.1-qt6; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "$package missing in Depends: $depends"
 done
 contents=$(dpkg-deb -c "$deb")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need (as root, or through sudo).
 set -euo pipefail
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev libqcustomplot-dev
           qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
           fonts-dejavu-extra

@@ -5,6 +5,9 @@
 #include "core/mapeditor/EditorCommands.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/StartOptions.h"
+#include "gui/logs/LogCommands.h"
+#include "gui/logs/LogRecording.h"
+#include "gui/logs/LogViewer.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 
 #include "sim/EngineModel.h"
@@ -52,12 +55,39 @@ int main(int argc, char *argv[]) {
         return true;
     };
 
-    // The engine runs up for a few seconds, and the Monitor page shows its live values.
-    form.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(Page::Monitor);
+    // The engine runs up for a few seconds, and the Monitor page shows its live values; a minute of it is
+    // recorded.
+    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    pages->setCurrentIndex(Page::Monitor);
+    QTemporaryDir logs;
+    form.logs().recording().SetFolder(logs.path().toStdString());
+    form.logs().recording().Start();
     stepper.Step(80);
     QApplication::processEvents();
     if (!save(form.grab().toImage(), "monitor.png"))
         return 1;
+
+    // The log in the viewer, and the Advance map shaded by the time spent in each cell with the cursor's
+    // operating point ringed.
+    stepper.Step(1100);
+    form.logs().recording().Stop();
+    const QStringList recorded = QDir(logs.path()).entryList(QDir::Files);
+    if (recorded.size() != 1 || !form.logs().OpenLog(QDir(logs.path()).filePath(recorded[0]).toStdString()))
+        return 1;
+    LogViewer &viewer = *form.logs().viewer();
+    viewer.resize(1100, 760);
+    viewer.SetCursorMs(33000);
+    QApplication::processEvents();
+    if (!save(viewer.grab().toImage(), "log_viewer.png"))
+        return 1;
+    pages->setCurrentIndex(Page::Advance);
+    form.logs().shadeAction()->trigger();
+    stepper.Step(1);
+    QApplication::processEvents();
+    if (!save(pages->currentWidget()->grab().toImage(), "advance_time_in_cell.png"))
+        return 1;
+    viewer.close();
+    form.logs().shadeAction()->trigger();
 
     // The Advance editor at its page's size with tuned maps, the engine running on it: 2D and 3D graph.
     ParameterImage image = test::SampleMapSet();

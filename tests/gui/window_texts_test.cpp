@@ -629,6 +629,8 @@ private slots:
 
         // German has no text of its own for "+": the English one stands; the sheets have theirs.
         window->SetLanguage(Language::German);
+        // The German captions widen the window: the editor takes its new width before its buttons are found.
+        QApplication::processEvents();
         window->Timer1Timer();
         QTest::mouseMove(tab, centre(tab->Editor().Toolbar().Button(CommandMinus).rect));
         QTest::mouseMove(tab, centre(tab->Editor().Toolbar().Button(CommandPlus).rect));

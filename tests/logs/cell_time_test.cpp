@@ -149,3 +149,29 @@ TEST(Replay, differingCellsComeByTheTimeSpentInThem) {
 }
 
 } // namespace
+
+// Live: each frame counts until the next; a lost connection starts afresh; edited axes count again.
+TEST(CellTime, liveTimeCountsSinceTheConnectionAndFollowsEditedAxes) {
+    LiveCellTime live;
+    const MapAxes axes{{1000, 2000, 4000}, {0, 20, 100, 1000}};
+    live.Frame(FramePoint(Point(1000, 0)), 0);
+    live.Frame(FramePoint(Point(2000, 20)), 55);
+    live.Frame(FramePoint(Point(2000, 20)), 2055); // a stalled link counts half a second
+    const CellTime &time = live.For(UnitMap::Advance1, axes);
+    EXPECT_EQ(time.ms(0, 0), 55);
+    EXPECT_EQ(time.ms(1, 1), CellTime::MaxRowMs);
+    live.Frame(FramePoint(Point(4000, 1000)), 2110);
+    EXPECT_EQ(live.For(UnitMap::Advance1, axes).ms(1, 1), CellTime::MaxRowMs + 55);
+    // The same points on other axes.
+    const CellTime &moved = live.For(UnitMap::Advance1, MapAxes{{2000, 4000}, {0}});
+    EXPECT_EQ(moved.ms(0, 0), 55 + CellTime::MaxRowMs + 55);
+    EXPECT_EQ(live.totalMs(), 55 + CellTime::MaxRowMs + 55);
+
+    live.ConnectionLost();
+    live.Frame(FramePoint(Point(1000, 0)), 9000);
+    live.Frame(FramePoint(Point(1000, 0)), 9055);
+    const CellTime &fresh = live.For(UnitMap::Advance1, axes);
+    EXPECT_EQ(fresh.totalMs(), 55);
+    EXPECT_EQ(fresh.ms(0, 0), 55);
+    EXPECT_EQ(&fresh, &time); // a view holding the time keeps a valid one
+}

@@ -315,6 +315,7 @@ void LinkEngine::MonitorDecoder(std::span<const std::uint8_t> received) {
     noReplyTicks_ = 0;
     savingReportPending_ = false;
     monitorFrame_ = Frame::From(received);
+    owner_.MonitorFrameDecoded(monitorFrame_);
     RefreshMonitor();
 }
 

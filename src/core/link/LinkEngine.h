@@ -130,6 +130,8 @@ public:
     const std::string &connectionText() const { return display_.connectionText(); }
     const std::string &labelCom() const { return labelCom_; }
     const MonitorDisplay &monitor() const { return monitor_; }
+    // The last monitor frame the unit sent.
+    const Frame &monitorFrame() const { return monitorFrame_; }
     const LiveValues &live() const { return live_; }
     MapLiveValues mapLive() const;
     const DeviceInfo &deviceInfo() const { return deviceInfo_; }

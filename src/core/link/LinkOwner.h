@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/Colours.h"
+#include "core/link/Frames.h"
 #include "core/link/MonitorDisplay.h"
 
 #include <cstdint>
@@ -45,6 +46,8 @@ public:
     virtual void ConnectionBannerChanged(bool /*visible: LabelSpojeni*/) {}
     virtual void ConnectionTextChanged(const std::string & /*status panel 4*/) {}
     virtual void MonitorRefreshed(const MonitorDisplay &, const LiveValues &) {}
+    // A monitor frame the link accepted, before the display is refreshed from it.
+    virtual void MonitorFrameDecoded(const Frame &) {}
     virtual void DeviceTextsChanged(const DeviceTexts &) {}
     // LabelCom caption ("COM= ttyUSB0") and the Com menu item to tick (0..30).
     virtual void ComPortChanged(const std::string & /*labelCom*/, int /*tickedItem*/) {}

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "core/link/Frames.h"
 #include "core/logs/LogFormat.h"
 #include "core/params/MapLookup.h"
 
+#include <optional>
 #include <vector>
 
 namespace zarvex1 {
+
+// The operating point of a monitor frame, as LogPoint reads it from a log row.
+OperatingPoint FramePoint(const Frame &frame);
 
 // The operating point of a log row: speed, load as the unit measured it (throttle in 0.1 % or intake
 // pressure in kPa), acceleration, whether the engine ran. Nothing for a gap row.
@@ -41,6 +46,32 @@ public:
 private:
     MapAxes axes_;
     std::vector<long long> ms_;
+};
+
+// Time in cell live, since the connection: each decoded frame's point counts until the next frame (at
+// most CellTime::MaxRowMs). The points are kept, so that a map whose points were edited is counted
+// again on its new axes.
+class LiveCellTime {
+public:
+    void Frame(const OperatingPoint &point, long long nowMs);
+    // The connection was lost: the next frame starts the time afresh.
+    void ConnectionLost();
+    // The time for a map on these axes.
+    const CellTime &For(UnitMap map, const MapAxes &axes);
+    long long totalMs() const { return totalMs_; }
+
+private:
+    struct Sample {
+        OperatingPoint point;
+        long long ms;
+    };
+    std::vector<Sample> samples_;
+    std::optional<OperatingPoint> last_;
+    long long lastMs_ = 0;
+    bool fresh_ = false; // the next frame clears what was counted
+    long long totalMs_ = 0;
+    std::vector<std::optional<CellTime>> maps_ = std::vector<std::optional<CellTime>>(3);
+    std::vector<std::size_t> counted_ = std::vector<std::size_t>(3, 0); // samples in each map's time
 };
 
 } // namespace zarvex1

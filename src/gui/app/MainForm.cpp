@@ -15,6 +15,7 @@
 #include "gui/app/StatusPanels.h"
 #include "gui/app/WindowTexts.h"
 #include "gui/files/SettingsLocation.h"
+#include "gui/logs/LogCommands.h"
 #include "gui/pages/AdvancePage.h"
 #include "gui/pages/BikePage.h"
 #include "gui/pages/GearPage.h"
@@ -262,7 +263,8 @@ void TMainForm::AttachViews() {
                       .bike = bikePage_,
                       .gear = gearPage_,
                       .test = testPage_,
-                      .handover = [this](bool handedOver) { PortHandoverChanged(handedOver); }});
+                      .handover = [this](bool handedOver) { PortHandoverChanged(handedOver); },
+                      .frameDecoded = [this](const Frame &frame) { logs_->FrameDecoded(frame); }});
     sessionView_.Attach({.window = this,
                          .session = &session_,
                          .machine = &machine_,
@@ -288,6 +290,7 @@ void TMainForm::FormCreate() {
     BuildComMenu();
     BuildPages();
     AttachViews();
+    BuildLogs();
 
     // The session starts with the set of a first start; the stored settings and image go over it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -387,6 +390,7 @@ void TMainForm::ApplyLanguage() {
     MenuGerman->setChecked(language == Language::German);
     MenuCzech->setChecked(language == Language::Czech);
     ApplyToolButtonTexts(language);
+    logs_->ApplyLanguage(language);
     ComMenu->ApplyLanguage(language);
     ApplyLanguageCaptions();
     link_->RefreshMonitor();
@@ -439,6 +443,7 @@ bool TMainForm::event(QEvent *event) {
 }
 
 void TMainForm::Timer1Timer() {
+    steppedMs_ += TickMs;
     machine_.Tick();
     // The map editors follow the live values of the last monitor frame.
     const MapLiveValues live = link_->mapLive();
@@ -452,9 +457,43 @@ void TMainForm::Timer1Timer() {
     // default.ini waits while a Read runs, and takes the set read once it replaced the screen's.
     if (defaultIniKeeper_ && link_->state().LinkRequest != LinkRequest::Read)
         defaultIniKeeper_->Tick();
+    logs_->Tick(link_->state().Connected);
+}
+
+void TMainForm::BuildLogs() {
+    clock_.start();
+    LogCommands::Window window;
+    window.window = this;
+    window.toolBar = GroupBoxToolBar;
+    window.fileMenu = MenuFile;
+    window.fileMenuBefore = MenuPrint;
+    window.toolsMenu = MenuTools;
+    window.settingsFolder = settingsFolder;
+    // Tests step the ticks: their clock is the ticks'.
+    window.nowMs = [this] { return options_.steppedTicks ? steppedMs_ : clock_.elapsed(); };
+    // The set the unit is known to hold; its file name while the screen shows that set.
+    window.setName = [this] {
+        const std::optional<ParameterImage> &unit = session_.unitSet();
+        if (!unit)
+            return LogSetName{};
+        const bool shown = *unit == session_.image();
+        return LogSetName{ImageHash(*unit),
+                          shown ? std::filesystem::path(session_.currentFile()).filename().string()
+                                : std::string()};
+    };
+    window.fileName = [this] { return session_.currentFile(); };
+    window.screenSet = [this] { return session_.image(); };
+    auto *servo = static_cast<TServoPage *>(boundPages_[Page::Servo]);
+    window.maps = {
+        {advancePage_->TabAdvance,
+         [](int sheet) { return std::optional(sheet == 0 ? UnitMap::Advance1 : UnitMap::Advance2); }},
+        {servo->TabServo, [](int) { return std::optional(UnitMap::Servo); }},
+    };
+    logs_ = new LogCommands(std::move(window), this);
 }
 
 void TMainForm::FormClose() {
+    logs_->Close();
     link_->ClosePort();
     SaveSettings();
 }

@@ -17,6 +17,7 @@
 #include "gui/print/PrintableWindow.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -37,6 +38,7 @@ class QWidget;
 namespace zarvex1 {
 
 class LoaderServer;
+class LogCommands;
 class QtSerialPort;
 class TComMenu;
 class TFormAbout;
@@ -104,6 +106,8 @@ public:
     void SpeedButtonPrintClick();
     void MenuPrintAllClick();
     WindowPrinter &printer() { return *printer_; }
+    // Recording, the log viewer and the time in cell on the maps.
+    LogCommands &logs() { return *logs_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -118,6 +122,7 @@ private:
     void BuildMenus();
     void BuildComMenu();
     void BuildToolBar();
+    void BuildLogs();
     void ApplyToolButtonTexts(int language);
     void UpdateUndoButtons();
     void CommitTyping();
@@ -173,6 +178,10 @@ private:
     // Restore points in the history folder beside the settings, and the unit's state.
     std::unique_ptr<SafetyNet> safetyNet_;
     QTimer *Timer1 = nullptr;
+    // The live-value logs, on the clock below.
+    LogCommands *logs_ = nullptr;
+    QElapsedTimer clock_;
+    long long steppedMs_ = 0; // the clock when tests step the ticks
 
     QString compileDateText;
     QString versionText_;

@@ -40,6 +40,11 @@ void WindowLinkView::ConnectionTextChanged(const std::string &text) {
     parts_.connection->setText(QString::fromStdString(text));
 }
 
+void WindowLinkView::MonitorFrameDecoded(const Frame &frame) {
+    if (parts_.frameDecoded)
+        parts_.frameDecoded(frame);
+}
+
 void WindowLinkView::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) {
     parts_.monitor->Show(display);
     parts_.bike->ShowMonitor(display);

@@ -39,6 +39,8 @@ public:
         TTestPage *test = nullptr;
         // The caption while a loader program has the port, and the captions of the language after.
         std::function<void(bool handedOver)> handover;
+        // Every monitor frame the link accepts (the live-value log records it).
+        std::function<void(const Frame &)> frameDecoded;
     };
 
     void Attach(Parts parts) { parts_ = std::move(parts); }
@@ -48,6 +50,7 @@ public:
     void ConnectionBannerChanged(bool visible) override;
     void ConnectionTextChanged(const std::string &text) override;
     void MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) override;
+    void MonitorFrameDecoded(const Frame &frame) override;
     void DeviceTextsChanged(const DeviceTexts &texts) override;
     void ComPortChanged(const std::string &labelCom, int tickedItem) override;
     void PortHandoverChanged(bool handedOver) override;

@@ -1,0 +1,422 @@
+#include "gui/logs/LogViewer.h"
+
+#include "core/safety/RestorePoints.h"
+#include "core/texts/MessageTexts.h"
+#include "gui/app/Dialogs.h"
+#include "gui/logs/LogCharts.h"
+
+#include <QBoxLayout>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QTreeWidget>
+
+#include <array>
+
+namespace zarvex1 {
+
+namespace {
+
+struct ViewerTexts {
+    const char *title;    // %1 the log's file name
+    const char *values;   // the cursor's panel
+    const char *time;     // its first row
+    const char *channels; // the channel list
+    const char *up;
+    const char *down;
+    const char *replayFile;  // replay under a parameter file
+    const char *replayPoint; // replay under a restore point
+    const char *noModel;
+    const char *model;       // %1 the set's file name
+    const char *otherSensor; // the set's maps follow another load sensor
+    const char *unreadable;  // the set cannot be read
+    const char *differences;
+    std::array<const char *, 6> columns;
+    std::array<const char *, 3> maps;
+    const char *charts; // the charts' accessible name
+};
+
+// English, German, Czech.
+const std::array<ViewerTexts, 3> Texts = {{
+    {"Log – %1",
+     "Values at the cursor",
+     "time [s]",
+     "Channels",
+     "Up",
+     "Down",
+     "Replay under a file…",
+     "Replay under a restore point…",
+     "No replay",
+     "Model values of %1",
+     "The set's maps follow another load sensor than the one recorded: it is not replayed.",
+     "The parameter set cannot be read.",
+     "Cells that differ, by time spent in them",
+     {"Map", "Speed", "Load", "Screen", "Other", "Time [s]"},
+     {"Advance 1", "Advance 2", "Servo"},
+     "Strip charts"},
+    {"Protokoll – %1",
+     "Werte am Cursor",
+     "Zeit [s]",
+     "Kanäle",
+     "Nach oben",
+     "Nach unten",
+     "Mit Datei nachspielen…",
+     "Mit Wiederherstellungspunkt nachspielen…",
+     "Kein Nachspielen",
+     "Modellwerte von %1",
+     "Die Kennfelder des Satzes folgen einem anderen Lastsensor als dem aufgezeichneten: er wird nicht "
+     "nachgespielt.",
+     "Der Parametersatz kann nicht gelesen werden.",
+     "Abweichende Zellen nach Verweildauer",
+     {"Kennfeld", "Drehzahl", "Last", "Bildschirm", "Anderer", "Zeit [s]"},
+     {"Vorzündung 1", "Vorzündung 2", "Servo"},
+     "Streifendiagramme"},
+    {"Záznam – %1",
+     "Hodnoty na kurzoru",
+     "čas [s]",
+     "Kanály",
+     "Nahoru",
+     "Dolů",
+     "Přehrát se souborem…",
+     "Přehrát s bodem obnovy…",
+     "Bez přehrání",
+     "Hodnoty modelu pro %1",
+     "Mapy sady sledují jiný snímač zatížení než zaznamenaný: sada se nepřehraje.",
+     "Sadu parametrů nelze načíst.",
+     "Odlišné buňky podle doby strávené v nich",
+     {"Mapa", "Otáčky", "Zatížení", "Obrazovka", "Jiná", "Čas [s]"},
+     {"Předstih 1", "Předstih 2", "Servo"},
+     "Průběhy"},
+}};
+
+const ViewerTexts &TextsOf(int language) {
+    return Texts[language == Language::German ? 1 : language == Language::Czech ? 2 : 0];
+}
+
+QString Tr(const char *text) {
+    return QString::fromUtf8(text);
+}
+
+const QString ChannelsKey = QStringLiteral("LogViewer/Channels");
+
+void Caption(QLabel *label, QWidget *buddy, const QString &text) {
+    label->setText(text);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+}
+
+void Caption(QPushButton *button, const QString &text) {
+    button->setText(text);
+    button->setAccessibleName(text);
+}
+
+} // namespace
+
+LogViewer::LogViewer(std::filesystem::path settingsFile, std::filesystem::path restorePointFolder,
+                     std::function<ParameterImage()> screenSet, QWidget *parent)
+    : QWidget(parent, Qt::Window), settingsFile_(std::move(settingsFile)),
+      restorePointFolder_(std::move(restorePointFolder)), screenSet_(std::move(screenSet)) {
+    setObjectName(QStringLiteral("LogViewer"));
+    charts_ = new LogCharts(this);
+    charts_->setObjectName(QStringLiteral("LogCharts"));
+
+    auto *side = new QWidget(this);
+    auto *column = new QVBoxLayout(side);
+    labelValues_ = new QLabel(side);
+    values_ = new QTreeWidget(side);
+    values_->setObjectName(QStringLiteral("TreeCursorValues"));
+    values_->setColumnCount(2);
+    values_->setHeaderHidden(true);
+    values_->setRootIsDecorated(false);
+    values_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    labelChannels_ = new QLabel(side);
+    channels_ = new QListWidget(side);
+    channels_->setObjectName(QStringLiteral("ListChannels"));
+    channels_->setDragDropMode(QAbstractItemView::InternalMove);
+    up_ = new QPushButton(side);
+    up_->setObjectName(QStringLiteral("ButtonChannelUp"));
+    down_ = new QPushButton(side);
+    down_->setObjectName(QStringLiteral("ButtonChannelDown"));
+    auto *moves = new QHBoxLayout;
+    moves->addWidget(up_);
+    moves->addWidget(down_);
+    replayFile_ = new QPushButton(side);
+    replayFile_->setObjectName(QStringLiteral("ButtonReplayFile"));
+    replayPoint_ = new QPushButton(side);
+    replayPoint_->setObjectName(QStringLiteral("ButtonReplayRestorePoint"));
+    labelModel_ = new QLabel(side);
+    labelModel_->setWordWrap(true);
+    labelDifferences_ = new QLabel(side);
+    labelDifferences_->setWordWrap(true);
+    differencesTree_ = new QTreeWidget(side);
+    differencesTree_->setObjectName(QStringLiteral("TreeDifferingCells"));
+    differencesTree_->setRootIsDecorated(false);
+    differencesTree_->setColumnCount(6);
+
+    column->addWidget(labelValues_);
+    column->addWidget(values_, 3);
+    column->addWidget(labelChannels_);
+    column->addWidget(channels_, 2);
+    column->addLayout(moves);
+    column->addWidget(replayFile_);
+    column->addWidget(replayPoint_);
+    column->addWidget(labelModel_);
+    column->addWidget(labelDifferences_);
+    column->addWidget(differencesTree_, 2);
+
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(charts_);
+    splitter->addWidget(side);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(splitter);
+    resize(1100, 720);
+    splitter->setSizes({760, 340});
+
+    connect(charts_, &LogCharts::cursorMoved, this, [this] {
+        ShowCursorValues();
+        emit cursorMoved();
+    });
+    connect(channels_, &QListWidget::itemChanged, this, [this] { ChannelsEdited(); });
+    connect(channels_->model(), &QAbstractItemModel::rowsMoved, this, [this] { ChannelsEdited(); });
+    connect(up_, &QPushButton::clicked, this, [this] { MoveChannel(-1); });
+    connect(down_, &QPushButton::clicked, this, [this] { MoveChannel(1); });
+    connect(replayFile_, &QPushButton::clicked, this, [this] { ChooseReplaySet(false); });
+    connect(replayPoint_, &QPushButton::clicked, this, [this] { ChooseReplaySet(true); });
+
+    BuildChannelList();
+    ApplyTexts();
+}
+
+LogViewer::~LogViewer() = default;
+
+// A closed viewer rings nothing on the maps.
+void LogViewer::hideEvent(QHideEvent *event) {
+    QWidget::hideEvent(event);
+    emit cursorMoved();
+}
+
+// The list holds every channel: the chosen ones ticked and first, in their order.
+void LogViewer::BuildChannelList() {
+    const QSettings settings(QString::fromStdString(settingsFile_.string()), QSettings::IniFormat);
+    const std::vector<const LogChannel *> chosen =
+        ChannelsFromText(settings.value(ChannelsKey).toString().toStdString());
+    std::vector<const LogChannel *> all = chosen;
+    for (const LogChannel &channel : LogChannels())
+        if (std::find(all.begin(), all.end(), &channel) == all.end())
+            all.push_back(&channel);
+    filling_ = true;
+    channels_->clear();
+    for (const LogChannel *channel : all) {
+        auto *item = new QListWidgetItem(channels_);
+        item->setData(Qt::UserRole, QString::fromUtf8(channel->id.data(), int(channel->id.size())));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
+                       Qt::ItemIsDragEnabled);
+        const bool on = std::find(chosen.begin(), chosen.end(), channel) != chosen.end();
+        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+    filling_ = false;
+}
+
+std::vector<const LogChannel *> LogViewer::Channels() const {
+    std::vector<const LogChannel *> chosen;
+    for (int i = 0; i < channels_->count(); ++i)
+        if (const QListWidgetItem *item = channels_->item(i); item->checkState() == Qt::Checked)
+            if (const LogChannel *channel = FindLogChannel(item->data(Qt::UserRole).toString().toStdString()))
+                chosen.push_back(channel);
+    return chosen;
+}
+
+void LogViewer::SetChannels(const std::vector<const LogChannel *> &channels) {
+    QSettings settings(QString::fromStdString(settingsFile_.string()), QSettings::IniFormat);
+    // No channel at all is kept as such, not as "every channel".
+    settings.setValue(ChannelsKey, channels.empty() ? QStringLiteral(",")
+                                                    : QString::fromStdString(ChannelsToText(channels)));
+    settings.sync();
+    BuildChannelList();
+    ApplyTexts();
+    charts_->Show(log(), Channels(), language_);
+}
+
+void LogViewer::ChannelsEdited() {
+    if (filling_)
+        return;
+    const std::vector<const LogChannel *> chosen = Channels();
+    QSettings settings(QString::fromStdString(settingsFile_.string()), QSettings::IniFormat);
+    settings.setValue(ChannelsKey,
+                      chosen.empty() ? QStringLiteral(",") : QString::fromStdString(ChannelsToText(chosen)));
+    const double from = charts_->timeFrom(), to = charts_->timeTo();
+    charts_->Show(log(), chosen, language_);
+    if (log())
+        charts_->SetTimeRange(from, to);
+}
+
+void LogViewer::MoveChannel(int step) {
+    const int row = channels_->currentRow();
+    const int to = row + step;
+    if (row < 0 || to < 0 || to >= channels_->count())
+        return;
+    filling_ = true;
+    QListWidgetItem *item = channels_->takeItem(row);
+    channels_->insertItem(to, item);
+    channels_->setCurrentRow(to);
+    filling_ = false;
+    ChannelsEdited();
+}
+
+bool LogViewer::Open(const std::filesystem::path &path, std::string &error) {
+    LogReadResult read = ReadMonitorLogFile(path);
+    if (!read.log) {
+        error = read.error;
+        return false;
+    }
+    log_ = std::move(read.log);
+    path_ = path;
+    replay_.clear();
+    differences_.clear();
+    modelName_.clear();
+    charts_->SetReplay(nullptr, QString());
+    charts_->Show(log(), Channels(), language_);
+    FillDifferences();
+    ApplyTexts();
+    charts_->SetCursorMs(log_->rowCount() > 0 ? log_->timeMs(0) : 0);
+    return true;
+}
+
+void LogViewer::ApplyLanguage(int languageIndex) {
+    language_ = languageIndex;
+    ApplyTexts();
+    const double from = charts_->timeFrom(), to = charts_->timeTo();
+    charts_->SetReplay(replay_.empty() ? nullptr : &replay_, modelName_);
+    charts_->Show(log(), Channels(), language_);
+    if (log())
+        charts_->SetTimeRange(from, to);
+    ShowCursorValues();
+    FillDifferences();
+}
+
+void LogViewer::ApplyTexts() {
+    const ViewerTexts &t = TextsOf(language_);
+    setWindowTitle(Tr(t.title).arg(path_.empty() ? QString() : QFileInfo(path_).fileName()));
+    charts_->setAccessibleName(Tr(t.charts));
+    Caption(labelValues_, values_, Tr(t.values));
+    Caption(labelChannels_, channels_, Tr(t.channels));
+    Caption(labelDifferences_, differencesTree_, Tr(t.differences));
+    Caption(up_, Tr(t.up));
+    Caption(down_, Tr(t.down));
+    Caption(replayFile_, Tr(t.replayFile));
+    Caption(replayPoint_, Tr(t.replayPoint));
+    labelModel_->setText(modelName_.isEmpty() ? Tr(t.noModel) : Tr(t.model).arg(modelName_));
+    QStringList headers;
+    for (const char *header : t.columns)
+        headers << Tr(header);
+    differencesTree_->setHeaderLabels(headers);
+    filling_ = true;
+    for (int i = 0; i < channels_->count(); ++i) {
+        QListWidgetItem *item = channels_->item(i);
+        if (const LogChannel *channel = FindLogChannel(item->data(Qt::UserRole).toString().toStdString()))
+            item->setText(QString::fromUtf8(ChannelCaption(*channel, language_).data(),
+                                            int(ChannelCaption(*channel, language_).size())));
+    }
+    filling_ = false;
+}
+
+void LogViewer::SetCursorMs(long long ms) {
+    charts_->SetCursorMs(ms);
+}
+
+long long LogViewer::cursorMs() const {
+    return charts_->cursorMs();
+}
+
+int LogViewer::cursorRow() const {
+    return log_ ? RowAt(*log_, charts_->cursorMs()) : -1;
+}
+
+QString LogViewer::CursorValue(std::string_view fieldId) const {
+    const int row = cursorRow();
+    const MonitorField *field = FindMonitorField(fieldId);
+    if (row < 0 || !field || log_->isGap(row) || log_->values(fieldId).empty())
+        return QString();
+    return QString::fromStdString(FormatFieldValue(*field, log_->values(fieldId)[row]));
+}
+
+// Every field of the charts shown, at the cursor's row; a gap row shows the time alone.
+void LogViewer::ShowCursorValues() {
+    values_->clear();
+    const int row = cursorRow();
+    if (row < 0)
+        return;
+    const ViewerTexts &t = TextsOf(language_);
+    auto add = [this](const QString &name, const QString &value) {
+        new QTreeWidgetItem(values_, {name, value});
+    };
+    add(Tr(t.time), QString::fromStdString(LogSeconds(log_->timeMs(row))));
+    for (const LogChannel *channel : Channels())
+        for (const std::string_view id : channel->fields)
+            if (!log_->values(id).empty())
+                add(QString::fromStdString(FieldCaption(id, language_)), CursorValue(id));
+    if (!replay_.empty() && replay_[row]) {
+        const QString model = Tr(t.model).arg(modelName_) + QStringLiteral(": ");
+        add(model + Tr(t.maps[0]), QString::number(replay_[row]->advance1));
+        add(model + Tr(t.maps[1]), QString::number(replay_[row]->advance2));
+        add(model + Tr(t.maps[2]), QString::number(replay_[row]->servoMv));
+    }
+}
+
+void LogViewer::ChooseReplaySet(bool restorePoint) {
+    const QString start = restorePoint ? QString::fromStdString(restorePointFolder_.string()) : QString();
+    const QString path = Dialogs::OpenFileName(this, start, QStringLiteral("*.ign"));
+    if (path.isEmpty())
+        return;
+    const std::optional<ParameterImage> set = RestorePointStore::ReadBack(path.toStdString());
+    if (!set) {
+        Dialogs::Message(this, Tr(TextsOf(language_).unreadable));
+        return;
+    }
+    if (!Replay(*set, QFileInfo(path).fileName()))
+        Dialogs::Message(this, Tr(TextsOf(language_).otherSensor));
+}
+
+bool LogViewer::Replay(const ParameterImage &other, const QString &name) {
+    if (!log_)
+        return false;
+    std::vector<std::optional<ReplayValues>> replay = ReplayLog(*log_, other);
+    const bool any =
+        std::any_of(replay.begin(), replay.end(), [](const auto &value) { return value.has_value(); });
+    if (!any && log_->rowCount() > 0)
+        return false;
+    replay_ = std::move(replay);
+    modelName_ = name;
+    differences_ = DifferingCells(*log_, screenSet_ ? screenSet_() : ParameterImage(), other);
+    const ViewerTexts &t = TextsOf(language_);
+    charts_->SetReplay(&replay_, Tr(t.model).arg(modelName_));
+    ApplyTexts();
+    ShowCursorValues();
+    FillDifferences();
+    return true;
+}
+
+void LogViewer::FillDifferences() {
+    differencesTree_->clear();
+    const ViewerTexts &t = TextsOf(language_);
+    for (const CellDifference &cell : differences_) {
+        const MapAxes axes = UnitMapAxes(screenSet_ ? screenSet_() : ParameterImage(), cell.map);
+        const int map = static_cast<int>(cell.map);
+        const QString load =
+            cell.row < static_cast<int>(axes.load.size()) ? QString::number(axes.load[cell.row]) : QString();
+        new QTreeWidgetItem(differencesTree_, {Tr(t.maps[map]), QString::number(axes.rpm[cell.column]), load,
+                                               QString::number(cell.before), QString::number(cell.after),
+                                               QString::fromStdString(LogSeconds(cell.ms))});
+    }
+    for (int c = 0; c < differencesTree_->columnCount(); ++c)
+        differencesTree_->resizeColumnToContents(c);
+}
+
+} // namespace zarvex1
