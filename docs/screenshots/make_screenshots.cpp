@@ -1,14 +1,21 @@
 // Takes the README's pictures of the program on the unit in process, and of the Advance map's graphs
-// with the unit's engine running: zarvex1-screenshots FOLDER
+// with the unit's engine running, and of a compare: zarvex1-screenshots FOLDER [--all-languages]
 #include "../../tests/gui/sample_maps.h"
 #include "core/mapbinding/AdvanceMaps.h"
+#include "core/mapbinding/MapSheets.h"
 #include "core/mapeditor/EditorCommands.h"
+#include "core/safety/CompareMarks.h"
+#include "core/session/ParameterSession.h"
+#include "core/texts/MessageTexts.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/StartOptions.h"
 #include "gui/logs/LogCommands.h"
 #include "gui/logs/LogRecording.h"
 #include "gui/logs/LogViewer.h"
 #include "gui/mapeditor/MapEditorWidget.h"
+#include "gui/safety/CompareOverlay.h"
+#include "gui/safety/CompareWindow.h"
+#include "gui/safety/HistoryWindow.h"
 
 #include "sim/EngineModel.h"
 #include "sim/SimulatedPort.h"
@@ -16,16 +23,94 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
+
+namespace {
+
+using SaveFunction = std::function<bool(const QImage &, const char *)>;
+
+// The compare of a tune with an older one the unit holds: the Advance map with its differing cells
+// framed beside the compare window, the value under the pointer in its tooltip. With allLanguages the
+// compare and history windows alone in each language, to look at their layout.
+bool SaveCompare(const SaveFunction &save, bool allLanguages) {
+    using namespace zarvex1;
+    SessionFrontEnd front;
+    ParameterSession session(front);
+    session.image() = test::SampleMapSet();
+    session.Start();
+    ParameterImage older = session.image();
+    for (int row = 3; row <= 5; ++row)
+        for (int column = 6; column <= 9; ++column)
+            older.setByte(Adrb::Advance1 + 15 * row + column,
+                          older.byte(Adrb::Advance1 + 15 * row + column) - 2);
+    older.setByte(Adrb::Retard, older.byte(Adrb::Retard) + 2);
+    older.setWord(Adrw::SoftLimiter, older.word(Adrw::SoftLimiter) - 300);
+
+    TTab advance(960, 560, MapEditorOptions);
+    advance.setObjectName(QStringLiteral("TabAdvance"));
+    DefineAdvanceSheets(advance.Editor());
+    LoadAdvanceMaps(advance.Editor(), session.image());
+    advance.Editor().Sheets().Markers() = MarkersFromImage(session.image());
+    CompareWindow compare(session);
+    CompareMarks marks;
+    CompareOverlay overlay(
+        &advance, marks, [&]() -> const ParameterImage & { return session.image(); }, [] { return 0; });
+    compare.resize(560, 560);
+    compare.ShowCompare(older, CompareWindow::Source::Unit);
+    marks.SetOther(compare.Other());
+    overlay.MarksChanged();
+    advance.show();
+    advance.Render();
+    QApplication::processEvents();
+
+    QImage picture(960 + 8 + compare.width(), 560, QImage::Format_RGB32);
+    picture.fill(QColor(212, 208, 200));
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, advance.grab().toImage());
+    painter.drawImage(968, 0, compare.grab().toImage());
+    painter.end();
+    if (!save(picture, "compare.png"))
+        return false;
+    if (!allLanguages)
+        return true;
+
+    HistoryWindow history;
+    const auto now = RestoreClock::now();
+    std::vector<RestorePoint> points;
+    for (int i = 0; i < 12; ++i)
+        points.push_back({std::filesystem::path("20261210-2043" + std::to_string(10 + i) +
+                                                "-123_program_c3_n42_ZRX07.ign"),
+                          {now - std::chrono::minutes(i * 7),
+                           i % 3 == 0 ? RestoreEvent::Read : RestoreEvent::Program, "ZRX07", 42 - i},
+                          i * 3});
+    history.ShowPoints(points);
+    const std::pair<int, const char *> languages[] = {
+        {Language::English, "en"}, {Language::German, "de"}, {Language::Czech, "cz"}};
+    for (const auto &[language, code] : languages) {
+        compare.SetLanguage(language);
+        history.SetLanguage(language);
+        QApplication::processEvents();
+        const std::string compareName = std::string("compare_window_") + code + ".png";
+        const std::string historyName = std::string("history_window_") + code + ".png";
+        if (!save(compare.grab().toImage(), compareName.c_str()) ||
+            !save(history.grab().toImage(), historyName.c_str()))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zarvex1-screenshots FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: zarvex1-screenshots FOLDER [--all-languages]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -117,5 +202,9 @@ int main(int argc, char *argv[]) {
     RunCommand(advance.Editor(), CommandIso1);
     advance.Editor().Graph3D().valuesMode = 2;
     advance.Render();
-    return save(advance.Bitmap(), "advance_3d.png") ? 0 : 1;
+    if (!save(advance.Bitmap(), "advance_3d.png"))
+        return 1;
+    return SaveCompare(save, argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--all-languages"))
+               ? 0
+               : 1;
 }

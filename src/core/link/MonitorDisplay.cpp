@@ -204,6 +204,7 @@ void RefreshMonitorDisplay(const Frame &frame, bool connected, const ParameterIm
 
     d.LabelPocetProgramovani = row.Number(texts[13], word(Monw::ProgramCycles), "");
     live.SavingCountdown = static_cast<int>(word(Monw::SavingCountdown));
+    live.programmingCount = static_cast<int>(word(Monw::ProgramCycles));
     for (int i = 0; i < 8; ++i)
         d.LabelTest[i] = row.Number("Test" + std::to_string(i + 1), word(Monw::TestValue + i), "");
 

@@ -41,6 +41,7 @@ struct LiveValues {
     bool iapSensor = false;
     bool map2 = false;
     int SavingCountdown = 0;
+    int programmingCount = -1; // how often the unit was programmed; -1 before the first frame
     bool pickupActive = false; // a pick-up reports a signal: the engine turns
 };
 

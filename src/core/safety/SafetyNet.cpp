@@ -12,11 +12,13 @@ void SafetyNet::SetUnitDetails(std::string unitName, std::optional<int> programm
 
 void SafetyNet::ReadVerified(const ParameterImage &unit) {
     state_.ReadFinished(unit);
+    ++revision_;
     Apply(rule_.AfterRead(true), unit, RestoreEvent::Read);
 }
 
 void SafetyNet::ProgramFinished(const ParameterImage &programmed, bool automatic) {
     state_.ProgramFinished(programmed);
+    ++revision_;
     Apply(rule_.AfterProgram(automatic, clock_()), programmed, RestoreEvent::Program);
 }
 

@@ -27,16 +27,31 @@ public:
     void ReadVerified(const ParameterImage &unit) override;
     // Programs started by "Programming after change" share one point per minute, the newest set.
     void ProgramFinished(const ParameterImage &programmed, bool automatic) override;
-    void VerifyPassed(const ParameterImage &verified) override { state_.VerifyPassed(verified); }
-    void VerifyFailed() override { state_.VerifyFailed(); }
-    void UnitChanged() override { state_.PortChanged(); }
+    void VerifyPassed(const ParameterImage &verified) override {
+        state_.VerifyPassed(verified);
+        ++revision_;
+    }
+    void VerifyFailed() override {
+        state_.VerifyFailed();
+        ++revision_;
+    }
+    void UnitChanged() override {
+        state_.PortChanged();
+        ++revision_;
+    }
     // A point of the set about to be replaced, unless its changes were kept (saved or programmed).
     void Replaced(const ParameterImage &previous, bool changesKept) override;
     // Compare with unit read all six blocks: the unit holds `unit`.
-    void ComparedWithUnit(const ParameterImage &unit) override { state_.ComparedWithUnit(unit); }
+    void ComparedWithUnit(const ParameterImage &unit) override {
+        state_.ComparedWithUnit(unit);
+        ++revision_;
+    }
 
     UnitStateView StateView(const ParameterImage &screen) const { return state_.View(screen); }
     const std::optional<ParameterImage> &KnownUnitSet() const { return state_.KnownUnitSet(); }
+    // Counts the events that may have changed the unit's state: a view shown is current while it holds
+    // and the screen's set is unchanged.
+    int revision() const { return revision_; }
     // The last write's result: written, skipped (equal to the newest point) or its error.
     const RestorePointStore::WriteResult &lastWrite() const { return lastWrite_; }
     const RestorePointStore *store() const { return store_ ? &*store_ : nullptr; }
@@ -51,6 +66,7 @@ private:
     std::string unitName_;
     std::optional<int> programmingCount_;
     RestorePointStore::WriteResult lastWrite_;
+    int revision_ = 0;
 };
 
 } // namespace zarvex1

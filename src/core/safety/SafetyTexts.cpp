@@ -49,7 +49,7 @@ constexpr Row Rows[] = {
     {SafetyText::ColumnTime, {"Time", "Zeit", "Čas"}},
     {SafetyText::ColumnEvent, {"Event", "Ereignis", "Událost"}},
     {SafetyText::ColumnUnit, {"Unit", "Zündung", "Zapalování"}},
-    {SafetyText::ColumnCount, {"Programmed", "Programmiert", "Programováno"}},
+    {SafetyText::ColumnCount, {"Times programmed", "Programmierungen", "Počet programování"}},
     {SafetyText::ColumnFile, {"File", "Datei", "Soubor"}},
     {SafetyText::ColumnChanged, {"Changed", "Geändert", "Změněno"}},
     {SafetyText::CompareWithScreen,
@@ -58,13 +58,14 @@ constexpr Row Rows[] = {
     {SafetyText::NoRestorePoints,
      {"No restore points yet.", "Noch keine Sicherungspunkte.", "Zatím žádné body obnovení."}},
     {SafetyText::CellOtherValue, {"Other set: %1", "Andere Daten: %1", "Druhá sada: %1"}},
+    {SafetyText::DifferingCells, {"Differing cells: %1", "Abweichende Zellen: %1", "Odlišné buňky: %1"}},
 };
 
 constexpr bool InOrder() {
     for (std::size_t i = 0; i < std::size(Rows); ++i)
         if (static_cast<std::size_t>(Rows[i].id) != i)
             return false;
-    return std::size(Rows) == static_cast<std::size_t>(SafetyText::CellOtherValue) + 1;
+    return std::size(Rows) == static_cast<std::size_t>(SafetyText::DifferingCells) + 1;
 }
 static_assert(InOrder(), "one row per text, in the order of SafetyText");
 

@@ -38,6 +38,7 @@ enum class SafetyText {
     Open,
     NoRestorePoints,
     CellOtherValue, // the tooltip of a marked cell: "%1" the other set's value
+    DifferingCells, // a map: "%1" cells differ
 };
 
 // The text in the language (0 English, 1 German, 3 Czech; any other index English).

@@ -178,7 +178,7 @@ void CompareWindow::Rebuild() {
             continue;
         }
         item->setText(
-            1, Q(SafetyTextWith(SafetyText::DifferingValues, language_, std::to_string(d.cells.size()))));
+            1, Q(SafetyTextWith(SafetyText::DifferingCells, language_, std::to_string(d.cells.size()))));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
         for (int cell : d.cells) {
             std::string name;

@@ -93,7 +93,7 @@ QVariant RestorePointModel::headerData(int section, Qt::Orientation orientation,
 HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setModal(false);
-    resize(860, 480);
+    resize(1000, 480);
     auto *column = new QVBoxLayout(this);
     empty_ = new QLabel(this);
     empty_->setObjectName(QStringLiteral("LabelNoRestorePoints"));
@@ -105,6 +105,7 @@ HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent) {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setAlternatingRowColors(true);
+    table_->setTextElideMode(Qt::ElideMiddle);
     table_->verticalHeader()->hide();
     // Fixed row heights and column widths: 1000 rows are laid out without measuring each.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -113,8 +114,8 @@ HistoryWindow::HistoryWindow(QWidget *parent) : QDialog(parent) {
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(false);
     const int digit = table_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const int widths[RestorePointModel::ColumnCount] = {21 * digit, 18 * digit, 10 * digit,
-                                                        12 * digit, 44 * digit, 10 * digit};
+    const int widths[RestorePointModel::ColumnCount] = {20 * digit, 18 * digit, 10 * digit,
+                                                        17 * digit, 44 * digit, 10 * digit};
     for (int c = 0; c < RestorePointModel::ColumnCount; ++c)
         header->resizeSection(c, widths[c]);
     header->setSectionResizeMode(RestorePointModel::File, QHeaderView::Stretch);
