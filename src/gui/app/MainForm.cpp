@@ -27,6 +27,7 @@
 #include "gui/pages/ServoPage.h"
 #include "gui/pages/TestPage.h"
 #include "gui/print/WindowPrinter.h"
+#include "gui/safety/WindowSafetyNet.h"
 #include "qtport/QtSerialPort.h"
 #include "qtport/SystemPortDiscovery.h"
 
@@ -34,6 +35,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,13 +75,7 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     if (!portDiscovery_)
         portDiscovery_ = std::make_unique<SystemPortDiscovery>();
     settingsFolder = SettingsFolder();
-    // Every window writes restore points; only the one that owns the settings removes old ones. Without
-    // a settings folder there is nowhere to keep them.
-    std::optional<RestorePointStore> restorePoints;
-    if (!settingsFolder.empty())
-        restorePoints.emplace(RestorePointStore::FolderBeside(settingsFolder), options_.ownsSettings);
-    safetyNet_ = std::make_unique<SafetyNet>(std::move(restorePoints));
-    session_.SetWatcher(safetyNet_.get());
+    safety_ = std::make_unique<WindowSafetyNet>(this, session_, settingsFolder, options_.ownsSettings);
     defaultParameterPath_ = QString::fromStdU16String(DefaultParameterPath().u16string());
     link_ = std::make_unique<LinkEngine>(*port_, session_.image(), session_.settings(), linkView_);
     link_->SetPortDiscovery(portDiscovery_.get());
@@ -91,6 +87,7 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     column->setSpacing(4);
 
     BuildMenus();
+    safety_->AddMenuItems(MenuFile, MenuPrint);
     BuildToolBar();
     GroupBoxToolBar->setParent(central);
 
@@ -102,13 +99,17 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
         widget->setSizePolicy(policy);
     };
 
-    // The tool bar, the port in use and the banner that tells the link is down.
-    auto *toolRow = new QHBoxLayout;
-    toolRow->addWidget(GroupBoxToolBar, 1);
+    // The tool bar, the port in use and the banner that tells the link is down; under the two the unit's
+    // state.
+    auto *toolRow = new QGridLayout;
+    toolRow->setVerticalSpacing(0);
+    toolRow->setColumnStretch(0, 1);
+    toolRow->addWidget(GroupBoxToolBar, 0, 0, 2, 1);
     LabelCom = new QLabel(central);
     LabelCom->setObjectName(QStringLiteral("LabelCom"));
     LabelCom->setContentsMargins(8, 0, 8, 0);
-    toolRow->addWidget(LabelCom);
+    toolRow->addWidget(LabelCom, 0, 1);
+    toolRow->addWidget(safety_->StateLabel(), 1, 1, 1, 2);
     LabelSpojeni = new QLabel(central);
     LabelSpojeni->setObjectName(QStringLiteral("LabelSpojeni"));
     LabelSpojeni->setAlignment(Qt::AlignCenter);
@@ -122,7 +123,7 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
         LabelSpojeni->setPalette(palette);
     }
     keepPlace(LabelSpojeni);
-    toolRow->addWidget(LabelSpojeni);
+    toolRow->addWidget(LabelSpojeni, 0, 2);
     column->addLayout(toolRow);
 
     // The message line with its progress gauge, the unit's version warning and its data error.
@@ -289,6 +290,8 @@ void TMainForm::AttachViews() {
 void TMainForm::FormCreate() {
     BuildComMenu();
     BuildPages();
+    for (TTab *editor : mapEditors_.Controls())
+        safety_->WatchEditor(editor);
     AttachViews();
     BuildLogs();
 
@@ -392,6 +395,7 @@ void TMainForm::ApplyLanguage() {
     ApplyToolButtonTexts(language);
     logs_->ApplyLanguage(language);
     ComMenu->ApplyLanguage(language);
+    safety_->SetLanguage(language);
     ApplyLanguageCaptions();
     link_->RefreshMonitor();
 }
@@ -452,6 +456,7 @@ void TMainForm::Timer1Timer() {
     if (ActivePageIndex() == Page::Advance)
         advancePage_->ShowLive(live.rpm);
     link_->Timer1Timer();
+    safety_->Tick(*link_);
     if (TBoundPage *page = boundPages_[session_.activePage()])
         page->RefreshLiveColours(link_->live(), session_.image());
     // default.ini waits while a Read runs, and takes the set read once it replaced the screen's.

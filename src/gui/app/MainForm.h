@@ -5,7 +5,6 @@
 #include "core/link/PortDiscovery.h"
 #include "core/pages/PageMachine.h"
 #include "core/params/Defaults.h"
-#include "core/safety/SafetyNet.h"
 #include "core/session/DefaultIniKeeper.h"
 #include "core/session/ParameterSession.h"
 #include "gui/app/QtTranslations.h"
@@ -53,6 +52,7 @@ class TTab;
 class TPowerOutPage;
 class TRacePage;
 class TTestPage;
+class WindowSafetyNet;
 
 // The main window. It builds the controls and the pages and owns the pieces of the program; the rules live
 // in the core: the parameter set in the session, the device link in the link engine. What the link, the
@@ -175,8 +175,8 @@ private:
     LoaderServer *loaderServer_ = nullptr;
     QtTranslations qtTranslations_;
     std::unique_ptr<DefaultIniKeeper> defaultIniKeeper_;
-    // Restore points in the history folder beside the settings, and the unit's state.
-    std::unique_ptr<SafetyNet> safetyNet_;
+    // Restore points, the unit's state line, the compare and the history.
+    std::unique_ptr<WindowSafetyNet> safety_;
     QTimer *Timer1 = nullptr;
     // The live-value logs, on the clock below.
     LogCommands *logs_ = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/safety/UnitStateLabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace zarvex1 {
 
@@ -18,6 +19,21 @@ void UnitStateLabel::Show(const UnitStateView &view, int languageIndex) {
     const QString text = QString::fromStdString(UnitStateText(view, languageIndex));
     setText(text);
     setAccessibleName(text);
+    setToolTip(text);
+}
+
+QSize UnitStateLabel::minimumSizeHint() const {
+    const QMargins m = contentsMargins();
+    return {m.left() + m.right() + fontMetrics().horizontalAdvance(QStringLiteral("Unit: …")),
+            QLabel::minimumSizeHint().height()};
+}
+
+void UnitStateLabel::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
 }
 
 void UnitStateLabel::mouseReleaseEvent(QMouseEvent *event) {
