@@ -61,12 +61,12 @@ std::vector<CellMark> CompareMarks::TableMarks(const MapEditor &editor, const Ca
               rows = std::min(map.rows, sheet.axisY.count);
     for (int row = 0; row < rows; ++row) {
         // A collapsed axis shows one line of cells.
-        if (sheet.axisY.collapsed != 0
+        if (sheet.axisY.collapsed()
                 ? row != sheet.axisY.collapsedIndex
                 : row < sheet.axisY.firstVisible || row >= sheet.axisY.firstVisible + g.visibleRows)
             continue;
         for (int column = 0; column < columns; ++column) {
-            if (sheet.axisX.collapsed != 0
+            if (sheet.axisX.collapsed()
                     ? column != sheet.axisX.collapsedIndex
                     : column < sheet.axisX.firstVisible || column >= sheet.axisX.firstVisible + g.visibleCols)
                 continue;
