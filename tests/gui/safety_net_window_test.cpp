@@ -1,4 +1,4 @@
-#include "simulated_window.h"
+#include "window_fixture.h"
 
 #include "core/texts/MessageTexts.h"
 #include "gui/safety/CompareOverlay.h"
@@ -17,7 +17,7 @@ using namespace zarvex1;
 namespace {
 
 // The window on a unit that holds the window's set with the hard limiter and one advance cell changed.
-struct UnitWithOtherSet : test::SimulatedWindow {
+struct UnitWithOtherSet : test::Window {
     ParameterImage screen;
     ParameterImage unitSet;
 
@@ -29,11 +29,9 @@ struct UnitWithOtherSet : test::SimulatedWindow {
         unit().unit().memory() = unitSet;
         form->show();
     }
-    template <typename T> T *find(const char *name) {
-        return form->findChild<T *>(QString::fromLatin1(name));
-    }
+    template <typename T> T *find(const char *name) { return test::Named<T>(*form, name); }
     QString stateText() { return find<UnitStateLabel>("LabelUnitState")->text(); }
-    bool idle() { return form->link->state().LinkRequest == LinkRequest::None; }
+    bool idle() { return form->link().state().LinkRequest == LinkRequest::None; }
 };
 
 } // namespace
@@ -46,7 +44,7 @@ private slots:
     // differing cell.
     void compareWithTheUnitLeavesTheScreensSetUntouched() {
         UnitWithOtherSet w;
-        QVERIFY(w.tickUntil([&] { return w->link->state().Connected; }, 20) > 0);
+        QVERIFY(w.tickUntil([&] { return w->link().state().Connected; }, 20) > 0);
         QCOMPARE(w.stateText(), QStringLiteral("Unit: not read yet"));
         const bool couldUndo = w->session().undo().CanUndo();
         const std::string caption = w->session().Caption();
@@ -64,7 +62,7 @@ private slots:
         w.tick();
         QCOMPARE(w.stateText(), QStringLiteral("Unit: differs from the screen in 2 values"));
 
-        w->PageControl1->setCurrentIndex(Page::Advance);
+        w.page(Page::Advance);
         auto *marks = w.find<CompareOverlay>("TabAdvanceCompareMarks");
         QVERIFY(marks && marks->isVisible());
         const std::vector<CellMark> cells = marks->TableMarks();
@@ -78,8 +76,8 @@ private slots:
     // opens the compare with the set the unit is known to hold, and the History lists the points.
     void theStateLineFollowsTheUnitInThreeLanguages() {
         UnitWithOtherSet w;
-        QVERIFY(w.tickUntil([&] { return w->link->state().Connected; }, 20) > 0);
-        w->ButtonRead->click();
+        QVERIFY(w.tickUntil([&] { return w->link().state().Connected; }, 20) > 0);
+        w.find<QPushButton>("ButtonRead")->click();
         QVERIFY(w.tickUntil([&] { return w.idle(); }) > 0);
         w.tick();
         QCOMPARE(w.stateText(), QStringLiteral("Unit: same as the screen"));
@@ -98,7 +96,7 @@ private slots:
         compare->close();
 
         w->SetLanguage(Language::Czech);
-        w->BitBtnProgram->click();
+        w.find<QPushButton>("BitBtnProgram")->click();
         QVERIFY(w.tickUntil([&] { return w.idle(); }) > 0);
         w.tick();
         QCOMPARE(w.stateText(), QString::fromUtf8("Zapalování: shodné s obrazovkou"));
