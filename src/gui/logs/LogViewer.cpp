@@ -65,7 +65,7 @@ const std::array<ViewerTexts, 3> Texts = {{
      "Nach oben",
      "Nach unten",
      "Mit Datei nachspielen…",
-     "Mit Wiederherstellungspunkt nachspielen…",
+     "Mit Sicherungspunkt nachspielen…",
      "Kein Nachspielen",
      "Modellwerte von %1",
      "Die Kennfelder des Satzes folgen einem anderen Lastsensor als dem aufgezeichneten: er wird nicht "
@@ -82,7 +82,7 @@ const std::array<ViewerTexts, 3> Texts = {{
      "Nahoru",
      "Dolů",
      "Přehrát se souborem…",
-     "Přehrát s bodem obnovy…",
+     "Přehrát s bodem obnovení…",
      "Bez přehrání",
      "Hodnoty modelu pro %1",
      "Mapy sady sledují jiný snímač zatížení než zaznamenaný: sada se nepřehraje.",
