@@ -148,6 +148,7 @@ private:
     void VerifyStarted() override;
     void DeviceInfoRead() override { display_.EndMessageLine(); }
     void TransferDone(LinkRequest started, const ParameterImage &unitSet) override;
+    void VerifyBlockFailed(const FailedBlock &failed) override { listener_->VerifyBlockFailed(failed); }
     void RequestFailed(LinkRequest stage, LinkRequest started, TransferFailure why) override;
 
     // The port queued input between two ticks: a running transfer takes a whole reply at once.

@@ -22,6 +22,7 @@ void TransferMachine::Start(LinkRequest request, std::uint8_t frameCode) {
     request_ = request;
     frameCode_ = frameCode;
     retryCount_ = 0;
+    ForgetUnitBlock();
 }
 
 void TransferMachine::StartRead() {
@@ -51,6 +52,7 @@ void TransferMachine::StartHandover(bool restart) {
         stateTicks_ = ResendInterval;
         frameCode_ = 0;
     }
+    ForgetUnitBlock();
     request_ = LinkRequest::Handover;
 }
 
@@ -66,6 +68,15 @@ void TransferMachine::Fail(TransferFailure why) {
     request_ = LinkRequest::None;
     if (stage != LinkRequest::Handover)
         started_ = LinkRequest::None;
+    if (stage == LinkRequest::Verify) {
+        FailedBlock failed{BlockOf(frameCode_), snapshot_, std::nullopt};
+        if (why == TransferFailure::OtherBytes && unitBlock_) {
+            failed.unitSet = snapshot_;
+            std::copy(unitBlock_->begin(), unitBlock_->end(), failed.unitSet->block(failed.block).begin());
+        }
+        ForgetUnitBlock();
+        events_.VerifyBlockFailed(failed);
+    }
     events_.RequestFailed(stage, started, why);
 }
 
@@ -144,8 +155,15 @@ void TransferMachine::ProgramReply(int block, std::span<const std::uint8_t, Payl
 }
 
 void TransferMachine::VerifyReply(int block, std::span<const std::uint8_t, PayloadSize> payload) {
-    if (block < 1 || !SameBlock(payload, snapshot_.block(block)))
+    if (block < 1)
         return;
+    if (!SameBlock(payload, snapshot_.block(block))) {
+        // Kept to say what the unit holds, should the block's frames run out; the tick sends it again.
+        unitBlock_.emplace();
+        std::copy(payload.begin(), payload.end(), unitBlock_->begin());
+        return;
+    }
+    ForgetUnitBlock();
     if (block < LastBlock) {
         NextBlock();
         return;
@@ -157,6 +175,7 @@ void TransferMachine::VerifyReply(int block, std::span<const std::uint8_t, Paylo
 }
 
 void TransferMachine::NextBlock() {
+    ForgetUnitBlock();
     events_.BlockDone();
     ++frameCode_;
     retryCount_ = 1;
@@ -164,6 +183,7 @@ void TransferMachine::NextBlock() {
 }
 
 void TransferMachine::SwitchToVerify() {
+    ForgetUnitBlock();
     request_ = LinkRequest::Verify;
     frameCode_ = ReadFlag | 1;
     retryCount_ = 1;
@@ -194,7 +214,7 @@ void TransferMachine::Tick() {
         if (++retryCount_ <= maxFrames)
             SendDataFrame();
         else
-            Fail();
+            Fail(unitBlock_ ? TransferFailure::OtherBytes : TransferFailure::NoAnswer);
     }
     frameSent_ = false;
 }

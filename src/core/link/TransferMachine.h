@@ -4,16 +4,20 @@
 #include "core/link/Transfers.h"
 #include "core/params/ParameterImage.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace zarvex1 {
 
 // The block machine of the unit's transfers: Read, Verify and Program go block by block, each block's frame
 // sent again every 4 ticks until its reply comes, 5 frames at most; a Read and a Program end with a verify
-// of all six blocks. A transfer works on a set of its own: a Program sends, and a Verify checks against,
-// the snapshot taken when it started, and a Read collects its blocks apart until all six came. The port
-// handover's request goes through the same frames. The machine knows no port, display or text: it tells
+// of all six blocks. A verify keeps the unit's last answer to its block that differed from the set: when
+// the block's frames run out with such an answer, the unit holds other bytes rather than being silent,
+// and the failure says which. A transfer works on a set of its own: a Program sends, and a Verify checks
+// against, the snapshot taken when it started, and a Read collects its blocks apart until all six came. The
+// port handover's request goes through the same frames. The machine knows no port, display or text: it tells
 // its Events what to send and how the transfer goes.
 class TransferMachine {
 public:
@@ -46,6 +50,8 @@ public:
         // The verify found every block as expected: the unit holds `unitSet`. `started` is the command
         // that began the transfer. The machine is idle.
         virtual void TransferDone(LinkRequest started, const ParameterImage &unitSet) = 0;
+        // The verify stopped at a block (comes just before RequestFailed).
+        virtual void VerifyBlockFailed(const FailedBlock &failed) = 0;
         // The request that ran as `stage` has ended without its set being confirmed; the machine is idle.
         // `started` is the command that began the transfer, None when nobody asked for a set (the
         // device information alone, the handover).
@@ -93,6 +99,8 @@ private:
     void NextBlock();
     void SwitchToVerify();
     void SendDataFrame();
+    // A new block or request: no answer of the unit kept yet.
+    void ForgetUnitBlock() { unitBlock_.reset(); }
     // The command whose set the listener hears about when the request ends.
     LinkRequest Reported() const;
 
@@ -106,6 +114,8 @@ private:
     bool deviceInfoOnly_ = false; // the running read ends after the device information
     ParameterImage readImage_;    // blocks of a running read; handed over only when all six arrived
     ParameterImage snapshot_;     // what a Program sends and a Verify compares with
+    // The unit's last answer to the running verify block that differed from the snapshot.
+    std::optional<std::array<std::uint8_t, PayloadSize>> unitBlock_;
 };
 
 } // namespace zarvex1

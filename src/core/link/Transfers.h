@@ -3,12 +3,23 @@
 #include "core/link/Frames.h"
 #include "core/params/ParameterImage.h"
 
+#include <optional>
+
 namespace zarvex1 {
 
 // How a transfer ended without the unit's set being confirmed.
 enum class TransferFailure {
     NoAnswer,      // a block's frames ran out, or the adapter went
     OtherProtocol, // the unit answered in another protocol version
+    OtherBytes,    // a block of the verify came back with other bytes until its frames ran out
+};
+
+// The block at which the verify of a Read, a Program or a Verify stopped.
+struct FailedBlock {
+    int block = 0;           // 1..6
+    ParameterImage expected; // the set the verify checked the unit against
+    // `expected` with the block as the unit last answered it; none when the unit did not answer the block.
+    std::optional<ParameterImage> unitSet;
 };
 
 // What the link tells the owner of the parameter set about a transfer. The link never touches that set:
@@ -30,6 +41,9 @@ public:
     // A Read, Program or Verify ended without its set confirmed. `stage` is what ran when it ended: a Read
     // that ends in its own stage has changed neither the unit nor the set read into.
     virtual void TransferFailed(LinkRequest /*started*/, LinkRequest /*stage*/, TransferFailure /*why*/) {}
+    // The verify stopped at a block: what it expected there and what the unit answered. Comes just before
+    // TransferFailed, whose stage is then the verify.
+    virtual void VerifyBlockFailed(const FailedBlock & /*failed*/) {}
     // Another port, a port handed over or taken back, or a unit that fell silent: what the unit holds is
     // unknown again.
     virtual void UnitChanged() {}
