@@ -3,6 +3,8 @@
 #include "cli/StopSignals.h"
 
 #include "core/link/Colours.h"
+#include "core/safety/VerifyFailureText.h"
+#include "core/texts/MessageTexts.h"
 
 namespace zarvex1 {
 
@@ -23,18 +25,35 @@ LinkSession::LinkSession(UnitConnection &connection, const std::string &device, 
     engine_.SetTransferListener(this);
 }
 
+void LinkSession::StartTransfer(LinkRequest request) {
+    started_ = request;
+    failedBlock_.reset();
+}
+
 void LinkSession::Read() {
+    StartTransfer(LinkRequest::Read);
     engine_.StartRead();
 }
 
 void LinkSession::Verify() {
     LimitParameters(image_, settings_);
+    StartTransfer(LinkRequest::Verify);
     engine_.StartVerify(image_);
 }
 
 void LinkSession::Program() {
     LimitParameters(image_, settings_);
+    StartTransfer(LinkRequest::Program);
     engine_.StartProgram(image_);
+}
+
+std::string LinkSession::VerifyFailure() const {
+    if (!failedBlock_)
+        return {};
+    // A Read's verify checks the unit against the set as it was taken, its values kept in range.
+    const VerifiedSet against = started_ == LinkRequest::Read ? VerifiedSet::SetRead : VerifiedSet::File;
+    return VerifyFailureText(failedBlock_->block, failedBlock_->expected, failedBlock_->unitSet, against,
+                             Language::English);
 }
 
 void LinkSession::DeviceAnswered(LinkRequest request, bool otherVersion) {

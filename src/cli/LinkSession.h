@@ -10,6 +10,7 @@
 #include "core/texts/MessageTexts.h"
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -40,6 +41,9 @@ public:
 
     // The request that ran has ended without an error message or a version mismatch.
     bool RequestSucceeded() const;
+    // Where the verify of the last transfer stopped, in English lines: the block with the values the unit
+    // holds otherwise, or the block it did not answer. Empty when no verify failed.
+    std::string VerifyFailure() const;
 
     LinkEngine &engine() { return engine_; }
     MonitorTap &tap() { return tap_; }
@@ -50,6 +54,9 @@ public:
 private:
     void DeviceAnswered(LinkRequest request, bool otherVersion) override;
     ParameterImage ImageRead(const ParameterImage &read) override;
+    void VerifyBlockFailed(const FailedBlock &failed) override { failedBlock_ = failed; }
+    // A transfer starts: nothing of an earlier one is kept.
+    void StartTransfer(LinkRequest request);
 
     UnitConnection &connection_;
     std::ostream &err_;
@@ -60,6 +67,8 @@ private:
     MessageTexts texts_;
     CliLinkOwner owner_;
     LinkEngine engine_;
+    LinkRequest started_ = LinkRequest::None;
+    std::optional<FailedBlock> failedBlock_;
 };
 
 } // namespace zarvex1

@@ -41,7 +41,11 @@ int RunRequest(LinkSession &session, int budget, int failureSlot, std::ostream &
     }
     if (session.owner().versionMismatch())
         return ExitCode::VersionMismatch;
-    return session.RequestSucceeded() ? ExitCode::Success : ExitCode::TransferFailed;
+    if (session.RequestSucceeded())
+        return ExitCode::Success;
+    // Below "Verify error!": what the unit holds otherwise, or which block it left unanswered.
+    err << session.VerifyFailure() << std::flush;
+    return ExitCode::TransferFailed;
 }
 
 // After programming the unit stores what it received and tells its saving countdown in its live values.

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -152,11 +153,18 @@ TEST_F(CliUnitTest, transferFailuresGiveExit1AndWriteNothing) {
         const char *name;
         ParameterImage memory;
         std::vector<std::string> args;
-        std::string lastLine;
+        std::string blockLine; // the line after "Verify error!"
     };
     const Row rows[] = {
-        {"verify of another set", FirstStartSet(), {"verify", "@tuned"}, "Verify error!"},
-        {"read that does not verify", wild, {"read", "-o", "@out"}, "Verify error!"},
+        {"verify of another set",
+         FirstStartSet(),
+         {"verify", "@tuned"},
+         "Block 1 (bytes 0..149): the unit holds other values than the file (file → unit):"},
+        {"read that does not verify",
+         wild,
+         {"read", "-o", "@out"},
+         "Block 2 (bytes 150..299): the unit holds other values than the set read, kept in range (set read → "
+         "unit):"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -167,10 +175,40 @@ TEST_F(CliUnitTest, transferFailuresGiveExit1AndWriteNothing) {
                   : arg == "@out" ? (folder / "out.ign").string()
                                   : arg;
         EXPECT_EQ(Run(args), ExitCode::TransferFailed) << err.str();
-        EXPECT_EQ(Lines(err.str()).back(), row.lastLine);
+        const std::vector<std::string> lines = Lines(err.str());
+        const auto error = std::find(lines.begin(), lines.end(), "Verify error!");
+        ASSERT_LT(error + 1, lines.end()) << err.str();
+        EXPECT_EQ(error[1], row.blockLine);
         EXPECT_EQ(err.str().find("OK"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(folder / "out.ign"));
     }
+}
+
+// A failed verify names what the unit holds otherwise in the block where it stopped (the first that
+// differs), both values in display units; a map that reaches over the block's edge shows its cells of
+// that block only.
+TEST_F(CliUnitTest, failedVerifyNamesTheDifferingValuesOfItsBlock) {
+    ParameterImage file = TunedSet();
+    file.setByte(Adrb::Advance1 + 22, 41); // byte 298: block 2, row 2 column 8
+    file.setByte(Adrb::Advance1 + 25, 42); // byte 301: block 3
+    file.setByte(Adrb::Servo + 100, 78);   // block 5
+    const ParameterImage unitSet = TunedSet();
+    ASSERT_NE(file.byte(Adrb::Advance1 + 22), unitSet.byte(Adrb::Advance1 + 22));
+    Connect(SimOptions(), unitSet);
+    const std::string tuned = Save("tuned.ign", file);
+
+    EXPECT_EQ(Run({"verify", tuned}), ExitCode::TransferFailed);
+    EXPECT_EQ(Lines(err.str()), (std::vector<std::string>{
+                                    "Verify:",
+                                    "Verify error!",
+                                    "Block 2 (bytes 150..299): the unit holds other values than the file "
+                                    "(file → unit):",
+                                    "Advance",
+                                    "  Advance 1: cells differing: 1",
+                                    "    row 2, column 8: 41° → 33°",
+                                }))
+        << err.str();
+    EXPECT_EQ(unit().unit().memory(), unitSet) << "a verify changes nothing";
 }
 
 TEST_F(CliUnitTest, wrongEchoStopsTheProgrammingAtItsBlock) {
@@ -227,7 +265,7 @@ TEST_F(CliUnitTest, silentUnitEndsWithExit1WithinTheLinksRetries) {
     const Row rows[] = {
         {{"read", "-o", (folder / "r.ign").string()}, {"Read:", "Read error!"}},
         {{"info"}, {"Read error!"}},
-        {{"verify", tuned}, {"Verify:", "Verify error!"}},
+        {{"verify", tuned}, {"Verify:", "Verify error!", "The unit did not answer block 1 (bytes 0..149)."}},
         {{"program", tuned}, {"Program device:", "Program error!"}},
         {{"monitor", "--frames", "1"}, {"No connection with PC"}},
     };

@@ -59,13 +59,28 @@ constexpr Row Rows[] = {
      {"No restore points yet.", "Noch keine Sicherungspunkte.", "Zatím žádné body obnovení."}},
     {SafetyText::CellOtherValue, {"Other set: %1", "Andere Daten: %1", "Druhá sada: %1"}},
     {SafetyText::DifferingCells, {"Differing cells: %1", "Abweichende Zellen: %1", "Odlišné buňky: %1"}},
+    {SafetyText::VerifyBlockDiffers,
+     {"Block %1 (bytes %2..%3): the unit holds other values than the file (file → unit):",
+      "Block %1 (Bytes %2..%3): Die Zündung enthält andere Werte als die Datei (Datei → Zündung):",
+      "Blok %1 (bajty %2..%3): zapalování obsahuje jiné hodnoty než soubor (soubor → zapalování):"}},
+    {SafetyText::ReadBlockDiffers,
+     {"Block %1 (bytes %2..%3): the unit holds other values than the set read, kept in range "
+      "(set read → unit):",
+      "Block %1 (Bytes %2..%3): Die Zündung enthält andere Werte als die gelesenen, in den Bereich "
+      "gebrachten Daten (gelesen → Zündung):",
+      "Blok %1 (bajty %2..%3): zapalování obsahuje jiné hodnoty než načtená sada upravená do rozsahu "
+      "(načteno → zapalování):"}},
+    {SafetyText::VerifyBlockUnanswered,
+     {"The unit did not answer block %1 (bytes %2..%3).",
+      "Die Zündung hat auf Block %1 (Bytes %2..%3) nicht geantwortet.",
+      "Zapalování neodpovědělo na blok %1 (bajty %2..%3)."}},
 };
 
 constexpr bool InOrder() {
     for (std::size_t i = 0; i < std::size(Rows); ++i)
         if (static_cast<std::size_t>(Rows[i].id) != i)
             return false;
-    return std::size(Rows) == static_cast<std::size_t>(SafetyText::DifferingCells) + 1;
+    return std::size(Rows) == static_cast<std::size_t>(SafetyText::VerifyBlockUnanswered) + 1;
 }
 static_assert(InOrder(), "one row per text, in the order of SafetyText");
 
@@ -77,9 +92,18 @@ std::string_view SafetyTextOf(SafetyText text, int language) {
 }
 
 std::string SafetyTextWith(SafetyText text, int language, std::string_view argument) {
+    return SafetyTextWithAll(text, language, {argument});
+}
+
+std::string SafetyTextWithAll(SafetyText text, int language,
+                              std::initializer_list<std::string_view> arguments) {
     std::string s(SafetyTextOf(text, language));
-    if (const auto at = s.find("%1"); at != std::string::npos)
-        s.replace(at, 2, argument);
+    char mark[] = "%1";
+    for (std::string_view argument : arguments) {
+        if (const auto at = s.find(mark); at != std::string::npos)
+            s.replace(at, 2, argument);
+        ++mark[1];
+    }
     return s;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -39,11 +40,19 @@ enum class SafetyText {
     NoRestorePoints,
     CellOtherValue, // the tooltip of a marked cell: "%1" the other set's value
     DifferingCells, // a map: "%1" cells differ
+    // A verify that failed at block "%1", bytes "%2".."%3": the unit answered with other bytes than the
+    // file's, or than the set a read took (its values kept in range); or it did not answer.
+    VerifyBlockDiffers,
+    ReadBlockDiffers,
+    VerifyBlockUnanswered,
 };
 
 // The text in the language (0 English, 1 German, 3 Czech; any other index English).
 std::string_view SafetyTextOf(SafetyText text, int language);
 // The text with "%1" replaced by `argument`.
 std::string SafetyTextWith(SafetyText text, int language, std::string_view argument);
+// The text with "%1", "%2", ... replaced by the arguments in turn.
+std::string SafetyTextWithAll(SafetyText text, int language,
+                              std::initializer_list<std::string_view> arguments);
 
 } // namespace zarvex1
