@@ -3,6 +3,7 @@
 #include "core/texts/MessageTexts.h"
 #include "gui/safety/HistoryWindow.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -57,6 +58,22 @@ private slots:
         auto *openButton = window.findChild<QPushButton *>(QStringLiteral("ButtonOpenRestorePoint"));
         QCOMPARE(openButton->text(), QString::fromUtf8("Öffnen"));
         QCOMPARE(openButton->accessibleName(), openButton->text());
+    }
+
+    // Every header shows whole in every language at the window's first size (the file name column takes
+    // the room that is left).
+    void headersAreNotCutInAnyLanguage() {
+        HistoryWindow window;
+        window.ShowPoints({});
+        QHeaderView *header = window.Table()->horizontalHeader();
+        for (int language : {Language::English, Language::German, Language::Czech}) {
+            window.SetLanguage(language);
+            for (int c = 0; c < RestorePointModel::ColumnCount; ++c)
+                QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c),
+                         qPrintable(QStringLiteral("language %1: %2")
+                                        .arg(language)
+                                        .arg(header->model()->headerData(c, Qt::Horizontal).toString())));
+        }
     }
 };
 

@@ -179,6 +179,16 @@ void HistoryWindow::ApplyTexts() {
         button->setText(Q(SafetyTextOf(text, language_)));
         button->setAccessibleName(button->text());
     }
+    FitColumnsToHeaders();
+}
+
+void HistoryWindow::FitColumnsToHeaders() {
+    // A header is never cut: "Počet programování" is wider than the count below it. Widening only, so a
+    // column the user made wider stays as it is.
+    QHeaderView *header = table_->horizontalHeader();
+    for (int c = 0; c < RestorePointModel::ColumnCount; ++c)
+        if (c != RestorePointModel::File && header->sectionSize(c) < header->sectionSizeHint(c))
+            header->resizeSection(c, header->sectionSizeHint(c));
 }
 
 void HistoryWindow::UpdateButtons() {

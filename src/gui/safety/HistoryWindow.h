@@ -55,6 +55,8 @@ signals:
 
 private:
     void ApplyTexts();
+    // Widens the columns whose header in the current language would be cut.
+    void FitColumnsToHeaders();
     void UpdateButtons();
 
     int language_ = 0;
