@@ -1,9 +1,13 @@
-// What the live-value log costs: one frame recorded on the thread that decodes it, and opening a log of
-// an hour.
+// What the live-value log costs: one frame recorded on the thread that decodes it, opening a log of an
+// hour, and finding the set it was recorded under among the restore points for the replay.
+#include "core/files/ParameterFile.h"
 #include "core/logs/CellTime.h"
 #include "core/logs/LogFormat.h"
 #include "core/logs/LogRecorder.h"
+#include "core/logs/RecordedSets.h"
+#include "core/logs/Replay.h"
 #include "core/params/Defaults.h"
+#include "core/safety/RestorePoints.h"
 #include "sim/SimulatedUnit.h"
 
 #include <benchmark/benchmark.h>
@@ -92,6 +96,56 @@ void BM_TimeInCellOfOneHour(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_TimeInCellOfOneHour)->Unit(benchmark::kMillisecond);
+
+// The replay's search for the set a log was recorded under among the 1000 restore points kept, at its
+// worst: the log names a set no point holds, so every point is read. Then the cells that differ over an
+// hour against the set found.
+void BM_FindRecordedSetInThousandPoints(benchmark::State &state) {
+    // The points as the store names them, written plainly (the store's flushes would only slow this).
+    const fs::path folder = TempPath("history");
+    fs::create_directories(folder);
+    const auto start = RestoreClock::now();
+    for (int i = 0; i < RestorePointStore::Kept; ++i) {
+        ParameterImage image = FirstStartSet();
+        image.setByte(Adrb::Retard, static_cast<unsigned>(i % 30));
+        image.setByte(Adrb::Advance1 + i % 150, static_cast<unsigned>(i / 150));
+        const RestorePointDetails details{start + std::chrono::seconds(i), RestoreEvent::Program, "ZRX07", i};
+        std::ofstream(folder / RestorePointFileName(details, 1), std::ios::binary)
+            << WriteParameterFile(image);
+    }
+    ParameterImage unknown = FirstStartSet();
+    unknown.setByte(Adrb::Retard, 77);
+    const SimulatedUnit unit = RunningUnit();
+    std::string text = LogHeader();
+    for (int tick = 0; tick < 100; ++tick)
+        AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), {ImageHash(unknown), "gone.ign"});
+    const MonitorLog log = *ReadMonitorLog(text).log;
+    for (auto _ : state) {
+        const RecordedSets sets(log, FirstStartSet(), RestorePointCandidates(folder));
+        if (sets.candidatesRead() != RestorePointStore::Kept)
+            state.SkipWithError("not every point was read");
+    }
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+BENCHMARK(BM_FindRecordedSetInThousandPoints)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_DifferingCellsOfOneHour(benchmark::State &state) {
+    const SimulatedUnit unit = RunningUnit();
+    std::string text = LogHeader();
+    const LogSetName set{ImageHash(FirstStartSet()), "data.ign"};
+    for (int tick = 0; tick < OneHourRows; ++tick)
+        AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), set);
+    const MonitorLog log = *ReadMonitorLog(text).log;
+    ParameterImage other = FirstStartSet();
+    for (int i = 0; i < 150; i += 3)
+        other.setByte(Adrb::Advance1 + i, other.byte(Adrb::Advance1 + i) + 2);
+    for (auto _ : state) {
+        const RecordedSets sets(log, FirstStartSet(), {});
+        benchmark::DoNotOptimize(DifferingCells(log, sets, other));
+    }
+}
+BENCHMARK(BM_DifferingCellsOfOneHour)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zarvex1

@@ -62,9 +62,9 @@ void CellTime::Add(const OperatingPoint &point, long long ms) {
     ms_[row * columns() + column] += ms;
 }
 
-void CellTime::AddLog(const MonitorLog &log) {
+void CellTime::AddLog(const MonitorLog &log, const std::function<bool(int row)> &counts) {
     for (int row = 0; row + 1 < log.rowCount(); ++row)
-        if (const std::optional<OperatingPoint> point = LogPoint(log, row))
+        if (const std::optional<OperatingPoint> point = LogPoint(log, row); point && (!counts || counts(row)))
             Add(*point, std::min(log.timeMs(row + 1) - log.timeMs(row), MaxRowMs));
 }
 

@@ -4,6 +4,7 @@
 #include "core/logs/LogFormat.h"
 #include "core/params/MapLookup.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,8 +30,8 @@ public:
 
     // `ms` spent at a point; a standing engine adds nothing.
     void Add(const OperatingPoint &point, long long ms);
-    // Every row of a log up to its next row; gap rows add nothing.
-    void AddLog(const MonitorLog &log);
+    // Every row of a log up to its next row, or those `counts` takes; gap rows add nothing.
+    void AddLog(const MonitorLog &log, const std::function<bool(int row)> &counts = {});
     void Clear();
 
     int rows() const { return static_cast<int>(axes_.load.size()); }

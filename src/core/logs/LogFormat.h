@@ -46,6 +46,9 @@ public:
     long long timeMs(int row) const { return timeMs_[row]; }
     bool isGap(int row) const { return gap_[row] != 0; }
     const LogSetName &set(int row) const { return sets_[setIndex_[row]]; }
+    // The sets the rows name, each once (the first names none), and which of them a row names.
+    const std::vector<LogSetName> &sets() const { return sets_; }
+    int setIndex(int row) const { return setIndex_[row]; }
     // The fields of the log's columns, in order.
     const std::vector<const MonitorField *> &fields() const { return fields_; }
     // The values of a field over all rows (0 in gap rows), empty when the log has no such column.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/logs/LogFormat.h"
+#include "core/logs/RecordedSets.h"
 #include "core/params/MapLookup.h"
 
 #include <optional>
@@ -27,14 +28,19 @@ struct CellDifference {
     UnitMap map;
     int row;    // load point
     int column; // speed point
-    int before; // raw cell of the first set
-    int after;  // raw cell of the second set
+    int before; // raw cell of the set the unit held (the first set)
+    int after;  // raw cell of the chosen set (the second set)
     long long ms;
     friend bool operator==(const CellDifference &, const CellDifference &) = default;
 };
 
-// Every cell of the two advance maps and the servo map in which the sets differ, the ones the engine
-// spent most time in first; cells the log never reached close the list.
+// Every cell of the two advance maps and the servo map in which the chosen set differs from the set
+// each row was recorded under, the ones the engine spent most time in first; each row's time counts
+// against the set of its row. A cell that differs alike from several recorded sets is listed once;
+// cells the log never reached close the list.
+std::vector<CellDifference> DifferingCells(const MonitorLog &log, const RecordedSets &recorded,
+                                           const ParameterImage &chosen);
+// The same with every row under the first set.
 std::vector<CellDifference> DifferingCells(const MonitorLog &log, const ParameterImage &first,
                                            const ParameterImage &second);
 
