@@ -6,6 +6,7 @@
 
 #include "core/logs/LogChannels.h"
 #include "core/logs/LogFormat.h"
+#include "core/safety/RestorePoints.h"
 #include "gui/logs/CellTimeOverlay.h"
 #include "gui/logs/LogCharts.h"
 #include "gui/logs/LogCommands.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -51,6 +53,10 @@ void LogViewerTest::initTestCase() {
     LogCommands &logs = window->logs();
     logs.recording().SetFolder(folder_.path().toStdString());
     QVERIFY(window.tickUntil([&] { return window->link().state().Connected; }) >= 0);
+    // A Read makes the unit's set known (the rows name it) and keeps it as a restore point.
+    window->session().Read();
+    QVERIFY(window.tickUntil([&] { return window->link().state().LinkRequest == LinkRequest::None; }) >= 0);
+    QVERIFY(window->session().unitSet());
     Frame seen = window->link().monitorFrame();
     logs.recording().Start();
     // Each frame the link takes, as the test sees it after the tick (the running engine's frames differ).
@@ -206,18 +212,62 @@ void LogViewerTest::ReplayAddsTheModelBesideTheUnit() {
     LogCommands &logs = window->logs();
     QVERIFY(logs.OpenLog(logPath_.toStdString()));
     LogViewer &viewer = *logs.viewer();
-    // Another set: advance map 1 two degrees higher everywhere.
-    ParameterImage other = window->session().image();
+    // The log names the set on the screen. Another set: advance map 1 two degrees higher everywhere.
+    const ParameterImage held = window->session().image();
+    QCOMPARE(viewer.log()->set(0).imageHash, ImageHash(held));
+    ParameterImage other = held;
     for (int i = 0; i < 150; ++i)
         other.setByte(Adrb::Advance1 + i, other.byte(Adrb::Advance1 + i) + 2);
     const int graphs = viewer.charts()->plot()->graphCount();
     QVERIFY(viewer.Replay(other, QStringLiteral("wet.ign")));
     QCOMPARE(viewer.charts()->plot()->graphCount(), graphs + 3);
+    viewer.FinishComparison();
     QVERIFY(!viewer.differences().empty());
     QCOMPARE(viewer.differences().front().after, viewer.differences().front().before + 2);
     QVERIFY(viewer.differences().front().ms > 0);
     auto *tree = viewer.findChild<QTreeWidget *>(QStringLiteral("TreeDifferingCells"));
     QCOMPARE(tree->topLevelItemCount(), int(viewer.differences().size()));
+    auto *line = viewer.findChild<QLabel *>(QStringLiteral("LabelComparedWith"));
+    QCOMPARE(line->text(), QStringLiteral("Compared with the set the unit held at each row."));
+
+    // The screen has moved on since (advance map 1 five degrees higher): the cells compare with the set
+    // the unit held, found among the restore points, not with the screen's.
+    ParameterImage screen = held;
+    for (int i = 0; i < 150; ++i)
+        screen.setByte(Adrb::Advance1 + i, held.byte(Adrb::Advance1 + i) + 5);
+    QTemporaryDir history;
+    RestorePointStore store(history.path().toStdString(), true);
+    QVERIFY(store.Write(held, {RestoreClock::now(), RestoreEvent::Read, "", {}}).written);
+    QVERIFY(
+        store.Write(screen, {RestoreClock::now() + std::chrono::seconds(1), RestoreEvent::Program, "", {}})
+            .written);
+    const std::filesystem::path settings = folder_.filePath(QStringLiteral("viewer.ini")).toStdString();
+    for (const bool pointsKept : {true, false}) {
+        LogViewer alone(settings,
+                        pointsKept ? std::filesystem::path(history.path().toStdString())
+                                   : std::filesystem::path(),
+                        [&screen] { return screen; });
+        alone.ApplyLanguage(Language::German);
+        std::string error;
+        QVERIFY(alone.Open(logPath_.toStdString(), error));
+        QVERIFY(alone.Replay(other, QStringLiteral("wet.ign")));
+        alone.FinishComparison();
+        QVERIFY(!alone.differences().empty());
+        const int rows = viewer.log()->rowCount();
+        const QString said = alone.findChild<QLabel *>(QStringLiteral("LabelComparedWith"))->text();
+        if (pointsKept) {
+            QCOMPARE(alone.differences(), viewer.differences());
+            QCOMPARE(said, QStringLiteral("Verglichen mit dem Satz, den die Zündung in jeder Zeile hatte."));
+        } else {
+            // Without the points every row stands under the screen's set, and the viewer says so.
+            for (const CellDifference &cell : alone.differences())
+                QCOMPARE(cell.after, cell.before + (cell.map == UnitMap::Advance1 ? -3 : 0));
+            QCOMPARE(said,
+                     QStringLiteral("%1 von %1 Zeilen nennen keinen hier gefundenen Satz: sie werden mit "
+                                    "dem Satz auf dem Bildschirm verglichen.")
+                         .arg(rows));
+        }
+    }
 }
 
 QTEST_MAIN(LogViewerTest)

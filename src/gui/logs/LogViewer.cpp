@@ -1,5 +1,6 @@
 #include "gui/logs/LogViewer.h"
 
+#include "core/logs/RecordedSets.h"
 #include "core/safety/RestorePoints.h"
 #include "core/texts/MessageTexts.h"
 #include "gui/app/Dialogs.h"
@@ -14,6 +15,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <array>
 
@@ -35,6 +37,9 @@ struct ViewerTexts {
     const char *otherSensor; // the set's maps follow another load sensor
     const char *unreadable;  // the set cannot be read
     const char *differences;
+    const char *searching; // while the sets the unit held are looked for
+    const char *recorded;  // every row compared with the set the unit held
+    const char *fallback;  // %1 of %2 rows compared with the set on the screen
     std::array<const char *, 6> columns;
     std::array<const char *, 3> maps;
     const char *charts; // the charts' accessible name
@@ -55,7 +60,10 @@ const std::array<ViewerTexts, 3> Texts = {{
      "The set's maps follow another load sensor than the one recorded: it is not replayed.",
      "The parameter set cannot be read.",
      "Cells that differ, by time spent in them",
-     {"Map", "Speed", "Load", "Screen", "Other", "Time [s]"},
+     "Looking for the set the unit held…",
+     "Compared with the set the unit held at each row.",
+     "%1 of %2 rows name no set found here: they are compared with the set on the screen.",
+     {"Map", "Speed", "Load", "Unit", "Other", "Time [s]"},
      {"Advance 1", "Advance 2", "Servo"},
      "Strip charts"},
     {"Protokoll – %1",
@@ -72,7 +80,11 @@ const std::array<ViewerTexts, 3> Texts = {{
      "nachgespielt.",
      "Der Parametersatz kann nicht gelesen werden.",
      "Abweichende Zellen nach Verweildauer",
-     {"Kennfeld", "Drehzahl", "Last", "Bildschirm", "Anderer", "Zeit [s]"},
+     "Suche nach dem Satz, den die Zündung hatte…",
+     "Verglichen mit dem Satz, den die Zündung in jeder Zeile hatte.",
+     "%1 von %2 Zeilen nennen keinen hier gefundenen Satz: sie werden mit dem Satz auf dem Bildschirm "
+     "verglichen.",
+     {"Kennfeld", "Drehzahl", "Last", "Zündung", "Anderer", "Zeit [s]"},
      {"Vorzündung 1", "Vorzündung 2", "Servo"},
      "Streifendiagramme"},
     {"Záznam – %1",
@@ -88,7 +100,10 @@ const std::array<ViewerTexts, 3> Texts = {{
      "Mapy sady sledují jiný snímač zatížení než zaznamenaný: sada se nepřehraje.",
      "Sadu parametrů nelze načíst.",
      "Odlišné buňky podle doby strávené v nich",
-     {"Mapa", "Otáčky", "Zatížení", "Obrazovka", "Jiná", "Čas [s]"},
+     "Hledání sady, kterou zapalování mělo…",
+     "Porovnáno se sadou, kterou zapalování mělo v každém řádku.",
+     "%1 z %2 řádků neuvádí žádnou zde nalezenou sadu: porovnávají se se sadou na obrazovce.",
+     {"Mapa", "Otáčky", "Zatížení", "Zapalování", "Jiná", "Čas [s]"},
      {"Předstih 1", "Předstih 2", "Servo"},
      "Průběhy"},
 }};
@@ -152,6 +167,9 @@ LogViewer::LogViewer(std::filesystem::path settingsFile, std::filesystem::path r
     labelModel_->setWordWrap(true);
     labelDifferences_ = new QLabel(side);
     labelDifferences_->setWordWrap(true);
+    labelComparedWith_ = new QLabel(side);
+    labelComparedWith_->setObjectName(QStringLiteral("LabelComparedWith"));
+    labelComparedWith_->setWordWrap(true);
     differencesTree_ = new QTreeWidget(side);
     differencesTree_->setObjectName(QStringLiteral("TreeDifferingCells"));
     differencesTree_->setRootIsDecorated(false);
@@ -166,6 +184,7 @@ LogViewer::LogViewer(std::filesystem::path settingsFile, std::filesystem::path r
     column->addWidget(replayPoint_);
     column->addWidget(labelModel_);
     column->addWidget(labelDifferences_);
+    column->addWidget(labelComparedWith_);
     column->addWidget(differencesTree_, 2);
 
     auto *splitter = new QSplitter(this);
@@ -189,6 +208,11 @@ LogViewer::LogViewer(std::filesystem::path settingsFile, std::filesystem::path r
     connect(down_, &QPushButton::clicked, this, [this] { MoveChannel(1); });
     connect(replayFile_, &QPushButton::clicked, this, [this] { ChooseReplaySet(false); });
     connect(replayPoint_, &QPushButton::clicked, this, [this] { ChooseReplaySet(true); });
+    // A comparison that ends after another log was opened is dropped.
+    connect(&comparing_, &QFutureWatcher<Comparison>::finished, this, [this] {
+        if (replayed() && !compared_)
+            TakeComparison(comparing_.result());
+    });
 
     BuildChannelList();
     ApplyTexts();
@@ -276,12 +300,16 @@ bool LogViewer::Open(const std::filesystem::path &path, std::string &error) {
         error = read.error;
         return false;
     }
-    log_ = std::move(read.log);
     path_ = path;
     replay_.clear();
     differences_.clear();
+    other_.reset();
+    compared_.reset();
     modelName_.clear();
+    // The charts let go of the log before it goes.
+    charts_->Show(nullptr, Channels(), language_);
     charts_->SetReplay(nullptr, QString());
+    log_ = std::make_shared<const MonitorLog>(std::move(*read.log));
     charts_->Show(log(), Channels(), language_);
     FillDifferences();
     ApplyTexts();
@@ -313,6 +341,8 @@ void LogViewer::ApplyTexts() {
     Caption(replayFile_, Tr(t.replayFile));
     Caption(replayPoint_, Tr(t.replayPoint));
     labelModel_->setText(modelName_.isEmpty() ? Tr(t.noModel) : Tr(t.model).arg(modelName_));
+    labelComparedWith_->setText(ComparedWith());
+    labelComparedWith_->setVisible(replayed());
     QStringList headers;
     for (const char *header : t.columns)
         headers << Tr(header);
@@ -394,7 +424,20 @@ bool LogViewer::Replay(const ParameterImage &other, const QString &name) {
         return false;
     replay_ = std::move(replay);
     modelName_ = name;
-    differences_ = DifferingCells(*log_, screenSet_ ? screenSet_() : ParameterImage(), other);
+    other_ = other;
+    differences_.clear();
+    compared_.reset();
+    // Reading a thousand restore points and counting an hour's rows take longer than a frame.
+    comparing_.setFuture(QtConcurrent::run([log = log_, screen = screenSet_ ? screenSet_() : ParameterImage(),
+                                            other, folder = restorePointFolder_] {
+        const RecordedSets recorded(*log, screen, RestorePointCandidates(folder));
+        Comparison comparison;
+        comparison.differences = DifferingCells(*log, recorded, other);
+        comparison.fallbackRows = recorded.fallbackRows();
+        for (int row = 0; row < log->rowCount(); ++row)
+            comparison.rows += log->isGap(row) ? 0 : 1;
+        return comparison;
+    }));
     const ViewerTexts &t = TextsOf(language_);
     charts_->SetReplay(&replay_, Tr(t.model).arg(modelName_));
     ApplyTexts();
@@ -403,11 +446,36 @@ bool LogViewer::Replay(const ParameterImage &other, const QString &name) {
     return true;
 }
 
+void LogViewer::FinishComparison() {
+    if (!replayed() || compared_)
+        return;
+    comparing_.waitForFinished();
+    TakeComparison(comparing_.result());
+}
+
+void LogViewer::TakeComparison(const Comparison &comparison) {
+    compared_ = comparison;
+    differences_ = comparison.differences;
+    ApplyTexts();
+    FillDifferences();
+}
+
+QString LogViewer::ComparedWith() const {
+    const ViewerTexts &t = TextsOf(language_);
+    if (!replayed())
+        return QString();
+    if (!compared_)
+        return Tr(t.searching);
+    if (compared_->fallbackRows == 0)
+        return Tr(t.recorded);
+    return Tr(t.fallback).arg(compared_->fallbackRows).arg(compared_->rows);
+}
+
 void LogViewer::FillDifferences() {
     differencesTree_->clear();
     const ViewerTexts &t = TextsOf(language_);
     for (const CellDifference &cell : differences_) {
-        const MapAxes axes = UnitMapAxes(screenSet_ ? screenSet_() : ParameterImage(), cell.map);
+        const MapAxes axes = UnitMapAxes(*other_, cell.map);
         const int map = static_cast<int>(cell.map);
         const QString load =
             cell.row < static_cast<int>(axes.load.size()) ? QString::number(axes.load[cell.row]) : QString();
