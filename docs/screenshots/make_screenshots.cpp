@@ -141,9 +141,12 @@ int main(int argc, char *argv[]) {
     };
 
     // The engine runs up for a few seconds, and the Monitor page shows its live values; a minute of it is
-    // recorded.
+    // recorded, under the set a Read made known.
     auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     pages->setCurrentIndex(Page::Monitor);
+    stepper.StepUntil([&form] { return form.link().state().Connected; }, 100);
+    form.session().Read();
+    stepper.StepUntil([&form] { return form.link().state().LinkRequest == LinkRequest::None; }, 100);
     QTemporaryDir logs;
     form.logs().recording().SetFolder(logs.path().toStdString());
     form.logs().recording().Start();
@@ -162,9 +165,23 @@ int main(int argc, char *argv[]) {
     LogViewer &viewer = *form.logs().viewer();
     viewer.resize(1100, 760);
     viewer.SetCursorMs(33000);
-    QApplication::processEvents();
-    if (!save(viewer.grab().toImage(), "log_viewer.png"))
-        return 1;
+    // Replayed under a set with advance map 1 two degrees higher from the middle speeds up.
+    ParameterImage wet = form.session().image();
+    for (int row = 0; row < 10; ++row)
+        for (int column = 6; column < 15; ++column)
+            wet.setByte(Adrb::Advance1 + 15 * row + column, wet.byte(Adrb::Advance1 + 15 * row + column) + 2);
+    viewer.Replay(wet, QStringLiteral("wet.ign"));
+    viewer.FinishComparison();
+    const std::pair<int, const char *> viewerLanguages[] = {{Language::English, "log_viewer.png"},
+                                                            {Language::German, "log_viewer_de.png"},
+                                                            {Language::Czech, "log_viewer_cz.png"}};
+    for (const auto &[language, name] : viewerLanguages) {
+        viewer.ApplyLanguage(language);
+        QApplication::processEvents();
+        if (!save(viewer.grab().toImage(), name))
+            return 1;
+    }
+    viewer.ApplyLanguage(Language::English);
     pages->setCurrentIndex(Page::Advance);
     form.logs().shadeAction()->trigger();
     stepper.Step(1);

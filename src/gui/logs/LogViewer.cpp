@@ -37,10 +37,10 @@ struct ViewerTexts {
     const char *otherSensor; // the set's maps follow another load sensor
     const char *unreadable;  // the set cannot be read
     const char *differences;
-    const char *searching; // while the sets the unit held are looked for
-    const char *recorded;  // every row compared with the set the unit held
-    const char *fallback;  // %1 of %2 rows compared with the set on the screen
-    std::array<const char *, 6> columns;
+    const char *searching;               // while the sets the unit held are looked for
+    const char *recorded;                // every row compared with the set the unit held
+    const char *fallback;                // %1 of %2 rows compared with the set on the screen
+    std::array<const char *, 6> columns; // the time second: a narrow panel cuts the last columns first
     std::array<const char *, 3> maps;
     const char *charts; // the charts' accessible name
 };
@@ -63,7 +63,7 @@ const std::array<ViewerTexts, 3> Texts = {{
      "Looking for the set the unit held…",
      "Compared with the set the unit held at each row.",
      "%1 of %2 rows name no set found here: they are compared with the set on the screen.",
-     {"Map", "Speed", "Load", "Unit", "Other", "Time [s]"},
+     {"Map", "Time [s]", "Speed", "Load", "Unit", "Other"},
      {"Advance 1", "Advance 2", "Servo"},
      "Strip charts"},
     {"Protokoll – %1",
@@ -84,7 +84,7 @@ const std::array<ViewerTexts, 3> Texts = {{
      "Verglichen mit dem Satz, den die Zündung in jeder Zeile hatte.",
      "%1 von %2 Zeilen nennen keinen hier gefundenen Satz: sie werden mit dem Satz auf dem Bildschirm "
      "verglichen.",
-     {"Kennfeld", "Drehzahl", "Last", "Zündung", "Anderer", "Zeit [s]"},
+     {"Kennfeld", "Zeit [s]", "Drehzahl", "Last", "Zündung", "Anderer"},
      {"Vorzündung 1", "Vorzündung 2", "Servo"},
      "Streifendiagramme"},
     {"Záznam – %1",
@@ -103,7 +103,7 @@ const std::array<ViewerTexts, 3> Texts = {{
      "Hledání sady, kterou zapalování mělo…",
      "Porovnáno se sadou, kterou zapalování mělo v každém řádku.",
      "%1 z %2 řádků neuvádí žádnou zde nalezenou sadu: porovnávají se se sadou na obrazovce.",
-     {"Mapa", "Otáčky", "Zatížení", "Zapalování", "Jiná", "Čas [s]"},
+     {"Mapa", "Čas [s]", "Otáčky", "Zatížení", "Zapalování", "Jiná"},
      {"Předstih 1", "Předstih 2", "Servo"},
      "Průběhy"},
 }};
@@ -147,7 +147,10 @@ LogViewer::LogViewer(std::filesystem::path settingsFile, std::filesystem::path r
     values_->setColumnCount(2);
     values_->setHeaderHidden(true);
     values_->setRootIsDecorated(false);
-    values_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The names take what the values leave: no scroll bar for a long name.
+    values_->header()->setStretchLastSection(false);
+    values_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    values_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     labelChannels_ = new QLabel(side);
     channels_ = new QListWidget(side);
     channels_->setObjectName(QStringLiteral("ListChannels"));
@@ -174,6 +177,9 @@ LogViewer::LogViewer(std::filesystem::path settingsFile, std::filesystem::path r
     differencesTree_->setObjectName(QStringLiteral("TreeDifferingCells"));
     differencesTree_->setRootIsDecorated(false);
     differencesTree_->setColumnCount(6);
+    // Each column as wide as its texts: the panel holds them all without a scroll bar.
+    differencesTree_->header()->setStretchLastSection(false);
+    differencesTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     column->addWidget(labelValues_);
     column->addWidget(values_, 3);
@@ -196,7 +202,7 @@ LogViewer::LogViewer(std::filesystem::path settingsFile, std::filesystem::path r
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
     resize(1100, 720);
-    splitter->setSizes({760, 340});
+    splitter->setSizes({680, 420});
 
     connect(charts_, &LogCharts::cursorMoved, this, [this] {
         ShowCursorValues();
@@ -477,14 +483,16 @@ void LogViewer::FillDifferences() {
     for (const CellDifference &cell : differences_) {
         const MapAxes axes = UnitMapAxes(*other_, cell.map);
         const int map = static_cast<int>(cell.map);
-        const QString load =
-            cell.row < static_cast<int>(axes.load.size()) ? QString::number(axes.load[cell.row]) : QString();
-        new QTreeWidgetItem(differencesTree_, {Tr(t.maps[map]), QString::number(axes.rpm[cell.column]), load,
-                                               QString::number(cell.before), QString::number(cell.after),
-                                               QString::fromStdString(LogSeconds(cell.ms))});
+        // The load as the map's axis shows it; none for a map over the speed alone.
+        QString load;
+        if (axes.load.size() > 1 && cell.row < static_cast<int>(axes.load.size()))
+            load = other_->byte(Adrb::LoadSensor) == 2
+                       ? QStringLiteral("%1 kPa").arg(axes.load[cell.row])
+                       : QStringLiteral("%1 %").arg(QString::number(axes.load[cell.row] / 10.0));
+        new QTreeWidgetItem(differencesTree_, {Tr(t.maps[map]), QString::fromStdString(LogSeconds(cell.ms)),
+                                               QString::number(axes.rpm[cell.column]), load,
+                                               QString::number(cell.before), QString::number(cell.after)});
     }
-    for (int c = 0; c < differencesTree_->columnCount(); ++c)
-        differencesTree_->resizeColumnToContents(c);
 }
 
 } // namespace zarvex1
