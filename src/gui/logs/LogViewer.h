@@ -59,8 +59,6 @@ public:
     // Waits for the search of the sets the unit held and shows the cells that differ.
     void FinishComparison();
     const std::vector<CellDifference> &differences() const { return differences_; }
-    // The line that says what the cells were compared with.
-    QString ComparedWith() const;
 
 signals:
     // The cursor moved, or a log was opened or closed: the maps ring its operating point.
@@ -85,6 +83,8 @@ private:
         int rows = 0; // that are no gap
     };
     void TakeComparison(const Comparison &comparison);
+    // The line that says what the cells were compared with.
+    QString ComparedWith() const;
 
     std::filesystem::path settingsFile_;
     std::filesystem::path restorePointFolder_;
