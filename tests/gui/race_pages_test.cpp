@@ -210,7 +210,18 @@ private slots:
         QCOMPARE(w.image().word(Adrw::GearVoltage + 3), live);
         QCOMPARE(test::Named<TUpDownEdit>(*w, "EditGearVoltage3")->value(), live);
         QCOMPARE(UndoSteps(w->session()), steps + 1);
-        QVERIFY(test::Named<QLabel>(*w, "LabelMonGearNapeti1")->text().contains(QString::number(live)));
+        auto *voltage = test::Named<QLabel>(*w, "LabelMonGearNapeti1");
+        QVERIFY(voltage->text().contains(QString::number(live)));
+
+        // A hidden page leaves its live texts alone and catches up when it is shown again.
+        w.page(Page::Bike);
+        const QString before = voltage->text();
+        QVERIFY(w.tickUntil([&] {
+            return w->link().monitor().LabelMonGearNapeti1.text != before.toStdString();
+        }) > 0);
+        QCOMPARE(voltage->text(), before);
+        w.page(Page::Gear);
+        QCOMPARE(voltage->text().toStdString(), w->link().monitor().LabelMonGearNapeti1.text);
 
         // Without the unit the buttons take nothing.
         w.unit().SetSilent(true);

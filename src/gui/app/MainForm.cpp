@@ -216,6 +216,7 @@ void TMainForm::BuildPages() {
             gearPage_->SetLiveSource([this] {
                 return GearLive{link_->state().Connected, link_->live().gearVoltage, link_->live().gearRatio};
             });
+            gearPage_->SetMonitorSource([this]() -> const MonitorDisplay & { return link_->monitor(); });
             break;
         case Page::Race:
             pages[page] = boundPages_[page] = new TRacePage(machine_, PageControl1);

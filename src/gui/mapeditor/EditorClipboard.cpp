@@ -20,16 +20,29 @@ std::string PlainLines(QString text) {
 
 } // namespace
 
+EditorClipboard::EditorClipboard(std::function<QImage()> graph) : graph_(std::move(graph)) {
+    // Another program's copy comes as the same signal as our own.
+    changed_ =
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, [this] { probed_ = false; });
+}
+
+EditorClipboard::~EditorClipboard() {
+    QObject::disconnect(changed_);
+}
+
 int EditorClipboard::Probe() const {
+    if (probed_)
+        return probe_;
+    probed_ = true;
+    probe_ = 0;
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (data == nullptr)
-        return 0;
-    int flags = 0;
+        return probe_;
     if (data->hasText())
-        flags |= ClipboardHasText;
+        probe_ |= ClipboardHasText;
     if (data->hasFormat(SheetMimeType))
-        flags |= ClipboardHasSheet;
-    return flags;
+        probe_ |= ClipboardHasSheet;
+    return probe_;
 }
 
 std::string EditorClipboard::Text() const {

@@ -2,6 +2,7 @@
 
 #include "core/mapeditor/ClipboardCommands.h"
 
+#include <QMetaObject>
 #include <QString>
 
 #include <functional>
@@ -15,10 +16,15 @@ inline const QString SheetMimeType = QStringLiteral("application/x-zarvex1-cf-mo
 
 // The editor's clipboard on the platform's one: plain text (also what a spreadsheet copies, tab
 // separated) and the private sheet text under its own MIME type, in UTF-8.
+// What the clipboard offers is asked only after it changed: on X11 every question is a round trip to
+// the display server, and the editors ask on their ticks to enable Paste.
 class EditorClipboard : public ClipboardAccess {
 public:
     // graph renders the picture of the graph area for Copy graph.
-    explicit EditorClipboard(std::function<QImage()> graph = {}) : graph_(std::move(graph)) {}
+    explicit EditorClipboard(std::function<QImage()> graph = {});
+    ~EditorClipboard() override;
+    EditorClipboard(const EditorClipboard &) = delete;
+    EditorClipboard &operator=(const EditorClipboard &) = delete;
 
     int Probe() const override;
     std::string Text() const override;
@@ -29,6 +35,9 @@ public:
 
 private:
     std::function<QImage()> graph_;
+    QMetaObject::Connection changed_;
+    mutable int probe_ = 0;
+    mutable bool probed_ = false; // probe_ holds what the clipboard offers since its last change
 };
 
 } // namespace zarvex1

@@ -150,11 +150,22 @@ void TGearPage::RefreshLiveColours(const LiveValues &live, const ParameterImage 
 }
 
 void TGearPage::ShowMonitor(const MonitorDisplay &display) {
+    if (!isVisible()) {
+        monitorStale_ = true;
+        return;
+    }
+    monitorStale_ = false;
     if (ShowLiveText(LabelMonGearNapeti1, display.LabelMonGearNapeti1.text))
         ArrangeGears();
     ShowLiveText(LabelMonPomerRpmSpeed, display.LabelMonPomerRpmSpeed.text);
     for (int g = 1; g < Gears; ++g)
         ShowLiveText(autoRatios_[g], display.LabelMonPomerRpmSpeedAuto[g - 1].text);
+}
+
+void TGearPage::showEvent(QShowEvent *event) {
+    TBoundPage::showEvent(event);
+    if (monitorStale_ && monitorSource_)
+        ShowMonitor(monitorSource_());
 }
 
 void TGearPage::RadioGroupGearSystemClick(int item) {

@@ -29,8 +29,15 @@ public:
     void SetLiveSource(std::function<GearLive()> source) { liveSource_ = std::move(source); }
     void ApplyLanguage(int languageIndex) override;
     void RefreshLiveColours(const LiveValues &live, const ParameterImage &image) override;
-    // The live values of the page: the sensor voltage, the ratio now and the learned ratios.
+    // The live values of the page: the sensor voltage, the ratio now and the learned ratios. A hidden page
+    // only notes that they changed and takes them from `source` when it is shown.
+    void SetMonitorSource(std::function<const MonitorDisplay &()> source) {
+        monitorSource_ = std::move(source);
+    }
     void ShowMonitor(const MonitorDisplay &display);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void RadioGroupGearSystemClick(int item);
@@ -41,6 +48,8 @@ private:
     TPixelScale scale_;
     TLiveMarks marks_;
     std::function<GearLive()> liveSource_;
+    std::function<const MonitorDisplay &()> monitorSource_;
+    bool monitorStale_ = false; // frames came while the page was hidden
     std::optional<bool> buttonsEnabled_;
     QWidget *gearArea_ = nullptr;
     QGroupBox *voltages_ = nullptr;

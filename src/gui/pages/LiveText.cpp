@@ -1,6 +1,8 @@
 #include "gui/pages/LiveText.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QString>
 
 namespace zarvex1 {
 
@@ -21,11 +23,18 @@ bool ShowLiveText(QLabel *label, const std::string &text) {
     if (label->text() == shown)
         return false;
     label->setText(shown);
-    const int needed = label->fontMetrics().horizontalAdvance(shown) + 2 * Margin + 2;
+    const int needed = LiveTextWidth(label->fontMetrics(), shown) + 2 * Margin + 2;
     if (needed <= label->width())
         return false;
     label->setFixedWidth((needed + WidthStep - 1) / WidthStep * WidthStep);
     return true;
+}
+
+int LiveTextWidth(const QFontMetrics &metrics, const QString &text) {
+    int width = 0;
+    for (const QChar c : text)
+        width += metrics.horizontalAdvance(c);
+    return width;
 }
 
 } // namespace zarvex1

@@ -2,7 +2,9 @@
 
 #include <string>
 
+class QFontMetrics;
 class QLabel;
+class QString;
 
 namespace zarvex1 {
 
@@ -12,5 +14,8 @@ namespace zarvex1 {
 void MakeLiveLabel(QLabel *label);
 // True when the label had to widen for the text.
 bool ShowLiveText(QLabel *label, const std::string &text);
+// The room a live text needs, from the advances of its characters: without the shaping of the whole text,
+// which is what a label's own paint pays again. Kerning can only make the text narrower.
+int LiveTextWidth(const QFontMetrics &metrics, const QString &text);
 
 } // namespace zarvex1

@@ -2,6 +2,7 @@
 
 #include "core/pages/MonitorPageStates.h"
 #include "gui/app/CaptionHelper.h"
+#include "gui/pages/LiveText.h"
 #include "gui/widgets/Gauge.h"
 
 #include <QGridLayout>
@@ -175,7 +176,7 @@ void TMonitorPage::ShowText(Binding &binding, const LabelView &view) {
     if (view.text != binding.shown.text) {
         const QString text = QString::fromStdString(view.text);
         binding.label->setText(text);
-        WidenBox(binding.box, binding.label->fontMetrics().horizontalAdvance(text));
+        WidenBox(binding.box, LiveTextWidth(binding.label->fontMetrics(), text));
     }
     if (view.colour != binding.shown.colour)
         SetBackground(binding.label, view.colour);
