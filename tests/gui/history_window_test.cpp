@@ -1,8 +1,15 @@
+#include "named_controls.h"
+
 #include "core/params/Defaults.h"
 #include "core/safety/RestorePoints.h"
 #include "core/texts/MessageTexts.h"
+#include "gui/app/Dialogs.h"
+#include "gui/app/MainForm.h"
 #include "gui/safety/HistoryWindow.h"
+#include "link/mock_port.h"
 
+#include <QAction>
+#include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -74,6 +81,63 @@ private slots:
                                         .arg(language)
                                         .arg(header->model()->headerData(c, Qt::Horizontal).toString())));
         }
+    }
+
+    // Open takes the point's set as Open takes a file (one undo step), but the point's file does not
+    // become the window's: the caption does not name it, and Save asks for a name starting at the user's
+    // last file, so that nothing is written into the history folder.
+    void openingAPointLeavesTheSetWithoutAFileOfItsOwn() {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(QStringLiteral("settings"));
+        qputenv("ZARVEX1_SETTINGS_DIR", settings.toUtf8());
+        QStringList messages;
+        QString chosen, saveStart;
+        Dialogs::messageHook = [&](const QString &text) { messages << text; };
+        Dialogs::saveHook = [&](const QString &start) {
+            saveStart = start;
+            return chosen;
+        };
+        TMainForm form(StartOptions{}, std::make_unique<test::MockPort>());
+        ParameterSession &session = form.session();
+        ParameterImage pointSet = session.image();
+        pointSet.setWord(Adrw::SoftLimiter, 9300);
+        RestorePointStore store(RestorePointStore::FolderBeside(settings.toStdString()), false);
+        const auto point = store.Write(pointSet, {RestoreClock::now(), RestoreEvent::Read, "ZRX07", 41});
+        QVERIFY(point.written);
+        QFile pointFile(QString::fromStdString(point.path.string()));
+        QVERIFY(pointFile.open(QIODevice::ReadOnly));
+        const QByteArray pointBytes = pointFile.readAll();
+        pointFile.close();
+
+        chosen = dir.filePath(QStringLiteral("race.ign"));
+        session.image().setWord(Adrw::SoftLimiter, 9500);
+        session.Commit();
+        test::Named<QAction>(form, "MenuSave")->trigger();
+        const ParameterImage race = session.image();
+
+        test::Named<QAction>(form, "MenuShowHistory")->trigger();
+        auto *history = test::Named<HistoryWindow>(form, "HistoryWindow");
+        history->Table()->selectRow(0);
+        QTest::mouseClick(history->findChild<QPushButton *>(QStringLiteral("ButtonOpenRestorePoint")),
+                          Qt::LeftButton);
+        QCOMPARE(session.image(), pointSet);
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(session.currentFile(), std::string());
+        QCOMPARE(form.windowTitle(), QString::fromStdString(session.Caption()));
+        QVERIFY(!form.windowTitle().contains(QStringLiteral(".ign")));
+        test::Named<QAction>(form, "MenuZpet")->trigger();
+        QCOMPARE(session.image(), race);
+        test::Named<QAction>(form, "MenuZnovu")->trigger();
+
+        chosen = dir.filePath(QStringLiteral("tuned.ign"));
+        test::Named<QAction>(form, "MenuSave")->trigger();
+        QCOMPARE(saveStart, dir.filePath(QStringLiteral("race.ign")));
+        QVERIFY(QFile::exists(chosen));
+        QVERIFY(form.windowTitle().endsWith(chosen));
+        QVERIFY(pointFile.open(QIODevice::ReadOnly));
+        QCOMPARE(pointFile.readAll(), pointBytes);
+        Dialogs::messageHook = nullptr;
+        Dialogs::saveHook = nullptr;
     }
 };
 

@@ -120,5 +120,47 @@ TEST(SafetyNet, openAndNewOfTheSessionKeepTheSetTheyReplaceWhenItsChangesWereNot
     EXPECT_EQ(RestorePointStore::ReadBack(points[0].path)->word(Adrw::SoftLimiter), 8800);
 }
 
+// A restore point opened lends its set but not its file: Save asks for a name instead of writing into the
+// history folder, and the set, kept by nothing, becomes a point again when something replaces it.
+TEST(SafetyNet, anOpenedRestorePointLeavesTheSetWithoutAFileOfItsOwn) {
+    NetFixture f;
+    test::SessionFixture s;
+    s.session.SetWatcher(&f.net);
+    auto withLimiter = [](int softLimiter) {
+        ParameterImage image = FirstStartSet();
+        image.setWord(Adrw::SoftLimiter, static_cast<unsigned>(softLimiter));
+        return image;
+    };
+    f.net.ReadVerified(withLimiter(9300));
+    f.now += 1s;
+    f.net.ReadVerified(withLimiter(9400));
+    const std::filesystem::path older = f.Points().at(1).path;
+    const auto race = f.temp.path() / "race.ign";
+    ASSERT_TRUE(WriteParameterFile(withLimiter(9500), race));
+    ASSERT_TRUE(s.session.Open(race, false).loaded);
+
+    EXPECT_FALSE(s.session.OpenRestorePoint(f.temp.path() / "history" / "gone.ign").loaded);
+    EXPECT_EQ(s.front.messages, std::vector<std::string>{"Open file error!\nNo such file or directory"});
+    EXPECT_EQ(s.session.currentFile(), PathText(race)) << "a rejected point changes nothing";
+
+    ASSERT_TRUE(s.session.OpenRestorePoint(older).loaded);
+    EXPECT_EQ(s.session.image(), withLimiter(9300));
+    EXPECT_EQ(s.session.currentFile(), "");
+    EXPECT_EQ(s.session.lastPath(), PathText(race)) << "the Save dialog starts at the user's file";
+    ASSERT_EQ(s.session.recentFiles().count(), 1);
+    EXPECT_EQ(s.session.recentFiles().entry(0), PathText(race));
+    EXPECT_TRUE(s.session.HasUnkeptChanges());
+    s.session.Undo();
+    EXPECT_EQ(s.session.image(), withLimiter(9500)) << "opening a point is one undo step";
+
+    s.session.Redo();
+    f.now += 1s;
+    ASSERT_TRUE(s.session.Open(race, false).loaded);
+    const auto points = f.Points();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].details.event, RestoreEvent::BeforeReplace);
+    EXPECT_EQ(RestorePointStore::ReadBack(points[0].path)->word(Adrw::SoftLimiter), 9300);
+}
+
 } // namespace
 } // namespace zarvex1

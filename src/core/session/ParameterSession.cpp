@@ -191,18 +191,31 @@ void ParameterSession::RecordCurrentFile(const std::filesystem::path &path) {
 }
 
 ParameterSession::OpenResult ParameterSession::Open(const std::filesystem::path &path, bool currentPageOnly) {
+    return Load(path, currentPageOnly ? activePage_ : Page::All, FileRole::Own);
+}
+
+ParameterSession::OpenResult ParameterSession::OpenRestorePoint(const std::filesystem::path &path) {
+    return Load(path, Page::All, FileRole::Lent);
+}
+
+ParameterSession::OpenResult ParameterSession::Load(const std::filesystem::path &path, int pages,
+                                                    FileRole role) {
     const ParameterImage previous = image_;
     const bool changesKept = !HasUnkeptChanges();
-    const LoadResult result =
-        LoadParameterFile(currentPageOnly ? activePage_ : Page::All, path, image_, defaults_);
+    const LoadResult result = LoadParameterFile(pages, path, image_, defaults_);
     ShowFileMessage(result.message, result.reason);
     if (result.loaded) {
         ImageToPages();
         Commit();
         watcher_->Replaced(previous, changesKept);
-        RecordCurrentFile(path);
-        kept_ = image_;
-        recent_.AddRecentFile(PathText(path).substr(0, MaxRecentPath));
+        if (role == FileRole::Own) {
+            RecordCurrentFile(path);
+            kept_ = image_;
+            recent_.AddRecentFile(PathText(path).substr(0, MaxRecentPath));
+        } else {
+            texts_[CurrentFileSlot].clear();
+            kept_.reset();
+        }
         front_.SessionChanged();
     }
     front_.HideMessageLine();

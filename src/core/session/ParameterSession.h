@@ -120,9 +120,14 @@ public:
     OpenResult Open(const std::filesystem::path &path, bool currentPageOnly);
     // Opens recent entry `item` (1..9) for all pages.
     OpenResult OpenRecent(int item);
+    // Opens a restore point for all pages as Open opens a file (the same checks and messages, one undo
+    // step), but the set gets no file of its own: the point's file is not made current, nor put among the
+    // recent files or the last path, so that Save asks for a name and never writes over a point that the
+    // pruning may later remove. Nothing else keeps the set either: replacing it keeps it as a point again.
+    OpenResult OpenRestorePoint(const std::filesystem::path &path);
     // Whether the image holds changes that are neither in a file (opened or saved) nor in the unit (read or
     // programmed) since the start.
-    bool HasUnkeptChanges() const { return image_ != kept_; }
+    bool HasUnkeptChanges() const { return !kept_ || image_ != *kept_; }
 
     // Saves the image, limited, as the current file. False (after "Open file error!") when the file
     // cannot be written.
@@ -134,6 +139,8 @@ public:
 private:
     // The transfer the session started last, while it runs.
     enum class Transfer { None, Read, Snapshot, Verify, Program, AutoProgram };
+    // Whether a file that is opened becomes the set's own file or only lends its values.
+    enum class FileRole { Own, Lent };
 
     // What the link tells of its transfers.
     void DeviceAnswered(LinkRequest request, bool otherVersion) override;
@@ -150,13 +157,16 @@ private:
     // The session's part of application.ini.
     void PutSettings(ApplicationSettings &stored) const;
     void Restore(const UndoHistory::Entry &entry);
+    OpenResult Load(const std::filesystem::path &path, int pages, FileRole role);
     void RecordCurrentFile(const std::filesystem::path &path);
     // A file message in the language, with the system's reason on a line of its own where there is one.
     void ShowFileMessage(int slot, const std::string &reason = {});
 
     SessionFrontEnd &front_;
     ParameterImage image_;
-    ParameterImage kept_; // the image as last opened, saved, read or programmed
+    // The image as last opened, saved, read or programmed; none while nothing keeps the set on the
+    // screen (a restore point opened).
+    std::optional<ParameterImage> kept_;
     LimitedSettings settings_;
     DefaultsState defaults_;
     MessageTexts texts_;

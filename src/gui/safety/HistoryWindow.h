@@ -37,7 +37,7 @@ private:
 };
 
 // File > History: the restore points newest first; the chosen one is compared with the screen's set or
-// opened as Open opens a file.
+// opened as Open opens a file, without making its file the set's own.
 class HistoryWindow : public QDialog {
     Q_OBJECT
 public:

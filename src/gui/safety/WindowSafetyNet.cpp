@@ -201,8 +201,9 @@ void WindowSafetyNet::ComparePoint(const RestorePoint &point) {
 }
 
 void WindowSafetyNet::OpenPoint(const RestorePoint &point) {
-    // As Open opens a file: the set it replaces may become a point itself, and Undo takes it back.
-    session_.Open(point.path, false);
+    // As Open opens a file: the set it replaces may become a point itself, and Undo takes it back. The
+    // point's file does not become the set's own: Save asks for a name.
+    session_.OpenRestorePoint(point.path);
 }
 
 } // namespace zarvex1
