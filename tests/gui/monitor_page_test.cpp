@@ -3,6 +3,7 @@
 
 #include "gui/pages/MonitorPage.h"
 #include "gui/widgets/Gauge.h"
+#include "gui/widgets/LiveLabel.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -68,6 +69,34 @@ MonitorDisplay FrameDisplay(int rpm) {
 class MonitorPageTest : public QObject {
     Q_OBJECT
 private slots:
+    // The live label paints its text from the font's glyphs; it must look as a label does, wherever the
+    // text stands, and fall back to the label for what it does not paint itself.
+    void liveLabelPaintsAsALabelDoes() {
+        const struct {
+            QString text;
+            Qt::Alignment align;
+        } rows[] = {
+            {QStringLiteral("RPM = 9307"), Qt::AlignLeft | Qt::AlignVCenter},
+            {QStringLiteral("Pick-up 1 - is running, positive"), Qt::AlignLeft | Qt::AlignVCenter},
+            {QStringLiteral("Zapalování = 35 [°] /max 45 [°]"), Qt::AlignRight | Qt::AlignVCenter},
+            {QStringLiteral("U = 13.8 V"), Qt::AlignHCenter | Qt::AlignVCenter},
+            {QStringLiteral("two\nlines"), Qt::AlignLeft | Qt::AlignVCenter},
+            {QStringLiteral("<b>rich</b>"), Qt::AlignLeft | Qt::AlignVCenter},
+        };
+        for (const auto &row : rows) {
+            QLabel label;
+            TLiveLabel live;
+            for (QLabel *l : {&label, static_cast<QLabel *>(&live)}) {
+                l->setAutoFillBackground(true);
+                l->setContentsMargins(4, 1, 4, 1);
+                l->setFixedSize(260, 40);
+                l->setAlignment(row.align);
+                l->setText(row.text);
+            }
+            QCOMPARE(live.grab().toImage(), label.grab().toImage());
+        }
+    }
+
     void newFrameRepaintsOnlyWhatChangedAndLaysNothingOut() {
         TMonitorPage page;
         page.show();

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QString>
 
+#include <cmath>
+
 namespace zarvex1 {
 
 namespace {
@@ -23,18 +25,20 @@ bool ShowLiveText(QLabel *label, const std::string &text) {
     if (label->text() == shown)
         return false;
     label->setText(shown);
-    const int needed = LiveTextWidth(label->fontMetrics(), shown) + 2 * Margin + 2;
+    const int needed = LiveTextWidth(label->font(), shown) + 2 * Margin + 2;
     if (needed <= label->width())
         return false;
     label->setFixedWidth((needed + WidthStep - 1) / WidthStep * WidthStep);
     return true;
 }
 
-int LiveTextWidth(const QFontMetrics &metrics, const QString &text) {
-    int width = 0;
+int LiveTextWidth(const QFont &font, const QString &text) {
+    // In fractions of a pixel, as the text is laid out: whole pixels per character would add up.
+    const QFontMetricsF metrics(font);
+    qreal width = 0;
     for (const QChar c : text)
         width += metrics.horizontalAdvance(c);
-    return width;
+    return static_cast<int>(std::ceil(width));
 }
 
 } // namespace zarvex1

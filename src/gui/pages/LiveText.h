@@ -2,7 +2,7 @@
 
 #include <string>
 
-class QFontMetrics;
+class QFont;
 class QLabel;
 class QString;
 
@@ -16,6 +16,6 @@ void MakeLiveLabel(QLabel *label);
 bool ShowLiveText(QLabel *label, const std::string &text);
 // The room a live text needs, from the advances of its characters: without the shaping of the whole text,
 // which is what a label's own paint pays again. Kerning can only make the text narrower.
-int LiveTextWidth(const QFontMetrics &metrics, const QString &text);
+int LiveTextWidth(const QFont &font, const QString &text);
 
 } // namespace zarvex1

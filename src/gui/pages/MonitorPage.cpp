@@ -4,6 +4,7 @@
 #include "gui/app/CaptionHelper.h"
 #include "gui/pages/LiveText.h"
 #include "gui/widgets/Gauge.h"
+#include "gui/widgets/LiveLabel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,7 +50,7 @@ int TMonitorPage::AddBox(const char *name, int row, int column) {
 }
 
 QLabel *TMonitorPage::AddLabel(int box, const QString &name, Source source) {
-    auto *label = new QLabel(boxes_[box].box);
+    auto *label = new TLiveLabel(boxes_[box].box);
     label->setObjectName(name);
     label->setAutoFillBackground(true);
     label->setContentsMargins(LabelMargin, 1, LabelMargin, 1);
@@ -176,7 +177,7 @@ void TMonitorPage::ShowText(Binding &binding, const LabelView &view) {
     if (view.text != binding.shown.text) {
         const QString text = QString::fromStdString(view.text);
         binding.label->setText(text);
-        WidenBox(binding.box, LiveTextWidth(binding.label->fontMetrics(), text));
+        WidenBox(binding.box, LiveTextWidth(binding.label->font(), text));
     }
     if (view.colour != binding.shown.colour)
         SetBackground(binding.label, view.colour);
