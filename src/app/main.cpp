@@ -1,3 +1,4 @@
+#include "gui/app/DisplayServer.h"
 #include "gui/app/InstanceServer.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/StartOptions.h"
@@ -57,7 +58,9 @@ int main(int argc, char *argv[]) {
     case zarvex1::InfoRequest::None:
         break;
     }
+    zarvex1::PrepareDisplayServer();
     QApplication app(argc, argv);
+    zarvex1::DisplayServerConnected();
     QApplication::setApplicationName(QStringLiteral("ZARVEX1"));
     QApplication::setOrganizationName(QStringLiteral("Morvanel"));
     // The installed menu entry (zarvex1.desktop) names the program's windows and icon.
