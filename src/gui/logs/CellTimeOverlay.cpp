@@ -3,10 +3,7 @@
 #include "core/logs/LogFormat.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 
-#include <QEvent>
-#include <QHelpEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -14,18 +11,13 @@ namespace zarvex1 {
 
 CellTimeOverlay::CellTimeOverlay(TTab *editor, std::function<std::optional<UnitMap>(int)> mapOf,
                                  std::function<MapAxes(UnitMap)> axesOf)
-    : QWidget(editor), editor_(editor), mapOf_(std::move(mapOf)), axesOf_(std::move(axesOf)) {
-    setObjectName(editor->objectName() + QStringLiteral("TimeInCell"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(editor->rect());
-    editor->installEventFilter(this);
+    : TEditorOverlay(editor, QStringLiteral("TimeInCell")), mapOf_(std::move(mapOf)),
+      axesOf_(std::move(axesOf)) {
     hide();
 }
 
 std::optional<UnitMap> CellTimeOverlay::CurrentMap() const {
-    const MapEditor &editor = editor_->Editor();
+    const MapEditor &editor = tab()->Editor();
     return editor.HasCurrent() ? mapOf_(editor.CurrentIndex()) : std::nullopt;
 }
 
@@ -46,19 +38,19 @@ void CellTimeOverlay::SetRing(const std::optional<OperatingPoint> &point) {
 }
 
 bool CellTimeOverlay::TableShown() const {
-    const MapEditor &editor = editor_->Editor();
+    const MapEditor &editor = tab()->Editor();
     return editor.HasCurrent() && editor.Geometry().viewMode == ViewTable && CurrentMap().has_value();
 }
 
 QPoint CellTimeOverlay::SheetCell(int timeRow, int timeColumn) const {
-    const CSheet &sheet = editor_->Editor().Current();
+    const CSheet &sheet = tab()->Editor().Current();
     return QPoint(timeColumn, sheet.axisY.collapsed() ? sheet.axisY.collapsedIndex : timeRow);
 }
 
 QRect CellTimeOverlay::CellBox(int column, int row) const {
     if (!TableShown())
         return QRect();
-    const MapEditor &editor = editor_->Editor();
+    const MapEditor &editor = tab()->Editor();
     const TableGeometry &g = editor.Geometry();
     const CSheet &sheet = editor.Current();
     const int c = column - sheet.axisX.firstVisible, r = row - sheet.axisY.firstVisible;
@@ -74,7 +66,7 @@ QRect CellTimeOverlay::CellBox(int column, int row) const {
 std::optional<QPoint> CellTimeOverlay::CellAt(QPoint position) const {
     if (!TableShown())
         return std::nullopt;
-    const CSheet &sheet = editor_->Editor().Current();
+    const CSheet &sheet = tab()->Editor().Current();
     for (int row = 0; row < sheet.axisY.count; ++row)
         for (int column = 0; column < sheet.axisX.count; ++column)
             if (CellBox(column, row).contains(position))
@@ -98,7 +90,7 @@ int CellTimeOverlay::Shade(int column, int row) const {
     for (int r = 0; r < time_->rows(); ++r)
         for (int c = 0; c < time_->columns(); ++c)
             longest = std::max(longest, time_->ms(r, c));
-    const CSheet &sheet = editor_->Editor().Current();
+    const CSheet &sheet = tab()->Editor().Current();
     const int timeRow = sheet.axisY.collapsed() ? 0 : row;
     if (longest == 0 || timeRow >= time_->rows() || column >= time_->columns() ||
         (sheet.axisY.collapsed() && row != sheet.axisY.collapsedIndex))
@@ -109,7 +101,7 @@ int CellTimeOverlay::Shade(int column, int row) const {
 QString CellTimeOverlay::CellToolTip(int column, int row) const {
     if (!time_)
         return QString();
-    const CSheet &sheet = editor_->Editor().Current();
+    const CSheet &sheet = tab()->Editor().Current();
     const int timeRow = sheet.axisY.collapsed() ? 0 : row;
     if (timeRow >= time_->rows() || column >= time_->columns())
         return QString();
@@ -141,19 +133,11 @@ void CellTimeOverlay::paintEvent(QPaintEvent *) {
     }
 }
 
-bool CellTimeOverlay::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == editor_) {
-        if (event->type() == QEvent::Resize)
-            setGeometry(editor_->rect());
-        else if (event->type() == QEvent::ToolTip && time_) {
-            auto *help = static_cast<QHelpEvent *>(event);
-            if (const std::optional<QPoint> cell = CellAt(help->pos())) {
-                QToolTip::showText(help->globalPos(), CellToolTip(cell->x(), cell->y()), editor_);
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+std::optional<TEditorOverlay::Tip> CellTimeOverlay::ToolTipAt(QPoint position) const {
+    const std::optional<QPoint> cell = time_ ? CellAt(position) : std::nullopt;
+    if (!cell)
+        return std::nullopt;
+    return Tip{CellToolTip(cell->x(), cell->y()), CellBox(cell->x(), cell->y())};
 }
 
 } // namespace zarvex1

@@ -2,7 +2,7 @@
 
 #include "core/logs/CellTime.h"
 
-#include <QWidget>
+#include "gui/mapeditor/EditorOverlay.h"
 
 #include <functional>
 #include <optional>
@@ -15,7 +15,7 @@ class TTab;
 // the cell's tooltip), and a ring on the cell of the log cursor's operating point. It lies over the
 // editor without taking its mouse or keys, and keeps no rule: the cells come from the editor's layout,
 // the times and the point from its owner.
-class CellTimeOverlay : public QWidget {
+class CellTimeOverlay : public TEditorOverlay {
     Q_OBJECT
 public:
     // mapOf: the unit's map that the editor's sheet (by index) shows; none for a sheet of another kind.
@@ -42,14 +42,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    std::optional<Tip> ToolTipAt(QPoint position) const override;
 
 private:
     // The sheet's cell of a CellTime cell: a speed-only map's one row is the sheet's collapsed row.
     QPoint SheetCell(int timeRow, int timeColumn) const;
     bool TableShown() const;
 
-    TTab *editor_;
     std::function<std::optional<UnitMap>(int)> mapOf_;
     std::function<MapAxes(UnitMap)> axesOf_;
     const CellTime *time_ = nullptr;

@@ -3,10 +3,7 @@
 #include "core/safety/SafetyTexts.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 
-#include <QEvent>
-#include <QHelpEvent>
 #include <QPainter>
-#include <QToolTip>
 
 namespace zarvex1 {
 
@@ -21,32 +18,26 @@ QColor ColourOf(std::uint32_t bgr) {
 
 CompareOverlay::CompareOverlay(TTab *editor, const CompareMarks &marks,
                                std::function<const ParameterImage &()> screen, std::function<int()> language)
-    : QWidget(editor), editor_(editor), marks_(marks), screen_(std::move(screen)),
+    : TEditorOverlay(editor, QStringLiteral("CompareMarks")), marks_(marks), screen_(std::move(screen)),
       language_(std::move(language)) {
-    setObjectName(editor->objectName() + QStringLiteral("CompareMarks"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(editor->rect());
-    editor->installEventFilter(this);
     setVisible(marks_.Other() != nullptr);
 }
 
 const CatalogueEntry *CompareOverlay::Map() const {
-    const MapEditor &editor = editor_->Editor();
+    const MapEditor &editor = tab()->Editor();
     return marks_.Other() && editor.HasCurrent()
-               ? SheetMap(editor_->objectName().toStdString(), editor.CurrentIndex())
+               ? SheetMap(tab()->objectName().toStdString(), editor.CurrentIndex())
                : nullptr;
 }
 
 std::vector<CellMark> CompareOverlay::TableMarks() const {
     const CatalogueEntry *map = Map();
-    return map ? marks_.TableMarks(editor_->Editor(), *map, screen_(), language_()) : std::vector<CellMark>{};
+    return map ? marks_.TableMarks(tab()->Editor(), *map, screen_(), language_()) : std::vector<CellMark>{};
 }
 
 std::vector<LineOp> CompareOverlay::GraphLines() const {
     const CatalogueEntry *map = Map();
-    return map ? marks_.GraphLines(editor_->Editor(), *map, screen_()) : std::vector<LineOp>{};
+    return map ? marks_.GraphLines(tab()->Editor(), *map, screen_()) : std::vector<LineOp>{};
 }
 
 void CompareOverlay::MarksChanged() {
@@ -68,26 +59,16 @@ void CompareOverlay::paintEvent(QPaintEvent *) {
                                mark.box.bottom - mark.box.top - 2));
 }
 
-bool CompareOverlay::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == editor_) {
-        if (event->type() == QEvent::Resize) {
-            setGeometry(editor_->rect());
-        } else if (event->type() == QEvent::ToolTip && isVisible()) {
-            auto *help = static_cast<QHelpEvent *>(event);
-            for (const CellMark &mark : TableMarks()) {
-                const QRect box(mark.box.left, mark.box.top, mark.box.right - mark.box.left,
-                                mark.box.bottom - mark.box.top);
-                if (box.contains(help->pos())) {
-                    QToolTip::showText(help->globalPos(),
-                                       QString::fromStdString(SafetyTextWith(SafetyText::CellOtherValue,
-                                                                             language_(), mark.otherValue)),
-                                       editor_, box);
-                    return true;
-                }
-            }
-        }
+std::optional<TEditorOverlay::Tip> CompareOverlay::ToolTipAt(QPoint position) const {
+    for (const CellMark &mark : TableMarks()) {
+        const QRect box(mark.box.left, mark.box.top, mark.box.right - mark.box.left,
+                        mark.box.bottom - mark.box.top);
+        if (box.contains(position))
+            return Tip{QString::fromStdString(
+                           SafetyTextWith(SafetyText::CellOtherValue, language_(), mark.otherValue)),
+                       box};
     }
-    return QWidget::eventFilter(watched, event);
+    return std::nullopt;
 }
 
 } // namespace zarvex1

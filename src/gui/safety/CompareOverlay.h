@@ -2,7 +2,7 @@
 
 #include "core/safety/CompareMarks.h"
 
-#include <QWidget>
+#include "gui/mapeditor/EditorOverlay.h"
 
 #include <functional>
 
@@ -14,7 +14,7 @@ class TTab;
 // that differs from the other set, with the other value in the cell's tooltip, and the other set's lines
 // over the graphs. It takes no mouse input and changes nothing in the editor; the editor's repaints
 // repaint it.
-class CompareOverlay : public QWidget {
+class CompareOverlay : public TEditorOverlay {
     Q_OBJECT
 public:
     // `screen` gives the screen's set, `language` the language index.
@@ -29,12 +29,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    std::optional<Tip> ToolTipAt(QPoint position) const override;
 
 private:
     const CatalogueEntry *Map() const;
 
-    TTab *editor_;
     const CompareMarks &marks_;
     std::function<const ParameterImage &()> screen_;
     std::function<int()> language_;
