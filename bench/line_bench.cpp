@@ -42,7 +42,7 @@ void ReadOnTheLine(benchmark::State &state) {
     LimitedSettings settings;
     DoneWatch owner(port);
     LinkEngine engine(port, image, settings, owner);
-    TickStepper stepper(port, [&] { engine.Timer1Timer(); });
+    TickStepper stepper(port, [&] { engine.Tick(); });
     engine.Start();
     stepper.Step(10);
 

@@ -50,7 +50,7 @@ void TickWithMonitorFrame(benchmark::State &state) {
     LinkEngine engine(port, image, settings, owner);
     engine.Start();
     for (auto _ : state) {
-        engine.Timer1Timer();
+        engine.Tick();
         benchmark::DoNotOptimize(engine.monitor().LabelRpm.text.data());
     }
 }

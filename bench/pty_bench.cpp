@@ -73,7 +73,7 @@ void BM_ReadUntilVerified(benchmark::State &state, QStringList simArguments) {
         timer.setTimerType(Qt::PreciseTimer);
         timer.setInterval(55);
         QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-            engine.Timer1Timer();
+            engine.Tick();
             if (firstUs < 0 && engine.state().RetryCount > 0)
                 firstUs = owner.clock.nsecsElapsed() / 1000;
             if (engine.state().LinkRequest != LinkRequest::None && ++n < MaxTicks)

@@ -4,7 +4,7 @@
 #include "gui/app/StartOptions.h"
 #include "gui/app/TerminationSignals.h"
 #include "gui/app/WindowStart.h"
-#include "gui/files/SettingsLocation.h"
+#include "qtport/SettingsLocation.h"
 #include "qtport/SimulatedLineClock.h"
 
 #include "core/texts/ProgramInfo.h"

@@ -4,47 +4,46 @@
 
 #include "core/link/Colours.h"
 #include "core/safety/VerifyFailureText.h"
-#include "core/texts/MessageTexts.h"
+
+#include <limits>
 
 namespace zarvex1 {
 
 namespace {
 
-MessageTexts EnglishTexts() {
-    MessageTexts texts;
-    texts.FillMessageTexts(0);
-    return texts;
+std::optional<RestorePointStore> StoreIn(const std::filesystem::path &folder) {
+    if (folder.empty())
+        return std::nullopt;
+    // Only the window that owns the settings removes old points.
+    return RestorePointStore(folder, false);
 }
+
 } // namespace
 
-LinkSession::LinkSession(UnitConnection &connection, const std::string &device, const ParameterImage &image,
-                         CliLinkOwner::Lines lines, std::ostream &err)
-    : connection_(connection), err_(err), device_(device), tap_(connection.port), image_(image),
-      texts_(EnglishTexts()), owner_(err, texts_, lines), engine_(tap_, image_, settings_, owner_) {
+LinkSession::LinkSession(UnitConnection &connection, const std::string &device, CliLinkOwner::Lines lines,
+                         std::ostream &err, const std::filesystem::path &historyFolder)
+    : connection_(connection), err_(err), device_(device), cli_(err),
+      owner_(err, cli_.session().texts(), lines), engine_(connection.port, cli_.session().settings(), owner_),
+      safety_(StoreIn(historyFolder)) {
     engine_.SetDeviceOverride(device_);
-    engine_.SetTransferListener(this);
+    engine_.SetClock([this] { return NowMs(); });
+    engine_.AddLiveWatcher(*this);
+    session().SetWatcher(this);
+    session().AttachLink(engine_);
 }
 
-void LinkSession::StartTransfer(LinkRequest request) {
-    started_ = request;
+LinkSession::~LinkSession() {
+    session().SetWatcher(nullptr);
+}
+
+long long LinkSession::NowMs() const {
+    return connection_.clockMs ? connection_.clockMs() : static_cast<long long>(ticks_) * TickMs;
+}
+
+void LinkSession::StartTransfer(const std::function<void()> &start) {
     failedBlock_.reset();
-}
-
-void LinkSession::Read() {
-    StartTransfer(LinkRequest::Read);
-    engine_.StartRead();
-}
-
-void LinkSession::Verify() {
-    LimitParameters(image_, settings_);
-    StartTransfer(LinkRequest::Verify);
-    engine_.StartVerify(image_);
-}
-
-void LinkSession::Program() {
-    LimitParameters(image_, settings_);
-    StartTransfer(LinkRequest::Program);
-    engine_.StartProgram(image_);
+    start();
+    started_ = engine_.state().LinkRequest;
 }
 
 std::string LinkSession::VerifyFailure() const {
@@ -56,17 +55,6 @@ std::string LinkSession::VerifyFailure() const {
                              Language::English);
 }
 
-void LinkSession::DeviceAnswered(LinkRequest request, bool otherVersion) {
-    if (request == LinkRequest::Program || otherVersion)
-        LimitParameters(image_, settings_);
-}
-
-ParameterImage LinkSession::ImageRead(const ParameterImage &read) {
-    image_ = read;
-    LimitParameters(image_, settings_);
-    return image_;
-}
-
 bool LinkSession::Start() {
     engine_.Start();
     if (!owner_.comOpeningError())
@@ -75,11 +63,24 @@ bool LinkSession::Start() {
     return false;
 }
 
+void LinkSession::RecordsArrived(std::span<const LiveRecord> records) {
+    records_.insert(records_.end(), records.begin(), records.end());
+}
+
+void LinkSession::TellUnitDetails() {
+    const std::optional<LiveRecord> &latest = engine_.latest();
+    safety_.SetUnitDetails(engine_.deviceTexts().programName,
+                           latest ? std::optional<int>(latest->raw(LiveField::ProgrammingCount)) : std::nullopt);
+}
+
 LinkSession::RunEnd LinkSession::RunUntil(const std::function<bool()> &done, int budgetTicks) {
     RunEnd end = RunEnd::BudgetUsed;
     connection_.run(
         [&] {
-            engine_.Timer1Timer();
+            ++ticks_;
+            records_.clear();
+            TellUnitDetails();
+            engine_.Tick();
             if (done())
                 end = RunEnd::Done;
             else if (StopRequested())
@@ -88,6 +89,11 @@ LinkSession::RunEnd LinkSession::RunUntil(const std::function<bool()> &done, int
         },
         budgetTicks);
     return end;
+}
+
+LinkSession::RunEnd LinkSession::RunTransfer() {
+    return RunUntil([this] { return engine_.state().LinkRequest == LinkRequest::None; },
+                    std::numeric_limits<int>::max());
 }
 
 bool LinkSession::RequestSucceeded() const {

@@ -1,15 +1,13 @@
 #include "cli/MonitorFormat.h"
 
 #include "core/logs/LogFormat.h"
-#include "core/logs/MonitorFields.h"
+#include "core/link/MonitorFields.h"
 
 #include <span>
 
 namespace zarvex1 {
 
 namespace {
-
-constexpr int AdvanceOffset = 100;
 
 // value / divisor with one decimal, from integers: 12345, 1000 -> "12.3".
 std::string Tenths(int value, int divisorOfTenths) {
@@ -19,7 +17,7 @@ std::string Tenths(int value, int divisorOfTenths) {
 
 } // namespace
 
-std::string MonitorJson(const Frame &f, long long ms) {
+std::string MonitorJson(const LiveRecord &record, long long ms) {
     std::string text = "{\"time\":" + LogSeconds(ms);
     // Fields that share a key in a row form an array.
     const std::span<const MonitorField> fields = MonitorFields();
@@ -37,40 +35,41 @@ std::string MonitorJson(const Frame &f, long long ms) {
         } else {
             text += ',';
         }
-        text += std::to_string(FieldValue(field, f));
+        text += std::to_string(record.raw(field.field));
         if (array && last)
             text += ']';
     }
     return text + "}";
 }
 
-std::string MonitorLine(const Frame &f) {
-    std::string line = "rpm " + std::to_string(f.word(Monw::Rpm));
-    if (f.byte(Monb::IapSensor))
-        line += "  IAP " + std::to_string(f.word(Monw::Load)) + " kPa";
+std::string MonitorLine(const LiveRecord &r) {
+    using F = LiveField;
+    std::string line = "rpm " + std::to_string(r.raw(F::Rpm));
+    if (r.flag(F::LoadIsIap))
+        line += "  IAP " + std::to_string(r.raw(F::Load)) + " kPa";
     else
-        line += "  TP " + Tenths(f.word(Monw::Load), 1) + " %";
-    if (f.byte(Monb::BaseAdvance))
+        line += "  TP " + Tenths(r.raw(F::Load), 1) + " %";
+    if (r.flag(F::BaseAdvance))
         line += "  advance base";
     else
-        line += "  advance " + std::to_string(f.byte(Monb::Advance1) - AdvanceOffset) + "/" +
-                std::to_string(f.byte(Monb::Advance2) - AdvanceOffset) + " °";
-    line += "  U " + Tenths(f.word(Monw::Supply), 100) + " V";
-    line += "  gear " + std::to_string(f.byte(Monb::Gear));
-    line += "  speed " + std::to_string(f.word(Monw::Speed)) + " km/h";
-    if (const int countdown = f.word(Monw::SavingCountdown); countdown > 0)
+        line += "  advance " + std::to_string(r.raw(F::Advance1)) + "/" + std::to_string(r.raw(F::Advance2)) +
+                " °";
+    line += "  U " + Tenths(r.raw(F::SupplyVoltage), 100) + " V";
+    line += "  gear " + std::to_string(r.raw(F::Gear));
+    line += "  speed " + std::to_string(r.raw(F::Speed)) + " km/h";
+    if (const int countdown = r.raw(F::SavingCountdown); countdown > 0)
         line += "  saving " + std::to_string(countdown);
 
     std::string flags;
     for (const MonitorField &field : MonitorFields())
-        if (!field.flag.empty() && FieldValue(field, f) != 0) {
+        if (!field.flag.empty() && r.raw(field.field) != 0) {
             flags += flags.empty() ? "" : ", ";
             flags += field.flag;
         }
     if (!flags.empty())
         line += "  [" + flags + "]";
-    if (f.byte(Monb::Version) != ProtocolVersion)
-        line += "  version " + std::to_string(f.byte(Monb::Version));
+    if (r.raw(F::Version) != ProtocolVersion)
+        line += "  version " + std::to_string(r.raw(F::Version));
     return line;
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/link/Colours.h"
 #include "core/logs/LogFormat.h"
+#include "core/logs/LogRecorder.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,13 +19,9 @@ namespace {
 
 constexpr const char *NoConnectionText = "No connection with PC";
 
-// Safety nets on top of the link's own retries (at most 5 frames, 4 ticks apart, for every block).
-constexpr int TicksPerBlock = LinkEngine::MaxFrames * LinkEngine::ResendInterval;
-constexpr int SpareTicks = 20;
-constexpr int ReadBudget = 13 * TicksPerBlock + SpareTicks; // block 0, six blocks read, six verified
-constexpr int ProgramBudget = ReadBudget;
-constexpr int VerifyBudget = 6 * TicksPerBlock + SpareTicks;
-constexpr int InfoBudget = TicksPerBlock + SpareTicks;
+// Safety net for the device information alone, on top of the link's own retries (at most 5 frames, 4
+// ticks apart, for its one block).
+constexpr int InfoBudget = LinkEngine::MaxFrames * LinkEngine::ResendInterval + 20;
 // The unit stores programmed data for a while (its countdown starts at 1800); give up after 3 minutes.
 constexpr int SavingBudget = 3 * 60 * 1000 / LinkSession::TickMs;
 constexpr int SilenceTicks = LinkEngine::NoConnectionLimit;
@@ -33,9 +30,10 @@ bool RequestEnded(LinkSession &session) {
     return session.engine().state().LinkRequest == LinkRequest::None;
 }
 
-// Runs the started request to its end and turns the outcome into an exit status.
-int RunRequest(LinkSession &session, int budget, int failureSlot, std::ostream &err) {
-    if (session.RunUntil([&] { return RequestEnded(session); }, budget) != LinkSession::RunEnd::Done) {
+// Runs the started request to its end, as far as the link's block machine goes, and turns the outcome
+// into an exit status.
+int RunRequest(LinkSession &session, int failureSlot, std::ostream &err) {
+    if (session.RunTransfer() != LinkSession::RunEnd::Done) {
         err << session.texts()[failureSlot] << std::endl;
         return ExitCode::TransferFailed;
     }
@@ -54,15 +52,15 @@ int RunRequest(LinkSession &session, int budget, int failureSlot, std::ostream &
 // (unplugged, power lost), may not have kept the set: that is an error.
 int WaitForSaving(LinkSession &session, std::ostream &err) {
     const MessageTexts &texts = session.texts();
-    session.tap().TakeFrames(); // only frames after the transfer tell about the saving
+    // Only records of the ticks after the transfer tell about the saving.
     int silentTicks = 0;
     int shownTenth = -1;
     bool saved = false;
     const auto step = [&] {
-        const std::vector<Frame> frames = session.tap().TakeFrames();
-        silentTicks = frames.empty() ? silentTicks + 1 : 0;
-        for (const Frame &frame : frames) {
-            const int countdown = frame.word(Monw::SavingCountdown);
+        const std::vector<LiveRecord> &records = session.records();
+        silentTicks = records.empty() ? silentTicks + 1 : 0;
+        for (const LiveRecord &record : records) {
+            const int countdown = record.raw(LiveField::SavingCountdown);
             if (countdown == 0) {
                 saved = true;
                 return true;
@@ -90,45 +88,46 @@ int WaitForSaving(LinkSession &session, std::ostream &err) {
 
 } // namespace
 
-int RunRead(const CliOptions &options, UnitConnection &connection, std::ostream &err) {
-    LinkSession session(connection, options.port, FirstStartSet(0), CliLinkOwner::Lines::All, err);
+int RunRead(const CliOptions &options, UnitConnection &connection, std::ostream &err,
+            const std::filesystem::path &historyFolder) {
+    LinkSession session(connection, options.port, CliLinkOwner::Lines::All, err, historyFolder);
     if (!OutputFolderExists(options.output)) {
         err << WithPath(session.texts()[FileMessage::OpenFileError], options.output) << std::endl;
         return ExitCode::UsageOrFile;
     }
     session.Start();
     session.Read();
-    const int status = RunRequest(session, ReadBudget, MessageSlot::ReadError, err);
+    const int status = RunRequest(session, MessageSlot::ReadError, err);
     if (status != ExitCode::Success)
         return status; // nothing is written from a read that did not verify
     return SaveParameterSet(session.image(), options.output, err) ? ExitCode::Success : ExitCode::UsageOrFile;
 }
 
-int RunProgram(const CliOptions &options, UnitConnection &connection, std::ostream &err) {
-    const OpenedSet set = OpenParameterSet(options.input, err);
-    if (!set.loaded)
+int RunProgram(const CliOptions &options, UnitConnection &connection, std::ostream &err,
+               const std::filesystem::path &historyFolder) {
+    LinkSession session(connection, options.port, CliLinkOwner::Lines::All, err, historyFolder);
+    if (!session.OpenSet(options.input))
         return ExitCode::UsageOrFile;
-    LinkSession session(connection, options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
     session.Program();
-    const int status = RunRequest(session, ProgramBudget, MessageSlot::ProgramError, err);
+    const int status = RunRequest(session, MessageSlot::ProgramError, err);
     if (status != ExitCode::Success)
         return status;
     return WaitForSaving(session, err);
 }
 
-int RunVerify(const CliOptions &options, UnitConnection &connection, std::ostream &err) {
-    const OpenedSet set = OpenParameterSet(options.input, err);
-    if (!set.loaded)
+int RunVerify(const CliOptions &options, UnitConnection &connection, std::ostream &err,
+              const std::filesystem::path &historyFolder) {
+    LinkSession session(connection, options.port, CliLinkOwner::Lines::All, err, historyFolder);
+    if (!session.OpenSet(options.input))
         return ExitCode::UsageOrFile;
-    LinkSession session(connection, options.port, set.image, CliLinkOwner::Lines::All, err);
     session.Start();
     session.Verify();
-    return RunRequest(session, VerifyBudget, MessageSlot::VerifyError, err);
+    return RunRequest(session, MessageSlot::VerifyError, err);
 }
 
 int RunInfo(const CliOptions &options, UnitConnection &connection, std::ostream &out, std::ostream &err) {
-    LinkSession session(connection, options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+    LinkSession session(connection, options.port, CliLinkOwner::Lines::ErrorsOnly, err);
     session.Start();
     session.engine().ReadDeviceInfo();
     if (session.RunUntil([&] { return RequestEnded(session); }, InfoBudget) != LinkSession::RunEnd::Done ||
@@ -147,38 +146,40 @@ int RunInfo(const CliOptions &options, UnitConnection &connection, std::ostream 
 
 int RunMonitor(const CliOptions &options, UnitConnection &connection, std::ostream &out, std::ostream &err) {
     InstallStopSignals();
-    LinkSession session(connection, options.port, FirstStartSet(0), CliLinkOwner::Lines::ErrorsOnly, err);
+    LinkSession session(connection, options.port, CliLinkOwner::Lines::ErrorsOnly, err);
+    // The CSV rows as the window's recorder writes them; the unit's set is not known here, so the rows'
+    // set columns stay empty.
+    LogRows rows(&session.session());
+    session.AddLiveWatcher(rows);
     if (!session.Start())
         return ExitCode::TransferFailed;
     int printed = 0;
     int silentTicks = 0;
-    int ticks = 0;
     bool otherVersion = false;
     // The time of a line counts from the start, on the connection's monotonic clock.
-    const auto clockMs = [&] {
-        return connection.clockMs ? connection.clockMs() : ticks * LinkSession::TickMs;
-    };
-    const long long startMs = clockMs();
+    const long long startMs = session.NowMs();
+    rows.Start(startMs);
     if (options.csv)
         out << LogHeader() << std::flush;
-    std::string row;
     const auto step = [&] {
-        ++ticks;
-        const long long ms = clockMs() - startMs;
-        const std::vector<Frame> frames = session.tap().TakeFrames();
-        silentTicks = frames.empty() ? silentTicks + 1 : 0;
-        for (const Frame &frame : frames) {
-            if (frame.byte(Monb::Version) != ProtocolVersion && !otherVersion) {
+        const std::vector<LiveRecord> &records = session.records();
+        silentTicks = records.empty() ? silentTicks + 1 : 0;
+        const std::string csv = rows.Take();
+        std::size_t csvAt = 0;
+        for (const LiveRecord &record : records) {
+            const int version = record.raw(LiveField::Version);
+            if (version != ProtocolVersion && !otherVersion) {
                 otherVersion = true;
-                err << VersionMismatchText(session.texts(), frame.byte(Monb::Version)) << std::endl;
+                err << VersionMismatchText(session.texts(), version) << std::endl;
             }
             if (options.csv) {
-                // The unit's parameter set is not known here: the log's set columns stay empty.
-                row.clear();
-                AppendLogRow(row, ms, frame, {});
-                out << row << std::flush;
+                // One row a record, as LogRows wrote them (a gap row goes with the record after it).
+                const std::size_t end = csv.find('\n', csvAt);
+                out << csv.substr(csvAt, end - csvAt + 1) << std::flush;
+                csvAt = end + 1;
             } else {
-                out << (options.json ? MonitorJson(frame, ms) : MonitorLine(frame)) << std::endl;
+                const long long ms = std::max(0LL, record.timeMs() - startMs);
+                out << (options.json ? MonitorJson(record, ms) : MonitorLine(record)) << std::endl;
             }
             if (options.frames > 0 && ++printed >= options.frames)
                 return true;

@@ -9,7 +9,7 @@
 #include "core/texts/ProgramInfo.h"
 
 #include "core/safety/RestorePoints.h"
-#include "gui/files/SettingsLocation.h"
+#include "qtport/SettingsLocation.h"
 
 #include <QCoreApplication>
 
@@ -49,13 +49,15 @@ int main(int argc, char *argv[]) {
         return RunHistory(options, RestorePointStore::FolderBeside(SettingsFolder()), std::cout, std::cerr);
     QtConnection port;
     UnitConnection &unit = port.connection();
+    // Read and Program keep their restore points where the window keeps its own.
+    const std::filesystem::path history = RestorePointStore::FolderBeside(SettingsFolder());
     switch (options.command) {
     case CliCommand::Read:
-        return RunRead(options, unit, std::cerr);
+        return RunRead(options, unit, std::cerr, history);
     case CliCommand::Program:
-        return RunProgram(options, unit, std::cerr);
+        return RunProgram(options, unit, std::cerr, history);
     case CliCommand::Verify:
-        return RunVerify(options, unit, std::cerr);
+        return RunVerify(options, unit, std::cerr, history);
     case CliCommand::Info:
         return RunInfo(options, unit, std::cout, std::cerr);
     case CliCommand::Monitor:

@@ -37,6 +37,11 @@ Frame SampleFrame() {
     return f;
 }
 
+// The formats read the record the link makes of a frame.
+LiveRecord Sample(const Frame &frame = SampleFrame()) {
+    return LiveRecord::Decode(frame, 0, 1);
+}
+
 TEST(MonitorJson, holdsEveryFieldInOrderWithOffsetsRemoved) {
     const std::string expected =
         "{\"time\":3.045,\"rpm\":6123,\"maxAdvance1\":103,\"maxAdvance2\":104,\"load\":455,\"loadVoltage\":"
@@ -51,11 +56,11 @@ TEST(MonitorJson, holdsEveryFieldInOrderWithOffsetsRemoved) {
         "\"retard\":0,\"map2\":1,\"servoStatus\":0,\"loadSensorFault\":0,\"powerOutputs\":[0,0,1],"
         "\"gear\":4,\"dataFault\":0,\"baseAdvance\":0,\"pickup1Negative\":0,\"pickup2Negative\":0,"
         "\"loadIsIap\":0,\"errors\":5,\"version\":99}";
-    EXPECT_EQ(MonitorJson(SampleFrame(), 3045), expected);
+    EXPECT_EQ(MonitorJson(Sample(), 3045), expected);
 }
 
 TEST(MonitorLine, showsTheMainValuesAndTheFlagsThatAreSet) {
-    EXPECT_EQ(MonitorLine(SampleFrame()),
+    EXPECT_EQ(MonitorLine(Sample()),
               "rpm 6123  TP 45.5 %  advance 12/-5 °  U 12.3 V  gear 4  speed 116 km/h  "
               "[soft limiter, map 2, out 3, input 2]");
 }
@@ -71,7 +76,7 @@ TEST(MonitorLine, followsTheLoadSensorBaseAdvanceSavingAndVersion) {
     f.setByte(Monb::PowerOut1 + 2, 0);
     f.setByte(Monb::Input1 + 1, 1);
     f.setByte(Monb::Version, 98);
-    EXPECT_EQ(MonitorLine(f),
+    EXPECT_EQ(MonitorLine(Sample(f)),
               "rpm 6123  IAP 87 kPa  advance base  U 12.3 V  gear 4  speed 116 km/h  saving 900  "
               "version 98");
 }

@@ -8,6 +8,8 @@
 #include "core/files/ParameterFile.h"
 #include "core/link/LinkEngine.h"
 #include "core/logs/LogFormat.h"
+#include "core/logs/LogRecorder.h"
+#include "core/safety/RestorePoints.h"
 #include "core/params/Defaults.h"
 #include "core/params/Limits.h"
 #include "files/temp_folder.h"
@@ -367,22 +369,75 @@ TEST_F(CliUnitTest, monitorPrintsOneLinePerFrame) {
     EXPECT_NE(out.str().find(",\"rpm\":"), std::string::npos) << out.str();
 }
 
-// The same log the window records: the unit sends a frame every 100 ms, the time counts in ticks.
-TEST_F(CliUnitTest, monitorWritesTheLiveValueLogWithCsv) {
+// The same log the window records: the unit sends a frame every 100 ms and each row keeps its frame's
+// time on the connection's clock; the window's recorder, fed the same frames, writes the same rows.
+TEST_F(CliUnitTest, monitorWritesTheRowsTheWindowsRecorderWrites) {
     SimOptions options;
     options.engine = EngineMode::Running;
     Connect(options);
-    ASSERT_EQ(Run({"monitor", "--frames", "5", "--csv"}), ExitCode::Success) << err.str();
+    const auto simMs = [this] {
+        return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
+    };
+    connection->clockMs = simMs;
+    ASSERT_EQ(Run({"monitor", "--frames", "25", "--csv"}), ExitCode::Success) << err.str();
     const LogReadResult read = ReadMonitorLog(out.str());
     ASSERT_TRUE(read.log) << read.error;
     const MonitorLog &log = *read.log;
-    ASSERT_EQ(log.rowCount(), 5);
-    for (int row = 1; row < 5; ++row) {
-        EXPECT_GE(log.timeMs(row) - log.timeMs(row - 1), 55);
-        EXPECT_LE(log.timeMs(row) - log.timeMs(row - 1), 165);
-        EXPECT_EQ(log.timeMs(row) % 55, 0);
+    ASSERT_EQ(log.rowCount(), 25);
+    for (int row = 1; row < 25; ++row)
+        EXPECT_EQ(log.timeMs(row) - log.timeMs(row - 1), 100) << "the unit's pace, not the ticks'";
+    EXPECT_GT(log.values("rpm")[24], 0);
+
+    // The window's recorder on the same unit, started as the tool started: the same rows.
+    Connect(options);
+    LimitedSettings settings;
+    LinkOwner quiet;
+    LinkEngine engine(*port, settings, quiet);
+    engine.SetDeviceOverride("/dev/ttyUSB0");
+    engine.SetClock(simMs);
+    LogRecorder recorder;
+    engine.AddLiveWatcher(recorder);
+    engine.Start();
+    recorder.Start(folder / "window.csv", simMs());
+    while (recorder.rowCount() < 25) {
+        port->Advance(std::chrono::milliseconds(55));
+        engine.Tick();
     }
-    EXPECT_GT(log.values("rpm")[4], 0);
+    recorder.Stop();
+    const std::string windowLog = ReadBytes(folder / "window.csv");
+    std::string firstRows;
+    std::istringstream lines(windowLog);
+    for (std::string line; firstRows.size() < out.str().size() && std::getline(lines, line);)
+        firstRows += line + "\n";
+    EXPECT_EQ(firstRows, out.str());
+}
+
+// Read and Program keep restore points where the window keeps its own, named by the unit and its
+// programming count, as the window's History lists them.
+TEST_F(CliUnitTest, readAndProgramWriteTheWindowsRestorePoints) {
+    SimOptions options;
+    options.savingMs = 600;
+    options.name = "ZRX";
+    options.programNumber = 7;
+    Connect(options);
+    const std::filesystem::path history = folder / "history";
+    const std::filesystem::path readTo = folder / "read.ign";
+    const CliOptions read = ParseCliArguments({"read", "--port", "/dev/ttyUSB0", "-o", readTo.string()}).options;
+    ASSERT_EQ(RunRead(read, *connection, err, history), ExitCode::Success) << err.str();
+    const std::string tuned = Save("tuned.ign", TunedSet());
+    const CliOptions program = ParseCliArguments({"program", "--port", "/dev/ttyUSB0", tuned}).options;
+    ASSERT_EQ(RunProgram(program, *connection, err, history), ExitCode::Success) << err.str();
+
+    const std::vector<RestorePoint> points = RestorePointStore(history, false).List();
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[1].details.event, RestoreEvent::Read);
+    EXPECT_EQ(points[0].details.event, RestoreEvent::Program);
+    for (const RestorePoint &point : points) {
+        EXPECT_EQ(point.details.unitName, "ZRX07");
+        EXPECT_TRUE(point.details.programmingCount.has_value());
+    }
+    EXPECT_EQ(RestorePointStore::ReadBack(points[0].path), TunedSet());
+    EXPECT_EQ(RestorePointStore::ReadBack(points[1].path), FactoryMemory());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <set>
 
 namespace zarvex1::test {
 namespace {
@@ -315,10 +317,10 @@ TEST_F(LinkTest, savingCountdownAboveItsStartKeepsTheGaugeEmpty) {
 
 TEST_F(LinkTest, testBitsGoOutOnceWithTheNextPoll) {
     Start();
-    engine->ButtonTestClick(TestButton::ServoPlus);
-    engine->ButtonTestClick(TestButton::ServoPlus);
-    engine->ButtonTestClick(TestButton::Ign1);
-    engine->ButtonTestClick(TestButton::POut3);
+    engine->SendTest(TestButton::ServoPlus);
+    engine->SendTest(TestButton::ServoPlus);
+    engine->SendTest(TestButton::Ign1);
+    engine->SendTest(TestButton::POut3);
     tick(6 + 1); // the poll of the sixth tick reaches the unit during the next
     ASSERT_EQ(unit().pollCount(), 1);
     const Frame &first = unit().recentPolls()[0];
@@ -337,18 +339,18 @@ TEST_F(LinkTest, noTestCommandReachesARunningEngine) {
     turning.seal();
 
     // Pressed while the engine stood, then it started before the poll: the bits go unsent.
-    engine->ButtonTestClick(TestButton::Ign1);
+    engine->SendTest(TestButton::Ign1);
     unit().SendOwnFrame(turning);
     tick(6 + 1);
-    ASSERT_TRUE(engine->live().pickupActive);
+    ASSERT_TRUE(engine->engineTurns());
     ASSERT_EQ(unit().pollCount(), 1);
     EXPECT_EQ(unit().recentPolls()[0], PollFrame({}));
 
     // Pressed while it turns: nothing is kept for later either.
-    engine->ButtonTestClick(TestButton::POut1);
+    engine->SendTest(TestButton::POut1);
     unit().SendOwnFrame(MonitorFrameWith(0)); // it stands again
     tick(6);
-    ASSERT_FALSE(engine->live().pickupActive);
+    ASSERT_FALSE(engine->engineTurns());
     ASSERT_EQ(unit().pollCount(), 2);
     EXPECT_EQ(unit().recentPolls()[1], PollFrame({}));
     EXPECT_EQ(unit().unit().testCounts(), (std::array<int, 7>{}));
@@ -358,7 +360,7 @@ TEST_F(LinkTest, testBitsWaitWhileARequestRunsOrThePortIsHandedOver) {
     Start();
     unit().SetAnswering(false);
     session.Verify();
-    engine->ButtonTestClick(TestButton::Rpm);
+    engine->SendTest(TestButton::Rpm);
     tick(20);
     ASSERT_EQ(engine->state().LinkRequest, LinkRequest::Verify);
     EXPECT_EQ(unit().pollCount(), 0);
@@ -370,7 +372,7 @@ TEST_F(LinkTest, testBitsWaitWhileARequestRunsOrThePortIsHandedOver) {
     engine->PortMessage(1, LinkEngine::HandoverRestart);
     tickUntilIdle(); // no answer: "Reset error" and the port is released
     ASSERT_FALSE(engine->state().PortEnabled);
-    engine->ButtonTestClick(TestButton::ServoMinus);
+    engine->SendTest(TestButton::ServoMinus);
     tick(12);
     EXPECT_EQ(unit().pollCount(), 1);
     engine->PortMessage(1, LinkEngine::TakeBackRequest);
@@ -538,9 +540,10 @@ TEST_F(MockLinkTest, replyBetweenTicksIsTakenAtOnceAndMonitorFramesWaitForTheTic
     engine.Start();
     const Frame monitor = MonitorFrameWith(0);
     port.deliver(std::vector<std::uint8_t>(monitor.bytes.begin(), monitor.bytes.end()));
-    EXPECT_EQ(port.readCount, 0) << "between transfers the tick takes what comes";
+    EXPECT_EQ(port.readCount, 1) << "bytes are read when the port reports them";
+    EXPECT_TRUE(watcher.records.empty()) << "the watchers hear of the record on the tick";
     tick();
-    EXPECT_EQ(port.readCount, 1);
+    EXPECT_EQ(watcher.records.size(), 1u);
 
     engine.StartRead();
     tick(4);
@@ -559,11 +562,8 @@ TEST_F(MockLinkTest, partialFrameThatDoesNotGrowForATickIsDropped) {
     engine.StartRead();
     tick(4);
     // The tail of a reply cut by a read between ticks: it would put every later read out of step.
-    port.feed(std::vector<std::uint8_t>(5, 0x46));
-    tick();
-    EXPECT_EQ(port.input.size(), 5u) << "it might still grow";
-    tick();
-    EXPECT_TRUE(port.input.empty());
+    port.feed(std::vector<std::uint8_t>(5, 0xC0));
+    tick(2);
     const Frame reply = ReplyFrame(0x40, MakeDeviceInfo(TestUnit()).bytes);
     port.deliver(std::vector<std::uint8_t>(reply.bytes.begin(), reply.bytes.end()));
     EXPECT_EQ(engine.state().FrameCode, 0x41);
@@ -585,15 +585,31 @@ TEST_F(MockLinkTest, connectionIsLostAfterEighteenSilentTicks) {
     tick();
     EXPECT_FALSE(engine.connectionBannerVisible());
     EXPECT_TRUE(engine.state().Connected);
-    EXPECT_EQ(engine.monitor().LabelRpm.text, "RPM = 0") << "the first frame's values show at once";
+    ASSERT_EQ(watcher.records.size(), 1u) << "the first frame's record comes on its tick";
+    EXPECT_EQ(watcher.connection, (std::vector<std::pair<bool, long long>>{{true, 0}}));
     tick(17);
     EXPECT_TRUE(engine.state().Connected);
+    nowMs = 1000;
     tick();
     EXPECT_FALSE(engine.state().Connected);
     EXPECT_TRUE(engine.connectionBannerVisible());
-    EXPECT_EQ(engine.monitor().LabelRpm.text, "RPM = ---");
-    EXPECT_FALSE(engine.monitor().LabelVersionVisible) << "the banner hides the version label";
-    EXPECT_TRUE(engine.mapLive().noConnection);
+    EXPECT_EQ(watcher.connection.back(), (std::pair<bool, long long>{false, 1000}));
+}
+
+TEST_F(MockLinkTest, versionLabelTellsOfAnotherProtocolWhileTheUnitIsHeard) {
+    engine.Start();
+    Frame other = MonitorFrameWith(0);
+    other.setByte(Monb::Version, 98);
+    other.seal();
+    port.feed(other);
+    tick();
+    EXPECT_EQ(engine.state().Connected, true);
+    EXPECT_NE(engine.connectionText().find("PC-99, IGN-98"), std::string::npos);
+    tick(18);
+    EXPECT_TRUE(engine.connectionBannerVisible());
+    port.feed(MonitorFrameWith(0));
+    tick();
+    EXPECT_EQ(engine.connectionText().find("IGN-98"), std::string::npos) << "our version again";
 }
 
 TEST_F(MockLinkTest, silentUnitIsReopenedEveryThirtyTicks) {
@@ -636,10 +652,10 @@ TEST_F(MockLinkTest, openingErrorOnlyForAPortChosenByHand) {
     EXPECT_EQ(owner.comErrors, std::vector<std::string>{"Com opening error!"});
     tick(60);
     EXPECT_EQ(owner.comErrors.size(), 1u) << "reconnects open silently";
-    engine.MenuCom1Click(4);
+    engine.ChoosePort(4);
     EXPECT_EQ(owner.comErrors.size(), 2u);
     EXPECT_EQ(port.opened.back(), PortDevice(5));
-    engine.MenuCom1Click(30);
+    engine.ChoosePort(30);
     EXPECT_EQ(owner.comErrors.size(), 2u) << "automatic mode never shows it";
 }
 
@@ -651,41 +667,88 @@ TEST_F(MockLinkTest, deviceOverrideReplacesEveryOpen) {
     EXPECT_EQ(port.opened, (std::vector<std::string>{"/dev/pts/7", "/dev/pts/7"}));
 }
 
-TEST_F(MockLinkTest, receiveReadsOnlyWholeFramesAndDecodesTheFirst) {
-    engine.Start();
+Frame MonitorFrameAt(int rpm) {
     Frame frame = MonitorFrameWith(0);
-    frame.setWord(Monw::Rpm, 4000);
+    frame.setWord(Monw::Rpm, static_cast<unsigned>(rpm));
     frame.seal();
-    port.feed(std::vector<std::uint8_t>(frame.bytes.begin(), frame.bytes.end() - 1));
-    tick();
-    EXPECT_EQ(port.readCount, 0) << "151 bytes stay queued";
-    port.input.clear();
+    return frame;
+}
 
-    Frame second = frame;
-    second.setWord(Monw::Rpm, 5000);
-    second.seal();
-    port.feed(frame);
-    port.feed(second);
+std::vector<std::uint8_t> Bytes(const Frame &frame) {
+    return {frame.bytes.begin(), frame.bytes.end()};
+}
+
+// Every whole frame in the receive buffer becomes a record, in order, stamped with the time the port
+// reported the bytes that completed it; what is not a frame costs only itself.
+TEST_F(MockLinkTest, everyFrameBecomesOneRecordWithItsOwnTime) {
+    struct Delivery {
+        long long atMs;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Frame a = MonitorFrameAt(1000), b = MonitorFrameAt(2000), c = MonitorFrameAt(3000);
+    Frame bad = MonitorFrameAt(9999);
+    bad.bytes[40] ^= 0x10; // its checksum no longer passes
+    const std::vector<std::uint8_t> garbage = {0x00, 0xB0, 0x13, 0xC1, 0x55};
+    const auto join = [](std::initializer_list<std::vector<std::uint8_t>> parts) {
+        std::vector<std::uint8_t> all;
+        for (const auto &part : parts)
+            all.insert(all.end(), part.begin(), part.end());
+        return all;
+    };
+    struct Case {
+        const char *name;
+        std::vector<Delivery> deliveries; // between two ticks
+        std::vector<int> rpms;
+        std::vector<long long> times;
+    };
+    const std::vector<std::uint8_t> aBytes = Bytes(a);
+    const Case cases[] = {
+        {"two frames in one tick", {{10, Bytes(a)}, {30, Bytes(b)}}, {1000, 2000}, {10, 30}},
+        {"three frames in one read", {{20, join({Bytes(a), Bytes(b), Bytes(c)})}}, {1000, 2000, 3000}, {20, 20, 20}},
+        {"a frame split over two reads",
+         {{5, {aBytes.begin(), aBytes.begin() + 60}}, {31, {aBytes.begin() + 60, aBytes.end()}}},
+         {1000},
+         {31}},
+        {"garbage and a bad checksum between frames",
+         {{10, join({Bytes(a), garbage, Bytes(bad), garbage, Bytes(b)})}, {40, Bytes(c)}},
+         {1000, 2000, 3000},
+         {10, 10, 40}},
+    };
+    for (const Case &row : cases) {
+        SCOPED_TRACE(row.name);
+        engine.Start();
+        watcher.records.clear();
+        for (const Delivery &delivery : row.deliveries) {
+            nowMs = delivery.atMs;
+            port.deliver(delivery.bytes);
+        }
+        nowMs = 55;
+        tick();
+        std::vector<long long> times;
+        for (const LiveRecord &record : watcher.records)
+            times.push_back(record.timeMs());
+        EXPECT_EQ(watcher.rpms(), row.rpms);
+        EXPECT_EQ(times, row.times);
+        EXPECT_EQ(watcher.recordsPerTick.back(), static_cast<int>(row.rpms.size())) << "all on the same tick";
+        engine.ClosePort();
+    }
+    ASSERT_GE(watcher.records.size(), 2u);
+    EXPECT_LT(watcher.records[0].number(), watcher.records.back().number()) << "the link counts its records";
+}
+
+TEST_F(MockLinkTest, receiveTakesAtMostTheBufferAndAShortReadWaitsForItsRest) {
+    engine.Start();
+    port.readLimit = 100; // the driver hands over less than it reported
+    port.feed(MonitorFrameAt(4000));
     tick();
-    EXPECT_EQ(port.readCount, 1);
-    EXPECT_TRUE(port.input.empty()) << "everything queued is read at once";
-    EXPECT_EQ(engine.live().rpm, 4000) << "only the first frame is decoded";
+    EXPECT_TRUE(watcher.records.empty()) << "100 bytes wait for their rest";
+    port.readLimit = 1 << 30;
+    tick();
+    ASSERT_EQ(watcher.rpms(), std::vector<int>{4000});
 
     port.feed(std::vector<std::uint8_t>(20000, 0x55));
     tick();
-    EXPECT_EQ(port.input.size(), 5000u) << "at most 15000 bytes in one read";
-}
-
-TEST_F(MockLinkTest, shortReadIsNotCompletedWithOldBytes) {
-    engine.Start();
-    port.feed(MonitorFrameWith(0));
-    tick();
-    ASSERT_EQ(engine.state().NoReplyTicks, 1);
-    tick(5);
-    port.readLimit = 100; // the driver hands over less than it reported
-    port.feed(MonitorFrameWith(0));
-    tick();
-    EXPECT_EQ(engine.state().NoReplyTicks, 7);
+    EXPECT_EQ(port.input.size(), 5000u) << "at most 15000 bytes in the buffer";
 }
 
 TEST_F(MockLinkTest, closingTwiceTouchesThePortOnce) {
@@ -708,6 +771,38 @@ TEST_F(MockLinkTest, printingHidesLineAndBannerWhileTheirCountersGoOn) {
     tick();
     EXPECT_TRUE(engine.messageLine().visible);
     EXPECT_TRUE(engine.connectionBannerVisible());
+}
+
+} // namespace
+} // namespace zarvex1::test
+
+namespace zarvex1::test {
+namespace {
+
+// On the unit in process the records keep the unit's own pace, whatever the ticks: every 100 ms at the
+// default, and none lost when two or three frames come within one tick.
+TEST_F(LinkTest, recordsKeepTheUnitsPaceAcrossTicks) {
+    for (const int monitorMs : {100, 55, 20}) {
+        SCOPED_TRACE(monitorMs);
+        SimOptions options = TestUnit();
+        options.monitorMs = monitorMs;
+        options.engine = EngineMode::Running;
+        watcher.records.clear();
+        Start(options);
+        tick(200); // 11 s
+        ASSERT_GT(watcher.records.size(), 100u);
+        std::set<long long> gaps;
+        for (std::size_t i = 1; i < watcher.records.size(); ++i) {
+            gaps.insert(watcher.records[i].timeMs() - watcher.records[i - 1].timeMs());
+            EXPECT_EQ(watcher.records[i].number(), watcher.records[i - 1].number() + 1);
+        }
+        // A frame takes 26.4 ms on the line: the unit's pace, or that of the line when it is faster.
+        const long long pace = std::max<long long>(monitorMs, 26);
+        for (const long long gap : gaps)
+            EXPECT_LE(std::abs(gap - pace), 1) << gap;
+        EXPECT_NEAR(static_cast<double>(watcher.records.size()), 200.0 * 55 / static_cast<double>(pace),
+                    3.0 + 200.0 * 55 / static_cast<double>(pace) * 0.03);
+    }
 }
 
 } // namespace

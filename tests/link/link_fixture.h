@@ -63,6 +63,25 @@ struct RecordingOwner : LinkOwner, SessionFrontEnd {
     }
 };
 
+// What the link's live watchers hear: every record, and the connection's changes.
+struct RecordingWatcher : LiveWatcher {
+    std::vector<LiveRecord> records;
+    std::vector<int> recordsPerTick; // how many records each call brought
+    std::vector<std::pair<bool, long long>> connection;
+
+    void ConnectionChanged(bool connected, long long nowMs) override { connection.emplace_back(connected, nowMs); }
+    void RecordsArrived(std::span<const LiveRecord> arrived) override {
+        records.insert(records.end(), arrived.begin(), arrived.end());
+        recordsPerTick.push_back(static_cast<int>(arrived.size()));
+    }
+    std::vector<int> rpms() const {
+        std::vector<int> values;
+        for (const LiveRecord &record : records)
+            values.push_back(record.raw(LiveField::Rpm));
+        return values;
+    }
+};
+
 // A legal parameter set (LimitParameters leaves it alone) whose unused bytes carry a pattern, so that
 // sets with different seeds differ in blocks 2 and 6.
 inline ParameterImage LegalImage(int seed) {
@@ -118,9 +137,13 @@ protected:
         stepper.reset(); // a second start: the old link goes before its port
         engine.reset();
         port = std::make_unique<SimulatedPort>(options, line, memory);
-        engine = std::make_unique<LinkEngine>(*port, image, settings, owner);
+        engine = std::make_unique<LinkEngine>(*port, settings, owner);
+        engine->SetClock([this] {
+            return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
+        });
+        engine->AddLiveWatcher(watcher);
         session.AttachLink(*engine);
-        stepper = std::make_unique<TickStepper>(*port, [this] { engine->Timer1Timer(); });
+        stepper = std::make_unique<TickStepper>(*port, [this] { engine->Tick(); });
         owner.clock = [this] { return port->now(); };
         engine->Start();
     }
@@ -145,6 +168,7 @@ protected:
     bool undoRecorded() const { return session.undo().CanUndo(); }
 
     RecordingOwner owner;
+    RecordingWatcher watcher;
     ParameterSession session{owner};
     ParameterImage &image = session.image();
     LimitedSettings &settings = session.settings();
@@ -158,7 +182,9 @@ protected:
 // failing opens, the devices opened. A tick is the engine's tick alone.
 class MockLinkTest : public ::testing::Test {
 protected:
-    MockLinkTest() : engine(port, image, settings, owner) {
+    MockLinkTest() : engine(port, settings, owner) {
+        engine.SetClock([this] { return nowMs; });
+        engine.AddLiveWatcher(watcher);
         texts.FillMessageTexts(0);
         texts[1] = "tune.ign";
         settings.portIndex = 0;
@@ -166,7 +192,7 @@ protected:
 
     void tick(int count = 1) {
         for (int i = 0; i < count; ++i)
-            engine.Timer1Timer();
+            engine.Tick();
     }
     int tickUntilIdle(int limit = 200) {
         int ticks = 0;
@@ -182,6 +208,8 @@ protected:
     LimitedSettings settings;
     MessageTexts texts;
     RecordingOwner owner;
+    RecordingWatcher watcher;
+    long long nowMs = 0; // the owner's clock: tests set it before bytes come
     LinkEngine engine;
 };
 

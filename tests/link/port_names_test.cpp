@@ -34,7 +34,7 @@ TEST(TestCommands, eachButtonSetsItsOwnBit) {
     };
     for (const auto &[button, expected] : rows) {
         TestBits bits{};
-        ButtonTestClick(bits, button);
+        SetTestBit(bits, button);
         EXPECT_EQ(bits, expected) << static_cast<int>(button);
     }
     EXPECT_FALSE(TestButtonsEnabled(true));

@@ -91,7 +91,7 @@ TEST_F(PortSelectionTest, adapterPluggedInDuringTheScanIsTriedNext) {
 TEST_F(PortSelectionTest, chosenAdapterTakesTheNumberOfItsDeviceAndReopensByItsStableName) {
     discovery.ports = {Ftdi("/dev/ttyUSB2")};
     engine.Start();
-    engine.MenuComAdapterClick(FtdiById);
+    engine.ChooseAdapter(FtdiById);
     EXPECT_EQ(port.opened.back(), FtdiById);
     EXPECT_EQ(engine.labelCom(), "COM= ttyUSB2");
     EXPECT_EQ(settings.portIndex, 2);
@@ -105,7 +105,7 @@ TEST_F(PortSelectionTest, chosenAdapterTakesTheNumberOfItsDeviceAndReopensByItsS
     EXPECT_EQ(settings.portIndex, 0);
     EXPECT_EQ(engine.labelCom(), "COM= ttyUSB0");
 
-    engine.MenuCom1Click(4);
+    engine.ChoosePort(4);
     EXPECT_EQ(port.opened.back(), PortDevice(5));
     EXPECT_EQ(engine.portSelection().adapter(), "");
 }
@@ -120,13 +120,13 @@ TEST_F(PortSelectionTest, openingErrorOfAChosenPortCarriesTheReason) {
     port.failAll = true;
     discovery.ports = {Ftdi()};
     engine.Start();
-    engine.MenuComAdapterClick(FtdiById);
+    engine.ChooseAdapter(FtdiById);
     ASSERT_EQ(owner.comErrors.size(), 2u);
     EXPECT_EQ(owner.comErrors.back().substr(0, owner.comErrors.back().find('\n')), "Com opening error!");
     EXPECT_NE(owner.comErrors.back().find("sudo usermod -aG dialout jana"), std::string::npos);
     settings.languageIndex = 3;
     texts.FillMessageTexts(3);
-    engine.MenuCom1Click(0);
+    engine.ChoosePort(0);
     EXPECT_EQ(owner.comErrors.back().substr(0, owner.comErrors.back().find('\n')),
               "Chyba při otevírání portu Com!");
     EXPECT_NE(owner.comErrors.back().find("Přístup odepřen"), std::string::npos);

@@ -63,7 +63,7 @@ TEST_F(LinkTest, sessionKnowsTheUnitSetOnlyAfterConfirmedTransfers) {
     ASSERT_TRUE(session.unitSet());
     EXPECT_EQ(*session.unitSet(), LegalImage(2));
 
-    engine->MenuCom1Click(1);
+    engine->ChoosePort(1);
     EXPECT_FALSE(session.unitSet()) << "another port may reach another unit";
 }
 
@@ -115,7 +115,7 @@ TEST_F(LinkTest, watcherHearsEachTransferOutcome) {
     ASSERT_GT(tickUntilIdle(), 0);
     session.Verify();
     ASSERT_GT(tickUntilIdle(), 0);
-    engine->MenuCom1Click(1);
+    engine->ChoosePort(1);
     EXPECT_EQ(log.events,
               (std::vector<std::string>{"replaced unkept", "read", "program after change", "verify failed",
                                         "program", "verify passed", "unit changed"}));

@@ -150,28 +150,38 @@ TEST(Replay, differingCellsComeByTheTimeSpentInThem) {
 
 } // namespace
 
-// Live: each frame counts until the next; a lost connection starts afresh; edited axes count again.
-TEST(CellTime, liveTimeCountsSinceTheConnectionAndFollowsEditedAxes) {
-    LiveCellTime live;
-    const MapAxes axes{{1000, 2000, 4000}, {0, 20, 100, 1000}};
-    live.Frame(FramePoint(Point(1000, 0)), 0);
-    live.Frame(FramePoint(Point(2000, 20)), 55);
-    live.Frame(FramePoint(Point(2000, 20)), 2055); // a stalled link counts half a second
-    const CellTime &time = live.For(UnitMap::Advance1, axes);
+// Live: each record counts until the next; a lost connection starts afresh; edited axes count afresh.
+TEST(CellTime, liveTimeCountsSinceTheConnectionOnTheScreensAxes) {
+    ParameterImage screen = FirstStartSet();
+    screen.setByte(Adrb::MapsUseLoad, 1);
+    screen.setByte(Adrb::LoadSensor, 1); // the throttle
+    LiveCellTime live(screen);
+    const MapAxes axes = UnitMapAxes(screen, UnitMap::Advance1);
+    const auto arrive = [&live](std::initializer_list<std::pair<Frame, long long>> frames) {
+        std::vector<LiveRecord> records;
+        for (const auto &[frame, ms] : frames)
+            records.push_back(LiveRecord::Decode(frame, ms, records.size() + 1));
+        live.RecordsArrived(records);
+    };
+    const int rpm0 = axes.rpm[0], rpm1 = axes.rpm[1];
+    const int load0 = axes.load[0], load1 = axes.load[1];
+    arrive({{Point(rpm0, load0), 0}, {Point(rpm1, load1), 55}});
+    arrive({{Point(rpm1, load1), 2055}}); // a stalled link counts half a second
+    const CellTime &time = live.For(UnitMap::Advance1);
     EXPECT_EQ(time.ms(0, 0), 55);
     EXPECT_EQ(time.ms(1, 1), CellTime::MaxRowMs);
-    live.Frame(FramePoint(Point(4000, 1000)), 2110);
-    EXPECT_EQ(live.For(UnitMap::Advance1, axes).ms(1, 1), CellTime::MaxRowMs + 55);
-    // The same points on other axes.
-    const CellTime &moved = live.For(UnitMap::Advance1, MapAxes{{2000, 4000}, {0}});
-    EXPECT_EQ(moved.ms(0, 0), 55 + CellTime::MaxRowMs + 55);
-    EXPECT_EQ(live.totalMs(), 55 + CellTime::MaxRowMs + 55);
+    EXPECT_EQ(live.totalMs(), 55 + CellTime::MaxRowMs);
 
-    live.ConnectionLost();
-    live.Frame(FramePoint(Point(1000, 0)), 9000);
-    live.Frame(FramePoint(Point(1000, 0)), 9055);
-    const CellTime &fresh = live.For(UnitMap::Advance1, axes);
+    live.ConnectionChanged(false, 3000);
+    arrive({{Point(rpm0, load0), 9000}, {Point(rpm0, load0), 9055}});
+    const CellTime &fresh = live.For(UnitMap::Advance1);
     EXPECT_EQ(fresh.totalMs(), 55);
     EXPECT_EQ(fresh.ms(0, 0), 55);
     EXPECT_EQ(&fresh, &time); // a view holding the time keeps a valid one
+
+    // Points edited on the screen: the map counts afresh on its new axes.
+    screen.setWord(Adrw::AdvanceRpm1 + 1, static_cast<unsigned>(rpm1 + 100));
+    arrive({{Point(rpm0, load0), 9110}});
+    EXPECT_EQ(live.For(UnitMap::Advance1).totalMs(), 55);
+    EXPECT_NE(live.For(UnitMap::Advance1).axes().rpm, axes.rpm);
 }

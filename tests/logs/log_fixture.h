@@ -11,6 +11,11 @@
 
 namespace zarvex1::test {
 
+// A frame's row, as the recorder writes the record the link makes of it.
+inline void AppendLogRow(std::string &out, long long ms, const Frame &frame, const LogSetName &set) {
+    zarvex1::AppendLogRow(out, ms, LiveRecord::Decode(frame, ms, 0), set);
+}
+
 // A unit in process with the engine on its drag-strip run, and the set it holds: the frames it sends
 // every 55 ms tick are the log's input.
 struct SimulatedRun {

@@ -26,19 +26,24 @@ std::string Content(const fs::path &path) {
     return text.str();
 }
 
-// The owner's side: a clock stepped in 55 ms ticks, one frame of the run a tick while the unit speaks.
+// The owner's side: a clock stepped in 55 ms ticks, one record of the run a tick while the unit speaks.
 struct RecordingOwner {
     SimulatedRun run;
     LogRecorder recorder;
     int tick = 0;
+    bool connected = false;
     long long nowMs() const { return 1000000 + 55LL * tick; } // a monotonic clock starts anywhere
 
     void Ticks(int count, bool unitSpeaks = true) {
         for (int n = 0; n < count; ++n, ++tick) {
-            if (unitSpeaks)
-                recorder.Record(run.frameAt(tick), nowMs(), {"0123abcd", "set.ign"});
-            else
-                recorder.ConnectionLost(nowMs());
+            if (unitSpeaks != connected) {
+                connected = unitSpeaks;
+                recorder.ConnectionChanged(connected, nowMs());
+            }
+            if (unitSpeaks) {
+                const LiveRecord record = LiveRecord::Decode(run.frameAt(tick), nowMs(), tick + 1);
+                recorder.RecordsArrived({&record, 1});
+            }
             recorder.Tick(nowMs());
         }
     }
@@ -70,7 +75,7 @@ TEST(LogRecorder, flushesOnceASecondAndKeepsAGapForALostConnection) {
     EXPECT_EQ(log.timeMs(20), 20 * 55);
     EXPECT_EQ(log.timeMs(21), 50 * 55);
     EXPECT_EQ(log.values("rpm")[21], owner.run.frameAt(50).word(Monw::Rpm));
-    EXPECT_EQ(log.set(21).fileName, "set.ign");
+    EXPECT_EQ(log.set(21).imageHash, "") << "no session: the unit's set is not known";
     EXPECT_FALSE(owner.recorder.stopReason());
 }
 

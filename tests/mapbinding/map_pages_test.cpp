@@ -241,13 +241,13 @@ TEST(MapEditorList, feedsMarkersOnRequestAndLiveValuesEveryTick) {
     EXPECT_EQ(m.servoSheet().actualState, 1);
 
     m.image.setByte(Adrb::BaseAdvance, 1); // the image changed elsewhere, the editors have not seen it
-    list.Feed(m.image, LiveFeed{});
+    list.Feed(m.image, LiveFeed{0, 0, 0, false, false});
     EXPECT_EQ(m.advance.Sheets().Markers().baseMarker, 9);
     m.advance.Sheets().Markers().baseMarker = 11;
     list.TakeMarkers(m.advance, m.image);
     EXPECT_EQ(m.image.byte(Adrb::BaseAdvance), 11);
     EXPECT_EQ(list.Refresh(), DirtyRelayout);
-    list.Feed(m.image, LiveFeed{});
+    list.Feed(m.image, LiveFeed{0, 0, 0, false, false});
     EXPECT_EQ(m.servo.Sheets().Markers().baseMarker, 11);
     list.Remove(&m.servo);
 }

@@ -96,7 +96,7 @@ public:
     }
 
     void tick() {
-        engine.Timer1Timer();
+        engine.Tick();
         QTest::qWait(TickWaitMs);
     }
 
@@ -222,9 +222,9 @@ private slots:
         QVERIFY(!rig.engine.connectionBannerVisible());
         QVERIFY(!rig.engine.live().pickupActive);
 
-        rig.engine.ButtonTestClick(TestButton::Ign1);
-        rig.engine.ButtonTestClick(TestButton::Ign1); // one command: both presses go in the same poll
-        rig.engine.ButtonTestClick(TestButton::ServoMinus);
+        rig.engine.SendTest(TestButton::Ign1);
+        rig.engine.SendTest(TestButton::Ign1); // one command: both presses go in the same poll
+        rig.engine.SendTest(TestButton::ServoMinus);
         QVERIFY(rig.ticksUntil([&] { return rig.engine.monitor().LabelTest[0].text == "Test1 = 1"; }, 60) >
                 0);
         rig.ticksUntil([] { return false; }, 20);

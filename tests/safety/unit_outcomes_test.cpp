@@ -110,7 +110,7 @@ TEST_F(UnitOutcomes, theUnitStateFollowsWhatTheUnitConfirmed) {
     ASSERT_GT(differing, 0);
     EXPECT_EQ(state(), (UnitStateView{UnitStateKind::Differs, differing}));
 
-    engine->MenuCom1Click(1);
+    engine->ChoosePort(1);
     EXPECT_EQ(state().kind, UnitStateKind::NotRead);
 }
 

@@ -1,6 +1,7 @@
 #include "core/link/LinkDisplay.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace zarvex1 {
 
@@ -61,18 +62,23 @@ bool LinkDisplay::Tick() {
     return true;
 }
 
-void LinkDisplay::UpdateConnectionText(const MonitorDisplay &monitor, const DeviceTexts &device) {
+std::string VersionMismatchText(const MessageTexts &texts, int unitVersion) {
+    char text[48];
+    std::snprintf(text, sizeof text, "  PC-%d, IGN-%d", ProtocolVersion, unitVersion);
+    return texts[11] + text;
+}
+
+void LinkDisplay::UpdateConnectionText(const VersionLabel &version, const DeviceTexts &device) {
     std::string text;
-    switch (monitor.connectionState) {
-    case 0:
+    switch (version.state) {
+    case UnitVersionState::NoFrame:
         text = "not connected";
         break;
-    case 1:
-        text = monitor.LabelVersion.text;
+    case UnitVersionState::OtherVersion:
+        text = version.text;
         break;
-    default:
-        text = device.programName + "   " + device.buildDate + "   " + device.buildTime + "   " +
-               monitor.LabelVersion.text;
+    case UnitVersionState::SameVersion:
+        text = device.programName + "   " + device.buildDate + "   " + device.buildTime + "   " + version.text;
         break;
     }
     if (text.size() > ConnectionTextLimit)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/link/LinkOwner.h"
-#include "core/link/MonitorDisplay.h"
+#include "core/texts/MessageTexts.h"
 
 #include <cstdint>
 #include <string>
@@ -39,8 +39,8 @@ public:
     bool Tick();
     // The connection banner (LabelSpojeni); never while printing.
     void ShowBanner(bool visible) { SetBanner(visible && !printing_); }
-    // The status bar's connection text from the live display and the unit's texts.
-    void UpdateConnectionText(const MonitorDisplay &monitor, const DeviceTexts &device);
+    // The status bar's connection text from the unit's protocol and texts.
+    void UpdateConnectionText(const VersionLabel &version, const DeviceTexts &device);
 
     void SetPrinting(bool printing) { printing_ = printing; }
     bool printing() const { return printing_; }
@@ -63,5 +63,8 @@ private:
     int messageTicks_ = 0;
     bool printing_ = false;
 };
+
+// "  PC-99, IGN-<version>" behind slot 11: the version message of the link and of its version label.
+std::string VersionMismatchText(const MessageTexts &texts, int unitVersion);
 
 } // namespace zarvex1

@@ -6,11 +6,9 @@
 
 namespace zarvex1 {
 
-LinkEngine::LinkEngine(SerialPort &port, const ParameterImage &shownSet, LimitedSettings &settings,
-                       LinkOwner &owner)
-    : port_(port), shownSet_(shownSet), settings_(settings), owner_(owner), display_(owner),
-      portSelection_(settings), receiveBuffer_(ReceiveBufferSize) {
-    monitorFrame_.bytes[0] = 0; // the first refresh works on an empty frame
+LinkEngine::LinkEngine(SerialPort &port, LimitedSettings &settings, LinkOwner &owner)
+    : port_(port), settings_(settings), owner_(owner), display_(owner), portSelection_(settings),
+      readChunk_(ReceiveBuffer::Capacity) {
     port_.SetInputHandler([this] { InputQueued(); });
 }
 
@@ -21,8 +19,17 @@ LinkEngine::~LinkEngine() {
 void LinkEngine::Start() {
     noReplyTicks_ = NoConnectionLimit;
     OpenPort();
-    RefreshMonitor();
+    // No frame yet: "Not connected" until the first tick's banner hides it.
+    UpdateVersionLabel();
     UpdateConnectionText();
+}
+
+void LinkEngine::RemoveLiveWatcher(LiveWatcher &watcher) {
+    watchers_.erase(std::remove(watchers_.begin(), watchers_.end(), &watcher), watchers_.end());
+}
+
+long long LinkEngine::NowMs() const {
+    return clock_ ? clock_() : static_cast<long long>(tickCounter_) * 55;
 }
 
 LinkState LinkEngine::state() const {
@@ -56,10 +63,6 @@ int LinkEngine::PortNumberInUse() const {
     return settings_.portIndex == AutoPortIndex ? settings_.scanIndex + 1 : settings_.portIndex + 1;
 }
 
-MapLiveValues LinkEngine::mapLive() const {
-    return {live_.rpm, live_.throttle / 10, live_.pressure, !connected_, live_.map2};
-}
-
 // ---------------------------------------------------------------------------------------------------
 // Port
 
@@ -81,13 +84,14 @@ void LinkEngine::OpenPort() {
 }
 
 void LinkEngine::ClosePort() {
+    received_.Clear();
     if (!port_.isOpen())
         return;
     port_.discardInput();
     port_.close();
 }
 
-void LinkEngine::MenuCom1Click(int index) {
+void LinkEngine::ChoosePort(int index) {
     portSelection_.ChooseNumbered(index);
     ClosePort();
     silentOpen_ = false;
@@ -95,7 +99,7 @@ void LinkEngine::MenuCom1Click(int index) {
     UnitChanged();
 }
 
-void LinkEngine::MenuComAdapterClick(const std::string &stableName) {
+void LinkEngine::ChooseAdapter(const std::string &stableName) {
     portSelection_.ChooseAdapter(stableName);
     ClosePort();
     silentOpen_ = false;
@@ -151,18 +155,18 @@ void LinkEngine::SendPollFrame() {
     if (!portEnabled_)
         return;
     // An engine that started since the press gets no test command: the bits go unsent.
-    if (live_.pickupActive)
+    if (latest_ && latest_->engineTurns())
         testBits_ = {};
     const Frame frame = PollFrame(testBits_);
     testBits_ = {};
     Send(frame);
 }
 
-void LinkEngine::ButtonTestClick(TestButton button) {
+void LinkEngine::SendTest(TestButton button) {
     // A test fires outputs: never while the engine turns.
-    if (!TestButtonsEnabled(live_.pickupActive))
+    if (!TestButtonsEnabled(latest_ && latest_->engineTurns()))
         return;
-    zarvex1::ButtonTestClick(testBits_, button);
+    SetTestBit(testBits_, button);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -269,10 +273,10 @@ void LinkEngine::RequestFailed(LinkRequest stage, LinkRequest started, TransferF
 // Receiving
 
 void LinkEngine::InputQueued() {
-    // A transfer takes its reply as soon as it is whole, so it runs at the line's pace rather than the
-    // timer's; between transfers the tick takes the monitor frames. Input that comes while a tick or a
-    // reply is being handled waits for the next look.
-    if (receiving_ || transfers_.idle())
+    // Bytes are taken when the port reports them, so that every frame is stamped with the time it came
+    // and a transfer takes its reply as soon as it is whole, at the line's pace rather than the timer's.
+    // Input that comes while a tick or a reply is being handled waits for the next look.
+    if (receiving_)
         return;
     receiving_ = true;
     Receive(false);
@@ -282,51 +286,82 @@ void LinkEngine::InputQueued() {
 void LinkEngine::Receive(bool atTick) {
     if (!portEnabled_)
         return;
+    const long long now = NowMs();
     const int waiting = port_.bytesWaiting();
-    if (waiting < FrameSize) {
-        // A frame crosses the line in 26 ms, so a part of one that has not grown over a whole tick will
-        // never be completed: it is noise, or the tail of a frame cut by a read between ticks. Dropped,
-        // it cannot put the next read out of step with the unit's frames.
-        if (atTick) {
-            if (waiting > 0 && waiting == partialWaiting_)
-                port_.discardInput();
-            partialWaiting_ = waiting;
+    if (waiting > 0) {
+        const int count = port_.read(readChunk_.data(), std::min<int>(waiting, static_cast<int>(received_.room())));
+        if (count > 0) {
+            received_.Append(std::span<const std::uint8_t>(readChunk_.data(), static_cast<std::size_t>(count)));
+            inputSinceTick_ = true;
         }
-        return;
     }
-    partialWaiting_ = 0;
-    const int count = port_.read(receiveBuffer_.data(), std::min(waiting, ReceiveBufferSize));
-    // Only what this read delivered is looked at: a short read must not complete itself with the
-    // bytes of an older frame still in the buffer.
-    if (count < FrameSize)
+    // Every whole frame in order: the frames that came together are all taken, each a record.
+    while (const std::optional<Frame> frame = received_.Next())
+        Accept(*frame, now);
+    if (!atTick)
         return;
-    const std::span<const std::uint8_t> received(receiveBuffer_.data(), FrameSize);
-    if (received[0] == MonitorCode) {
-        MonitorDecoder(received);
-    } else if (transfers_.Accepts(received)) {
+    // A frame crosses the line in 26 ms, so a part of one that has not grown over a whole tick will never
+    // be completed: it is noise, or the tail of a frame cut off. Dropped, it cannot put the next frame out
+    // of step.
+    const std::size_t partial = received_.waiting();
+    if (partial > 0 && partial == partialWaiting_ && !inputSinceTick_)
+        received_.Clear();
+    partialWaiting_ = received_.waiting();
+    inputSinceTick_ = false;
+}
+
+void LinkEngine::Accept(const Frame &frame, long long nowMs) {
+    if (frame.code() == MonitorCode) {
         noReplyTicks_ = 0;
-        transfers_.Reply(received);
+        savingReportPending_ = false;
+        latest_ = LiveRecord::Decode(frame, nowMs, ++recordCount_);
+        pending_.push_back(*latest_);
+        UpdateVersionLabel();
+    } else if (transfers_.Accepts(frame.bytes)) {
+        noReplyTicks_ = 0;
+        transfers_.Reply(frame.bytes);
     }
 }
 
-void LinkEngine::MonitorDecoder(std::span<const std::uint8_t> received) {
-    if (!IsValidMonitorFrame(received))
-        return;
-    noReplyTicks_ = 0;
-    savingReportPending_ = false;
-    monitorFrame_ = Frame::From(received);
-    owner_.MonitorFrameDecoded(monitorFrame_);
-    RefreshMonitor();
+void LinkEngine::UpdateVersionLabel() {
+    VersionLabel label = versionLabel_;
+    const int version = latest_ ? latest_->raw(LiveField::Version) : 0;
+    if (version == ProtocolVersion) {
+        // The hidden caption also ends the status-bar text: an old "Not connected" must not stay there.
+        label.state = UnitVersionState::SameVersion;
+        label.text.clear();
+        label.visible = false;
+    } else {
+        label.state = UnitVersionState::OtherVersion;
+        label.text = version == 0 ? std::string("Not connected") : VersionMismatchText(Texts(), version);
+        label.visible = !display_.bannerVisible();
+    }
+    if (label != versionLabel_) {
+        versionLabel_ = label;
+        owner_.VersionLabelChanged(versionLabel_);
+    }
 }
 
-void LinkEngine::RefreshMonitor() {
-    RefreshMonitorDisplay(monitorFrame_, connected_, shownSet_, Texts(), live_, monitor_);
+void LinkEngine::RefreshTexts() {
+    UpdateVersionLabel();
     UpdateConnectionText();
-    MonitorChanged();
 }
 
-void LinkEngine::MonitorChanged() {
-    owner_.MonitorRefreshed(monitor_, live_);
+void LinkEngine::UpdateConnectionText() {
+    display_.UpdateConnectionText(versionLabel_, deviceTexts_);
+}
+
+void LinkEngine::TellWatchers() {
+    if (connected_ != toldConnected_) {
+        toldConnected_ = connected_;
+        for (LiveWatcher *watcher : watchers_)
+            watcher->ConnectionChanged(connected_, NowMs());
+    }
+    if (pending_.empty())
+        return;
+    for (LiveWatcher *watcher : watchers_)
+        watcher->RecordsArrived(pending_);
+    pending_.clear();
 }
 
 void LinkEngine::DecodeDeviceTexts() {
@@ -337,7 +372,7 @@ void LinkEngine::DecodeDeviceTexts() {
 // ---------------------------------------------------------------------------------------------------
 // Timer tick
 
-void LinkEngine::Timer1Timer() {
+void LinkEngine::Tick() {
     receiving_ = true;
     ++tickCounter_;
     WatchDevice();
@@ -346,12 +381,10 @@ void LinkEngine::Timer1Timer() {
     if (display_.Tick())
         programDonePending_ = false;
     WatchConnection();
-    if (display_.bannerVisible() && monitor_.LabelVersionVisible) {
-        monitor_.LabelVersionVisible = false;
-        MonitorChanged();
-    }
+    UpdateVersionLabel(); // hidden while the banner says the link is down
     UpdateConnectionText();
     receiving_ = false;
+    TellWatchers();
 }
 
 void LinkEngine::WatchDevice() {
@@ -381,7 +414,7 @@ void LinkEngine::PaceIdle() {
         SendPollFrame();
     // A countdown is only believed while the unit is heard: a unit that fell silent while saving must
     // neither keep "Saving:" up for ever nor be reported as done.
-    const int countdown = connected_ ? live_.SavingCountdown : 0;
+    const int countdown = connected_ && latest_ ? latest_->raw(LiveField::SavingCountdown) : 0;
     if (countdown > 0) {
         display_.ShowSaving(Texts()[MessageSlot::Saving], countdown);
         return;
@@ -399,19 +432,13 @@ void LinkEngine::WatchConnection() {
         if (portEnabled_)
             ++noReplyTicks_;
         display_.ShowBanner(false);
-        if (!connected_) {
-            // The frame that brought the link back was shown as "---": show its values now.
-            connected_ = true;
-            RefreshMonitor();
-        }
+        connected_ = true;
         return;
     }
     display_.ShowBanner(true);
     if (connected_) {
-        // The rows turn to "---" at once rather than showing stale values until the next frame.
         connected_ = false;
-        RefreshMonitor();
-        if (live_.SavingCountdown > 0)
+        if (latest_ && latest_->raw(LiveField::SavingCountdown) > 0)
             programDonePending_ = false;
         // Another unit may be on the cable when the link comes back.
         UnitChanged();

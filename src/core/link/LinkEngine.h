@@ -3,8 +3,10 @@
 #include "core/link/Frames.h"
 #include "core/link/LinkDisplay.h"
 #include "core/link/LinkOwner.h"
-#include "core/link/MonitorDisplay.h"
+#include "core/link/LiveRecord.h"
+#include "core/link/LiveWatcher.h"
 #include "core/link/PortSelection.h"
+#include "core/link/ReceiveBuffer.h"
 #include "core/link/SerialPort.h"
 #include "core/link/TestCommands.h"
 #include "core/link/TransferMachine.h"
@@ -14,6 +16,8 @@
 #include "core/texts/MessageTexts.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,20 +43,13 @@ struct LinkState {
     int TickCounter = 0;
 };
 
-// The live values the map editors follow.
-struct MapLiveValues {
-    int rpm = 0;
-    int tps = 0; // whole percent
-    int iap = 0; // kPa
-    bool noConnection = true;
-    bool map2 = false;
-};
-
 // The device link: the port and its choice, polling, the live monitor, test commands, the connection
 // watch and the port handover, all paced by the owner's 55 ms tick; the transfers of the parameter set run
 // in its TransferMachine and show through its LinkDisplay. It never waits: every step takes what the port
 // holds and returns. A transfer works on a snapshot of its own; the parameter set and its pages belong to
-// the session, which starts the transfers and takes what they bring through its TransferListener.
+// the session, which starts the transfers and takes what they bring through its TransferListener. Every
+// monitor frame it accepts becomes one LiveRecord, stamped with the owner's clock when its last bytes were
+// reported; its LiveWatchers see the records on the next tick, after the port was read.
 class LinkEngine final : public UnitLink, private TransferMachine::Events {
 public:
     static constexpr int ResendInterval = TransferMachine::ResendInterval;
@@ -68,18 +65,23 @@ public:
     static constexpr std::uint32_t HandoverRestart = 0x7FFFFFA2; // hand over, starting with a new frame
     static constexpr std::uint32_t TakeBackRequest = 0x7FFFFFA4;
 
-    // `shownSet` names the power outputs on the live display; the link only reads it. The link's texts
-    // follow the language of `settings`.
-    LinkEngine(SerialPort &port, const ParameterImage &shownSet, LimitedSettings &settings, LinkOwner &owner);
+    // The link's texts follow the language of `settings`.
+    LinkEngine(SerialPort &port, LimitedSettings &settings, LinkOwner &owner);
     ~LinkEngine() override;
     LinkEngine(const LinkEngine &) = delete;
     LinkEngine &operator=(const LinkEngine &) = delete;
 
-    // Opens the port and refreshes the live display once on an empty frame (program start).
+    // The owner's monotonic clock in milliseconds, which stamps the records. By default the ticks' count.
+    void SetClock(std::function<long long()> nowMs) { clock_ = std::move(nowMs); }
+    // Who hears of the live records and the connection; told in the order they were added.
+    void AddLiveWatcher(LiveWatcher &watcher) { watchers_.push_back(&watcher); }
+    void RemoveLiveWatcher(LiveWatcher &watcher);
+
+    // Opens the port (program start).
     void Start();
     // The link steps of one timer tick: receive, pace the request or poll, message line and saving
-    // gauge, connection watch and reconnect, connection text.
-    void Timer1Timer();
+    // gauge, connection watch and reconnect, connection text; then the watchers hear what came.
+    void Tick();
 
     // Transfers. They only set the request; the tick sends the first frame within 4 ticks.
     void SetTransferListener(TransferListener *listener) override {
@@ -92,13 +94,13 @@ public:
     // The unit's device information alone (the command-line tool's info): the block-0 exchange of a
     // read, after which the request ends quietly.
     void ReadDeviceInfo();
-    // A test button: its bit goes out with the next poll frame. Nothing while a pick-up reports a signal.
-    void ButtonTestClick(TestButton button);
+    // A test: its bit goes out with the next poll frame. Nothing while a pick-up reports a signal.
+    void SendTest(TestButton button);
 
-    // Port choice from the Com menu (0..29 ports, 30 automatic scanning).
-    void MenuCom1Click(int index);
-    // An adapter of the Com menu, by its stable name.
-    void MenuComAdapterClick(const std::string &stableName);
+    // Port choice (0..29 ports, 30 automatic scanning).
+    void ChoosePort(int index);
+    // An adapter, by its stable name.
+    void ChooseAdapter(const std::string &stableName);
     // A loader program borrows (0x7FFFFFA1, 0x7FFFFFA2) or returns (0x7FFFFFA4) the port.
     void PortMessage(int portNumber, std::uint32_t request);
     void OpenPort();
@@ -118,8 +120,8 @@ public:
         display_.ShowMessageLine(text, colour);
     }
     void SetPrinting(bool printing) { display_.SetPrinting(printing); }
-    // Formats the live display again from the last monitor frame (after a change of language).
-    void RefreshMonitor();
+    // The version label and the connection text again, in the language of the settings.
+    void RefreshTexts();
 
     LinkState state() const;
     const TransferMachine &transfers() const { return transfers_; }
@@ -129,11 +131,12 @@ public:
     bool connectionBannerVisible() const { return display_.bannerVisible(); }
     const std::string &connectionText() const { return display_.connectionText(); }
     const std::string &labelCom() const { return labelCom_; }
-    const MonitorDisplay &monitor() const { return monitor_; }
-    // The last monitor frame the unit sent.
-    const Frame &monitorFrame() const { return monitorFrame_; }
-    const LiveValues &live() const { return live_; }
-    MapLiveValues mapLive() const;
+    // The newest live record; none before the first monitor frame.
+    const std::optional<LiveRecord> &latest() const { return latest_; }
+    // The unit is heard: a valid frame came within the last 18 ticks.
+    bool connected() const { return connected_; }
+    // Whether a pick-up of the newest record sees the lobes.
+    bool engineTurns() const { return latest_ && latest_->engineTurns(); }
     const DeviceInfo &deviceInfo() const { return deviceInfo_; }
     const DeviceTexts &deviceTexts() const { return deviceTexts_; }
 
@@ -154,14 +157,17 @@ private:
     // The port queued input between two ticks: a running transfer takes a whole reply at once.
     void InputQueued();
     void Receive(bool atTick);
-    void MonitorDecoder(std::span<const std::uint8_t> received);
+    void Accept(const Frame &frame, long long nowMs);
     void DecodeDeviceTexts();
+    void TellWatchers();
 
     void WatchDevice(); // an unplugged device ends the transfer at once
     void PaceRequest();
     void PaceIdle();
     void WatchConnection();
-    void UpdateConnectionText() { display_.UpdateConnectionText(monitor_, deviceTexts_); }
+    void UpdateConnectionText();
+    // The label that tells of a unit of another protocol version, from the newest record.
+    void UpdateVersionLabel();
     // The link's texts in the language of the settings.
     const MessageTexts &Texts();
 
@@ -170,10 +176,9 @@ private:
     void SendPollFrame();
     void Send(const Frame &frame);
     void ReleasePort();
-    void MonitorChanged();
+    long long NowMs() const;
 
     SerialPort &port_;
-    const ParameterImage &shownSet_;
     LimitedSettings &settings_;
     MessageTexts texts_; // the words of the message line and the live display, in textsLanguage_
     int textsLanguage_ = -1;
@@ -193,14 +198,20 @@ private:
     bool connected_ = false;
     int tickCounter_ = 0;
     bool receiving_ = false;           // a tick or a reply is being handled: input waits for it
-    int partialWaiting_ = 0;           // bytes of a partial frame queued at the last tick
+    std::size_t partialWaiting_ = 0;   // bytes of a partial frame left at the last tick
+    bool inputSinceTick_ = false;      // bytes came since the last tick
     bool savingReportPending_ = false; // programmed, but no monitor frame has told of the saving yet
-    std::vector<std::uint8_t> receiveBuffer_;
+    ReceiveBuffer received_;
+    std::vector<std::uint8_t> readChunk_;
+    std::function<long long()> clock_;
+    std::vector<LiveWatcher *> watchers_;
+    std::vector<LiveRecord> pending_; // accepted since the last tick
+    std::optional<LiveRecord> latest_;
+    std::uint64_t recordCount_ = 0;
+    bool toldConnected_ = false; // what the watchers last heard of the connection
+    VersionLabel versionLabel_;
     DeviceInfo deviceInfo_;
     DeviceTexts deviceTexts_;
-    Frame monitorFrame_;
-    MonitorDisplay monitor_;
-    LiveValues live_;
     std::string labelCom_;
 };
 

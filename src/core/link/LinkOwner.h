@@ -2,7 +2,6 @@
 
 #include "core/link/Colours.h"
 #include "core/link/Frames.h"
-#include "core/link/MonitorDisplay.h"
 
 #include <cstdint>
 #include <string>
@@ -33,6 +32,16 @@ struct DeviceTexts {
     friend bool operator==(const DeviceTexts &, const DeviceTexts &) = default;
 };
 
+// What the unit's monitor frames tell of its protocol: the label beside the message line ("Not connected"
+// before the first frame, the version message for a unit of another version) and the connection text.
+enum class UnitVersionState { NoFrame, OtherVersion, SameVersion };
+struct VersionLabel {
+    UnitVersionState state = UnitVersionState::NoFrame;
+    std::string text = "Not connected";
+    bool visible = false; // never while the banner says the link is down
+    friend bool operator==(const VersionLabel &, const VersionLabel &) = default;
+};
+
 // What the link asks of the window it works for. Every call comes from the link's own calls (tick,
 // commands, port messages) on the owner's thread; none may wait for the user: message boxes are to be
 // shown without blocking the tick. All functions do nothing by default.
@@ -45,9 +54,7 @@ public:
     virtual void ProgressGaugeChanged(const ProgressGauge &) {}
     virtual void ConnectionBannerChanged(bool /*visible: LabelSpojeni*/) {}
     virtual void ConnectionTextChanged(const std::string & /*status panel 4*/) {}
-    virtual void MonitorRefreshed(const MonitorDisplay &, const LiveValues &) {}
-    // A monitor frame the link accepted, before the display is refreshed from it.
-    virtual void MonitorFrameDecoded(const Frame &) {}
+    virtual void VersionLabelChanged(const VersionLabel &) {}
     virtual void DeviceTextsChanged(const DeviceTexts &) {}
     // LabelCom caption ("COM= ttyUSB0") and the Com menu item to tick (0..30).
     virtual void ComPortChanged(const std::string & /*labelCom*/, int /*tickedItem*/) {}

@@ -2,7 +2,7 @@
 
 namespace zarvex1 {
 
-void ButtonTestClick(TestBits &bits, TestButton button) {
+void SetTestBit(TestBits &bits, TestButton button) {
     struct Bit {
         int byte;
         std::uint8_t mask;

@@ -28,16 +28,6 @@ std::optional<OperatingPoint> LogPoint(const MonitorLog &log, int row) {
     return point;
 }
 
-OperatingPoint FramePoint(const Frame &frame) {
-    auto value = [&frame](std::string_view id) { return FieldValue(*FindMonitorField(id), frame); };
-    OperatingPoint point;
-    point.rpm = value("rpm");
-    point.load = value("loadIsIap") != 0 ? value("pressure") : value("throttle");
-    point.acceleration = value("acceleration");
-    point.running = value("pickup1") != 0 || value("pickup2") != 0;
-    return point;
-}
-
 CellTime::CellTime(MapAxes axes) : axes_(std::move(axes)) {
     if (axes_.rpm.empty())
         axes_.rpm = {0};
@@ -80,43 +70,51 @@ long long CellTime::totalMs() const {
 
 namespace zarvex1 {
 
-void LiveCellTime::Frame(const OperatingPoint &point, long long nowMs) {
+CellTime &LiveCellTime::MapTime(std::size_t index) {
+    std::optional<CellTime> &time = maps_[index];
+    const MapAxes axes = UnitMapAxes(screen_, static_cast<UnitMap>(index));
+    // The times stay where they are while the axes hold: a view may hold them.
+    if (!time || time->axes().rpm != axes.rpm || time->axes().load != axes.load)
+        time.emplace(axes);
+    return *time;
+}
+
+void LiveCellTime::Add(const OperatingPoint &point, long long ms) {
+    if (point.running)
+        totalMs_ += ms;
+    for (std::optional<CellTime> &map : maps_)
+        map->Add(point, ms);
+}
+
+void LiveCellTime::RecordsArrived(std::span<const LiveRecord> records) {
     if (fresh_) {
-        samples_.clear();
         totalMs_ = 0;
-        // The times stay where they are: a view may hold them.
         for (std::optional<CellTime> &map : maps_)
             if (map)
                 map->Clear();
-        std::fill(counted_.begin(), counted_.end(), 0);
         fresh_ = false;
     }
-    if (last_ && nowMs > lastMs_) {
-        const long long ms = std::min(nowMs - lastMs_, CellTime::MaxRowMs);
-        samples_.push_back({*last_, ms});
-        if (last_->running)
-            totalMs_ += ms;
+    // The axes are looked at once for the tick's records.
+    for (std::size_t index = 0; index < maps_.size(); ++index)
+        MapTime(index);
+    for (const LiveRecord &record : records) {
+        const long long now = record.timeMs();
+        if (last_ && now > lastMs_)
+            Add(*last_, std::min(now - lastMs_, CellTime::MaxRowMs));
+        last_ = record.point();
+        lastMs_ = now;
     }
-    last_ = point;
-    lastMs_ = nowMs;
 }
 
-void LiveCellTime::ConnectionLost() {
+void LiveCellTime::ConnectionChanged(bool connected, long long /*nowMs*/) {
+    if (connected)
+        return;
     last_.reset();
     fresh_ = true;
 }
 
-const CellTime &LiveCellTime::For(UnitMap map, const MapAxes &axes) {
-    const auto index = static_cast<std::size_t>(map);
-    std::optional<CellTime> &time = maps_[index];
-    if (!time || time->axes().rpm != axes.rpm || time->axes().load != axes.load ||
-        counted_[index] > samples_.size()) {
-        time.emplace(axes);
-        counted_[index] = 0;
-    }
-    for (; counted_[index] < samples_.size(); ++counted_[index])
-        time->Add(samples_[counted_[index]].point, samples_[counted_[index]].ms);
-    return *time;
+const CellTime &LiveCellTime::For(UnitMap map) {
+    return MapTime(static_cast<std::size_t>(map));
 }
 
 } // namespace zarvex1

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/link/Frames.h"
+#include "core/link/LiveWatcher.h"
 #include "core/logs/LogFormat.h"
 #include "core/params/MapLookup.h"
 
@@ -9,9 +9,6 @@
 #include <vector>
 
 namespace zarvex1 {
-
-// The operating point of a monitor frame, as LogPoint reads it from a log row.
-OperatingPoint FramePoint(const Frame &frame);
 
 // The operating point of a log row: speed, load as the unit measured it (throttle in 0.1 % or intake
 // pressure in kPa), acceleration, whether the engine ran. Nothing for a gap row.
@@ -49,30 +46,31 @@ private:
     std::vector<long long> ms_;
 };
 
-// Time in cell live, since the connection: each decoded frame's point counts until the next frame (at
-// most CellTime::MaxRowMs). The points are kept, so that a map whose points were edited is counted
-// again on its new axes.
-class LiveCellTime {
+// Time in cell live, since the connection: each record's point counts until the next record (at most
+// CellTime::MaxRowMs), on the axes the screen's set gives each map. Only the totals of the cells are kept;
+// a map whose points were edited starts counting afresh on its new axes.
+class LiveCellTime : public LiveWatcher {
 public:
-    void Frame(const OperatingPoint &point, long long nowMs);
-    // The connection was lost: the next frame starts the time afresh.
-    void ConnectionLost();
-    // The time for a map on these axes.
-    const CellTime &For(UnitMap map, const MapAxes &axes);
+    // `screen`: the set whose maps' axes the time is counted on.
+    explicit LiveCellTime(const ParameterImage &screen) : screen_(screen) {}
+
+    void RecordsArrived(std::span<const LiveRecord> records) override;
+    // The connection was lost: the next record starts the time afresh.
+    void ConnectionChanged(bool connected, long long nowMs) override;
+    // The time of a map on the screen's axes.
+    const CellTime &For(UnitMap map);
     long long totalMs() const { return totalMs_; }
 
 private:
-    struct Sample {
-        OperatingPoint point;
-        long long ms;
-    };
-    std::vector<Sample> samples_;
+    void Add(const OperatingPoint &point, long long ms);
+    CellTime &MapTime(std::size_t index);
+
+    const ParameterImage &screen_;
     std::optional<OperatingPoint> last_;
     long long lastMs_ = 0;
-    bool fresh_ = false; // the next frame clears what was counted
+    bool fresh_ = false; // the next record clears what was counted
     long long totalMs_ = 0;
     std::vector<std::optional<CellTime>> maps_ = std::vector<std::optional<CellTime>>(3);
-    std::vector<std::size_t> counted_ = std::vector<std::size_t>(3, 0); // samples in each map's time
 };
 
 } // namespace zarvex1

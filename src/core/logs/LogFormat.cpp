@@ -133,17 +133,6 @@ bool ParseDecimal(std::string_view text, int decimals, long long &value) {
 
 } // namespace
 
-std::string ImageHash(const ParameterImage &image) {
-    std::uint32_t hash = 2166136261u; // FNV-1a
-    for (const std::uint8_t byte : image.bytes())
-        hash = (hash ^ byte) * 16777619u;
-    static constexpr char Hex[] = "0123456789abcdef";
-    std::string text(8, '0');
-    for (int i = 7; i >= 0; --i, hash >>= 4)
-        text[i] = Hex[hash & 0xF];
-    return text;
-}
-
 std::string LogSeconds(long long ms) {
     std::string text;
     AppendDecimal(text, ms, 3);
@@ -166,12 +155,12 @@ std::string LogHeader() {
     return out;
 }
 
-void AppendLogRow(std::string &out, long long ms, const Frame &frame, const LogSetName &set) {
+void AppendLogRow(std::string &out, long long ms, const LiveRecord &record, const LogSetName &set) {
     AppendDecimal(out, ms, 3);
     for (const MonitorField &field : MonitorFields())
         if (Logged(field)) {
             out += ',';
-            AppendDecimal(out, FieldValue(field, frame), field.decimals);
+            AppendDecimal(out, record.raw(field.field), field.decimals);
         }
     out += ',';
     AppendText(out, set.imageHash);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/link/Frames.h"
-#include "core/logs/MonitorFields.h"
+#include "core/link/LiveRecord.h"
+#include "core/link/MonitorFields.h"
 #include "core/params/ParameterImage.h"
 
 #include <cstdint>
@@ -21,22 +21,15 @@ namespace zarvex1 {
 // else is a gap: the connection was lost there.
 
 // The parameter set a row names.
-struct LogSetName {
-    std::string imageHash; // empty while the unit's set is unknown
-    std::string fileName;
-    friend bool operator==(const LogSetName &, const LogSetName &) = default;
-};
-
-// Eight hex digits that tell two images apart.
-std::string ImageHash(const ParameterImage &image);
+using LogSetName = SetName;
 
 // Milliseconds as the log writes them: seconds with three decimals.
 std::string LogSeconds(long long ms);
 
 // The header row, with its line break (and the byte-order mark that tells spreadsheets it is UTF-8).
 std::string LogHeader();
-// Appends one row, with its line break.
-void AppendLogRow(std::string &out, long long ms, const Frame &frame, const LogSetName &set);
+// Appends one row, with its line break: the record's values at `ms` from the start.
+void AppendLogRow(std::string &out, long long ms, const LiveRecord &record, const LogSetName &set);
 void AppendGapRow(std::string &out, long long ms);
 
 // A log read back: its rows, and for each column it has the values over the rows.

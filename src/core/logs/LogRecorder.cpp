@@ -1,7 +1,9 @@
 #include "core/logs/LogRecorder.h"
 
+#include "core/session/ParameterSession.h"
 #include "core/texts/MessageTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -34,14 +36,40 @@ std::string LogStopText(LogStop why, const std::string &reason, int languageInde
     return text;
 }
 
+void LogRows::Start(long long startMs) {
+    rows_.clear();
+    startMs_ = startMs;
+    count_ = 0;
+    gapWritten_ = false;
+}
+
+void LogRows::RecordsArrived(std::span<const LiveRecord> records) {
+    // The set is named once for the tick's records: they came under the same set.
+    const SetName set = session_ ? session_->unitSetName() : SetName{};
+    for (const LiveRecord &record : records) {
+        if (record.timeMs() < startMs_)
+            continue;
+        AppendLogRow(rows_, record.timeMs() - startMs_, record, set);
+        ++count_;
+        gapWritten_ = false;
+    }
+}
+
+void LogRows::ConnectionChanged(bool connected, long long nowMs) {
+    if (connected || gapWritten_ || count_ == 0)
+        return;
+    AppendGapRow(rows_, std::max(0LL, nowMs - startMs_));
+    ++count_;
+    gapWritten_ = true;
+}
+
 void LogRecorder::Start(const std::filesystem::path &path, long long nowMs) {
     Stop();
     writer_ = std::make_unique<LogWriter>();
     path_ = path;
     startMs_ = nowMs;
     lastFlushMs_ = nowMs;
-    rows_ = 0;
-    gapWritten_ = false;
+    rows_.Start(nowMs);
     stopped_ = false;
     stopReason_.reset();
     stopDetail_.clear();
@@ -52,28 +80,22 @@ void LogRecorder::Stop() {
     if (!writer_)
         return;
     if (!stopped_)
-        writer_->Append(std::exchange(pending_, {}));
+        writer_->Append(rows_.Take());
     writer_->Wait();
     CheckWriter();
     writer_.reset();
-    pending_.clear();
+    rows_.Take();
     stopped_ = true;
 }
 
-void LogRecorder::Record(const Frame &frame, long long nowMs, const LogSetName &set) {
-    if (!recording())
-        return;
-    AppendLogRow(pending_, nowMs - startMs_, frame, set);
-    ++rows_;
-    gapWritten_ = false;
+void LogRecorder::RecordsArrived(std::span<const LiveRecord> records) {
+    if (recording())
+        rows_.RecordsArrived(records);
 }
 
-void LogRecorder::ConnectionLost(long long nowMs) {
-    if (!recording() || gapWritten_ || rows_ == 0)
-        return;
-    AppendGapRow(pending_, nowMs - startMs_);
-    ++rows_;
-    gapWritten_ = true;
+void LogRecorder::ConnectionChanged(bool connected, long long nowMs) {
+    if (recording())
+        rows_.ConnectionChanged(connected, nowMs);
 }
 
 void LogRecorder::Tick(long long nowMs) {
@@ -86,7 +108,7 @@ void LogRecorder::Tick(long long nowMs) {
 
 void LogRecorder::Flush(long long nowMs) {
     lastFlushMs_ = nowMs;
-    writer_->Append(std::exchange(pending_, {}));
+    writer_->Append(rows_.Take());
 }
 
 void LogRecorder::CheckWriter() {
@@ -94,7 +116,7 @@ void LogRecorder::CheckWriter() {
         return;
     if (const std::optional<LogWriteFailure> failure = writer_->failure()) {
         stopped_ = true;
-        pending_.clear();
+        rows_.Take();
         stopReason_ = failure->created ? LogStop::WriteFailed : LogStop::CannotCreate;
         stopDetail_ = failure->error.message();
     }

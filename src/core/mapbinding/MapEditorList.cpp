@@ -19,7 +19,30 @@ void MapEditorList::Remove(const MapEditor *editor) {
     std::erase(editors_, editor);
 }
 
-void MapEditorList::Feed(const ParameterImage &image, const LiveFeed &live) {
+LiveFeed LiveFeedOf(const LiveRecord &record) {
+    LiveFeed feed;
+    feed.rpm = record.raw(LiveField::Rpm);
+    feed.throttleTenths = record.raw(LiveField::Throttle);
+    feed.pressureKpa = record.raw(LiveField::Pressure);
+    feed.map2Active = record.flag(LiveField::Map2);
+    feed.noConnection = false;
+    return feed;
+}
+
+void MapEditorList::RecordsArrived(std::span<const LiveRecord> records) {
+    if (records.empty())
+        return;
+    const bool noConnection = live_.noConnection;
+    live_ = LiveFeedOf(records.back());
+    live_.noConnection = noConnection;
+}
+
+void MapEditorList::ConnectionChanged(bool connected, long long /*nowMs*/) {
+    live_.noConnection = !connected;
+}
+
+void MapEditorList::Feed(const ParameterImage &image) {
+    const LiveFeed &live = live_;
     if (refresh_ != 0) {
         const EditorMarkers markers = MarkersFromImage(image);
         for (MapEditor *editor : editors_) {

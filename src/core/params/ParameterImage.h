@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -154,5 +155,17 @@ constexpr int DisplayedValue(int raw, int scale, int offset) {
 constexpr int StoredValue(int displayed, int scale, int offset) {
     return displayed / scale - offset;
 }
+
+// Eight hex digits that tell two images apart (FNV-1a of the bytes): a log names the set a row was
+// recorded under by it.
+std::string ImageHash(const ParameterImage &image);
+
+// How a log names a parameter set: the hash of its image (empty while the set is unknown) and the file
+// it came from (empty when no file holds it).
+struct SetName {
+    std::string imageHash;
+    std::string fileName;
+    friend bool operator==(const SetName &, const SetName &) = default;
+};
 
 } // namespace zarvex1

@@ -68,6 +68,9 @@ public:
     // snapshot read. Nothing while it is unknown: at start, after a Program or Verify that failed, another
     // port or unit, a port handed over or a unit that fell silent.
     const std::optional<ParameterImage> &unitSet() const { return unitSet_; }
+    // The set the unit is known to hold as a log names it: the hash of its image, and the current file
+    // while the screen shows that very set. Empty while the unit's set is unknown.
+    SetName unitSetName() const;
 
     // Start-up, after the stored settings and image are read: limits, the texts of the language, the
     // active page filled, and the first undo entry.
@@ -147,10 +150,12 @@ private:
     ParameterImage ImageRead(const ParameterImage &read) override;
     void TransferDone(LinkRequest started, const ParameterImage &unitSet) override;
     void TransferFailed(LinkRequest started, LinkRequest stage, TransferFailure why) override;
+    void VerifyBlockFailed(const FailedBlock &failed) override { watcher_->VerifyBlockFailed(failed); }
     void UnitChanged() override;
     // Programming after change: the image as it is, without storing the pages first.
     void StartAutoProgram();
     void StartTransfer(Transfer transfer);
+    void SetUnitSet(const std::optional<ParameterImage> &unitSet);
 
     // The image is now kept elsewhere: read from the unit.
     void MarkKept() { kept_ = image_; }
@@ -182,6 +187,7 @@ private:
     Transfer transfer_ = Transfer::None;
     UnitSetReport unitSetReport_; // the snapshot read's report, while it runs
     std::optional<ParameterImage> unitSet_;
+    std::string unitSetHash_; // of unitSet_, taken when it is set
 };
 
 // A path as the settings and the caption keep it: UTF-8 text.

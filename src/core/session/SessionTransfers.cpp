@@ -93,7 +93,7 @@ ParameterImage ParameterSession::ImageRead(const ParameterImage &read) {
 
 void ParameterSession::TransferDone(LinkRequest /*started*/, const ParameterImage &unitSet) {
     const Transfer transfer = std::exchange(transfer_, Transfer::None);
-    unitSet_ = unitSet;
+    SetUnitSet(unitSet);
     switch (transfer) {
     case Transfer::Read:
         watcher_->ReadVerified(unitSet);
@@ -124,7 +124,7 @@ void ParameterSession::TransferFailed(LinkRequest started, LinkRequest stage, Tr
     } else if (!(started == LinkRequest::Read && stage == LinkRequest::Read)) {
         // A program or a verify went wrong: whatever the unit holds, it is not the set sent or read. A
         // Read that failed in its own stage changed nothing.
-        unitSet_.reset();
+        SetUnitSet(std::nullopt);
         watcher_->VerifyFailed();
     }
     if (transfer == Transfer::Snapshot)
@@ -132,8 +132,21 @@ void ParameterSession::TransferFailed(LinkRequest started, LinkRequest stage, Tr
             report(std::nullopt);
 }
 
+void ParameterSession::SetUnitSet(const std::optional<ParameterImage> &unitSet) {
+    unitSet_ = unitSet;
+    unitSetHash_ = unitSet ? ImageHash(*unitSet) : std::string();
+}
+
+SetName ParameterSession::unitSetName() const {
+    if (!unitSet_)
+        return {};
+    // The file names the unit's set only while the screen shows that very set.
+    return {unitSetHash_, *unitSet_ == image_ ? std::filesystem::path(currentFile()).filename().string()
+                                               : std::string()};
+}
+
 void ParameterSession::UnitChanged() {
-    unitSet_.reset();
+    SetUnitSet(std::nullopt);
     watcher_->UnitChanged();
 }
 

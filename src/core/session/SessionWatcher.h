@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/Transfers.h"
 #include "core/params/ParameterImage.h"
 
 namespace zarvex1 {
@@ -21,6 +22,9 @@ public:
     // A Verify that failed, a Program that did not finish, or a Read whose verify failed: the unit holds
     // something else.
     virtual void VerifyFailed() {}
+    // The verify stopped at a block: what it expected there and what the unit answered (before
+    // VerifyFailed).
+    virtual void VerifyBlockFailed(const FailedBlock & /*failed*/) {}
     // A read of the unit into a snapshot (compare with the unit) verified: the unit holds `unit`; the
     // screen's set was left alone.
     virtual void ComparedWithUnit(const ParameterImage & /*unit*/) {}

@@ -38,7 +38,7 @@ TComMenu::TComMenu(QMenu *menu, LinkEngine &link, PortDiscovery &discovery)
             item->setStatusTip(device);
             item->setToolTip(device);
         }
-        connect(item, &QAction::triggered, this, [this, i] { link_.MenuCom1Click(i); });
+        connect(item, &QAction::triggered, this, [this, i] { link_.ChoosePort(i); });
         numbered_[i] = item;
     }
     separator_ = menu_->addSeparator();
@@ -64,7 +64,7 @@ QAction *TComMenu::AddAdapterItem(const QString &caption, const QString &hint,
     if (!stableName.empty()) {
         item->setCheckable(true);
         connect(item, &QAction::triggered, this,
-                [this, stableName] { link_.MenuComAdapterClick(stableName); });
+                [this, stableName] { link_.ChooseAdapter(stableName); });
     }
     menu_->addAction(item);
     adapters_.push_back(item);

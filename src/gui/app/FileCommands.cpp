@@ -3,7 +3,7 @@
 #include "core/files/SettingsFolder.h"
 #include "gui/app/Dialogs.h"
 #include "gui/app/MainForm.h"
-#include "gui/files/SettingsLocation.h"
+#include "qtport/SettingsLocation.h"
 
 #include <QAction>
 #include <QApplication>

@@ -14,7 +14,7 @@
 #include "gui/app/LoaderServer.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/app/WindowTexts.h"
-#include "gui/files/SettingsLocation.h"
+#include "qtport/SettingsLocation.h"
 #include "gui/logs/LogCommands.h"
 #include "gui/pages/AdvancePage.h"
 #include "gui/pages/BikePage.h"
@@ -77,7 +77,9 @@ TMainForm::TMainForm(const StartOptions &options, std::unique_ptr<SerialPort> se
     settingsFolder = SettingsFolder();
     safety_ = std::make_unique<WindowSafetyNet>(this, session_, settingsFolder, options_.ownsSettings);
     defaultParameterPath_ = QString::fromStdU16String(DefaultParameterPath().u16string());
-    link_ = std::make_unique<LinkEngine>(*port_, session_.image(), session_.settings(), linkView_);
+    clock_.start();
+    link_ = std::make_unique<LinkEngine>(*port_, session_.settings(), linkView_);
+    link_->SetClock([this] { return NowMs(); });
     link_->SetPortDiscovery(portDiscovery_.get());
     session_.AttachLink(*link_);
 
@@ -195,8 +197,9 @@ void TMainForm::BuildPages() {
             break;
         case Page::Inputs:
             pages[page] = boundPages_[page] = inputsPage = new TInputsPage(session_, machine_, PageControl1);
-            inputsPage->SetSensorPanel(new TSensorPanel(session_, machine_, mapEditors_,
-                                                        [this] { return link_->live().loadVoltage; }));
+            inputsPage->SetSensorPanel(new TSensorPanel(session_, machine_, mapEditors_, [this] {
+                return link_->latest() ? link_->latest()->raw(LiveField::LoadVoltage) : 0;
+            }));
             break;
         case Page::Advance:
             pages[page] = boundPages_[page] = advancePage_ =
@@ -209,14 +212,16 @@ void TMainForm::BuildPages() {
             pages[page] = boundPages_[page] = powerOutPage_ =
                 new TPowerOutPage(session_, machine_, PageControl1);
             // The live display names the outputs by their modes.
-            connect(powerOutPage_, &TPowerOutPage::modeChanged, this, [this] { link_->RefreshMonitor(); });
+            connect(powerOutPage_, &TPowerOutPage::modeChanged, this, [this] { liveView_.Refresh(); });
             break;
         case Page::Gear:
             pages[page] = boundPages_[page] = gearPage_ = new TGearPage(session_, machine_, PageControl1);
             gearPage_->SetLiveSource([this] {
-                return GearLive{link_->state().Connected, link_->live().gearVoltage, link_->live().gearRatio};
+                const std::optional<LiveRecord> &latest = link_->latest();
+                return GearLive{link_->connected(), latest ? latest->raw(LiveField::GearVoltage) : 0,
+                                latest ? latest->raw(LiveField::Ratio) : 0};
             });
-            gearPage_->SetMonitorSource([this]() -> const MonitorDisplay & { return link_->monitor(); });
+            gearPage_->SetMonitorSource([this]() -> const MonitorDisplay & { return liveView_.display(); });
             break;
         case Page::Race:
             pages[page] = boundPages_[page] = new TRacePage(machine_, PageControl1);
@@ -224,11 +229,11 @@ void TMainForm::BuildPages() {
         case Page::Test:
             pages[page] = boundPages_[page] = testPage_ = new TTestPage(machine_, PageControl1);
             connect(testPage_, &TTestPage::testClicked, this,
-                    [this](TestButton button) { link_->ButtonTestClick(button); });
+                    [this](TestButton button) { link_->SendTest(button); });
             break;
         case Page::Monitor:
             pages[page] = MonitorPage = new TMonitorPage(PageControl1);
-            MonitorPage->SetSource([this]() -> const MonitorDisplay & { return link_->monitor(); });
+            MonitorPage->SetSource([this]() -> const MonitorDisplay & { return liveView_.display(); });
             break;
         default:
             pages[page] = new QWidget(PageControl1);
@@ -258,15 +263,16 @@ void TMainForm::AttachViews() {
                       .banner = LabelSpojeni,
                       .connection = statusPanels[4],
                       .version = LabelVersion,
-                      .dataError = LabelEeDataErr,
                       .com = LabelCom,
                       .comMenu = ComMenu,
+                      .bike = bikePage_,
+                      .handover = [this](bool handedOver) { PortHandoverChanged(handedOver); }});
+    liveView_.Attach({.session = &session_,
                       .monitor = MonitorPage,
                       .bike = bikePage_,
                       .gear = gearPage_,
                       .test = testPage_,
-                      .handover = [this](bool handedOver) { PortHandoverChanged(handedOver); },
-                      .frameDecoded = [this](const Frame &frame) { logs_->FrameDecoded(frame); }});
+                      .dataError = LabelEeDataErr});
     sessionView_.Attach({.window = this,
                          .session = &session_,
                          .machine = &machine_,
@@ -295,6 +301,12 @@ void TMainForm::FormCreate() {
         safety_->WatchEditor(editor);
     AttachViews();
     BuildLogs();
+    // After the link reads the port on a tick, its records go to the live display, the maps' live
+    // position, the recorder and the time in cell.
+    link_->AddLiveWatcher(liveView_);
+    link_->AddLiveWatcher(mapEditors_.List());
+    for (LiveWatcher *watcher : logs_->LiveWatchers())
+        link_->AddLiveWatcher(*watcher);
 
     // The session starts with the set of a first start; the stored settings and image go over it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -398,7 +410,8 @@ void TMainForm::ApplyLanguage() {
     ComMenu->ApplyLanguage(language);
     safety_->SetLanguage(language);
     ApplyLanguageCaptions();
-    link_->RefreshMonitor();
+    link_->RefreshTexts();
+    liveView_.Refresh();
 }
 
 void TMainForm::ApplyLanguageCaptions() {
@@ -447,27 +460,32 @@ bool TMainForm::event(QEvent *event) {
     return QMainWindow::event(event);
 }
 
+long long TMainForm::NowMs() const {
+    if (options_.clockMs)
+        return options_.clockMs();
+    return options_.steppedTicks ? steppedMs_ : clock_.elapsed();
+}
+
 void TMainForm::Timer1Timer() {
     steppedMs_ += TickMs;
     machine_.Tick();
-    // The map editors follow the live values of the last monitor frame.
-    const MapLiveValues live = link_->mapLive();
-    mapEditors_.Tick(session_.image(),
-                     LiveFeed{live.rpm, live.tps * 10, live.iap, live.noConnection, live.map2});
+    // The link reads first; its watchers take the records of this tick, so the maps' live position is on
+    // the frame's tick.
+    link_->Tick();
+    mapEditors_.Tick(session_.image());
     if (ActivePageIndex() == Page::Advance)
-        advancePage_->ShowLive(live.rpm);
-    link_->Timer1Timer();
+        advancePage_->ShowLive(mapEditors_.List().live().rpm);
     safety_->Tick(*link_);
+    const LiveRecord *latest = link_->latest() ? &*link_->latest() : nullptr;
     if (TBoundPage *page = boundPages_[session_.activePage()])
-        page->RefreshLiveColours(link_->live(), session_.image());
+        page->RefreshLiveColours(latest, session_.image());
     // default.ini waits while a Read runs, and takes the set read once it replaced the screen's.
     if (defaultIniKeeper_ && link_->state().LinkRequest != LinkRequest::Read)
         defaultIniKeeper_->Tick();
-    logs_->Tick(link_->state().Connected);
+    logs_->Tick();
 }
 
 void TMainForm::BuildLogs() {
-    clock_.start();
     LogCommands::Window window;
     window.window = this;
     window.toolBar = GroupBoxToolBar;
@@ -475,20 +493,8 @@ void TMainForm::BuildLogs() {
     window.fileMenuBefore = MenuPrint;
     window.toolsMenu = MenuTools;
     window.settingsFolder = settingsFolder;
-    // Tests step the ticks: their clock is the ticks'.
-    window.nowMs = [this] { return options_.steppedTicks ? steppedMs_ : clock_.elapsed(); };
-    // The set the unit is known to hold; its file name while the screen shows that set.
-    window.setName = [this] {
-        const std::optional<ParameterImage> &unit = session_.unitSet();
-        if (!unit)
-            return LogSetName{};
-        const bool shown = *unit == session_.image();
-        return LogSetName{ImageHash(*unit),
-                          shown ? std::filesystem::path(session_.currentFile()).filename().string()
-                                : std::string()};
-    };
-    window.fileName = [this] { return session_.currentFile(); };
-    window.screenSet = [this] { return session_.image(); };
+    window.nowMs = [this] { return NowMs(); };
+    window.session = &session_;
     auto *servo = static_cast<TServoPage *>(boundPages_[Page::Servo]);
     window.maps = {
         {advancePage_->TabAdvance,

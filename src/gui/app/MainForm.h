@@ -10,6 +10,7 @@
 #include "gui/app/QtTranslations.h"
 #include "gui/app/StartOptions.h"
 #include "gui/app/WindowLinkView.h"
+#include "gui/app/WindowLiveView.h"
 #include "gui/app/WindowPrintLook.h"
 #include "gui/app/WindowSessionView.h"
 #include "gui/mapeditor/MapEditors.h"
@@ -152,10 +153,13 @@ private:
     void CommonRefresh();
 
     bool printing() const { return link_->state().Printing; }
+    // The window's monotonic clock in milliseconds: the records' and the logs' time.
+    long long NowMs() const;
 
     // What the link, the session and a printout ask of the window. They go before the session and the
     // link, which keep references to them.
     WindowLinkView linkView_;
+    WindowLiveView liveView_;
     WindowSessionView sessionView_;
     WindowPrintLook printLook_;
     std::unique_ptr<WindowPrinter> printer_;
@@ -181,7 +185,7 @@ private:
     // The live-value logs, on the clock below.
     LogCommands *logs_ = nullptr;
     QElapsedTimer clock_;
-    long long steppedMs_ = 0; // the clock when tests step the ticks
+    long long steppedMs_ = 0; // the clock when tests step the ticks and name no clock of their own
 
     QString compileDateText;
     QString versionText_;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,10 @@ struct StartOptions {
     bool ownsSettings = true;
     // The owner steps the ticks itself (a test): the window's timer stays off.
     bool steppedTicks = false;
+    // The clock that stamps the live records in milliseconds, when the owner runs time itself (a unit in
+    // process whose line a test moves on); without it the window's own monotonic clock, or the stepped
+    // ticks.
+    std::function<long long()> clockMs;
     // A parameter file to open at start (a double-click on it in the file manager): absolute, the
     // system's bytes as given, so that a name in any encoding opens.
     std::filesystem::path parameterFile;

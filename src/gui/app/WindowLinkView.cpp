@@ -4,9 +4,6 @@
 #include "gui/app/Dialogs.h"
 #include "gui/app/LabelColour.h"
 #include "gui/pages/BikePage.h"
-#include "gui/pages/GearPage.h"
-#include "gui/pages/MonitorPage.h"
-#include "gui/pages/TestPage.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -40,20 +37,13 @@ void WindowLinkView::ConnectionTextChanged(const std::string &text) {
     parts_.connection->setText(QString::fromStdString(text));
 }
 
-void WindowLinkView::MonitorFrameDecoded(const Frame &frame) {
-    if (parts_.frameDecoded)
-        parts_.frameDecoded(frame);
-}
-
-void WindowLinkView::MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) {
-    parts_.monitor->Show(display);
-    parts_.bike->ShowMonitor(display);
-    parts_.gear->ShowMonitor(display);
-    // A test command is for an engine that stands: the buttons follow every frame.
-    parts_.test->ShowPickupActivity(live.pickupActive);
-    ShowLabel(parts_.version, display.LabelVersion);
-    parts_.version->setVisible(display.LabelVersionVisible);
-    parts_.dataError->setVisible(display.LabelEeDataErrVisible);
+void WindowLinkView::VersionLabelChanged(const VersionLabel &label) {
+    QLabel *version = parts_.version;
+    QPalette palette = version->palette();
+    palette.setColor(QPalette::Window, LabelColour(Colour::Red));
+    version->setPalette(palette);
+    version->setText(QString::fromStdString(label.text));
+    version->setVisible(label.visible);
 }
 
 void WindowLinkView::DeviceTextsChanged(const DeviceTexts &texts) {

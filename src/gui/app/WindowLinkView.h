@@ -13,13 +13,10 @@ namespace zarvex1 {
 
 class TBikePage;
 class TComMenu;
-class TGearPage;
-class TMonitorPage;
-class TTestPage;
 
 // What the link shows through the main window: the message line and its gauge, the connection banner and
-// text, the live display on the pages, the unit's texts, the port label and the Com menu's tick, and the
-// link's messages. It keeps no state of its own.
+// text, the unit's version label and texts, the port label and the Com menu's tick, and the link's
+// messages. It keeps no state of its own. The live values go their own way (WindowLiveView).
 class WindowLinkView : public LinkOwner {
 public:
     // The window's controls it writes to, there once the window is built.
@@ -30,17 +27,11 @@ public:
         QLabel *banner = nullptr;
         QLabel *connection = nullptr; // the status bar's last panel
         QLabel *version = nullptr;
-        QLabel *dataError = nullptr;
         QLabel *com = nullptr;
         TComMenu *comMenu = nullptr;
-        TMonitorPage *monitor = nullptr;
         TBikePage *bike = nullptr;
-        TGearPage *gear = nullptr;
-        TTestPage *test = nullptr;
         // The caption while a loader program has the port, and the captions of the language after.
         std::function<void(bool handedOver)> handover;
-        // Every monitor frame the link accepts (the live-value log records it).
-        std::function<void(const Frame &)> frameDecoded;
     };
 
     void Attach(Parts parts) { parts_ = std::move(parts); }
@@ -49,8 +40,7 @@ public:
     void ProgressGaugeChanged(const ProgressGauge &gauge) override;
     void ConnectionBannerChanged(bool visible) override;
     void ConnectionTextChanged(const std::string &text) override;
-    void MonitorRefreshed(const MonitorDisplay &display, const LiveValues &live) override;
-    void MonitorFrameDecoded(const Frame &frame) override;
+    void VersionLabelChanged(const VersionLabel &label) override;
     void DeviceTextsChanged(const DeviceTexts &texts) override;
     void ComPortChanged(const std::string &labelCom, int tickedItem) override;
     void PortHandoverChanged(bool handedOver) override;

@@ -1,6 +1,7 @@
 #include "gui/logs/LogCommands.h"
 
 #include "core/safety/RestorePoints.h"
+#include "core/session/ParameterSession.h"
 #include "core/texts/MessageTexts.h"
 #include "gui/app/Dialogs.h"
 #include "gui/logs/CellTimeOverlay.h"
@@ -41,12 +42,13 @@ const CommandTexts &TextsOf(int language) {
 } // namespace
 
 LogCommands::LogCommands(Window window, QObject *parent) : QObject(parent), window_(std::move(window)) {
+    const ParameterSession &session = *window_.session;
+    live_ = std::make_unique<LiveCellTime>(session.image());
     LogRecording::Owner owner;
     owner.nowMs = window_.nowMs;
-    owner.setName = window_.setName;
-    owner.fileName = window_.fileName;
+    owner.fileName = [&session] { return session.currentFile(); };
     owner.say = [this](const QString &text) { Dialogs::Notify(window_.window, text); };
-    recording_ = new LogRecording(window_.toolBar, std::move(owner), this);
+    recording_ = new LogRecording(window_.toolBar, std::move(owner), &session, this);
 
     open_ = new QAction(this);
     open_->setObjectName(QStringLiteral("MenuOpenLog"));
@@ -69,7 +71,7 @@ LogCommands::LogCommands(Window window, QObject *parent) : QObject(parent), wind
 
     for (const MapEditorOf &map : window_.maps)
         overlays_.push_back(new CellTimeOverlay(map.editor, map.mapOf, [this](UnitMap unitMap) {
-            return UnitMapAxes(window_.screenSet(), unitMap);
+            return UnitMapAxes(window_.session->image(), unitMap);
         }));
 }
 
@@ -90,8 +92,8 @@ void LogCommands::OpenLogWithDialog() {
 bool LogCommands::OpenLog(const std::filesystem::path &path) {
     if (!viewer_) {
         viewer_ = new LogViewer(window_.settingsFolder / "logviewer.ini",
-                                RestorePointStore::FolderBeside(window_.settingsFolder), window_.screenSet,
-                                window_.window);
+                                RestorePointStore::FolderBeside(window_.settingsFolder),
+                                [this] { return window_.session->image(); }, window_.window);
         viewer_->ApplyLanguage(language_);
         connect(viewer_, &LogViewer::cursorMoved, this, &LogCommands::RefreshMaps);
     }
@@ -111,16 +113,12 @@ bool LogCommands::OpenLog(const std::filesystem::path &path) {
     return true;
 }
 
-void LogCommands::FrameDecoded(const Frame &frame) {
-    recording_->FrameDecoded(frame);
-    live_.Frame(FramePoint(frame), window_.nowMs());
+std::vector<LiveWatcher *> LogCommands::LiveWatchers() {
+    return {&recording_->watcher(), live_.get()};
 }
 
-void LogCommands::Tick(bool connected) {
-    if (connected_ && !connected)
-        live_.ConnectionLost();
-    connected_ = connected;
-    recording_->Tick(connected);
+void LogCommands::Tick() {
+    recording_->Tick();
     RefreshMaps();
     // The live shading follows the engine once a second.
     const long long now = window_.nowMs();
@@ -142,7 +140,7 @@ void LogCommands::RefreshMaps() {
         if (!map || !shade_->isChecked()) {
             overlay->SetCellTime(nullptr);
         } else {
-            const MapAxes axes = UnitMapAxes(window_.screenSet(), *map);
+            const MapAxes axes = UnitMapAxes(window_.session->image(), *map);
             if (logShown) {
                 std::optional<CellTime> &time = logTime_[static_cast<std::size_t>(*map)];
                 if (!time || time->axes().rpm != axes.rpm || time->axes().load != axes.load) {
@@ -152,7 +150,7 @@ void LogCommands::RefreshMaps() {
                 }
                 overlay->SetCellTime(&*time);
             } else {
-                overlay->SetCellTime(&live_.For(*map, axes));
+                overlay->SetCellTime(&live_->For(*map));
             }
         }
         overlay->SetRing(ring);

@@ -20,6 +20,7 @@ class QWidget;
 namespace zarvex1 {
 
 class CellTimeOverlay;
+class ParameterSession;
 class LogRecording;
 class LogViewer;
 class TTab;
@@ -41,11 +42,9 @@ public:
         QAction *fileMenuBefore = nullptr; // the log items go before it
         QMenu *toolsMenu = nullptr;
         std::filesystem::path settingsFolder;
-        std::function<long long()> nowMs;          // a monotonic clock in milliseconds
-        std::function<LogSetName()> setName;       // the set the unit is known to hold now
-        std::function<std::string()> fileName;     // the parameter file on the screen
-        std::function<ParameterImage()> screenSet; // the set on the screen
-        std::vector<MapEditorOf> maps;             // the Advance and Servo editors
+        std::function<long long()> nowMs;           // the clock that stamps the link's records
+        const ParameterSession *session = nullptr; // the screen's set, its file, the set the unit holds
+        std::vector<MapEditorOf> maps;              // the Advance and Servo editors
     };
 
     LogCommands(Window window, QObject *parent = nullptr);
@@ -60,9 +59,10 @@ public:
     QAction *shadeAction() const { return shade_; }
     CellTimeOverlay *overlay(int index) const { return overlays_[static_cast<std::size_t>(index)]; }
 
-    // A monitor frame the link decoded; the window's tick with the connection state.
-    void FrameDecoded(const Frame &frame);
-    void Tick(bool connected);
+    // Who follows the link's records: the recorder and the live time in cell.
+    std::vector<LiveWatcher *> LiveWatchers();
+    // The window's tick, after the link's.
+    void Tick();
     void ApplyLanguage(int languageIndex);
     // The window closes: the recording ends with its rows in the file.
     void Close();
@@ -79,11 +79,10 @@ private:
     QAction *open_ = nullptr;
     QAction *shade_ = nullptr;
     std::vector<CellTimeOverlay *> overlays_;
-    LiveCellTime live_;
+    std::unique_ptr<LiveCellTime> live_;
     // The open log's time in cell, for each map on the axes it was counted on.
     std::vector<std::optional<CellTime>> logTime_ = std::vector<std::optional<CellTime>>(3);
     int language_ = 0;
-    bool connected_ = false;
     long long lastShadeMs_ = 0;
 };
 

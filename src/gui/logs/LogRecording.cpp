@@ -63,8 +63,8 @@ QIcon RecordIcon() {
 
 } // namespace
 
-LogRecording::LogRecording(QWidget *toolBar, Owner owner, QObject *parent)
-    : QObject(parent), owner_(std::move(owner)) {
+LogRecording::LogRecording(QWidget *toolBar, Owner owner, const ParameterSession *session, QObject *parent)
+    : QObject(parent), owner_(std::move(owner)), recorder_(session) {
     folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
     action_ = new QAction(this);
     action_->setObjectName(QStringLiteral("MenuRecordLog"));
@@ -131,18 +131,10 @@ void LogRecording::Stop() {
     UpdateButton();
 }
 
-void LogRecording::FrameDecoded(const Frame &frame) {
-    if (recording())
-        recorder_.Record(frame, owner_.nowMs(), owner_.setName());
-}
-
-void LogRecording::Tick(bool connected) {
+void LogRecording::Tick() {
     if (!recording())
         return;
-    const long long now = owner_.nowMs();
-    if (!connected)
-        recorder_.ConnectionLost(now);
-    recorder_.Tick(now);
+    recorder_.Tick(owner_.nowMs());
     Finish();
     UpdateButton();
 }

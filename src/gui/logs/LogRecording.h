@@ -14,21 +14,23 @@ class QWidget;
 
 namespace zarvex1 {
 
+class ParameterSession;
+
 // The window's recording of live values: File > Record log (Ctrl+R) and the Record button on the tool
-// bar, which shows the time recorded. The owner hands over every decoded monitor frame and steps the
-// tick; the clock, the folder and the parameter set's name come from the owner, so tests step them.
-// The rows go to the file on the recorder's writer thread, never on the window's.
+// bar, which shows the time recorded. Its recorder watches the link's records (a row each, at the record's
+// own time, naming the set the session knows the unit holds); the owner steps the tick; the clock and the
+// folder come from the owner, so tests step them. The rows go to the file on the recorder's writer thread,
+// never on the window's.
 class LogRecording : public QObject {
     Q_OBJECT
 public:
     struct Owner {
-        std::function<long long()> nowMs;         // a monotonic clock in milliseconds
-        std::function<LogSetName()> setName;      // the set the unit is known to hold now
+        std::function<long long()> nowMs;         // the clock that stamps the link's records
         std::function<std::string()> fileName;    // the parameter file on the screen: the log's name
         std::function<void(const QString &)> say; // a message that must not block the tick
     };
 
-    LogRecording(QWidget *toolBar, Owner owner, QObject *parent = nullptr);
+    LogRecording(QWidget *toolBar, Owner owner, const ParameterSession *session, QObject *parent = nullptr);
     ~LogRecording() override;
 
     QAction *action() const { return action_; }
@@ -44,13 +46,13 @@ public:
     void Stop();
     bool recording() const { return recorder_.recording(); }
     const LogRecorder &recorder() const { return recorder_; }
+    // What the link tells of its records goes to the recorder.
+    LiveWatcher &watcher() { return recorder_; }
     // Waits until the writer thread has written what it was given: for tests, which must not race it.
     void WaitForWriter() { recorder_.WaitForWriter(); }
 
-    // A monitor frame the link decoded.
-    void FrameDecoded(const Frame &frame);
-    // The owner's tick: the connection state, the flush, a failed write, the button's time.
-    void Tick(bool connected);
+    // The owner's tick: the flush, a failed write, the button's time.
+    void Tick();
     void ApplyLanguage(int languageIndex);
 
 private:

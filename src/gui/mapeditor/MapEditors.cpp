@@ -22,8 +22,8 @@ MapEditors::~MapEditors() {
         QObject::disconnect(connection);
 }
 
-void MapEditors::Tick(const ParameterImage &image, const LiveFeed &live) {
-    list_.Feed(image, live);
+void MapEditors::Tick(const ParameterImage &image) {
+    list_.Feed(image);
     for (TTab *tab : controls_)
         tab->Tick();
 }

@@ -18,8 +18,9 @@ public:
 
     // A new editor control of the given size and options in parent; null when the window has its 20.
     TTab *CreateMapEditor(int width, int height, int options, QWidget *parent);
-    // The window's tick: live values and markers for every editor, then each editor's own tick.
-    void Tick(const ParameterImage &image, const LiveFeed &live);
+    // The window's tick: live values (the list follows the link's records) and markers for every
+    // editor, then each editor's own tick.
+    void Tick(const ParameterImage &image);
     void SetLanguage(int languageIndex);
 
     MapEditorList &List() { return list_; }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/link/LinkOwner.h"
-#include "core/link/MonitorDisplay.h"
+#include "core/pages/MonitorDisplay.h"
 #include "core/pages/BikePageModel.h"
 #include "gui/pages/BoundPage.h"
 

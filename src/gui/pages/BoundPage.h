@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/link/MonitorDisplay.h"
+#include "core/link/LiveRecord.h"
 #include "core/pages/PageMachine.h"
 #include "core/pages/PageModel.h"
 
@@ -52,7 +52,7 @@ public:
     void ShowRow(std::string_view name, const ParameterImage &image);
     // Every timer tick while the page is the active one, after the link's steps: the colours that follow
     // the running engine (the current gear, the base advance). Nothing by default.
-    virtual void RefreshLiveColours(const LiveValues & /*live*/, const ParameterImage & /*image*/) {}
+    virtual void RefreshLiveColours(const LiveRecord * /*latest*/, const ParameterImage & /*image*/) {}
 
     // The bound controls by the names of their rows (UpDownX gives the edit EditX).
     TUpDownEdit *UpDown(std::string_view name);

@@ -138,8 +138,8 @@ void TGearPage::ApplyLanguage(int languageIndex) {
     ArrangeGears();
 }
 
-void TGearPage::RefreshLiveColours(const LiveValues &live, const ParameterImage &image) {
-    marks_.Apply(GearPageModel::LiveColoursOf(image, live.CurrentGear));
+void TGearPage::RefreshLiveColours(const LiveRecord *latest, const ParameterImage &image) {
+    marks_.Apply(GearPageModel::LiveColoursOf(image, latest ? latest->raw(LiveField::Gear) : 0));
     // Without a unit there is no live value to take.
     const bool connected = liveSource_ && liveSource_().connected;
     if (buttonsEnabled_ != connected) {

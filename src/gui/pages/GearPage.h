@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/link/MonitorDisplay.h"
+#include "core/pages/MonitorDisplay.h"
 #include "core/pages/GearPageModel.h"
 #include "gui/pages/BoundPage.h"
 #include "gui/pages/LiveMarks.h"
@@ -28,7 +28,7 @@ public:
     // Where the gear buttons find the running engine's voltage and ratio, and whether a unit is there.
     void SetLiveSource(std::function<GearLive()> source) { liveSource_ = std::move(source); }
     void ApplyLanguage(int languageIndex) override;
-    void RefreshLiveColours(const LiveValues &live, const ParameterImage &image) override;
+    void RefreshLiveColours(const LiveRecord *latest, const ParameterImage &image) override;
     // The live values of the page: the sensor voltage, the ratio now and the learned ratios. A hidden page
     // only notes that they changed and takes them from `source` when it is shown.
     void SetMonitorSource(std::function<const MonitorDisplay &()> source) {

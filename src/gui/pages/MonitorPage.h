@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/link/MonitorDisplay.h"
+#include "core/pages/MonitorDisplay.h"
 #include "gui/app/LabelColour.h"
 
 #include <QWidget>

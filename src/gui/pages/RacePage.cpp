@@ -130,8 +130,8 @@ void TRacePage::NameCells() {
     }
 }
 
-void TRacePage::RefreshLiveColours(const LiveValues &live, const ParameterImage &image) {
-    marks_.Apply(RacePageModel::LiveColoursOf(image, live.CurrentGear));
+void TRacePage::RefreshLiveColours(const LiveRecord *latest, const ParameterImage &image) {
+    marks_.Apply(RacePageModel::LiveColoursOf(image, latest ? latest->raw(LiveField::Gear) : 0));
 }
 
 } // namespace zarvex1

@@ -16,7 +16,7 @@ public:
     TRacePage(PageMachine &machine, QWidget *parent = nullptr);
 
     void ApplyLanguage(int languageIndex) override;
-    void RefreshLiveColours(const LiveValues &live, const ParameterImage &image) override;
+    void RefreshLiveColours(const LiveRecord *latest, const ParameterImage &image) override;
 
 private:
     void ArrangeColumns();

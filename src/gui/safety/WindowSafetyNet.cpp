@@ -118,7 +118,7 @@ void WindowSafetyNet::ApplyTexts() {
 }
 
 void WindowSafetyNet::Tick(const LinkEngine &link) {
-    const int count = link.live().programmingCount;
+    const int count = link.latest() ? link.latest()->raw(LiveField::ProgrammingCount) : -1;
     net_->SetUnitDetails(link.deviceTexts().programName,
                          count >= 0 ? std::optional<int>(count) : std::nullopt);
     if (!(session_.programAfterChange() && link.state().LinkRequest != LinkRequest::None))

@@ -1,4 +1,4 @@
-#include "core/link/MonitorDisplay.h"
+#include "core/pages/MonitorDisplay.h"
 #include "core/texts/MessageTexts.h"
 
 #include <gtest/gtest.h>
@@ -21,39 +21,16 @@ protected:
 
     void refresh(bool connected = true) {
         frame.seal();
-        RefreshMonitorDisplay(frame, connected, image, texts, live, display);
+        record = LiveRecord::Decode(frame, 0, 1);
+        display = BuildMonitorDisplay(&record, connected, image, texts);
     }
 
     MessageTexts texts;
     ParameterImage image;
     Frame frame;
-    LiveValues live;
+    LiveRecord record;
     MonitorDisplay display;
 };
-
-TEST_F(MonitorDisplayTest, versionDecidesTheConnectionState) {
-    struct Row {
-        int version;
-        int state;
-        bool labelVisible;
-        std::string caption;
-    };
-    const Row rows[] = {
-        {99, 2, false, ""},
-        {0, 1, true, "Not connected"},
-        {98, 1, true, "Unmatched version of PC and Ignition programs!  PC-99, IGN-98"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.version);
-        MonitorDisplay fresh;
-        display = fresh;
-        frame.setByte(Monb::Version, static_cast<unsigned>(row.version));
-        refresh();
-        EXPECT_EQ(display.connectionState, row.state);
-        EXPECT_EQ(display.LabelVersionVisible, row.labelVisible);
-        EXPECT_EQ(display.LabelVersion.text, row.caption);
-    }
-}
 
 TEST_F(MonitorDisplayTest, supplyVoltageInTenthsWithWarningColours) {
     struct Row {
@@ -123,7 +100,7 @@ TEST_F(MonitorDisplayTest, pickupStates) {
         frame.setByte(Monb::PickupErrors, static_cast<unsigned>(row.errors));
         refresh();
         EXPECT_EQ(display.LabelMonSnimac[0], (LabelView{row.text, row.colour}));
-        EXPECT_EQ(live.pickupActive, row.signal != 0);
+        EXPECT_EQ(record.engineTurns(), row.signal != 0);
     }
 }
 
@@ -148,15 +125,15 @@ TEST_F(MonitorDisplayTest, numberRowsAndSignedCorrections) {
     EXPECT_EQ(display.LabelMonPomerRpmSpeedAuto[1].text, " =  5.7");
     EXPECT_EQ(display.LabelTest[7].text, "Test8 = 65535");
     EXPECT_EQ(display.LabelGear.text, "Gear = 3");
-    EXPECT_EQ(live.rpm, 6543);
-    EXPECT_EQ(live.throttle, 456);
-    EXPECT_EQ(live.CurrentGear, 3);
+    EXPECT_EQ(record.raw(LiveField::Rpm), 6543);
+    EXPECT_EQ(record.raw(LiveField::Throttle), 456);
+    EXPECT_EQ(record.raw(LiveField::Gear), 3);
 
     frame.setByte(Monb::IapSensor, 1);
     refresh();
     EXPECT_EQ(display.LabelMonTpsPromile.text, "IAP = 456 kPa");
-    EXPECT_EQ(live.pressure, 456);
-    EXPECT_EQ(live.throttle, 0);
+    EXPECT_EQ(record.raw(LiveField::Pressure), 456);
+    EXPECT_EQ(record.raw(LiveField::Throttle), 0);
 }
 
 TEST_F(MonitorDisplayTest, withoutConnectionEveryRowShowsDashesAndGaugesStay) {

@@ -1,4 +1,4 @@
-#include "gui/files/SettingsLocation.h"
+#include "qtport/SettingsLocation.h"
 
 #include "core/files/SettingsFolder.h"
 
