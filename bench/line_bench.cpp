@@ -38,10 +38,9 @@ void ReadOnTheLine(benchmark::State &state) {
     unit.dropPercent = static_cast<int>(state.range(1));
     const LineModel line = LineModel::Serial(turnaround);
     SimulatedPort port(unit, line, FirstStartSet());
-    ParameterImage image;
     LimitedSettings settings;
     DoneWatch owner(port);
-    LinkEngine engine(port, image, settings, owner);
+    LinkEngine engine(port, settings, owner);
     TickStepper stepper(port, [&] { engine.Tick(); });
     engine.Start();
     stepper.Step(10);

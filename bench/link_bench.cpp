@@ -1,10 +1,15 @@
 #include "core/link/LinkEngine.h"
+#include "core/logs/CellTime.h"
+#include "core/logs/LogRecorder.h"
 #include "core/params/Defaults.h"
+#include "core/session/ParameterSession.h"
 #include "core/texts/MessageTexts.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <random>
 
 namespace zarvex1 {
 namespace {
@@ -42,19 +47,47 @@ Frame BusyMonitorFrame() {
     return frame;
 }
 
+// A tick that brings one frame: the link reads and decodes it into its record; no watcher.
 void TickWithMonitorFrame(benchmark::State &state) {
-    ParameterImage image = FirstStartSet();
     LimitedSettings settings;
     LinkOwner owner;
     MonitorOnlyPort port(BusyMonitorFrame());
-    LinkEngine engine(port, image, settings, owner);
+    LinkEngine engine(port, settings, owner);
     engine.Start();
     for (auto _ : state) {
         engine.Tick();
-        benchmark::DoNotOptimize(engine.monitor().LabelRpm.text.data());
+        benchmark::DoNotOptimize(engine.latest()->raw(LiveField::Rpm));
     }
 }
 BENCHMARK(TickWithMonitorFrame);
+
+// One frame read, decoded once, recorded as a log row naming the set the session knows the unit holds,
+// and placed in its cell of the three maps: what every frame costs the window while it records.
+void FrameDecodedRecordedAndPlaced(benchmark::State &state) {
+    SessionFrontEnd front;
+    ParameterSession session(front);
+    LimitedSettings settings;
+    LinkOwner owner;
+    MonitorOnlyPort port(BusyMonitorFrame());
+    LinkEngine engine(port, settings, owner);
+    LogRecorder recorder(&session);
+    LiveCellTime cells(session.image());
+    engine.AddLiveWatcher(recorder);
+    engine.AddLiveWatcher(cells);
+    engine.Start();
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("zarvex1-bench-" + std::to_string(std::random_device{}()) + ".csv");
+    long long now = 0;
+    recorder.Start(path, now);
+    for (auto _ : state) {
+        engine.Tick();
+        recorder.Tick(now += 55);
+    }
+    recorder.Stop();
+    std::filesystem::remove(path);
+    state.counters["rows"] = recorder.rowCount();
+}
+BENCHMARK(FrameDecodedRecordedAndPlaced);
 
 } // namespace
 } // namespace zarvex1

@@ -34,15 +34,14 @@ fs::path TempPath(const char *name) {
            (std::string("zarvex1-bench-") + std::to_string(std::random_device{}()) + "-" + name);
 }
 
-// Record() and the tick, as the owner calls them for every decoded frame; the file is written on the
-// writer's thread once a second.
+// A record and the tick, as the link hands every decoded frame to the recorder; the file is written on
+// the writer's thread once a second.
 void BM_RecordOneFrame(benchmark::State &state) {
     const SimulatedUnit unit = RunningUnit();
-    std::vector<Frame> frames;
+    std::vector<LiveRecord> records;
     for (int tick = 0; tick < 1000; ++tick)
-        frames.push_back(unit.monitorFrame(55LL * tick));
+        records.push_back(LiveRecord::Decode(unit.monitorFrame(55LL * tick), 55LL * tick, tick + 1));
     const fs::path path = TempPath("record.csv");
-    const LogSetName set{ImageHash(FirstStartSet()), "data.ign"};
     {
         LogRecorder recorder;
         long long now = 0;
@@ -50,7 +49,7 @@ void BM_RecordOneFrame(benchmark::State &state) {
         std::size_t i = 0;
         for (auto _ : state) {
             now += 55;
-            recorder.Record(frames[i++ % frames.size()], now, set);
+            recorder.RecordsArrived({&records[i++ % records.size()], 1});
             recorder.Tick(now);
         }
         recorder.Stop();
@@ -67,7 +66,7 @@ void BM_ReadOneHourLog(benchmark::State &state) {
         std::string text = LogHeader();
         const LogSetName set{ImageHash(FirstStartSet()), "data.ign"};
         for (int tick = 0; tick < OneHourRows; ++tick)
-            AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), set);
+            AppendLogRow(text, 55LL * tick, LiveRecord::Decode(unit.monitorFrame(55LL * tick), 0, 0), set);
         std::ofstream(path, std::ios::binary) << text;
         state.counters["MB"] = static_cast<double>(text.size()) / 1e6;
     }
@@ -86,7 +85,7 @@ void BM_TimeInCellOfOneHour(benchmark::State &state) {
     const SimulatedUnit unit = RunningUnit();
     std::string text = LogHeader();
     for (int tick = 0; tick < OneHourRows; ++tick)
-        AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), {});
+        AppendLogRow(text, 55LL * tick, LiveRecord::Decode(unit.monitorFrame(55LL * tick), 0, 0), {});
     const MonitorLog log = *ReadMonitorLog(text).log;
     const MapAxes axes = UnitMapAxes(FirstStartSet(), UnitMap::Advance1);
     for (auto _ : state) {
@@ -118,7 +117,7 @@ void BM_FindRecordedSetInThousandPoints(benchmark::State &state) {
     const SimulatedUnit unit = RunningUnit();
     std::string text = LogHeader();
     for (int tick = 0; tick < 100; ++tick)
-        AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), {ImageHash(unknown), "gone.ign"});
+        AppendLogRow(text, 55LL * tick, LiveRecord::Decode(unit.monitorFrame(55LL * tick), 0, 0), {ImageHash(unknown), "gone.ign"});
     const MonitorLog log = *ReadMonitorLog(text).log;
     for (auto _ : state) {
         const RecordedSets sets(log, FirstStartSet(), RestorePointCandidates(folder));
@@ -135,7 +134,7 @@ void BM_DifferingCellsOfOneHour(benchmark::State &state) {
     std::string text = LogHeader();
     const LogSetName set{ImageHash(FirstStartSet()), "data.ign"};
     for (int tick = 0; tick < OneHourRows; ++tick)
-        AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), set);
+        AppendLogRow(text, 55LL * tick, LiveRecord::Decode(unit.monitorFrame(55LL * tick), 0, 0), set);
     const MonitorLog log = *ReadMonitorLog(text).log;
     ParameterImage other = FirstStartSet();
     for (int i = 0; i < 150; i += 3)

@@ -37,7 +37,7 @@ const fs::path &HourLog() {
         std::string text = LogHeader();
         const LogSetName set{ImageHash(FirstStartSet()), "data.ign"};
         for (int tick = 0; tick < OneHourRows; ++tick)
-            AppendLogRow(text, 55LL * tick, unit.monitorFrame(55LL * tick), set);
+            AppendLogRow(text, 55LL * tick, LiveRecord::Decode(unit.monitorFrame(55LL * tick), 0, 0), set);
         const fs::path file = TempPath("hour.csv");
         std::ofstream(file, std::ios::binary) << text;
         return file;

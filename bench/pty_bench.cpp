@@ -52,12 +52,11 @@ void BM_ReadUntilVerified(benchmark::State &state, QStringList simArguments) {
     const std::string device = QString::fromUtf8(sim.readLine()).trimmed().toStdString();
 
     QtSerialPort port;
-    ParameterImage image;
     LimitedSettings settings;
     MessageTexts texts;
     texts.FillMessageTexts(0);
     ReadWatch owner;
-    LinkEngine engine(port, image, settings, owner);
+    LinkEngine engine(port, settings, owner);
     engine.SetDeviceOverride(device);
     engine.Start();
 

@@ -42,7 +42,14 @@ private:
     std::unique_ptr<Window> window_;
     QTemporaryDir folder_;
     QString logPath_;
-    std::vector<Frame> frames_;
+    // Every record the link handed its watchers while recording.
+    struct Seen : LiveWatcher {
+        std::vector<LiveRecord> records;
+        void RecordsArrived(std::span<const LiveRecord> arrived) override {
+            records.insert(records.end(), arrived.begin(), arrived.end());
+        }
+    };
+    Seen frames_;
 };
 
 void LogViewerTest::initTestCase() {
@@ -57,14 +64,10 @@ void LogViewerTest::initTestCase() {
     window->session().Read();
     QVERIFY(window.tickUntil([&] { return window->link().state().LinkRequest == LinkRequest::None; }) >= 0);
     QVERIFY(window->session().unitSet());
-    Frame seen = window->link().monitorFrame();
     logs.recording().Start();
-    // Each frame the link takes, as the test sees it after the tick (the running engine's frames differ).
-    for (int n = 0; n < 120; ++n) {
-        window.tick();
-        if (window->link().monitorFrame().bytes != seen.bytes)
-            frames_.push_back(seen = window->link().monitorFrame());
-    }
+    window->link().AddLiveWatcher(frames_);
+    window.tick(120);
+    window->link().RemoveLiveWatcher(frames_);
     logs.recording().Stop();
     const QStringList files = QDir(folder_.path()).entryList(QDir::Files);
     QCOMPARE(files.size(), 1);
@@ -76,7 +79,7 @@ void LogViewerTest::initTestCase() {
 void LogViewerTest::CursorValuesAreTheFramesAtItsTime() {
     LogViewer &viewer = *window_->form->logs().viewer();
     const MonitorLog &log = *viewer.log();
-    QCOMPARE(log.rowCount(), int(frames_.size()));
+    QCOMPARE(log.rowCount(), int(frames_.records.size()));
     auto *tree = viewer.findChild<QTreeWidget *>(QStringLiteral("TreeCursorValues"));
     for (const int row : {0, 17, log.rowCount() - 1}) {
         // Between two rows the cursor shows the earlier one.
@@ -87,7 +90,7 @@ void LogViewerTest::CursorValuesAreTheFramesAtItsTime() {
             for (const std::string_view id : channel->fields) {
                 const MonitorField &field = *FindMonitorField(id);
                 const QString expected =
-                    QString::fromStdString(FormatFieldValue(field, FieldValue(field, frames_[row])));
+                    QString::fromStdString(FormatFieldValue(field, frames_.records[row].raw(field.field)));
                 QCOMPARE(viewer.CursorValue(id), expected);
                 const QString caption = QString::fromStdString(FieldCaption(id, 0));
                 const auto items = tree->findItems(caption, Qt::MatchExactly);

@@ -147,8 +147,12 @@ private slots:
         QCOMPARE(w.sheet().actualX, 5);
         w.tab->Render();
         const QPoint live = OnScreen(w, 5, 5);
-        // The marker: the live colour around the value's black digits.
-        QVERIFY(Near(w.pixel(live.x() - 10, live.y()), AsQRgb(EditorPalette[PaletteLiveOk]), 40));
+        // The marker: the live colour around the value's black digits (as wide as the editor's font
+        // makes them).
+        bool marked = false;
+        for (int dx = 4; dx <= 16 && !marked; ++dx)
+            marked = Near(w.pixel(live.x() - dx, live.y()), AsQRgb(EditorPalette[PaletteLiveOk]), 40);
+        QVERIFY(marked);
         int dark = 0;
         for (int x = live.x() - 6; x <= live.x() + 6; ++x)
             dark += qGray(w.pixel(x, live.y())) < 80 ? 1 : 0;

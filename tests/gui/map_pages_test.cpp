@@ -206,7 +206,7 @@ private slots:
         TSensorPanel *panel = Sensors(w);
         QVERIFY(panel->TabTpsSensor->isVisible());
         QVERIFY(!panel->TabIapSensor->isVisible());
-        const int mv = w.form->link().live().loadVoltage;
+        const int mv = test::Live(w.form->link(), LiveField::LoadVoltage);
         QVERIFY2(mv >= 200 && mv <= 4950, qPrintable(QString::number(mv)));
         panel->BitBtnTps0->click();
         QCOMPARE(int(w.image().word(Adrw::TpsVoltage0)), (mv + 5) / 10 * 10);

@@ -91,7 +91,7 @@ private slots:
         w.page(Page::Test);
         auto *ign = test::Named<QPushButton>(*w, "ButtonTestIgn1");
         QVERIFY(ign->isEnabled());
-        QVERIFY(w.tickUntil([&] { return w->link().live().pickupActive; }) > 0);
+        QVERIFY(w.tickUntil([&] { return w->link().engineTurns(); }) > 0);
         QVERIFY(!ign->isEnabled());
         for (const char *name : {"ButtonTestPOut1", "ButtonTestRpm", "ButtonTestServoMinus"})
             QVERIFY(!test::Named<QPushButton>(*w, name)->isEnabled());
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(test::Named<TUpDownEdit>(*w, "EditPOut2Rpm2")->value(), 14000);
         auto *cell = test::Named<QCheckBox>(*w, "CheckBoxPOut2Cell23");
         QVERIFY(cell->isVisible() && cell->isEnabled());
-        QCOMPARE(w->link().monitor().LabelMonPOut[1].text.substr(0, 7), std::string("Special"));
+        QCOMPARE(w->monitorDisplay().LabelMonPOut[1].text.substr(0, 7), std::string("Special"));
 
         // A cell is a bit of its row.
         const int row = w.image().byte(Adrb::PowerOutTable + 5);
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(test::Named<QGroupBox>(*w, "GroupBoxNapetiProGear")->isVisible());
         QVERIFY(!test::Named<QGroupBox>(*w, "GroupBoxRpmSpeedProGear")->isVisible());
 
-        QVERIFY(w.tickUntil([&] { return w->link().live().CurrentGear == 3; }) > 0);
+        QVERIFY(w.tickUntil([&] { return test::Live(w->link(), LiveField::Gear) == 3; }) > 0);
         auto *button = test::Named<QPushButton>(*w, "ButtonGear3");
         QVERIFY(button->font().bold());
         QVERIFY(Green(test::Named<TUpDownEdit>(*w, "EditGearVoltage3")));
@@ -200,7 +200,7 @@ private slots:
         QVERIFY(!test::Named<QPushButton>(*w, "ButtonGear2")->font().bold());
         QVERIFY(!Green(test::Named<TUpDownEdit>(*w, "EditGearVoltage2")));
 
-        const int live = w->link().live().gearVoltage;
+        const int live = test::Live(w->link(), LiveField::GearVoltage);
         QVERIFY(live > 0);
         w.image().setWord(Adrw::GearVoltage + 3, 1234);
         w->session().ImageToPages();
@@ -217,11 +217,11 @@ private slots:
         w.page(Page::Bike);
         const QString before = voltage->text();
         QVERIFY(w.tickUntil([&] {
-            return w->link().monitor().LabelMonGearNapeti1.text != before.toStdString();
+            return w->monitorDisplay().LabelMonGearNapeti1.text != before.toStdString();
         }) > 0);
         QCOMPARE(voltage->text(), before);
         w.page(Page::Gear);
-        QCOMPARE(voltage->text().toStdString(), w->link().monitor().LabelMonGearNapeti1.text);
+        QCOMPARE(voltage->text().toStdString(), w->monitorDisplay().LabelMonGearNapeti1.text);
 
         // Without the unit the buttons take nothing.
         w.unit().SetSilent(true);
@@ -237,7 +237,7 @@ private slots:
         w.image().setByte(Adrb::InputFunction, 3); // input 1: clutch master
         w->session().Commit();
         w.page(Page::Race);
-        QVERIFY(w.tickUntil([&] { return w->link().live().CurrentGear == 4; }) > 0);
+        QVERIFY(w.tickUntil([&] { return test::Live(w->link(), LiveField::Gear) == 4; }) > 0);
         // Row 4 holds gear 4 (the first row gears 0 and 1).
         for (const char *name : {"EditClutchTime4", "EditGearCorrAdv4", "EditGearCorrLimiter4",
                                  "EditGearCorrPOut3_4", "LabelGearKor4", "LabelRaceGear4"})
@@ -335,7 +335,7 @@ private slots:
         w->session().Commit();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-        QVERIFY(w.tickUntil([&] { return w->link().live().CurrentGear >= 2; }, 400) > 0);
+        QVERIFY(w.tickUntil([&] { return test::Live(w->link(), LiveField::Gear) >= 2; }, 400) > 0);
         const std::pair<int, const char *> pages[] = {
             {Page::PowerOut, "power"}, {Page::Gear, "gear"}, {Page::Race, "race"}, {Page::Test, "test"}};
         for (const auto &[language, suffix] :

@@ -23,6 +23,11 @@
 
 namespace zarvex1::test {
 
+// A live value of the link's newest record; 0 before the first.
+inline int Live(const LinkEngine &link, LiveField field) {
+    return link.latest() ? link.latest()->raw(field) : 0;
+}
+
 // A scripted port under the window instead of the unit, for what only the port's bytes show: the devices
 // opened, failing opens, frames fed. The machine's serial ports are as given; the window's timer runs
 // with the event loop.
@@ -47,6 +52,10 @@ public:
         options.steppedTicks = true;
         auto simulated = std::make_unique<SimulatedPort>(unit, line);
         simulated_ = simulated.get();
+        // The records are stamped on the line's clock, as the unit's bytes come.
+        options.clockMs = [port = simulated_] {
+            return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
+        };
         form = std::make_unique<TMainForm>(options, std::move(simulated));
         stepper_ = std::make_unique<TickStepper>(*simulated_, [this] { form->Timer1Timer(); });
     }

@@ -81,7 +81,7 @@ struct RecordingOwner : LinkOwner, SessionFrontEnd {
 // The program's side: the engine with the real port, its image and texts, and a simulator to talk to.
 class Rig {
 public:
-    Rig() : engine(port, image, settings, owner) {
+    Rig() : engine(port, settings, owner) {
         owner.session = &session;
         texts.FillMessageTexts(0);
         session.AttachLink(engine);
@@ -217,20 +217,21 @@ private slots:
         // Test commands are for an engine that stands.
         QVERIFY(rig.start({"--engine", "stopped"}));
         QVERIFY(rig.ticksUntil(
-                    [&] { return rig.engine.state().Connected && rig.engine.monitor().connectionState == 2; },
+                    [&] { return rig.engine.state().Connected && rig.engine.versionLabel().state == UnitVersionState::SameVersion; },
                     100) > 0);
         QVERIFY(!rig.engine.connectionBannerVisible());
-        QVERIFY(!rig.engine.live().pickupActive);
+        QVERIFY(!rig.engine.engineTurns());
 
         rig.engine.SendTest(TestButton::Ign1);
         rig.engine.SendTest(TestButton::Ign1); // one command: both presses go in the same poll
         rig.engine.SendTest(TestButton::ServoMinus);
-        QVERIFY(rig.ticksUntil([&] { return rig.engine.monitor().LabelTest[0].text == "Test1 = 1"; }, 60) >
-                0);
+        const auto test = [&rig](LiveField field) {
+            return rig.engine.latest() ? rig.engine.latest()->raw(field) : -1;
+        };
+        QVERIFY(rig.ticksUntil([&] { return test(LiveField::Test1) == 1; }, 60) > 0);
         rig.ticksUntil([] { return false; }, 20);
-        QCOMPARE(QString::fromStdString(rig.engine.monitor().LabelTest[0].text), QStringLiteral("Test1 = 1"));
-        QCOMPARE(QString::fromStdString(rig.engine.monitor().LabelTest[7].text),
-                 QStringLiteral("Test8 = 99"));
+        QCOMPARE(test(LiveField::Test1), 1);
+        QCOMPARE(test(LiveField::Test8), 99);
     }
 
     void handoverReleasesThePort_data() {

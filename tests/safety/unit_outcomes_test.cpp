@@ -32,7 +32,7 @@ protected:
         image = set;
         session.AfterEdit();
     }
-    UnitStateView state() const { return net.StateView(image); }
+    UnitStateView state() const { return net.StateView(image, session.unitSet()); }
 
     TempFolder temp;
     RestoreClock::time_point now = RestoreClock::time_point{} + 20797 * 24h;

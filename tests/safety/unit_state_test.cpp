@@ -8,36 +8,41 @@ namespace zarvex1 {
 namespace {
 
 TEST(UnitState, followsReadEditProgramFailedVerifyCompareAndPortChange) {
+    // The set the unit holds is the session's; the state knows where that knowledge came from.
     UnitState state;
+    std::optional<ParameterImage> unit;
     ParameterImage screen = FirstStartSet();
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::NotRead, 0}));
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::NotRead, 0}));
 
-    state.ReadFinished(screen);
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::Same, 0}));
+    state.TransferConfirmed(); // a read
+    unit = screen;
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::Same, 0}));
 
     screen.setByte(Adrb::Retard, 20);
     screen.setByte(Adrb::Advance1 + 3, 40);
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::ChangesNotProgrammed, 2}));
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::ChangesNotProgrammed, 2}));
 
-    state.ProgramFinished(screen);
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::Same, 0}));
+    state.TransferConfirmed(); // a program
+    unit = screen;
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::Same, 0}));
 
     state.VerifyFailed();
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::Differs, 0}));
-    EXPECT_FALSE(state.KnownUnitSet());
+    unit.reset();
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::Differs, 0}));
 
-    ParameterImage unit = screen;
-    unit.setByte(Adrb::BaseAdvance, 3);
-    state.ComparedWithUnit(unit);
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::Differs, 1}));
-    EXPECT_EQ(state.KnownUnitSet(), unit);
-    EXPECT_EQ(state.View(unit), (UnitStateView{UnitStateKind::Same, 0})); // "Take" of everything
+    unit = screen;
+    unit->setByte(Adrb::BaseAdvance, 3);
+    state.ComparedWithUnit();
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::Differs, 1}));
+    EXPECT_EQ(state.View(*unit, unit), (UnitStateView{UnitStateKind::Same, 0})); // "Take" of everything
 
-    state.VerifyPassed(screen);
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::Same, 0}));
+    state.TransferConfirmed(); // a verify that passed
+    unit = screen;
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::Same, 0}));
 
     state.PortChanged();
-    EXPECT_EQ(state.View(screen), (UnitStateView{UnitStateKind::NotRead, 0}));
+    unit.reset();
+    EXPECT_EQ(state.View(screen, unit), (UnitStateView{UnitStateKind::NotRead, 0}));
 }
 
 TEST(UnitState, textsInThreeLanguages) {

@@ -131,6 +131,7 @@ public:
     bool connectionBannerVisible() const { return display_.bannerVisible(); }
     const std::string &connectionText() const { return display_.connectionText(); }
     const std::string &labelCom() const { return labelCom_; }
+    const VersionLabel &versionLabel() const { return versionLabel_; }
     // The newest live record; none before the first monitor frame.
     const std::optional<LiveRecord> &latest() const { return latest_; }
     // The unit is heard: a valid frame came within the last 18 ticks.

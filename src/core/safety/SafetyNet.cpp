@@ -11,14 +11,14 @@ void SafetyNet::SetUnitDetails(std::string unitName, std::optional<int> programm
 }
 
 void SafetyNet::ReadVerified(const ParameterImage &unit) {
-    state_.ReadFinished(unit);
-    ++revision_;
+    state_.TransferConfirmed();
+    Changed();
     Apply(rule_.AfterRead(true), unit, RestoreEvent::Read);
 }
 
 void SafetyNet::ProgramFinished(const ParameterImage &programmed, bool automatic) {
-    state_.ProgramFinished(programmed);
-    ++revision_;
+    state_.TransferConfirmed();
+    Changed();
     Apply(rule_.AfterProgram(automatic, clock_()), programmed, RestoreEvent::Program);
 }
 

@@ -27,37 +27,46 @@ public:
     void ReadVerified(const ParameterImage &unit) override;
     // Programs started by "Programming after change" share one point per minute, the newest set.
     void ProgramFinished(const ParameterImage &programmed, bool automatic) override;
-    void VerifyPassed(const ParameterImage &verified) override {
-        state_.VerifyPassed(verified);
-        ++revision_;
+    void VerifyPassed(const ParameterImage & /*verified*/) override {
+        state_.TransferConfirmed();
+        Changed();
     }
     void VerifyFailed() override {
         state_.VerifyFailed();
-        ++revision_;
+        Changed();
     }
     void UnitChanged() override {
         state_.PortChanged();
-        ++revision_;
+        Changed();
     }
     // A point of the set about to be replaced, unless its changes were kept (saved or programmed).
     void Replaced(const ParameterImage &previous, bool changesKept) override;
     // Compare with unit read all six blocks: the unit holds `unit`.
-    void ComparedWithUnit(const ParameterImage &unit) override {
-        state_.ComparedWithUnit(unit);
-        ++revision_;
+    void ComparedWithUnit(const ParameterImage & /*unit*/) override {
+        state_.ComparedWithUnit();
+        Changed();
     }
 
-    UnitStateView StateView(const ParameterImage &screen) const { return state_.View(screen); }
-    const std::optional<ParameterImage> &KnownUnitSet() const { return state_.KnownUnitSet(); }
+    // The state line for the screen's set and the set the session knows the unit holds.
+    UnitStateView StateView(const ParameterImage &screen, const std::optional<ParameterImage> &unitSet) const {
+        return state_.View(screen, unitSet);
+    }
     // Counts the events that may have changed the unit's state: a view shown is current while it holds
     // and the screen's set is unchanged.
     int revision() const { return revision_; }
+    // Who shows the unit's state hears of each such event.
+    void SetStateListener(std::function<void()> listener) { stateListener_ = std::move(listener); }
     // The last write's result: written, skipped (equal to the newest point) or its error.
     const RestorePointStore::WriteResult &lastWrite() const { return lastWrite_; }
     const RestorePointStore *store() const { return store_ ? &*store_ : nullptr; }
 
 private:
     void Apply(RestoreAction action, const ParameterImage &image, RestoreEvent event);
+    void Changed() {
+        ++revision_;
+        if (stateListener_)
+            stateListener_();
+    }
 
     std::optional<RestorePointStore> store_;
     Clock clock_;
@@ -67,6 +76,7 @@ private:
     std::optional<int> programmingCount_;
     RestorePointStore::WriteResult lastWrite_;
     int revision_ = 0;
+    std::function<void()> stateListener_;
 };
 
 } // namespace zarvex1

@@ -5,37 +5,9 @@
 
 namespace zarvex1 {
 
-void UnitState::PortChanged() {
-    source_ = Source::Nothing;
-    unit_.reset();
-}
-
-void UnitState::ReadFinished(const ParameterImage &unit) {
-    source_ = Source::Transfer;
-    unit_ = unit;
-}
-
-void UnitState::ProgramFinished(const ParameterImage &programmed) {
-    source_ = Source::Transfer;
-    unit_ = programmed;
-}
-
-void UnitState::VerifyPassed(const ParameterImage &verified) {
-    source_ = Source::Transfer;
-    unit_ = verified;
-}
-
-void UnitState::VerifyFailed() {
-    source_ = Source::FailedVerify;
-    unit_.reset();
-}
-
-void UnitState::ComparedWithUnit(const ParameterImage &unit) {
-    source_ = Source::Compare;
-    unit_ = unit;
-}
-
-UnitStateView UnitState::View(const ParameterImage &screen) const {
+UnitStateView UnitState::View(const ParameterImage &screen, const std::optional<ParameterImage> &unitSet) const {
+    if (!unitSet && source_ != Source::FailedVerify)
+        return {UnitStateKind::NotRead, 0};
     switch (source_) {
     case Source::Nothing:
         return {UnitStateKind::NotRead, 0};
@@ -45,7 +17,7 @@ UnitStateView UnitState::View(const ParameterImage &screen) const {
     case Source::Compare:
         break;
     }
-    const int count = CompareSets(screen, *unit_).changedValues();
+    const int count = CompareSets(screen, *unitSet).changedValues();
     if (count == 0)
         return {UnitStateKind::Same, 0};
     return {source_ == Source::Compare ? UnitStateKind::Differs : UnitStateKind::ChangesNotProgrammed, count};

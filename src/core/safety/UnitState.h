@@ -22,32 +22,27 @@ struct UnitStateView {
     friend bool operator==(const UnitStateView &, const UnitStateView &) = default;
 };
 
-// The state line beside the port label. It remembers the set the unit is known to hold, and where that
-// knowledge came from; the view follows from it and the screen's set. "Programming after change" keeps
-// it at Same, as each program ends with the unit holding the screen's set.
+// The state line beside the port label. It remembers where the knowledge of the unit came from; the set
+// the unit is known to hold is the session's (ParameterSession::unitSet), and the view follows from the
+// two and the screen's set. "Programming after change" keeps it at Same, as each program ends with the
+// unit holding the screen's set.
 class UnitState {
 public:
     // Another port, or the unit gone: nothing is known of the unit.
-    void PortChanged();
-    // A read that verified: the unit holds `unit` (which is now also the screen's set).
-    void ReadFinished(const ParameterImage &unit);
-    // A program that finished: the unit holds what was programmed.
-    void ProgramFinished(const ParameterImage &programmed);
-    // A verify that passed: the unit holds the set it was compared with.
-    void VerifyPassed(const ParameterImage &verified);
+    void PortChanged() { source_ = Source::Nothing; }
+    // A read that verified, a program that finished, a verify that passed: the unit holds the set the
+    // transfer confirmed.
+    void TransferConfirmed() { source_ = Source::Transfer; }
     // A verify that failed: the unit holds something else, how much is not known.
-    void VerifyFailed();
-    // Compare with unit read all six blocks: the unit holds `unit`.
-    void ComparedWithUnit(const ParameterImage &unit);
+    void VerifyFailed() { source_ = Source::FailedVerify; }
+    // Compare with unit read all six blocks: the unit holds the set read.
+    void ComparedWithUnit() { source_ = Source::Compare; }
 
-    UnitStateView View(const ParameterImage &screen) const;
-    // The set the unit is known to hold, for the compare a click on the state line opens.
-    const std::optional<ParameterImage> &KnownUnitSet() const { return unit_; }
+    UnitStateView View(const ParameterImage &screen, const std::optional<ParameterImage> &unitSet) const;
 
 private:
     enum class Source { Nothing, Transfer, Compare, FailedVerify };
     Source source_ = Source::Nothing;
-    std::optional<ParameterImage> unit_;
 };
 
 // The state line's text in the language.

@@ -111,9 +111,12 @@ void ParameterSession::ImageToPages() {
 
 void ParameterSession::Commit() {
     PagesToImage();
+    CommitImage();
+}
+
+void ParameterSession::CommitImage() {
     LimitParameters(image_, settings_);
-    // Twice: a page whose states change with the load settles on the second.
-    ImageToPages();
+    // A page takes its states before its values, so one load settles it.
     ImageToPages();
     AfterEdit();
 }
@@ -166,8 +169,8 @@ bool ParameterSession::New(bool currentPageOnly) {
     const ParameterImage previous = image_;
     const bool changesKept = !HasUnkeptChanges();
     SetDefaults(image_, defaults_, currentPageOnly ? activePage_ : Page::All);
-    ImageToPages();
-    Commit();
+    // The defaults are the set: the page's controls are not stored over them.
+    CommitImage();
     watcher_->Replaced(previous, changesKept);
     front_.HideMessageLine();
     // The parameters no longer come from a file.
@@ -205,8 +208,8 @@ ParameterSession::OpenResult ParameterSession::Load(const std::filesystem::path 
     const LoadResult result = LoadParameterFile(pages, path, image_, defaults_);
     ShowFileMessage(result.message, result.reason);
     if (result.loaded) {
-        ImageToPages();
-        Commit();
+        // The file's values are the set: the page's controls are not stored over them.
+        CommitImage();
         watcher_->Replaced(previous, changesKept);
         if (role == FileRole::Own) {
             RecordCurrentFile(path);

@@ -155,6 +155,9 @@ private:
     // Programming after change: the image as it is, without storing the pages first.
     void StartAutoProgram();
     void StartTransfer(Transfer transfer);
+    // A set that replaced the page's values (a file, the defaults): the limits, the page filled once,
+    // the after-edit step.
+    void CommitImage();
     void SetUnitSet(const std::optional<ParameterImage> &unitSet);
 
     // The image is now kept elsewhere: read from the unit.

@@ -104,6 +104,10 @@ void TMainForm::SaveSettings() {
 
 void TMainForm::RebuildRecentMenu() {
     const RecentFiles &recent = session_.recentFiles();
+    // Edits leave the list alone: the menu is built again only when the list changed.
+    if (shownRecent_ && *shownRecent_ == recent)
+        return;
+    shownRecent_ = recent;
     for (int item = 1; item <= 9; ++item) {
         QAction *action = MenuHistory[item - 1];
         action->setVisible(recent.MenuItemVisible(item));

@@ -445,6 +445,8 @@ void TMainForm::SessionChanged() {
     UpdateCaption();
     UpdateUndoButtons();
     RebuildRecentMenu();
+    if (safety_)
+        safety_->SessionChanged();
 }
 
 void TMainForm::OnHint(const QString &hint) {

@@ -23,6 +23,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -77,6 +78,8 @@ public:
     ParameterSession &session() { return session_; }
     // The link to the unit.
     LinkEngine &link() { return *link_; }
+    // What the live values show on the Monitor page and the other pages.
+    const MonitorDisplay &monitorDisplay() const { return liveView_.display(); }
     int ActivePageIndex() const;
     // The status bar's version text, and "data.ign" beside the executable.
     const QString &versionText() const { return versionText_; }
@@ -187,6 +190,7 @@ private:
     QElapsedTimer clock_;
     long long steppedMs_ = 0; // the clock when tests step the ticks and name no clock of their own
 
+    std::optional<RecentFiles> shownRecent_; // the list the recent-files menu shows
     QString compileDateText;
     QString versionText_;
     bool TestMode = false;

@@ -221,6 +221,9 @@ int TBoundPage::ValueOf(const Binding &row, QWidget *control) const {
 
 void TBoundPage::Load(const ParameterImage &image, bool printing) {
     const PageMachine::LoadScope guard = machine_.Load();
+    // The states first: a value that follows another (a range, a hidden item) is shown in the states
+    // the image gives, not clamped by the page's last ones.
+    ApplyStates(this, PageStatesFor(model_, image, printing));
     for (const ShownRow &row : LoadPageValues(model_, image))
         Show(row);
     UpdateStates(image, printing);

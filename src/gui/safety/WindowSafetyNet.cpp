@@ -43,6 +43,8 @@ WindowSafetyNet::WindowSafetyNet(QWidget *window, ParameterSession &session,
         store.emplace(RestorePointStore::FolderBeside(settingsFolder), ownsSettings);
     net_ = std::make_unique<SafetyNet>(std::move(store));
     session_.SetWatcher(net_.get());
+    // The state line follows what the session hears of the unit, and its edits (SessionChanged).
+    net_->SetStateListener([this] { RefreshState(); });
     label_ = new UnitStateLabel(window);
     compare_ = new CompareWindow(session, window);
     history_ = new HistoryWindow(window);
@@ -105,7 +107,7 @@ void WindowSafetyNet::SetLanguage(int languageIndex) {
     ApplyTexts();
     compare_->SetLanguage(languageIndex);
     history_->SetLanguage(languageIndex);
-    label_->Show(net_->StateView(session_.image()), language_);
+    label_->Show(net_->StateView(session_.image(), session_.unitSet()), language_);
 }
 
 void WindowSafetyNet::ApplyTexts() {
@@ -118,20 +120,27 @@ void WindowSafetyNet::ApplyTexts() {
 }
 
 void WindowSafetyNet::Tick(const LinkEngine &link) {
+    link_ = &link;
     const int count = link.latest() ? link.latest()->raw(LiveField::ProgrammingCount) : -1;
     net_->SetUnitDetails(link.deviceTexts().programName,
                          count >= 0 ? std::optional<int>(count) : std::nullopt);
-    if (!(session_.programAfterChange() && link.state().LinkRequest != LinkRequest::None))
-        RefreshState();
     compare_->Follow();
 }
 
+void WindowSafetyNet::SessionChanged() {
+    RefreshState();
+}
+
 void WindowSafetyNet::RefreshState() {
+    // While "Programming after change" programs an edit, the line waits for the program's outcome rather
+    // than showing the change as not programmed for a moment.
+    if (session_.programAfterChange() && link_ && link_->state().LinkRequest != LinkRequest::None)
+        return;
     if (shownRevision_ == net_->revision() && shownFor_ == session_.image())
         return;
     shownRevision_ = net_->revision();
     shownFor_ = session_.image();
-    label_->Show(net_->StateView(shownFor_), language_);
+    label_->Show(net_->StateView(shownFor_, session_.unitSet()), language_);
 }
 
 void WindowSafetyNet::MarksChanged() {
@@ -183,7 +192,7 @@ void WindowSafetyNet::ShowHistory() {
 }
 
 void WindowSafetyNet::CompareWithKnownUnitSet() {
-    if (const auto &unit = net_->KnownUnitSet())
+    if (const auto &unit = session_.unitSet())
         compare_->ShowCompare(*unit, CompareWindow::Source::Unit);
     else
         CompareWithUnit();

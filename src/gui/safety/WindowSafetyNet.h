@@ -51,10 +51,12 @@ public:
     void SetLanguage(int languageIndex);
 
     // The window's tick, after the link's: the restore points learn the unit's name and programming count
-    // from its device information and live values; the state line follows the screen's set and the
-    // unit, except while a program started by "Programming after change" runs (it ends at "same"); the
-    // compare follows the screen's set.
+    // from its device information and live values; the compare follows the screen's set. The state line
+    // follows the session's events, except while a program started by "Programming after change" runs
+    // (it ends at "same").
     void Tick(const LinkEngine &link);
+    // The screen's set changed (an edit, Undo, Open, a Read): the state line follows.
+    void SessionChanged();
 
     // The commands.
     void CompareWithFile();
@@ -92,6 +94,7 @@ private:
     ParameterImage shownFor_; // the screen's set the state line was worked out for
     int shownRevision_ = -1;  // and the safety net's revision
     int readingTicket_ = 0;   // the compare with the unit asked for last
+    const LinkEngine *link_ = nullptr; // the window's link, known from its first tick
 };
 
 } // namespace zarvex1
