@@ -1,5 +1,5 @@
 #include "gui/app/ComMenu.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "link/fake_discovery.h"
 #include "window_fixture.h"

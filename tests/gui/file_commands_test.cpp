@@ -1,7 +1,7 @@
 #include "named_controls.h"
 
 #include "core/safety/RestorePoints.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "link/mock_port.h"
 

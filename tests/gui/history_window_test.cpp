@@ -3,7 +3,7 @@
 #include "core/params/Defaults.h"
 #include "core/safety/RestorePoints.h"
 #include "core/texts/MessageTexts.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "gui/safety/HistoryWindow.h"
 #include "link/mock_port.h"

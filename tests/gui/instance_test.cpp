@@ -3,7 +3,7 @@
 #include "core/files/ParameterFile.h"
 #include "core/files/TextFiles.h"
 #include "core/texts/HandOver.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/InstanceServer.h"
 #include "gui/app/MainForm.h"
 #include "link/mock_port.h"

@@ -1,6 +1,6 @@
 #include "named_controls.h"
 
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/LoaderServer.h"
 #include "gui/app/MainForm.h"
 #include "link/mock_port.h"

@@ -1,4 +1,4 @@
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "gui/pages/MonitorPage.h"
 #include "gui/widgets/Gauge.h"

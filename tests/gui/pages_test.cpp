@@ -1,9 +1,9 @@
 // The Bike and Inputs pages driven through their real controls, offscreen.
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "gui/pages/BikePage.h"
 #include "gui/pages/InputsPage.h"
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
 #include "window_fixture.h"
 

@@ -4,7 +4,7 @@
 #include "gui/pages/GearPage.h"
 #include "gui/pages/PowerOutPage.h"
 #include "gui/pages/RacePage.h"
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/TestPage.h"
 #include "gui/pages/UpDownEdit.h"
 #include "window_fixture.h"

@@ -1,6 +1,6 @@
 #include "core/files/DefaultIni.h"
 #include "core/files/TextFiles.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "link/mock_port.h"
 

@@ -1,7 +1,7 @@
 #include "named_controls.h"
 
 #include "core/files/ParameterFile.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "link/fake_discovery.h"
 #include "link/mock_port.h"

@@ -16,7 +16,7 @@
 #include "core/texts/WindowCaptions.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 #include "gui/pages/AdvancePage.h"
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/mapeditor/Selection.h"
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Selection.h"
+#include "core/mapeditor/model/Sheet.h"
 
 namespace zarvex1::clipboard_test {
 

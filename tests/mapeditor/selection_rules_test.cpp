@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/model/Selection.h"
 
 namespace zarvex1 {
 namespace {

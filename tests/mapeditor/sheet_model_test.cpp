@@ -3,7 +3,7 @@
 #include <numeric>
 #include <vector>
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 #include "editor_fixture.h"
 
 namespace zarvex1 {

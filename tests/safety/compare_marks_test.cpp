@@ -1,6 +1,6 @@
 #include "core/mapbinding/AdvanceMaps.h"
 #include "core/mapbinding/MapSheets.h"
-#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/model/TabLayout.h"
 #include "core/mapeditor/views/Graph2DPoints.h"
 #include "core/params/Defaults.h"
 #include "core/safety/CompareMarks.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/model/EditorTypes.h"
 #include "core/mapeditor/MapEditor.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Scene.h"
 #include "core/params/ParameterImage.h"
 
 namespace zarvex1 {

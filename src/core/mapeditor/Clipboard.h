@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 
 namespace zarvex1 {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/mapeditor/Selection.h"
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Selection.h"
+#include "core/mapeditor/model/Sheet.h"
 
 namespace zarvex1 {
 

@@ -6,8 +6,8 @@
 
 #include "core/mapeditor/EditorSteps.h"
 #include "core/mapeditor/Operations.h"
-#include "core/mapeditor/TabLayout.h"
-#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
 #include "core/texts/TextTables.h"
 
 namespace zarvex1 {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/model/EditorTypes.h"
 
 namespace zarvex1 {
 

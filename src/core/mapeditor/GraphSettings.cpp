@@ -1,6 +1,6 @@
 #include "core/mapeditor/GraphSettings.h"
 
-#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/model/EditorTypes.h"
 
 namespace zarvex1 {
 

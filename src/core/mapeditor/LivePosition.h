@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 
 namespace zarvex1 {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 
 namespace zarvex1 {
 

@@ -5,7 +5,7 @@
 #include "core/mapeditor/Clipboard.h"
 #include "core/mapeditor/ClipboardCommands.h"
 #include "core/mapeditor/EditorCommands.h"
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/MapEditor.h"
 
 namespace zarvex1 {

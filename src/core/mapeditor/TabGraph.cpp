@@ -3,8 +3,8 @@
 #include "core/mapeditor/EditorSteps.h"
 #include "core/mapeditor/GraphSettings.h"
 #include "core/mapeditor/LivePosition.h"
-#include "core/mapeditor/TabLayout.h"
-#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
 #include "core/mapeditor/views/Graph2DRenderer.h"
 #include "core/mapeditor/views/Graph3DRenderer.h"
 

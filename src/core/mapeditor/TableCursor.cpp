@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/TabLayout.h"
-#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
 
 namespace zarvex1 {
 

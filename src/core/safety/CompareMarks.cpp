@@ -1,6 +1,6 @@
 #include "core/safety/CompareMarks.h"
 
-#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/model/TabLayout.h"
 #include "core/mapeditor/views/Graph2DPoints.h"
 #include "core/mapeditor/views/Graph3DGrid.h"
 

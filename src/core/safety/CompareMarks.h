@@ -2,7 +2,7 @@
 
 #include "core/catalogue/ParameterCatalogue.h"
 #include "core/mapeditor/MapEditor.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Scene.h"
 #include "core/params/ParameterImage.h"
 
 #include <string>

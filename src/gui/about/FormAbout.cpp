@@ -2,7 +2,7 @@
 
 #include "core/texts/BuildInfo.h"
 #include "gui/about/Logo.h"
-#include "gui/app/BuildStamp.h"
+#include "gui/widgets/BuildStamp.h"
 
 #include <QGuiApplication>
 #include <QLabel>

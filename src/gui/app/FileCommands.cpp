@@ -1,7 +1,7 @@
 #include "core/files/ApplicationSettings.h"
 #include "core/files/FitToMonitor.h"
 #include "core/files/SettingsFolder.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "qtport/SettingsLocation.h"
 

@@ -1,8 +1,8 @@
 #include "gui/app/WindowLinkView.h"
 
 #include "gui/app/ComMenu.h"
-#include "gui/app/Dialogs.h"
-#include "gui/app/LabelColour.h"
+#include "gui/widgets/Dialogs.h"
+#include "gui/widgets/LabelColour.h"
 #include "gui/pages/BikePage.h"
 
 #include <QLabel>

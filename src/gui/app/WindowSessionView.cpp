@@ -3,7 +3,7 @@
 #include "core/pages/MonitorPageStates.h"
 #include "core/pages/PageMachine.h"
 #include "core/session/ParameterSession.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/pages/BoundPage.h"
 #include "gui/pages/MonitorPage.h"
 

@@ -3,7 +3,7 @@
 #include "core/safety/RestorePoints.h"
 #include "core/session/ParameterSession.h"
 #include "core/texts/MessageTexts.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/logs/CellTimeOverlay.h"
 #include "gui/logs/LogRecording.h"
 #include "gui/logs/LogViewer.h"

@@ -3,7 +3,7 @@
 #include "core/logs/RecordedSets.h"
 #include "core/safety/RestorePoints.h"
 #include "core/texts/MessageTexts.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/logs/LogCharts.h"
 
 #include <QBoxLayout>

@@ -1,7 +1,7 @@
 #include "gui/mapeditor/EditorAccessible.h"
 
 #include "core/mapeditor/EditorCommands.h"
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Scene.h"
 
 #include <QImage>
 

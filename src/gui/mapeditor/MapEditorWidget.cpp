@@ -1,7 +1,7 @@
 #include "gui/mapeditor/MapEditorWidget.h"
 
 #include "core/mapeditor/EditorKeys.h"
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/PopupMenu.h"
 #include "core/mapeditor/input/GraphInput.h"
 #include "core/mapeditor/views/ChromeRenderer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/mapeditor/MapEditor.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Scene.h"
 #include "gui/mapeditor/EditorClipboard.h"
 #include "gui/mapeditor/ScenePainter.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/mapeditor/EditorTypes.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/Scene.h"
 
 #include <QBrush>
 #include <QFont>

@@ -1,8 +1,8 @@
 #include "gui/pages/BoundPage.h"
 
-#include "gui/app/CaptionHelper.h"
-#include "gui/app/LabelColour.h"
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/CaptionHelper.h"
+#include "gui/widgets/LabelColour.h"
+#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
 
 #include <QAbstractButton>

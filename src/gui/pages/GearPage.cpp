@@ -2,7 +2,7 @@
 
 #include "core/session/ParameterSession.h"
 #include "gui/pages/LiveText.h"
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "gui/pages/LiveMarks.h"
 
-#include "gui/app/LabelColour.h"
+#include "gui/widgets/LabelColour.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

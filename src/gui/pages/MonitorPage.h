@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/pages/MonitorDisplay.h"
-#include "gui/app/LabelColour.h"
+#include "gui/widgets/LabelColour.h"
 
 #include <QWidget>
 

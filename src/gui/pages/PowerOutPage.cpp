@@ -1,7 +1,7 @@
 #include "gui/pages/PowerOutPage.h"
 
 #include "core/session/ParameterSession.h"
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "gui/pages/RacePage.h"
 
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
 
 #include <QGridLayout>

@@ -5,7 +5,7 @@
 #include "core/pages/MapPageModels.h"
 #include "core/pages/PageMachine.h"
 #include "core/session/ParameterSession.h"
-#include "gui/app/CaptionHelper.h"
+#include "gui/widgets/CaptionHelper.h"
 #include "gui/mapeditor/MapEditors.h"
 
 #include <QPushButton>

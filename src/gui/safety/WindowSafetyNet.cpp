@@ -7,7 +7,7 @@
 #include "core/safety/SafetyNet.h"
 #include "core/safety/SafetyTexts.h"
 #include "core/session/ParameterSession.h"
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 #include "gui/safety/CompareOverlay.h"
 #include "gui/safety/CompareWindow.h"

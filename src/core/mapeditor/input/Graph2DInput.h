@@ -5,7 +5,7 @@
 
 #include "core/mapeditor/TabGraph.h"
 #include "core/mapeditor/views/Graph2DPoints.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

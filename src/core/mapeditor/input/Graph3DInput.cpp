@@ -5,10 +5,10 @@
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorKeys.h"
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/GraphSettings.h"
-#include "core/mapeditor/TabLayout.h"
-#include "core/mapeditor/TabToolbar.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabToolbar.h"
 
 namespace zarvex1 {
 

@@ -4,8 +4,8 @@
 
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/TabLayout.h"
-#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
 #include "core/mapeditor/TableCursor.h"
 #include "core/mapeditor/input/ValueEntry.h"
 

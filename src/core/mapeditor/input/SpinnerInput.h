@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/model/EditorTypes.h"
 
 namespace zarvex1 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/mapeditor/EditorTypes.h"
-#include "core/mapeditor/ValueEdit.h"
+#include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/ValueEdit.h"
 
 namespace zarvex1 {
 

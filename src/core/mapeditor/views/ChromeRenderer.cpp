@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/mapeditor/EditorTexts.h"
-#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/model/EditorTexts.h"
+#include "core/mapeditor/model/EditorTypes.h"
 #include "core/mapeditor/views/DrawPrimitives.h"
 #include "core/mapeditor/views/TableRenderer.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "core/mapeditor/EditorTypes.h"
-#include "core/mapeditor/Selection.h"
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/Selection.h"
+#include "core/mapeditor/model/Sheet.h"
 #include "core/mapeditor/views/GraphRanges.h"
 
 namespace zarvex1 {

@@ -2,7 +2,7 @@
 
 #include <bitset>
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 #include "core/mapeditor/views/Graph2DLayout.h"
 #include "core/mapeditor/views/GraphRanges.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 #include "core/mapeditor/views/Graph3DLayout.h"
 
 namespace zarvex1 {

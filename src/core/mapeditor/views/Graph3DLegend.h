@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 #include "core/mapeditor/views/Graph3DLayout.h"
 
 namespace zarvex1 {

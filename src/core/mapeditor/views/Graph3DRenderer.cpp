@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/views/Graph3DGrid.h"
 #include "core/mapeditor/views/HeightColours.h"
 #include "core/mapeditor/views/NumberFormat.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/views/DrawPrimitives.h"
 #include "core/mapeditor/views/NumberFormat.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/mapeditor/EditorView.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/EditorView.h"
+#include "core/mapeditor/model/Scene.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/mapeditor/views/PixelTint.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

@@ -1,4 +1,4 @@
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/mapeditor/EditorTypes.h"
-#include "core/mapeditor/ScrollBar.h"
-#include "core/mapeditor/Selection.h"
-#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/ScrollBar.h"
+#include "core/mapeditor/model/Selection.h"
+#include "core/mapeditor/model/TabSheets.h"
 
 namespace zarvex1 {
 

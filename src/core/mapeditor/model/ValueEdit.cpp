@@ -1,4 +1,4 @@
-#include "core/mapeditor/ValueEdit.h"
+#include "core/mapeditor/model/ValueEdit.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "gui/app/BuildStamp.h"
+#include "gui/widgets/BuildStamp.h"
 
 // The one place that reads the compiler's date and time, so that only this file carries them.
 namespace zarvex1 {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 
 namespace zarvex1 {
 

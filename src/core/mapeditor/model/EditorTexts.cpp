@@ -1,4 +1,4 @@
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 
 #include "core/texts/TextTables.h"
 

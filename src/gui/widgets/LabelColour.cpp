@@ -1,4 +1,4 @@
-#include "gui/app/LabelColour.h"
+#include "gui/widgets/LabelColour.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "gui/app/CaptionHelper.h"
+#include "gui/widgets/CaptionHelper.h"
 
-#include "gui/pages/RadioGroup.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QAbstractButton>
 #include <QAction>

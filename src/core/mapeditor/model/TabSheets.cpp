@@ -1,8 +1,8 @@
-#include "core/mapeditor/TabSheets.h"
+#include "core/mapeditor/model/TabSheets.h"
 
 #include <algorithm>
 
-#include "core/mapeditor/EditorTexts.h"
+#include "core/mapeditor/model/EditorTexts.h"
 
 namespace zarvex1 {
 

@@ -1,11 +1,11 @@
-#include "core/mapeditor/TabToolbar.h"
+#include "core/mapeditor/model/TabToolbar.h"
 
 #include <tuple>
 
-#include "core/mapeditor/EditorTexts.h"
-#include "core/mapeditor/EditorTypes.h"
-#include "core/mapeditor/Sheet.h"
-#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/model/EditorTexts.h"
+#include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/Sheet.h"
+#include "core/mapeditor/model/TabLayout.h"
 
 namespace zarvex1 {
 

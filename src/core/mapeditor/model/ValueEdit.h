@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/model/Selection.h"
 
 namespace zarvex1 {
 

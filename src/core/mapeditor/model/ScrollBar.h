@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/model/Selection.h"
 
 namespace zarvex1 {
 

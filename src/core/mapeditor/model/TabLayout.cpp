@@ -1,4 +1,4 @@
-#include "core/mapeditor/TabLayout.h"
+#include "core/mapeditor/model/TabLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/model/Selection.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "gui/app/Dialogs.h"
+#include "gui/widgets/Dialogs.h"
 
 #include <QFileDialog>
 

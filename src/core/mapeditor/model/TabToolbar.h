@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/mapeditor/Selection.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/Selection.h"
+#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

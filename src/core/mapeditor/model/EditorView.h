@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/mapeditor/EditorTypes.h"
-#include "core/mapeditor/ScrollBar.h"
-#include "core/mapeditor/TabLayout.h"
-#include "core/mapeditor/TabSheets.h"
-#include "core/mapeditor/TabToolbar.h"
-#include "core/mapeditor/ValueEdit.h"
-#include "core/mapeditor/views/Scene.h"
+#include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/ScrollBar.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
+#include "core/mapeditor/model/TabToolbar.h"
+#include "core/mapeditor/model/ValueEdit.h"
+#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

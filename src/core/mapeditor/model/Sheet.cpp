@@ -1,4 +1,4 @@
-#include "core/mapeditor/Sheet.h"
+#include "core/mapeditor/model/Sheet.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/mapeditor/Selection.h"
+#include "core/mapeditor/model/Selection.h"
 
 namespace zarvex1 {
 

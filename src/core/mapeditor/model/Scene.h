@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/mapeditor/EditorTypes.h"
+#include "core/mapeditor/model/EditorTypes.h"
 
 namespace zarvex1 {
 

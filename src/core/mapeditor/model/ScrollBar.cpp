@@ -1,4 +1,4 @@
-#include "core/mapeditor/ScrollBar.h"
+#include "core/mapeditor/model/ScrollBar.h"
 
 #include <algorithm>
 
