@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <future>
 
 namespace zarvex1 {
@@ -22,6 +23,36 @@ TEST(WriteWholeFile, replacesTheFileAndLeavesNothingElseBehind) {
     ASSERT_TRUE(WriteWholeFile(target, "new text"));
     EXPECT_EQ(Content(target), "new text");
     EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"set.ign"});
+}
+
+// A save killed midway leaves its temporary file; the next save of the same target takes away its own
+// stale ones, and nothing that merely looks alike, is fresh or belongs to another target.
+TEST(WriteWholeFile, removesItsOwnStaleTemporariesOnly) {
+    test::TempFolder folder;
+    const fs::path target = folder / "race.ign";
+    Put(target, "old");
+    const auto age = [](const fs::path &path) {
+        fs::last_write_time(path,
+                            fs::file_time_type::clock::now() - std::chrono::seconds(2 * StaleTemporaryAge));
+    };
+    const fs::path stale = folder / "race.ign.zarvex1-Ab3dE6gH~";
+    Put(stale, "half");
+    age(stale);
+    const fs::path fresh = folder / "race.ign.zarvex1-Zz9yY8xX~"; // another program saving right now
+    Put(fresh, "in progress");
+    const std::vector<const char *> kept = {"race.ign.20261210~", "race.ign.zarvex1-short~",
+                                            "other.ign.zarvex1-Ab3dE6gH~", "race.ign.zarvex1-Ab3dE6g!~"};
+    for (const char *name : kept) {
+        Put(folder / name, "user's");
+        age(folder / name);
+    }
+
+    ASSERT_TRUE(WriteWholeFile(target, "new"));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    for (const char *name : kept)
+        EXPECT_EQ(Content(folder / name), "user's") << name;
+    EXPECT_EQ(Content(target), "new");
 }
 
 // Two saves of the same file at the same moment: each succeeds on its own, and the file holds one of

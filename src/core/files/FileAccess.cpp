@@ -13,6 +13,7 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#include <chrono>
 #include <fstream>
 #include <windows.h>
 #else
@@ -128,6 +129,11 @@ bool IsTemporaryNameOf(const std::filesystem::path &target, const std::string &n
 
 namespace {
 
+std::filesystem::path FolderOf(const std::filesystem::path &file) {
+    const std::filesystem::path folder = file.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 #ifndef _WIN32
 
 std::error_code LastError() {
@@ -170,11 +176,6 @@ bool WriteAll(int fd, std::string_view text) {
     return true;
 }
 
-std::filesystem::path FolderOf(const std::filesystem::path &file) {
-    const std::filesystem::path folder = file.parent_path();
-    return folder.empty() ? std::filesystem::path(".") : folder;
-}
-
 // Makes the rename itself durable; file systems that cannot flush a folder are passed over.
 void FlushFolder(const std::filesystem::path &folder) {
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -182,28 +183,44 @@ void FlushFolder(const std::filesystem::path &folder) {
         ::fsync(dir.get());
 }
 
-// A save that was killed midway leaves its temporary file behind. The next save of the same target
-// takes away its own: regular files of the user, named exactly as this writer names them for the target,
-// untouched for a minute (so a save that runs at this moment in another program keeps its file).
+// A leftover of the user's goes: a regular file of theirs, untouched for a minute.
+void RemoveIfStale(const std::filesystem::path &name) {
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+        info.st_mtime < std::time(nullptr) - StaleTemporaryAge)
+        ::unlink(name.c_str());
+}
+
+#else
+
+// A leftover goes: a regular file (no link), untouched for a minute.
+void RemoveIfStale(const std::filesystem::path &name) {
+    namespace fs = std::filesystem;
+    std::error_code kindError;
+    std::error_code timeError;
+    const bool regular = fs::is_regular_file(fs::symlink_status(name, kindError));
+    const fs::file_time_type written = fs::last_write_time(name, timeError);
+    if (regular && !kindError && !timeError &&
+        written < fs::file_time_type::clock::now() - std::chrono::seconds(StaleTemporaryAge))
+        ::DeleteFileW(name.c_str());
+}
+
+#endif
+
+// A save that was killed midway leaves its temporary file (or, on Windows, the old file it had put
+// aside) behind. The next save of the same target takes away its own: files named exactly as this writer
+// names them for the target, left for a minute (so a save that runs at this moment in another program
+// keeps its file).
 void RemoveStaleTemporaries(const std::filesystem::path &target) {
     std::error_code error;
     std::filesystem::directory_iterator entries(FolderOf(target), error);
     if (error)
         return;
-    const std::time_t limit = std::time(nullptr) - StaleTemporaryAge;
     // Stepped without exceptions: a folder that changes meanwhile ends the look, not the save.
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        const std::filesystem::path &name = entries->path();
-        if (!IsTemporaryNameOf(target, name.filename().string()))
-            continue;
-        struct stat info {};
-        if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-            info.st_mtime < limit)
-            ::unlink(name.c_str());
-    }
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error))
+        if (IsTemporaryNameOf(target, entries->path().filename().string()))
+            RemoveIfStale(entries->path());
 }
-
-#endif
 
 } // namespace
 
@@ -406,6 +423,7 @@ FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view te
     if (status.type() != std::filesystem::file_type::not_found &&
         status.type() != std::filesystem::file_type::regular)
         return {MakeError(FileErrc::NotRegularFile)};
+    RemoveStaleTemporaries(target);
 
     std::filesystem::path temporary;
     HANDLE out = INVALID_HANDLE_VALUE;
