@@ -4,6 +4,7 @@
 # too, so the user's own ~/.wine is never touched) and ends on the line "N passed, N failed, N skipped",
 # counting test cases; a program that fails without GoogleTest's own count counts as one failed case.
 set -euo pipefail
+trap 'echo "windows-core: failed at line $LINENO" >&2' ERR
 cd "$(dirname "$0")/.."
 
 build=build-windows
@@ -27,10 +28,11 @@ nice -n 10 cmake --build "$build" -j2
 # A prefix of its own, made without a display; wineserver ends with the script.
 export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+    # wineboot returns before the prefix is ready; its server ends once it is.
     wineboot --init >/dev/null 2>&1
+    wineserver -w
 fi
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-wineserver -p >/dev/null 2>&1
 
 passed=0
 failed=0
