@@ -5,7 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
 #include <unistd.h>
+#endif
 
 namespace zarvex1 {
 namespace {

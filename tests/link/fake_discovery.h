@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/PortDiscovery.h"
+#include "core/link/PortNames.h"
 
 #include <set>
 #include <string>
@@ -30,14 +31,16 @@ struct FakeDiscovery : PortDiscovery {
     }
 };
 
-inline DiscoveredPort Ftdi(const std::string &device = "/dev/ttyUSB3") {
+// The devices are the system's own port names: on Linux an adapter on ttyUSB3 stands for Com 4, on
+// Windows the one on COM4.
+inline DiscoveredPort Ftdi(const std::string &device = PortDevice(4)) {
     return {device, FtdiById, "FT232R USB UART", "FTDI", "A50285BI", true};
 }
 inline DiscoveredPort Cdc() {
-    return {"/dev/ttyACM0", CdcById, "ZARVEX1", "Morvanel", "0042", true};
+    return {PortDevice(11), CdcById, "ZARVEX1", "Morvanel", "0042", true};
 }
 inline DiscoveredPort Uart() {
-    return {"/dev/ttyS0", "/dev/ttyS0", "", "", "", false};
+    return {PortDevice(21), PortDevice(21), "", "", "", false};
 }
 
 } // namespace zarvex1::test

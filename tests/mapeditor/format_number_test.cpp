@@ -49,9 +49,11 @@ TEST(FormatValue, decimalsFollowStepAndDigitsAreGrouped) {
 
 TEST(FormatValue, ignoresTheProcessLocale) {
     // The windowing toolkit sets the C locale from the environment; the texts must not follow it.
-    const char *german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-    if (german == nullptr)
-        german = std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8");
+    const char *german = nullptr;
+    // POSIX names first, then Windows' own.
+    for (const char *name : {"de_DE.UTF-8", "cs_CZ.UTF-8", "German_Germany.1252", "de-DE"})
+        if (german == nullptr)
+            german = std::setlocale(LC_NUMERIC, name);
     EXPECT_EQ("2.5", FormatValue(25, 0.1));
     EXPECT_EQ("1.4", FormatTick(0.2, 1.4));
     std::setlocale(LC_NUMERIC, "C");

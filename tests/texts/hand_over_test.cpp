@@ -11,6 +11,8 @@ TEST(HandOver, messagesComeBackWholeAndOnlyWhenWhole) {
         {},
         {1, {}},
         {std::nullopt, "/home/rider/caf\xe9.ign"},
+        // A Czech name, which no Western code page holds.
+        {0, std::filesystem::path(u8"C:\\Jezdec\\\u0159\u00edzen\u00ed.ign")},
         {3, "/tmp/two\nlines -x.ign"},
     };
     for (const HandOver &sent : cases) {

@@ -13,6 +13,7 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#include <chrono>
 #include <fstream>
 #include <windows.h>
 #else
@@ -128,6 +129,11 @@ bool IsTemporaryNameOf(const std::filesystem::path &target, const std::string &n
 
 namespace {
 
+std::filesystem::path FolderOf(const std::filesystem::path &file) {
+    const std::filesystem::path folder = file.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 #ifndef _WIN32
 
 std::error_code LastError() {
@@ -170,11 +176,6 @@ bool WriteAll(int fd, std::string_view text) {
     return true;
 }
 
-std::filesystem::path FolderOf(const std::filesystem::path &file) {
-    const std::filesystem::path folder = file.parent_path();
-    return folder.empty() ? std::filesystem::path(".") : folder;
-}
-
 // Makes the rename itself durable; file systems that cannot flush a folder are passed over.
 void FlushFolder(const std::filesystem::path &folder) {
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -182,28 +183,44 @@ void FlushFolder(const std::filesystem::path &folder) {
         ::fsync(dir.get());
 }
 
-// A save that was killed midway leaves its temporary file behind. The next save of the same target
-// takes away its own: regular files of the user, named exactly as this writer names them for the target,
-// untouched for a minute (so a save that runs at this moment in another program keeps its file).
+// A leftover of the user's goes: a regular file of theirs, untouched for a minute.
+void RemoveIfStale(const std::filesystem::path &name) {
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+        info.st_mtime < std::time(nullptr) - StaleTemporaryAge)
+        ::unlink(name.c_str());
+}
+
+#else
+
+// A leftover goes: a regular file (no link), untouched for a minute.
+void RemoveIfStale(const std::filesystem::path &name) {
+    namespace fs = std::filesystem;
+    std::error_code kindError;
+    std::error_code timeError;
+    const bool regular = fs::is_regular_file(fs::symlink_status(name, kindError));
+    const fs::file_time_type written = fs::last_write_time(name, timeError);
+    if (regular && !kindError && !timeError &&
+        written < fs::file_time_type::clock::now() - std::chrono::seconds(StaleTemporaryAge))
+        ::DeleteFileW(name.c_str());
+}
+
+#endif
+
+// A save that was killed midway leaves its temporary file (or, on Windows, the old file it had put
+// aside) behind. The next save of the same target takes away its own: files named exactly as this writer
+// names them for the target, left for a minute (so a save that runs at this moment in another program
+// keeps its file).
 void RemoveStaleTemporaries(const std::filesystem::path &target) {
     std::error_code error;
     std::filesystem::directory_iterator entries(FolderOf(target), error);
     if (error)
         return;
-    const std::time_t limit = std::time(nullptr) - StaleTemporaryAge;
     // Stepped without exceptions: a folder that changes meanwhile ends the look, not the save.
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        const std::filesystem::path &name = entries->path();
-        if (!IsTemporaryNameOf(target, name.filename().string()))
-            continue;
-        struct stat info {};
-        if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-            info.st_mtime < limit)
-            ::unlink(name.c_str());
-    }
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error))
+        if (IsTemporaryNameOf(target, entries->path().filename().string()))
+            RemoveIfStale(entries->path());
 }
-
-#endif
 
 } // namespace
 
@@ -346,6 +363,55 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path &path, std:
     return text;
 }
 
+namespace {
+
+// The system's own reason, in its own words; it compares equal to the std::errc it stands for.
+std::error_code WindowsError(DWORD code) {
+    return {static_cast<int>(code), std::system_category()};
+}
+
+// ReplaceFileW keeps the old file's attributes and access rights; a new file is moved into place, with
+// MOVEFILE_WRITE_THROUGH returning only once the rename is on the disk. ReplaceFileW is no single step:
+// it puts the old file aside under a name of ours, which is taken away once the new file is in place
+// (given no name, it picks one that nobody removes when it fails halfway). While another save of the same
+// file replaces it, the file is gone or held for a moment, or the new file could not take the name.
+// Then the new file is moved into place (the old one has gone: nothing is left to keep), and a file that
+// is held is tried again for a tenth of a second before the save gives up; a read-only file ends the
+// same way.
+std::error_code MoveIntoPlace(const std::filesystem::path &temporary, const std::filesystem::path &target,
+                              bool replacing) {
+    const std::filesystem::path aside = TemporaryName(target);
+    std::error_code reason;
+    for (int attempt = 0;; ++attempt) {
+        const bool moved = replacing ? ::ReplaceFileW(target.c_str(), temporary.c_str(), aside.c_str(),
+                                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                                     : ::MoveFileExW(temporary.c_str(), target.c_str(),
+                                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (moved)
+            break;
+        const DWORD error = ::GetLastError();
+        if (replacing && (error == ERROR_FILE_NOT_FOUND || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+                          error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)) {
+            replacing = false;
+            continue;
+        }
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+                          error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+        if (!held || attempt == 10) {
+            reason = WindowsError(error);
+            break;
+        }
+        ::Sleep(10);
+    }
+    if (reason)
+        ::MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH); // the old file back, if it went
+    else
+        ::DeleteFileW(aside.c_str());
+    return reason;
+}
+
+} // namespace
+
 FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view text) {
     std::error_code error;
     const std::filesystem::path target = ResolveLinks(path, error);
@@ -357,6 +423,7 @@ FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view te
     if (status.type() != std::filesystem::file_type::not_found &&
         status.type() != std::filesystem::file_type::regular)
         return {MakeError(FileErrc::NotRegularFile)};
+    RemoveStaleTemporaries(target);
 
     std::filesystem::path temporary;
     HANDLE out = INVALID_HANDLE_VALUE;
@@ -365,14 +432,12 @@ FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view te
         out = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                             nullptr);
         if (out == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
-            return {std::error_code(static_cast<int>(::GetLastError()), std::system_category())};
+            return {WindowsError(::GetLastError())};
     }
     if (out == INVALID_HANDLE_VALUE)
         return {std::make_error_code(std::errc::file_exists)};
 
-    const auto lastError = [] {
-        return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
-    };
+    const auto lastError = [] { return WindowsError(::GetLastError()); };
     bool ok = true;
     while (ok && !text.empty()) {
         DWORD written = 0;
@@ -384,16 +449,8 @@ FileResult WriteWholeFile(const std::filesystem::path &path, std::string_view te
     if (!ok || !::FlushFileBuffers(out))
         reason = lastError();
     ::CloseHandle(out);
-    // ReplaceFileW keeps the old file's attributes and access rights; a new file is moved into place,
-    // with MOVEFILE_WRITE_THROUGH returning only once the rename is on the disk.
-    const bool replacing = status.type() == std::filesystem::file_type::regular;
-    if (!reason && replacing &&
-        !::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                        nullptr))
-        reason = lastError();
-    if (!reason && !replacing &&
-        !::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        reason = lastError();
+    if (!reason)
+        reason = MoveIntoPlace(temporary, target, status.type() == std::filesystem::file_type::regular);
     if (reason) {
         ::DeleteFileW(temporary.c_str());
         return {reason};

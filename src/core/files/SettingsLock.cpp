@@ -41,16 +41,19 @@ SettingsLock::~SettingsLock() {
 
 SettingsLock::SettingsLock(const std::filesystem::path &folder) {
     const std::filesystem::path file = (folder.empty() ? std::filesystem::path(".") : folder) / FileName;
-    // No sharing for writing: a second window cannot open it while the first holds it.
+    // Shared for reading only: a second window cannot open it for writing while the first holds it, and
+    // people and tools can still read the process number. The open handle is the lock, so the file
+    // stays behind as on the other systems (deleting it on close would refuse every reader).
     HANDLE h = ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
     handle_ = h;
     owns_ = true;
     const std::string pid = std::to_string(::GetCurrentProcessId()) + "\r\n";
     DWORD written = 0;
-    ::WriteFile(h, pid.data(), static_cast<DWORD>(pid.size()), &written, nullptr);
+    if (::SetEndOfFile(h))
+        ::WriteFile(h, pid.data(), static_cast<DWORD>(pid.size()), &written, nullptr);
 }
 
 SettingsLock::~SettingsLock() {

@@ -9,6 +9,26 @@ namespace {
 constexpr std::string_view LanguageField = "language=";
 constexpr std::string_view FileField = "file=";
 
+// A file's name as the message carries it, and back. On Windows the narrow form of a name is the ANSI
+// code page, which holds few names and is not what comes back in: the name travels as UTF-8 there.
+// Elsewhere a name is the system's own bytes, whatever they are.
+std::string FileBytes(const std::filesystem::path &file) {
+#ifdef _WIN32
+    const std::u8string utf8 = file.u8string();
+    return std::string(utf8.begin(), utf8.end());
+#else
+    return file.string();
+#endif
+}
+
+std::filesystem::path FileOfBytes(std::string_view bytes) {
+#ifdef _WIN32
+    return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
+#else
+    return std::filesystem::path(std::string(bytes));
+#endif
+}
+
 } // namespace
 
 std::string EncodeHandOver(const HandOver &handOver) {
@@ -16,7 +36,7 @@ std::string EncodeHandOver(const HandOver &handOver) {
     if (handOver.language)
         body += std::string(LanguageField) + std::to_string(*handOver.language) + '\0';
     if (!handOver.file.empty())
-        body += std::string(FileField) + handOver.file.string() + '\0';
+        body += std::string(FileField) + FileBytes(handOver.file) + '\0';
     std::string message(4, '\0');
     for (int i = 0; i < 4; ++i)
         message[static_cast<std::size_t>(i)] = static_cast<char>((body.size() >> (8 * i)) & 0xFF);
@@ -55,7 +75,7 @@ HandOverFrame TakeHandOver(std::string_view received) {
                 (language == 0 || language == 1 || language == 3))
                 frame.handOver.language = language;
         } else if (field.substr(0, FileField.size()) == FileField && field.size() > FileField.size()) {
-            frame.handOver.file = std::filesystem::path(std::string(field.substr(FileField.size())));
+            frame.handOver.file = FileOfBytes(field.substr(FileField.size()));
         }
         // Other fields are passed over: a later program may send more.
     }
