@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libgl-dev libqcustomplot-dev
           qt6-translations-l10n
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3
           fonts-dejavu-extra
           desktop-file-utils shared-mime-info dpkg-dev file
           ccache mold help2man man-db gzip appstream lintian)

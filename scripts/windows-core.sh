@@ -16,7 +16,8 @@ done
 if ((${#missing[@]})); then
     echo "windows-core: installing ${missing[*]}"
     apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    # Without the recommended fonts: wine would bring a Tahoma that the window then prefers.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 # -O2: GCC 12's -O3 sees overlapping copies in libstdc++'s own string code that are not there.
