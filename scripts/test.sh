@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs the whole test suite,
-# in the build folder and configuration run.sh uses.
+# in the build folder and configuration run.sh uses (after run.sh it builds only the tests, the
+# benchmarks and what run.sh left to the background).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/deps.sh
+./scripts/deps.sh test
 ./scripts/configure.sh >/dev/null
-cmake --build build -j"$(nproc)"
+flock build/.build-lock cmake --build build -j"$(nproc)"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --test-dir build --output-on-failure -j"$(nproc)"
