@@ -4,13 +4,17 @@
 #
 # What the window does not need to start (the user guides Help > Contents opens, zarvex1-cli and
 # zarvex1-sim) is built once the window is up, at low priority, into build/background-build.log.
-# Builds in build/ take turns through build/.build-lock, so test.sh waits for that one.
+# Configuring and building in build/ take turns through build/.build-lock, so test.sh waits for that.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh run
-./scripts/configure.sh >/dev/null
-flock build/.build-lock cmake --build build -j"$(nproc)" --target zarvex1
-(flock 9 && nice -n 10 cmake --build build -j1 --target manuals zarvex1-cli zarvex1-sim \
+mkdir -p build
+(
+    flock 9
+    ./scripts/configure.sh >/dev/null
+    cmake --build build -j"$(nproc)" --target zarvex1
+) 9>build/.build-lock
+(flock 9 && nice -n 10 cmake --build build -j"$(nproc)" --target manuals zarvex1-cli zarvex1-sim \
     >build/background-build.log 2>&1) 9>build/.build-lock &
 if [ $# -gt 0 ]; then
     exec ./build/src/app/zarvex1 "$@"

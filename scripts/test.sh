@@ -5,6 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh test
-./scripts/configure.sh >/dev/null
-flock build/.build-lock cmake --build build -j"$(nproc)"
+mkdir -p build
+(
+    flock 9
+    ./scripts/configure.sh >/dev/null
+    cmake --build build -j"$(nproc)"
+) 9>build/.build-lock
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --test-dir build --output-on-failure -j"$(nproc)"
