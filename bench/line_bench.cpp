@@ -75,5 +75,3 @@ BENCHMARK(ReadOnTheLine)
 
 } // namespace
 } // namespace zarvex1
-
-BENCHMARK_MAIN();

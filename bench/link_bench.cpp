@@ -91,5 +91,3 @@ BENCHMARK(FrameDecodedRecordedAndPlaced);
 
 } // namespace
 } // namespace zarvex1
-
-BENCHMARK_MAIN();

@@ -148,5 +148,3 @@ BENCHMARK(BM_DifferingCellsOfOneHour)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zarvex1
-
-BENCHMARK_MAIN();

@@ -61,5 +61,3 @@ void NormalizeFullSheet(benchmark::State &state) {
 BENCHMARK(NormalizeFullSheet);
 
 } // namespace
-
-BENCHMARK_MAIN();

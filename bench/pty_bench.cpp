@@ -103,11 +103,3 @@ BENCHMARK_CAPTURE(BM_ReadUntilVerified, live_values, QStringList{"--engine", "ru
 
 } // namespace
 } // namespace zarvex1
-
-int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -86,5 +86,3 @@ BENCHMARK(SaveTheSetFlushed)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zarvex1
-
-BENCHMARK_MAIN();

@@ -1,5 +1,5 @@
-// The main of the benchmarks that show widgets: painting happens offscreen unless a display is asked
-// for.
+// The main of the benchmarks of the Qt half (the window, its widgets, the real port): painting happens
+// offscreen unless a display is asked for.
 #include "gui/app/DisplayServer.h"
 
 #include <QApplication>

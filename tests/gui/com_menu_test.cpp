@@ -116,5 +116,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(ComMenuTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(ComMenuTest)
 #include "com_menu_test.moc"

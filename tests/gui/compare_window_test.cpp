@@ -154,5 +154,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(CompareWindowTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(CompareWindowTest)
 #include "compare_window_test.moc"

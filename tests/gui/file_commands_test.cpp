@@ -174,5 +174,6 @@ private:
     QString chosen_, openStart_, saveStart_;
 };
 
-QTEST_MAIN(FileCommandsTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(FileCommandsTest)
 #include "file_commands_test.moc"

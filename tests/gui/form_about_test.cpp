@@ -81,5 +81,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormAboutTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(FormAboutTest)
 #include "form_about_test.moc"

@@ -106,5 +106,6 @@ private:
     bool viewerWorks_ = true;
 };
 
-QTEST_MAIN(HelpManualTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(HelpManualTest)
 #include "help_manual_test.moc"

@@ -141,5 +141,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(HistoryWindowTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(HistoryWindowTest)
 #include "history_window_test.moc"

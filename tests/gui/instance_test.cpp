@@ -235,5 +235,6 @@ private:
     QString errors_;
 };
 
-QTEST_MAIN(InstanceTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(InstanceTest)
 #include "instance_test.moc"

@@ -280,5 +280,6 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
 };
 
-QTEST_MAIN(LoaderTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(LoaderTest)
 #include "loader_test.moc"

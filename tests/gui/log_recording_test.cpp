@@ -147,5 +147,6 @@ void LogRecordingTest::FileNameHasTimeAndSet() {
              QStringLiteral("zarvex1-log-2026-05-01_14-03-09.csv"));
 }
 
-QTEST_MAIN(LogRecordingTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(LogRecordingTest)
 #include "log_recording_test.moc"

@@ -273,5 +273,6 @@ void LogViewerTest::ReplayAddsTheModelBesideTheUnit() {
     }
 }
 
-QTEST_MAIN(LogViewerTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(LogViewerTest)
 #include "log_viewer_test.moc"

@@ -214,5 +214,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFormTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(MainFormTest)
 #include "main_form_test.moc"

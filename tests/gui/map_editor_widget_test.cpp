@@ -311,5 +311,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(MapEditorWidgetTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(MapEditorWidgetTest)
 #include "map_editor_widget_test.moc"

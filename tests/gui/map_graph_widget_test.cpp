@@ -262,5 +262,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(MapGraphWidgetTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(MapGraphWidgetTest)
 #include "map_graph_widget_test.moc"

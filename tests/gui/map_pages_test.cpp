@@ -288,5 +288,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(MapPagesTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(MapPagesTest)
 #include "map_pages_test.moc"

@@ -200,5 +200,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(MonitorPageTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(MonitorPageTest)
 #include "monitor_page_test.moc"

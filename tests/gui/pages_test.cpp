@@ -383,5 +383,6 @@ private:
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
 };
 
-QTEST_MAIN(PagesTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(PagesTest)
 #include "pages_test.moc"

@@ -250,5 +250,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintingTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(PrintingTest)
 #include "printing_test.moc"

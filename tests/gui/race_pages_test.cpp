@@ -372,5 +372,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(RacePagesTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(RacePagesTest)
 #include "race_pages_test.moc"

@@ -110,5 +110,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(SafetyNetWindowTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(SafetyNetWindowTest)
 #include "safety_net_window_test.moc"

@@ -191,5 +191,6 @@ private:
     std::unique_ptr<QTemporaryDir> settingsDir_;
 };
 
-QTEST_MAIN(SettingsFilesTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(SettingsFilesTest)
 #include "settings_files_test.moc"

@@ -183,5 +183,6 @@ private:
     QStringList messages_;
 };
 
-QTEST_MAIN(StartFileTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(StartFileTest)
 #include "start_file_test.moc"

@@ -95,5 +95,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(StatusPanelsTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(StatusPanelsTest)
 #include "status_panels_test.moc"

@@ -130,5 +130,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(ToolsMenuTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(ToolsMenuTest)
 #include "tools_menu_test.moc"

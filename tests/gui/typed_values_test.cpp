@@ -228,5 +228,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(TypedValuesTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(TypedValuesTest)
 #include "typed_values_test.moc"

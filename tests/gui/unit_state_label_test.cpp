@@ -41,5 +41,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(UnitStateLabelTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(UnitStateLabelTest)
 #include "unit_state_label_test.moc"

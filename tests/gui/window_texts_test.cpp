@@ -677,5 +677,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowTextsTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(WindowTextsTest)
 #include "window_texts_test.moc"

@@ -399,5 +399,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CliEndToEndTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_GUILESS_MAIN(CliEndToEndTest)
 #include "cli_e2e_test.moc"

@@ -274,5 +274,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(LinkEndToEndTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_GUILESS_MAIN(LinkEndToEndTest)
 #include "link_e2e_test.moc"

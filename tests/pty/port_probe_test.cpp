@@ -117,5 +117,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(PortProbeTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_MAIN(PortProbeTest)
 #include "port_probe_test.moc"

@@ -102,5 +102,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ProgramOptionsTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_GUILESS_MAIN(ProgramOptionsTest)
 #include "program_options_test.moc"

@@ -63,5 +63,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SerialPortTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_GUILESS_MAIN(SerialPortTest)
 #include "serial_port_test.moc"

@@ -151,5 +151,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SimFramesTest)
+#include "support/qt_test_main.h"
+ZARVEX1_TEST_GUILESS_MAIN(SimFramesTest)
 #include "sim_frames_test.moc"
