@@ -22,18 +22,18 @@ struct ReferenceWords {
 };
 
 constexpr ReferenceWords Languages[] = {
-    {"en", 0, "8. Parameter reference",
+    {"en", 0, "10. Parameter reference",
      "Every value of the unit's parameter set, page by page, as the program shows it: its caption, the "
      "range the program keeps it in, its unit, where the parameter file keeps it (key word, line and value, "
      "counted from 1) and what it does. Values no page shows are listed under their own heading.",
      "Parameter", "Range", "Unit", "In the file", "What it does"},
-    {"de", 1, "8. Parameterverzeichnis",
+    {"de", 1, "10. Parameterverzeichnis",
      "Jeder Wert des Parametersatzes der Zündung, Seite für Seite, wie das Programm ihn zeigt: seine "
      "Beschriftung, der Bereich, in dem das Programm ihn hält, seine Einheit, wo die Parameterdatei ihn "
      "ablegt (Schlüsselwort, Zeile und Wert, ab 1 gezählt) und was er bewirkt. Werte, die keine Seite zeigt, "
      "stehen unter einer eigenen Überschrift.",
      "Parameter", "Bereich", "Einheit", "In der Datei", "Wirkung"},
-    {"cz", 3, "8. Přehled parametrů",
+    {"cz", 3, "10. Přehled parametrů",
      "Každá hodnota sady parametrů zapalování, stránku po stránce, tak jak ji program ukazuje: její popis, "
      "rozsah, ve kterém ji program drží, jednotka, kde ji ukládá soubor parametrů (klíčové slovo, řádek a "
      "hodnota, počítáno od 1) a co dělá. Hodnoty, které žádná stránka neukazuje, mají vlastní nadpis.",
