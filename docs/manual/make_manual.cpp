@@ -56,6 +56,13 @@ void FormatTables(QTextDocument &document) {
         format.setBorder(1);
         format.setBorderBrush(QColor(0x9a, 0xa0, 0xa8));
         format.setBorderCollapse(true);
+        if (table->columns() == 5) { // the parameter reference: room for what a value does
+            format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 18),
+                                              QTextLength(QTextLength::PercentageLength, 16),
+                                              QTextLength(QTextLength::PercentageLength, 14),
+                                              QTextLength(QTextLength::PercentageLength, 14),
+                                              QTextLength(QTextLength::PercentageLength, 38)});
+        }
         table->setFormat(format);
     }
 }
