@@ -24,7 +24,7 @@ struct ReferenceWords {
 
 // The reference follows the guide's chapters: its number is the one after the guide's last.
 constexpr ReferenceWords Languages[] = {
-    {"en", 0, "10. Parameter reference",
+    {"en", 0, "13. Parameter reference",
      "Every value of the unit's parameter set, page by page, as the program shows it: its caption; its "
      "range with its unit, or the items of its list as the window shows them (where the window keeps an "
      "item in Czech, the translation follows in brackets); its default, the value of a new set (File > New), "
@@ -32,7 +32,7 @@ constexpr ReferenceWords Languages[] = {
      "value, counted from 1); what it does on the engine and when to change it. Where the unit's "
      "description does not say when to change a value, the row says so: keep the default then.",
      "Parameter", "Range, unit", "Default", "In the file", "What it does", "When to change it:"},
-    {"de", 1, "10. Parameterverzeichnis",
+    {"de", 1, "13. Parameterverzeichnis",
      "Jeder Wert des Parametersatzes der Zündung, Seite für Seite, wie das Programm ihn zeigt: seine "
      "Beschriftung; sein Bereich mit Einheit oder die Einträge seiner Liste, wie das Fenster sie zeigt "
      "(wo das Fenster einen Eintrag tschechisch lässt, folgt die Übersetzung in Klammern); sein "
@@ -41,7 +41,7 @@ constexpr ReferenceWords Languages[] = {
      "wann er zu ändern ist. Wo die Beschreibung der Zündung nicht sagt, wann ein Wert zu ändern ist, steht "
      "das in der Zeile: behalten Sie dann den Vorgabewert.",
      "Parameter", "Bereich, Einheit", "Vorgabe", "In der Datei", "Wirkung", "Wann ändern:"},
-    {"cz", 3, "10. Přehled parametrů",
+    {"cz", 3, "13. Přehled parametrů",
      "Každá hodnota sady parametrů zapalování, stránku po stránce, tak jak ji program ukazuje: její popis; "
      "rozsah s jednotkou nebo položky seznamu tak, jak je ukazuje okno; výchozí hodnota, tedy hodnota nové "
      "sady (Soubor > Nový), pro každý typ motocyklu tam, kde ji typ nastavuje; kde ji ukládá soubor "
