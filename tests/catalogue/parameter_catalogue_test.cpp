@@ -211,5 +211,65 @@ TEST(ParameterCatalogue, theReferenceWalksEveryEntryByPageInALanguage) {
     EXPECT_EQ(row("ADVANCE1").place, "ADVANCE1 1/1");
 }
 
+// What the manual's reference adds to each row: the default of a new set (by motorbike type where the
+// type sets it), the range with its unit, the list items as the window shows them with a translation
+// where it keeps Czech, advice or the word that none is known, and the unused bytes as runs.
+TEST(ParameterCatalogue, theReferenceGivesDefaultsUnitsAndAdvice) {
+    const std::vector<ReferenceRow> rows = CompactReference(Language::English);
+    const auto row = [&rows](std::string_view id) {
+        const auto it =
+            std::find_if(rows.begin(), rows.end(), [id](const ReferenceRow &r) { return r.entry->id == id; });
+        EXPECT_NE(it, rows.end()) << id;
+        return it == rows.end() ? ReferenceRow{} : *it;
+    };
+    struct Case {
+        std::string_view id, shownRange, defaultValue;
+    };
+    const Case cases[] = {
+        {"W3", "900 .. 25000 rpm", "11000 rpm"},
+        {"B258", "-60 .. 60 %", "0 %"},
+        {"B269", "100 .. 25000 rpm/s", "10000 rpm/s"},
+        {"B230", "", "Classic (1 lobe, 1 or 2 pick-up)"},
+        {"B242", "1 .. 58", "1 (Honda NSR 250 MC18 -: 4; Honda CRM 250: 6; Special setting: kept as set)"},
+        {"ADVANCE_RPM1", "100 .. 25000 rpm",
+         "1500, 2000, 2500, 3000, 3500, 4000, 5000, 6000, 7000, 8000, 9000, 10000, 11000, 12000, 14000 rpm"},
+        {"ADVANCE1", "0 .. 60 °", "every row: 8, 8, 8, 12, 20, 23, 28, 33, 35, 35, 35, 35, 35, 35, 35 °"},
+        // Every output's load thresholds read alike: % with the throttle sensor, kPa with intake pressure.
+        {"B750", "0 .. 100 % (TPS) | 0 .. 1000 kPa (IAP)", "75 %"},
+        {"B756", "0 .. 100 % (TPS) | 0 .. 1000 kPa (IAP)", "75 %"},
+        // The servo's gear correction has no unit the unit's description names.
+        {"B800", "-5000 .. 5000", "0"},
+    };
+    for (const Case &c : cases) {
+        if (!c.shownRange.empty()) {
+            EXPECT_EQ(row(c.id).shownRange, c.shownRange) << c.id;
+        }
+        EXPECT_EQ(row(c.id).defaultValue, c.defaultValue) << c.id;
+    }
+    EXPECT_NE(row("B240").shownRange.find("1 výstupek, 3 snimače (1 lobe, 3 pick-ups)"), std::string::npos);
+    EXPECT_EQ(CompactReference(Language::Czech).size(), rows.size());
+    for (const ReferenceRow &r : CompactReference(Language::Czech)) {
+        if (r.entry->id == "B240") { // no translation of Czech into Czech
+            EXPECT_EQ(r.shownRange.find("(1 lobe"), std::string::npos);
+        }
+    }
+
+    EXPECT_EQ(row("W3").advice.rfind("Set it to the highest engine speed", 0), 0u);
+    EXPECT_EQ(row("B238").advice.rfind("not known", 0), 0u);
+    EXPECT_NE(row("B733").advice.find("no controls for power output 4"), std::string::npos);
+    for (const ReferenceRow &r : rows) {
+        if (r.entry->kind != EntryKind::OtherByte) {
+            EXPECT_FALSE(r.advice.empty() || r.defaultValue.empty()) << r.entry->id;
+        }
+    }
+
+    std::vector<std::string> unused;
+    for (const ReferenceRow &r : rows) {
+        if (r.entry->kind == EntryKind::OtherByte)
+            unused.push_back(r.caption);
+    }
+    EXPECT_EQ(unused, (std::vector<std::string>{"Bytes 160 .. 229", "Byte 259", "Bytes 834 .. 899"}));
+}
+
 } // namespace
 } // namespace zarvex1

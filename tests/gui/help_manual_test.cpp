@@ -5,10 +5,39 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <utility>
+
 using namespace zarvex1;
+
+namespace {
+
+// The bookmarks' titles that begin with a chapter number, in the file's order.
+QStringList ChapterBookmarks(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString pdf = QString::fromLatin1(file.readAll());
+    if (!pdf.contains(QStringLiteral("/Type /Outlines")))
+        return {};
+    QStringList chapters;
+    auto titles = QRegularExpression(QStringLiteral("/Title <FEFF([0-9A-F]*)>")).globalMatch(pdf);
+    while (titles.hasNext()) {
+        const QString hex = titles.next().captured(1);
+        QString title;
+        for (qsizetype i = 0; i + 4 <= hex.size(); i += 4)
+            title += QChar(hex.mid(i, 4).toUShort(nullptr, 16));
+        if (title.front().isDigit())
+            chapters << title;
+    }
+    return chapters;
+}
+
+} // namespace
 
 class HelpManualTest : public QObject {
     Q_OBJECT
@@ -90,12 +119,55 @@ private slots:
         QVERIFY(lines[1].contains(QStringLiteral("xdg-utils")));
     }
 
-    // The build makes the three manuals from their texts.
+    // On a free desktop only the opener's exit status tells whether a viewer was found (xdg-open ends
+    // with 3 where none is set up): any error of it, or an opener that is not there, gives the message.
+    void theOpenersErrorSaysWhereTheManualIs_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("viewer found") << "true" << false;
+        QTest::newRow("opener ends with an error") << "false" << true;
+        QTest::newRow("no opener") << "zarvex1-no-such-opener" << true;
+    }
+    void theOpenersErrorSaysWhereTheManualIs() {
+        QFETCH(QString, opener);
+        QFETCH(bool, message);
+        const auto hook = std::exchange(HelpManual::openHook, nullptr);
+        const QString desktop = std::exchange(HelpManual::opener, opener);
+        test::Window form(test::Scripted{StartOptions::Parse({QStringLiteral("ENGLISH")}, {})});
+        QFile manual(work_.filePath(QStringLiteral("manual_ZARVEX1_en.pdf")));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+        test::Named<QAction>(*form, "MenuContens")->trigger();
+        QVERIFY(form.messages.isEmpty()); // the window does not wait for the opener
+        if (message) {
+            QTRY_COMPARE(form.messages.size(), 1);
+            const QStringList lines = form.messages.front().split(QLatin1Char('\n'));
+            QCOMPARE(lines.value(0), QStringLiteral("Error by opening file manual_ZARVEX1_en.pdf !"));
+            QVERIFY2(lines.value(1).startsWith("The file is " + manual.fileName() + ", but the desktop"),
+                     qPrintable(lines.value(1)));
+        } else {
+            auto *process = QCoreApplication::instance()->findChild<QProcess *>();
+            QVERIFY(process);
+            QVERIFY(process->waitForFinished(10000));
+            QVERIFY(form.messages.isEmpty());
+        }
+        HelpManual::openHook = hook;
+        HelpManual::opener = desktop;
+        QFile::remove(manual.fileName());
+    }
+
+    // The build makes the three manuals from their texts, with a bookmark for every chapter, numbered
+    // from 1 without a gap.
     void theBuildMadeTheManuals() {
         for (const char *language : {"en", "de", "cz"}) {
             const QString pdf =
                 QStringLiteral(ZARVEX1_MANUAL_DIR "/manual_ZARVEX1_%1.pdf").arg(QLatin1String(language));
             QVERIFY2(test::PdfPageCount(pdf) >= 2, qPrintable(pdf));
+            const QStringList chapters = ChapterBookmarks(pdf);
+            QVERIFY2(chapters.size() >= 10, qPrintable(chapters.join(QLatin1Char('|'))));
+            for (int i = 0; i < chapters.size(); ++i)
+                QVERIFY2(chapters[i].startsWith(QString::number(i + 1) + QStringLiteral(". ")),
+                         qPrintable(chapters.join(QLatin1Char('|'))));
         }
     }
 

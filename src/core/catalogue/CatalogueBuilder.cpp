@@ -397,6 +397,17 @@ void Bind(std::vector<CatalogueEntry> &entries, const CaptionSource &source, con
     }
 }
 
+// The fourth power output has room and defaults in the image but no controls.
+bool IsPowerOut4(const CatalogueEntry &e) {
+    if (e.width == ValueWidth::Word)
+        return false;
+    const int a = e.address;
+    return a == Adrb::PowerOutMode + 3 || (a >= Adrb::PowerOutRpm + 9 && a < Adrb::PowerOutRpm + 12) ||
+           a == Adrb::PowerOutHysteresis + 3 || (a >= Adrb::PowerOutLoad + 6 && a < Adrb::PowerOutLoad + 8) ||
+           (a >= Adrb::PowerOutTable + 9 && a < Adrb::PowerOutTable + 12) ||
+           (a >= Adrb::GearCorrPowerOut + 18 && a < Adrb::GearCorrPowerOut + 24);
+}
+
 void AddNotes(CatalogueEntry &e, const CaptionSource &source) {
     const ValueNotes *n =
         NotesOf(e.width == ValueWidth::Word ? ValueWidth::Word : ValueWidth::Byte, e.address);
@@ -404,6 +415,10 @@ void AddNotes(CatalogueEntry &e, const CaptionSource &source) {
         return;
     const int number = (e.address - n->first) / n->per + n->base;
     e.description = NumberedText(n->description, number);
+    const Texts3 advice = AdviceOf(n->width, n->first);
+    e.advice = NumberedText(advice[0].empty() ? CatalogueWords::NotKnown : advice, number);
+    if (IsPowerOut4(e))
+        e.advice = FromTexts(CatalogueWords::PowerOut4Kept);
     e.unit = FromTexts(n->unit);
     if (e.control.empty()) {
         e.page = n->page;

@@ -102,9 +102,18 @@ constexpr ValueNotes Notes[] = {
      10,
      10,
      Page::Inputs,
-     {"How far the potentiometer moves what it controls, from - to +.",
-      "Wie weit das Potentiometer das Gesteuerte von - bis + verstellt.",
-      "Jak daleko potenciometr posouvá to, co ovládá, od - do +."}},
+     {"How far the potentiometer moves what it controls, from - to +. Its unit follows what it controls: "
+      "degrees for Advance (up to 60); for Start limiter and Pilot light up to 10000 in steps of 50, for the "
+      "acceleration switch up to 10000 in steps of 100, in a unit the unit's description does not state.",
+      "Wie weit das Potentiometer das Gesteuerte von - bis + verstellt. Die Einheit folgt dem Gesteuerten: "
+      "Grad bei Vorzündung (bis 60); bei Startbegrenzer und Kontrollleuchte bis 10000 in Schritten von 50, "
+      "bei "
+      "der Beschleunigungsschwelle bis 10000 in Schritten von 100, in einer Einheit, die die Beschreibung "
+      "der "
+      "Zündung nicht nennt.",
+      "Jak daleko potenciometr posouvá to, co ovládá, od - do +. Jednotka se řídí tím, co ovládá: stupně u "
+      "předstihu (do 60); u startovacího omezovače a kontrolky do 10000 po krocích 50, u prahu zrychlení do "
+      "10000 po krocích 100, v jednotce, kterou popis zapalování neuvádí."}},
     {W::Word,
      11,
      20,
@@ -160,9 +169,12 @@ constexpr ValueNotes Notes[] = {
      67,
      72,
      Page::Gear,
-     {"Ratio of engine speed to road speed in gear #, by which the unit tells the gear.",
-      "Verhältnis von Drehzahl zu Geschwindigkeit im Gang #, an dem die Zündung den Gang erkennt.",
-      "Poměr otáček a rychlosti na stupni #, podle kterého zapalování pozná stupeň."}},
+     {"Ratio of engine speed to road speed in gear #, by which the unit tells the gear (a higher gear has a "
+      "lower ratio). No unit: the unit's description gives none.",
+      "Verhältnis von Drehzahl zu Geschwindigkeit im Gang #, an dem die Zündung den Gang erkennt (ein "
+      "höherer Gang hat ein kleineres Verhältnis). Ohne Einheit: die Beschreibung der Zündung nennt keine.",
+      "Poměr otáček a rychlosti na stupni #, podle kterého zapalování pozná stupeň (vyšší stupeň má menší "
+      "poměr). Bez jednotky: popis zapalování žádnou neuvádí."}},
     {W::Word,
      73,
      79,
@@ -225,7 +237,12 @@ constexpr ValueNotes Notes[] = {
      238,
      239,
      Page::Bike,
-     {"Compensation of pick-up #.", "Kompensation des Gebers #.", "Kompenzace snímače #."}},
+     {"A number from 0 to 255 the unit applies to the signal of pick-up #; what it changes on the engine is "
+      "not stated by the unit's description.",
+      "Eine Zahl von 0 bis 255, die die Zündung auf das Signal des Gebers # anwendet; was sie am Motor "
+      "ändert, nennt die Beschreibung der Zündung nicht.",
+      "Číslo od 0 do 255, které zapalování použije na signál snímače #; co na motoru mění, popis zapalování "
+      "neuvádí."}},
     {W::Byte,
      240,
      240,
@@ -236,18 +253,25 @@ constexpr ValueNotes Notes[] = {
      241,
      241,
      Page::Bike,
-     {"Revolutions without ignition at start.", "Umdrehungen ohne Zündung beim Start.",
-      "Otáčky bez zapalování při startu."}},
+     {"When the engine is turned over, the unit gives no spark for this many revolutions first.",
+      "Beim Durchdrehen des Motors gibt die Zündung zuerst so viele Umdrehungen lang keinen Funken.",
+      "Při protáčení motoru zapalování nejprve tolik otáček nedává jiskru."}},
     {W::Byte,
      242,
      242,
      Page::Bike,
-     {"Number of lobes on the rotor.", "Anzahl der Leitstücke am Rotor.", "Počet výstupků na rotoru."}},
+     {"How many lobes the pick-ups see on one turn of the rotor; the lobe numbers of the channels count "
+      "up to it.",
+      "Wie viele Leitstücke die Geber bei einer Umdrehung des Rotors sehen; die Leitstücknummern der Kanäle "
+      "zählen bis dahin.",
+      "Kolik výstupků snímače vidí za jednu otáčku rotoru; čísla výstupků kanálů počítají až do něj."}},
     {W::Byte,
      243,
      243,
      Page::Bike,
-     {"Number of outputs (coils).", "Anzahl der Ausgänge (Spulen).", "Počet výstupů (cívek)."}},
+     {"How many ignition channels the unit fires, each with its coil: 1 or 2.",
+      "Wie viele Zündkanäle die Zündung auslöst, jeder mit seiner Spule: 1 oder 2.",
+      "Kolik zapalovacích kanálů zapalování spouští, každý se svou cívkou: 1 nebo 2."}},
     {W::Byte,
      244,
      245,
@@ -332,14 +356,19 @@ constexpr ValueNotes Notes[] = {
      260,
      262,
      Page::Inputs,
-     {"Function of multifunction input #.", "Funktion des Multifunktionseingangs #.",
-      "Funkce multifunkčního vstupu #."}},
+     {"What a switch on multifunction input # does: nothing, kill the engine, block the ignition, act as "
+      "the clutch master, retard, start limiter, or switch to advance map 2.",
+      "Was ein Schalter am Multifunktionseingang # bewirkt: nichts, Motor abstellen, Zündung sperren, "
+      "Schaltautomat, Spätzündung, Startbegrenzer oder Umschalten auf Vorzündungskennfeld 2.",
+      "Co dělá spínač na multifunkčním vstupu #: nic, zhasne motor, zablokuje zapalování, clutch master, "
+      "snížení předstihu, startovací omezovač, nebo přepne na mapu předstihu 2."}},
     {W::Byte,
      263,
      265,
      Page::Inputs,
-     {"Input # is active when it is switched to ground.",
-      "Eingang # ist aktiv, wenn er auf Masse geschaltet ist.", "Vstup # je aktivní při sepnutí na zem."}},
+     {"Inverts input #: ticked, the input counts as active while it is switched on.",
+      "Kehrt Eingang # um: gesetzt gilt der Eingang als aktiv, solange er eingeschaltet ist.",
+      "Obrací vstup #: zaškrtnutý vstup platí za aktivní, dokud je sepnut."}},
     {W::Byte,
      266,
      266,
@@ -471,7 +500,12 @@ constexpr ValueNotes Notes[] = {
      730,
      733,
      Page::PowerOut,
-     {"Mode of power output #.", "Modus des Ausgangs #.", "Režim výstupu #."},
+     {"What power output # drives: off, a fuel pump, a pilot light, a Honda power jet, or a free switching "
+      "table (Special setting).",
+      "Was Ausgang # treibt: aus, eine Benzinpumpe, eine Kontrollleuchte, ein Power Jet Honda oder eine "
+      "freie Schalttabelle (Sonderstellung).",
+      "Co výstup # spíná: vypnuto, palivové čerpadlo, kontrolku, Honda power jet, nebo volnou spínací "
+      "tabulku (speciální nastavení)."},
      {},
      {"Power out #: mode", "Ausgang #: Modus", "Výstup #: režim"},
      0,
@@ -512,7 +546,7 @@ constexpr ValueNotes Notes[] = {
      {},
      {"Power out #: Load", "Ausgang #: Last", "Výstup #: Zatížení"},
      0,
-     1000,
+     100,
      false,
      2},
     {W::Bit,
@@ -537,7 +571,10 @@ constexpr ValueNotes Notes[] = {
      771,
      771,
      Page::Gear,
-     {"Number of gears of the gearbox.", "Anzahl der Gänge des Getriebes.", "Počet stupňů převodovky."}},
+     {"How many gears the unit tells apart (1 to 6); the Gear and Race pages show as many rows.",
+      "Wie viele Gänge die Zündung unterscheidet (1 bis 6); die Seiten Gang und Rennen zeigen so viele "
+      "Zeilen.",
+      "Kolik stupňů zapalování rozlišuje (1 až 6); stránky Stupeň a Závod ukazují tolik řádků."}},
     {W::Byte,
      772,
      772,
@@ -586,13 +623,20 @@ constexpr ValueNotes Notes[] = {
      778,
      783,
      Page::Race,
-     {"Clutch-master time in gear #.", "Schaltautomat-Zeit im Gang #.", "Čas clutch master na stupni #."},
+     {"How long the clutch master acts when it is triggered in this gear; the row 0-1 serves gears 0 and 1.",
+      "Wie lange der Schaltautomat wirkt, wenn er in diesem Gang ausgelöst wird; die Zeile 0-1 gilt für die "
+      "Gänge 0 und 1.",
+      "Jak dlouho clutch master působí, když se spustí na tomto stupni; řádek 0-1 platí pro stupně 0 a 1."},
      Ms},
     {W::Byte,
      784,
      785,
      Page::Race,
-     {"Clutch-master delay #.", "Schaltautomat-Verzögerung #.", "Zpoždění clutch master #."},
+     {"Delay # of the clutch master, in steps of 10 ms; what it delays is not stated by the unit's "
+      "description.",
+      "Verzögerung # des Schaltautomaten, in Schritten von 10 ms; was sie verzögert, nennt die Beschreibung "
+      "der Zündung nicht.",
+      "Zpoždění # clutch master, po krocích 10 ms; co zpožďuje, popis zapalování neuvádí."},
      Ms},
     {W::Byte,
      786,
@@ -613,20 +657,27 @@ constexpr ValueNotes Notes[] = {
      788,
      793,
      Page::Race,
-     {"Advance correction in gear #.", "Vorzündungskorrektur im Gang #.", "Korekce předstihu na stupni #."},
+     {"Degrees added to the advance while gear # is engaged (negative: less advance).",
+      "Grad, die zur Vorzündung addiert werden, solange Gang # eingelegt ist (negativ: weniger Vorzündung).",
+      "Stupně přičtené k předstihu, dokud je zařazen stupeň # (záporné: menší předstih)."},
      Degree},
     {W::Byte,
      794,
      799,
      Page::Race,
-     {"Limiter correction in gear #.", "Begrenzerkorrektur im Gang #.", "Korekce omezovače na stupni #."},
+     {"Engine speed added to the limiters while gear # is engaged (negative: lower).",
+      "Drehzahl, die zu den Begrenzern addiert wird, solange Gang # eingelegt ist (negativ: niedriger).",
+      "Otáčky přičtené k omezovačům, dokud je zařazen stupeň # (záporné: níže)."},
      Rpm},
     {W::Byte,
      800,
      805,
      Page::Race,
-     {"Servo correction in gear #.", "Servokorrektur im Gang #.", "Korekce serva na stupni #."},
-     Rpm},
+     {"Added to the servo's target in gear #, in steps of 50; its unit is not stated by the unit's "
+      "description.",
+      "Wird im Gang # zum Ziel des Servos addiert, in Schritten von 50; seine Einheit nennt die Beschreibung "
+      "der Zündung nicht.",
+      "Přičítá se k cíli serva na stupni #, po krocích 50; jednotku popis zapalování neuvádí."}},
     {W::Byte,
      806,
      829,
@@ -670,7 +721,18 @@ constexpr ValueNotes Notes[] = {
       "Multifunkční vstupy se vzájemně blokují."}},
 };
 
+// The synchronisation methods that the window lists in Czech in every language.
+constexpr ItemTranslation Translations[] = {
+    {"ComboBoxSynchro", 10, {"1 lobe, 3 pick-ups", "1 Leitstück, 3 Geber", ""}},
+    {"ComboBoxSynchro", 11, {"inserted lobe, kick start", "eingefügtes Leitstück, Kickstart", ""}},
+    {"ComboBoxSynchro", 12, {"Honda camshaft (CMPS)", "Honda-Nockenwelle (CMPS)", ""}},
+};
+
 } // namespace
+
+std::span<const ItemTranslation> ItemTranslations() {
+    return Translations;
+}
 
 std::span<const ValueNotes> CatalogueNotes() {
     return Notes;

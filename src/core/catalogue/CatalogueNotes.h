@@ -28,6 +28,19 @@ struct ValueNotes {
     int base = 1;
 };
 
+// When to change the values of the run that starts at `first`; empty where the unit's description does
+// not say it.
+Texts3 AdviceOf(ValueWidth width, int first);
+
+// A list item that the window keeps in another language, with its translation: the reference shows
+// both.
+struct ItemTranslation {
+    std::string_view control;
+    int code;
+    Texts3 text; // English, German, Czech; empty where the window's text is that language's own
+};
+std::span<const ItemTranslation> ItemTranslations();
+
 // Every run of values, in image order.
 std::span<const ValueNotes> CatalogueNotes();
 // The notes that hold a position, or nothing.
@@ -45,6 +58,24 @@ inline constexpr Texts3 SpeedZone = {"speed zone", "Drehzahlzone", "zóna otáč
 inline constexpr Texts3 Load = {"Load", "Last", "Zatížení"};
 inline constexpr Texts3 OtherBytes = {"Other bytes", "Weitere Bytes", "Ostatní bajty"};
 inline constexpr Texts3 PowerOut4 = {"Power out 4", "Ausgang 4", "Výstup 4"};
+inline constexpr Texts3 Bytes = {"Bytes", "Bytes", "Bajty"};
+inline constexpr Texts3 NotKnown = {
+    "not known from the unit's description: keep the default unless the unit's maker advises otherwise.",
+    "aus der Beschreibung der Zündung nicht bekannt: behalten Sie den Vorgabewert, sofern der Hersteller "
+    "der Zündung nichts anderes empfiehlt.",
+    "z popisu zapalování není známo: ponechte výchozí hodnotu, pokud výrobce zapalování nedoporučí jinak."};
+inline constexpr Texts3 PowerOut4Kept = {
+    "The window has no controls for power output 4: the value is kept as the unit or the file holds it.",
+    "Für Ausgang 4 hat das Fenster keine Bedienelemente: der Wert bleibt, wie ihn die Zündung oder die "
+    "Datei enthält.",
+    "Okno nemá pro výstup 4 žádné ovládací prvky: hodnota zůstává tak, jak ji má zapalování nebo soubor."};
+inline constexpr Texts3 OtherBytesKept = {
+    "Not used by this program; they travel with their blocks and keep what the unit holds.",
+    "Von diesem Programm nicht benutzt; sie werden mit ihren Blöcken übertragen und behalten, was die "
+    "Zündung enthält.",
+    "Tento program je nepoužívá; přenášejí se se svými bloky a zachovávají to, co má zapalování."};
+inline constexpr Texts3 EveryRow = {"every row", "jede Zeile", "každý řádek"};
+inline constexpr Texts3 SpecialKeeps = {"kept as set", "bleibt wie eingestellt", "zůstává, jak je nastaveno"};
 inline constexpr Texts3 OtherByte = {
     "Not used by this program; it travels with its block.",
     "Von diesem Programm nicht benutzt; es wird mit seinem Block übertragen.",

@@ -127,12 +127,99 @@ std::string ParameterCatalogue::FormatValue(const CatalogueEntry &e, const Param
     return value;
 }
 
+namespace {
+
+// A choice as the window shows it, with the translation where the window keeps another language's text.
+std::string ChoiceText(const CatalogueEntry &e, int code, const CatalogueText &text, int language) {
+    std::string shown = text.in(language);
+    const std::size_t column = Column(language);
+    for (const ItemTranslation &t : ItemTranslations())
+        if (e.control == t.control && code == t.code && !t.text[column].empty())
+            return shown + " (" + std::string(t.text[column]) + ")";
+    return shown;
+}
+
+// The value of a first-start set as the reference gives it: a map or axis as its numbers (a map whose
+// rows are alike as one row), anything else as the window shows it.
+std::string DefaultOf(const CatalogueEntry &e, const ParameterImage &image, int language) {
+    if (e.kind == EntryKind::OtherByte)
+        return ParameterCatalogue::FormatNumber(e, image);
+    if (e.kind != EntryKind::Map)
+        return ParameterCatalogue::FormatValue(e, image, language);
+    const auto row = [&](int r) {
+        std::string text;
+        for (int c = 0; c < e.columns; ++c)
+            text += (c ? ", " : "") + ParameterCatalogue::FormatNumber(e, image, r * e.columns + c);
+        return text;
+    };
+    bool alike = true;
+    for (int r = 1; r < e.rows; ++r)
+        alike = alike && row(r) == row(0);
+    std::string text;
+    if (e.rows > 1 && alike)
+        text = std::string(CatalogueWords::EveryRow[Column(language)]) + ": " + row(0);
+    else
+        for (int r = 0; r < e.rows; ++r)
+            text += (r ? "; " : "") + row(r);
+    const std::string unit = e.unit.in(language);
+    return unit.empty() ? text : text + " " + unit;
+}
+
+// The default, by motorbike type where the type's settings make it differ.
+std::string DefaultText(const CatalogueEntry &e, int language) {
+    static const std::vector<std::pair<int, ParameterImage>> sets = [] {
+        std::vector<std::pair<int, ParameterImage>> s;
+        for (int bike : {0, 2, 3, 4, 5, 6})
+            s.emplace_back(bike, FirstStartSet(bike));
+        return s;
+    }();
+    const std::string first = DefaultOf(e, sets.front().second, language);
+    bool same = true;
+    for (const auto &[bike, image] : sets)
+        same = same && DefaultOf(e, image, language) == first;
+    if (same || e.id == "B230") // the type itself: a new set starts as the first type
+        return first;
+    // The value of the first type, then the types that set another, by their names in the window.
+    const CatalogueEntry *bikes = ParameterCatalogue::Instance().EntryWithId("B230");
+    std::string others;
+    for (const auto &[code, name] : bikes->choices) {
+        const auto set =
+            std::find_if(sets.begin(), sets.end(), [code](const auto &s) { return s.first == code; });
+        const std::string value = set == sets.end()
+                                      ? std::string(CatalogueWords::SpecialKeeps[Column(language)])
+                                      : DefaultOf(e, set->second, language);
+        if (value != first)
+            others += (others.empty() ? "" : "; ") + name.in(language) + ": " + value;
+    }
+    return first + " (" + others + ")";
+}
+
+std::string ShownRange(const ReferenceRow &row, const CatalogueEntry &e) {
+    if (e.loadScaled)
+        return std::to_string(e.minimum) + " .. 100 % (TPS) | 0 .. 1000 kPa (IAP)";
+    if (e.flag || !e.choices.empty())
+        return row.range;
+    std::string range = row.range;
+    if (range.empty() && e.kind == EntryKind::Map && e.minimum < e.maximum)
+        range = std::to_string(e.minimum) + " .. " + std::to_string(e.maximum);
+    if (e.id == "SERVO")
+        return "V | %";
+    if (row.unit.empty())
+        return range;
+    return range.empty() ? row.unit : range + " " + row.unit;
+}
+
+} // namespace
+
 std::vector<ReferenceRow> ParameterReference(int language) {
     std::vector<ReferenceRow> rows;
     for (const CatalogueEntry *e : ParameterCatalogue::Instance().EntriesByPage()) {
-        ReferenceRow row{
-            e,  PageCaption(e->page, language), e->caption.in(language), {}, e->unit.in(language),
-            {}, e->description.in(language)};
+        ReferenceRow row;
+        row.entry = e;
+        row.page = PageCaption(e->page, language);
+        row.caption = e->caption.in(language);
+        row.unit = e->unit.in(language);
+        row.description = e->description.in(language);
         if (!e->keyWord.empty())
             row.place = e->keyWord + " " + std::to_string(e->line + 1) + "/" + std::to_string(e->column + 1);
         if (e->loadScaled)
@@ -142,11 +229,38 @@ std::vector<ReferenceRow> ParameterReference(int language) {
                         std::string(CatalogueWords::Yes[Column(language)]);
         } else if (!e->choices.empty()) {
             for (const auto &[code, text] : e->choices)
-                row.range += (row.range.empty() ? "" : " | ") + text.in(language);
+                row.range += (row.range.empty() ? "" : " | ") + ChoiceText(*e, code, text, language);
         } else if (e->kind != EntryKind::Map && e->minimum < e->maximum) {
             row.range = std::to_string(e->minimum) + " .. " + std::to_string(e->maximum);
         }
+        row.advice = e->advice.in(language);
+        row.shownRange = ShownRange(row, *e);
+        row.defaultValue = DefaultText(*e, language);
         rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<ReferenceRow> CompactReference(int language) {
+    std::vector<ReferenceRow> rows;
+    int runEnd = -2; // the last byte of the run of unnamed bytes the last row holds
+    for (ReferenceRow &row : ParameterReference(language)) {
+        const CatalogueEntry &e = *row.entry;
+        if (e.kind != EntryKind::OtherByte) {
+            rows.push_back(std::move(row));
+            runEnd = -2;
+            continue;
+        }
+        if (e.address == runEnd + 1) {
+            const std::string from = rows.back().entry->id.substr(1); // "B834"
+            rows.back().caption = std::string(CatalogueWords::Bytes[Column(language)]) + " " + from + " .. " +
+                                  std::to_string(e.address);
+        } else {
+            row.description = CatalogueWords::OtherBytesKept[Column(language)];
+            row.shownRange = "0 .. 255";
+            rows.push_back(std::move(row));
+        }
+        runEnd = e.address;
     }
     return rows;
 }

@@ -54,6 +54,7 @@ struct CatalogueEntry {
     CatalogueText unit;
     CatalogueText caption;
     CatalogueText description;
+    CatalogueText advice; // when to change it, or that this is not known
 
     // Maps: rows x columns cells from `address` on (words or bytes as `width`), cell (r, c) at
     // address + columns * r + c. A cell reads raw x cellFactor with `decimals` places.
@@ -102,16 +103,22 @@ private:
 // One entry's texts in one language, as the manual's parameter reference lists them.
 struct ReferenceRow {
     const CatalogueEntry *entry = nullptr;
-    std::string page;        // the page's caption
-    std::string caption;     // the entry's caption
-    std::string place;       // in the parameter file: "RETARD 1/1" (key word, line and value from 1)
-    std::string unit;        // empty when it has none
-    std::string range;       // "0 .. 60", the items "Off | Fuel pump | ...", "no | yes"; empty for maps
-    std::string description; // what it does
+    std::string page;         // the page's caption
+    std::string caption;      // the entry's caption
+    std::string place;        // in the parameter file: "RETARD 1/1" (key word, line and value from 1)
+    std::string unit;         // empty when it has none
+    std::string range;        // "0 .. 60", the items "Off | Fuel pump | ...", "no | yes"; empty for maps
+    std::string description;  // what it does
+    std::string advice;       // when to change it, or that this is not known
+    std::string shownRange;   // the range with its unit, or the items as the window shows them
+    std::string defaultValue; // the first-start value, by motorbike type where it depends on it
 };
 
 // Every entry of the catalogue in page order, in the language.
 std::vector<ReferenceRow> ParameterReference(int language);
+// The reference's rows with each run of neighbouring bytes that no value names as one row ("Bytes
+// 834 .. 899").
+std::vector<ReferenceRow> CompactReference(int language);
 
 // The caption of a page in the language, as its tab shows it.
 std::string PageCaption(int page, int language);

@@ -261,11 +261,10 @@ void TMainForm::MenuToolsInterpolOnClick() {
 }
 
 void TMainForm::MenuContensClick() {
-    const QString why = HelpManual::Open(QString::fromStdString(session_.texts()[ManualSlot]),
-                                         session_.settings().languageIndex);
-    if (!why.isEmpty())
-        Dialogs::Notify(this,
-                        QString::fromStdString(session_.texts()[ManualErrorSlot]) + QLatin1Char('\n') + why);
+    const QString error = QString::fromStdString(session_.texts()[ManualErrorSlot]);
+    HelpManual::Open(
+        QString::fromStdString(session_.texts()[ManualSlot]), session_.settings().languageIndex, this,
+        [this, error](const QString &why) { Dialogs::Notify(this, error + QLatin1Char('\n') + why); });
 }
 
 void TMainForm::MenuAboutClick() {
