@@ -8,7 +8,7 @@ out=$(realpath "$1")
 cd "$(dirname "$0")/.."
 version=$(dpkg-parsechangelog -S Version)
 upstream=${version%-*}
-tree=$(git stash create)
+tree=$(git -c user.name=package -c user.email=package@localhost stash create)
 tree=${tree:-HEAD}
 tarball=$out/zarvex1_$upstream.orig.tar.xz
 git archive --format=tar --prefix="zarvex1-$upstream/" "$tree" -- . ':(exclude)debian' | xz -6 -T1 >"$tarball"

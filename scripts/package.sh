@@ -53,7 +53,7 @@ first=$out/first
 step "source package zarvex1_$version from the tree"
 ./scripts/orig-tarball.sh "$first" >/dev/null
 tar -xJf "$first/zarvex1_$upstream.orig.tar.xz" -C "$first"
-tree=$(git stash create)
+tree=$(git -c user.name=package -c user.email=package@localhost stash create)
 git archive "${tree:-HEAD}" debian | tar -x -C "$first/zarvex1-$upstream"
 
 step "first build (with the unit tests): $first"
