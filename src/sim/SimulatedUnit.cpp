@@ -3,6 +3,8 @@
 #include "core/params/MapLookup.h"
 #include "sim/EngineModel.h"
 
+#include "Version.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -15,13 +17,13 @@ constexpr long long LoaderMs = 3000;
 constexpr long long OutputTestMs = 1000;
 constexpr int SavingStart = 1800;
 
-// "Dec 10 2026" and "14:05:59" as the compiler spells this build.
+// "Dec 10 2026" and "14:05:59" as the compiler spells this build (or SOURCE_DATE_EPOCH, see Version.h).
 void BuildStamp(int &day, int &month, int &year, int &hour, int &minute) {
     static constexpr const char *Months = "JanFebMarAprMayJunJulAugSepOctNovDec";
-    const char *date = __DATE__;
+    const char *date = ZARVEX1_BUILD_DATE;
     month = static_cast<int>((std::strstr(Months, std::string(date, 3).c_str()) - Months) / 3) + 1;
     std::sscanf(date + 4, "%d %d", &day, &year);
-    std::sscanf(__TIME__, "%d:%d", &hour, &minute);
+    std::sscanf(ZARVEX1_BUILD_TIME, "%d:%d", &hour, &minute);
 }
 
 bool UsesSecondPickup(const ParameterImage &image) {

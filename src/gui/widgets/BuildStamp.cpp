@@ -1,14 +1,16 @@
 #include "gui/widgets/BuildStamp.h"
 
-// The one place that reads the compiler's date and time, so that only this file carries them.
+#include "Version.h"
+
+// The one place of the window that reads the build's date and time, so that only this file carries them.
 namespace zarvex1 {
 
 const char *BuildDate() {
-    return __DATE__;
+    return ZARVEX1_BUILD_DATE;
 }
 
 const char *BuildTime() {
-    return __TIME__;
+    return ZARVEX1_BUILD_TIME;
 }
 
 } // namespace zarvex1
