@@ -117,7 +117,8 @@ void BM_FindRecordedSetInThousandPoints(benchmark::State &state) {
     const SimulatedUnit unit = RunningUnit();
     std::string text = LogHeader();
     for (int tick = 0; tick < 100; ++tick)
-        AppendLogRow(text, 55LL * tick, LiveRecord::Decode(unit.monitorFrame(55LL * tick), 0, 0), {ImageHash(unknown), "gone.ign"});
+        AppendLogRow(text, 55LL * tick, LiveRecord::Decode(unit.monitorFrame(55LL * tick), 0, 0),
+                     {ImageHash(unknown), "gone.ign"});
     const MonitorLog log = *ReadMonitorLog(text).log;
     for (auto _ : state) {
         const RecordedSets sets(log, FirstStartSet(), RestorePointCandidates(folder));

@@ -70,7 +70,8 @@ void LinkSession::RecordsArrived(std::span<const LiveRecord> records) {
 void LinkSession::TellUnitDetails() {
     const std::optional<LiveRecord> &latest = engine_.latest();
     safety_.SetUnitDetails(engine_.deviceTexts().programName,
-                           latest ? std::optional<int>(latest->raw(LiveField::ProgrammingCount)) : std::nullopt);
+                           latest ? std::optional<int>(latest->raw(LiveField::ProgrammingCount))
+                                  : std::nullopt);
 }
 
 LinkSession::RunEnd LinkSession::RunUntil(const std::function<bool()> &done, int budgetTicks) {

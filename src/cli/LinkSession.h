@@ -46,9 +46,15 @@ public:
     bool OpenSet(const std::filesystem::path &path) { return cli_.Open(path, Page::All); }
     // Transfers of the session's set: a Program and a Verify send it as the limits keep it; a Read
     // replaces it.
-    void Read() { StartTransfer([this] { session().Read(); }); }
-    void Verify() { StartTransfer([this] { session().Verify(); }); }
-    void Program() { StartTransfer([this] { session().Program(); }); }
+    void Read() {
+        StartTransfer([this] { session().Read(); });
+    }
+    void Verify() {
+        StartTransfer([this] { session().Verify(); });
+    }
+    void Program() {
+        StartTransfer([this] { session().Program(); });
+    }
 
     // The request that ran has ended without an error message or a version mismatch.
     bool RequestSucceeded() const;

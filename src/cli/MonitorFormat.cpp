@@ -1,7 +1,7 @@
 #include "cli/MonitorFormat.h"
 
-#include "core/logs/LogFormat.h"
 #include "core/link/MonitorFields.h"
+#include "core/logs/LogFormat.h"
 
 #include <span>
 

@@ -9,9 +9,9 @@
 #include "core/link/LinkEngine.h"
 #include "core/logs/LogFormat.h"
 #include "core/logs/LogRecorder.h"
-#include "core/safety/RestorePoints.h"
 #include "core/params/Defaults.h"
 #include "core/params/Limits.h"
+#include "core/safety/RestorePoints.h"
 #include "files/temp_folder.h"
 #include "sim/SimulatedPort.h"
 
@@ -376,7 +376,8 @@ TEST_F(CliUnitTest, monitorWritesTheRowsTheWindowsRecorderWrites) {
     options.engine = EngineMode::Running;
     Connect(options);
     const auto simMs = [this] {
-        return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
+        return static_cast<long long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
     };
     connection->clockMs = simMs;
     ASSERT_EQ(Run({"monitor", "--frames", "25", "--csv"}), ExitCode::Success) << err.str();
@@ -422,7 +423,8 @@ TEST_F(CliUnitTest, readAndProgramWriteTheWindowsRestorePoints) {
     Connect(options);
     const std::filesystem::path history = folder / "history";
     const std::filesystem::path readTo = folder / "read.ign";
-    const CliOptions read = ParseCliArguments({"read", "--port", "/dev/ttyUSB0", "-o", readTo.string()}).options;
+    const CliOptions read =
+        ParseCliArguments({"read", "--port", "/dev/ttyUSB0", "-o", readTo.string()}).options;
     ASSERT_EQ(RunRead(read, *connection, err, history), ExitCode::Success) << err.str();
     const std::string tuned = Save("tuned.ign", TunedSet());
     const CliOptions program = ParseCliArguments({"program", "--port", "/dev/ttyUSB0", tuned}).options;

@@ -1,6 +1,6 @@
 #include "gui/app/ComMenu.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
+#include "gui/widgets/Dialogs.h"
 #include "link/fake_discovery.h"
 #include "window_fixture.h"
 

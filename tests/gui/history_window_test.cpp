@@ -3,9 +3,9 @@
 #include "core/params/Defaults.h"
 #include "core/safety/RestorePoints.h"
 #include "core/texts/MessageTexts.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "gui/safety/HistoryWindow.h"
+#include "gui/widgets/Dialogs.h"
 #include "link/mock_port.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 #include "core/files/ParameterFile.h"
 #include "core/files/TextFiles.h"
 #include "core/texts/HandOver.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/InstanceServer.h"
 #include "gui/app/MainForm.h"
+#include "gui/widgets/Dialogs.h"
 #include "link/mock_port.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "gui/pages/MonitorPage.h"
+#include "gui/widgets/Dialogs.h"
 #include "gui/widgets/Gauge.h"
 #include "window_fixture.h"
 

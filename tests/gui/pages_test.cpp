@@ -1,10 +1,10 @@
 // The Bike and Inputs pages driven through their real controls, offscreen.
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
 #include "gui/pages/BikePage.h"
 #include "gui/pages/InputsPage.h"
-#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
+#include "gui/widgets/Dialogs.h"
+#include "gui/widgets/RadioGroup.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

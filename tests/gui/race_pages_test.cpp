@@ -4,9 +4,9 @@
 #include "gui/pages/GearPage.h"
 #include "gui/pages/PowerOutPage.h"
 #include "gui/pages/RacePage.h"
-#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/TestPage.h"
 #include "gui/pages/UpDownEdit.h"
+#include "gui/widgets/RadioGroup.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

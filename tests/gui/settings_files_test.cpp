@@ -1,7 +1,7 @@
 #include "core/files/DefaultIni.h"
 #include "core/files/TextFiles.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
+#include "gui/widgets/Dialogs.h"
 #include "link/mock_port.h"
 
 #include <QFileInfo>

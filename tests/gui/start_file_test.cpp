@@ -1,8 +1,8 @@
 #include "named_controls.h"
 
 #include "core/files/ParameterFile.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
+#include "gui/widgets/Dialogs.h"
 #include "link/fake_discovery.h"
 #include "link/mock_port.h"
 

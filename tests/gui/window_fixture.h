@@ -2,8 +2,8 @@
 
 #include "named_controls.h"
 
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
+#include "gui/widgets/Dialogs.h"
 #include "link/fake_discovery.h"
 #include "link/mock_port.h"
 
@@ -54,7 +54,8 @@ public:
         simulated_ = simulated.get();
         // The records are stamped on the line's clock, as the unit's bytes come.
         options.clockMs = [port = simulated_] {
-            return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
+            return static_cast<long long>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
         };
         form = std::make_unique<TMainForm>(options, std::move(simulated));
         stepper_ = std::make_unique<TickStepper>(*simulated_, [this] { form->Timer1Timer(); });

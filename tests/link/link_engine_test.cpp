@@ -704,7 +704,10 @@ TEST_F(MockLinkTest, everyFrameBecomesOneRecordWithItsOwnTime) {
     const std::vector<std::uint8_t> aBytes = Bytes(a);
     const Case cases[] = {
         {"two frames in one tick", {{10, Bytes(a)}, {30, Bytes(b)}}, {1000, 2000}, {10, 30}},
-        {"three frames in one read", {{20, join({Bytes(a), Bytes(b), Bytes(c)})}}, {1000, 2000, 3000}, {20, 20, 20}},
+        {"three frames in one read",
+         {{20, join({Bytes(a), Bytes(b), Bytes(c)})}},
+         {1000, 2000, 3000},
+         {20, 20, 20}},
         {"a frame split over two reads",
          {{5, {aBytes.begin(), aBytes.begin() + 60}}, {31, {aBytes.begin() + 60, aBytes.end()}}},
          {1000},

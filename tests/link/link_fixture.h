@@ -69,7 +69,9 @@ struct RecordingWatcher : LiveWatcher {
     std::vector<int> recordsPerTick; // how many records each call brought
     std::vector<std::pair<bool, long long>> connection;
 
-    void ConnectionChanged(bool connected, long long nowMs) override { connection.emplace_back(connected, nowMs); }
+    void ConnectionChanged(bool connected, long long nowMs) override {
+        connection.emplace_back(connected, nowMs);
+    }
     void RecordsArrived(std::span<const LiveRecord> arrived) override {
         records.insert(records.end(), arrived.begin(), arrived.end());
         recordsPerTick.push_back(static_cast<int>(arrived.size()));
@@ -139,7 +141,8 @@ protected:
         port = std::make_unique<SimulatedPort>(options, line, memory);
         engine = std::make_unique<LinkEngine>(*port, settings, owner);
         engine->SetClock([this] {
-            return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
+            return static_cast<long long>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(port->now()).count());
         });
         engine->AddLiveWatcher(watcher);
         session.AttachLink(*engine);

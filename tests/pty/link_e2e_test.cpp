@@ -217,7 +217,10 @@ private slots:
         // Test commands are for an engine that stands.
         QVERIFY(rig.start({"--engine", "stopped"}));
         QVERIFY(rig.ticksUntil(
-                    [&] { return rig.engine.state().Connected && rig.engine.versionLabel().state == UnitVersionState::SameVersion; },
+                    [&] {
+                        return rig.engine.state().Connected &&
+                               rig.engine.versionLabel().state == UnitVersionState::SameVersion;
+                    },
                     100) > 0);
         QVERIFY(!rig.engine.connectionBannerVisible());
         QVERIFY(!rig.engine.engineTurns());

@@ -78,7 +78,8 @@ void LinkDisplay::UpdateConnectionText(const VersionLabel &version, const Device
         text = version.text;
         break;
     case UnitVersionState::SameVersion:
-        text = device.programName + "   " + device.buildDate + "   " + device.buildTime + "   " + version.text;
+        text =
+            device.programName + "   " + device.buildDate + "   " + device.buildTime + "   " + version.text;
         break;
     }
     if (text.size() > ConnectionTextLimit)

@@ -289,9 +289,11 @@ void LinkEngine::Receive(bool atTick) {
     const long long now = NowMs();
     const int waiting = port_.bytesWaiting();
     if (waiting > 0) {
-        const int count = port_.read(readChunk_.data(), std::min<int>(waiting, static_cast<int>(received_.room())));
+        const int count =
+            port_.read(readChunk_.data(), std::min<int>(waiting, static_cast<int>(received_.room())));
         if (count > 0) {
-            received_.Append(std::span<const std::uint8_t>(readChunk_.data(), static_cast<std::size_t>(count)));
+            received_.Append(
+                std::span<const std::uint8_t>(readChunk_.data(), static_cast<std::size_t>(count)));
             inputSinceTick_ = true;
         }
     }

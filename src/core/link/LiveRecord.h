@@ -32,7 +32,9 @@ public:
     // kPa), acceleration, and whether a pick-up sees the lobes.
     OperatingPoint point() const;
     // The load the maps follow: throttle in 0.1 % or intake pressure in kPa.
-    int load() const { return flag(LiveField::LoadIsIap) ? raw(LiveField::Pressure) : raw(LiveField::Throttle); }
+    int load() const {
+        return flag(LiveField::LoadIsIap) ? raw(LiveField::Pressure) : raw(LiveField::Throttle);
+    }
     bool engineTurns() const { return flag(LiveField::Pickup1) || flag(LiveField::Pickup2); }
 
     friend bool operator==(const LiveRecord &, const LiveRecord &) = default;

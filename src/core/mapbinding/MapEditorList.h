@@ -14,8 +14,8 @@ struct LiveFeed {
     int rpm = 0;
     int throttleTenths = 0; // 0.1 %
     int pressureKpa = 0;
-    bool noConnection = true;  // the no-connection banner shows: no live position
-    bool map2Active = false;   // the unit runs on the second advance map
+    bool noConnection = true; // the no-connection banner shows: no live position
+    bool map2Active = false;  // the unit runs on the second advance map
 };
 
 // The operating point of a live record as the editors follow it.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/mapeditor/model/EditorTypes.h"
 #include "core/mapeditor/MapEditor.h"
+#include "core/mapeditor/model/EditorTypes.h"
 #include "core/mapeditor/model/Scene.h"
 #include "core/params/ParameterImage.h"
 

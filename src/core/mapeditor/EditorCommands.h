@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/mapeditor/model/EditorTypes.h"
 #include "core/mapeditor/GraphSettings.h"
+#include "core/mapeditor/model/EditorTypes.h"
 
 namespace zarvex1 {
 

@@ -6,14 +6,9 @@
 #include "core/mapeditor/ChangeNotes.h"
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/model/EditorTypes.h"
-#include "core/mapeditor/model/EditorView.h"
 #include "core/mapeditor/GraphSettings.h"
 #include "core/mapeditor/LivePosition.h"
 #include "core/mapeditor/TabGraph.h"
-#include "core/mapeditor/model/TabLayout.h"
-#include "core/mapeditor/model/TabSheets.h"
-#include "core/mapeditor/model/TabToolbar.h"
 #include "core/mapeditor/TableCursor.h"
 #include "core/mapeditor/input/BlockDrag.h"
 #include "core/mapeditor/input/EditorMouse.h"
@@ -21,6 +16,11 @@
 #include "core/mapeditor/input/KeyInput.h"
 #include "core/mapeditor/input/SpinnerInput.h"
 #include "core/mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/EditorView.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
+#include "core/mapeditor/model/TabToolbar.h"
 
 namespace zarvex1 {
 

@@ -5,8 +5,8 @@
 #include "core/mapeditor/Clipboard.h"
 #include "core/mapeditor/ClipboardCommands.h"
 #include "core/mapeditor/EditorCommands.h"
-#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/MapEditor.h"
+#include "core/mapeditor/model/EditorTexts.h"
 
 namespace zarvex1 {
 

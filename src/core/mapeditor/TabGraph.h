@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "core/mapeditor/model/EditorView.h"
+#include "core/mapeditor/model/Scene.h"
 #include "core/mapeditor/views/Graph2DLayout.h"
 #include "core/mapeditor/views/Graph2DPoints.h"
 #include "core/mapeditor/views/Graph3DLayout.h"
 #include "core/mapeditor/views/Graph3DLegend.h"
 #include "core/mapeditor/views/GraphRanges.h"
-#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

@@ -104,7 +104,8 @@ std::uint32_t SupplyColour(int millivolts) {
     return Colour::Yellow;
 }
 
-LabelView AdvanceLabel(const LiveRecord &record, int channel, const RowFormat &row, const MessageTexts &texts) {
+LabelView AdvanceLabel(const LiveRecord &record, int channel, const RowFormat &row,
+                       const MessageTexts &texts) {
     const std::string &name = texts[22 + channel];
     if (!row.connected())
         return {name + " = ---"};
@@ -207,8 +208,9 @@ MonitorDisplay BuildMonitorDisplay(const LiveRecord *latest, bool connected, con
     d.LabelMonServoMer.colour =
         row.Warning(image.byte(Adrb::ServoEnabled) != 0 && !r.flag(F::ServoStatus), Colour::Red);
     d.LabelMonTpsMv.colour = row.Warning(loadSensorFault, Colour::Red);
-    d.LabelMonTpsPromile.colour = row.Warning(
-        loadSensorFault && image.byte(Adrb::MapsUseLoad) != 0 && image.byte(Adrb::LoadSensor) == 1, Colour::Red);
+    d.LabelMonTpsPromile.colour = row.Warning(loadSensorFault && image.byte(Adrb::MapsUseLoad) != 0 &&
+                                                  image.byte(Adrb::LoadSensor) == 1,
+                                              Colour::Red);
 
     d.LabelEeDataErrVisible = r.flag(F::DataFault);
 

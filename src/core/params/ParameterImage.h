@@ -1,10 +1,10 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace zarvex1 {
 

@@ -48,7 +48,8 @@ public:
     }
 
     // The state line for the screen's set and the set the session knows the unit holds.
-    UnitStateView StateView(const ParameterImage &screen, const std::optional<ParameterImage> &unitSet) const {
+    UnitStateView StateView(const ParameterImage &screen,
+                            const std::optional<ParameterImage> &unitSet) const {
         return state_.View(screen, unitSet);
     }
     // Counts the events that may have changed the unit's state: a view shown is current while it holds

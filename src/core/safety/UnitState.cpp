@@ -5,7 +5,8 @@
 
 namespace zarvex1 {
 
-UnitStateView UnitState::View(const ParameterImage &screen, const std::optional<ParameterImage> &unitSet) const {
+UnitStateView UnitState::View(const ParameterImage &screen,
+                              const std::optional<ParameterImage> &unitSet) const {
     if (!unitSet && source_ != Source::FailedVerify)
         return {UnitStateKind::NotRead, 0};
     switch (source_) {

@@ -141,8 +141,8 @@ SetName ParameterSession::unitSetName() const {
     if (!unitSet_)
         return {};
     // The file names the unit's set only while the screen shows that very set.
-    return {unitSetHash_, *unitSet_ == image_ ? std::filesystem::path(currentFile()).filename().string()
-                                               : std::string()};
+    return {unitSetHash_,
+            *unitSet_ == image_ ? std::filesystem::path(currentFile()).filename().string() : std::string()};
 }
 
 void ParameterSession::UnitChanged() {

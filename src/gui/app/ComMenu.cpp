@@ -63,8 +63,7 @@ QAction *TComMenu::AddAdapterItem(const QString &caption, const QString &hint,
     item->setToolTip(hint);
     if (!stableName.empty()) {
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this,
-                [this, stableName] { link_.ChooseAdapter(stableName); });
+        connect(item, &QAction::triggered, this, [this, stableName] { link_.ChooseAdapter(stableName); });
     }
     menu_->addAction(item);
     adapters_.push_back(item);

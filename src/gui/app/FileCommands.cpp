@@ -1,8 +1,8 @@
 #include "core/files/ApplicationSettings.h"
 #include "core/files/FitToMonitor.h"
 #include "core/files/SettingsFolder.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/MainForm.h"
+#include "gui/widgets/Dialogs.h"
 #include "qtport/SettingsLocation.h"
 
 #include <QAction>

@@ -1,13 +1,13 @@
 #include "core/texts/WindowCaptions.h"
 #include "gui/about/FormAbout.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/app/HelpManual.h"
-#include "gui/widgets/LabelColour.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/WindowTexts.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 #include "gui/pages/MapPage.h"
 #include "gui/pages/UpDownEdit.h"
+#include "gui/widgets/Dialogs.h"
+#include "gui/widgets/LabelColour.h"
 
 #include <QActionGroup>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "gui/app/WindowLinkView.h"
 
 #include "gui/app/ComMenu.h"
+#include "gui/pages/BikePage.h"
 #include "gui/widgets/Dialogs.h"
 #include "gui/widgets/LabelColour.h"
-#include "gui/pages/BikePage.h"
 
 #include <QLabel>
 #include <QPalette>

@@ -3,9 +3,9 @@
 #include "core/pages/MonitorPageStates.h"
 #include "core/pages/PageMachine.h"
 #include "core/session/ParameterSession.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/pages/BoundPage.h"
 #include "gui/pages/MonitorPage.h"
+#include "gui/widgets/Dialogs.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -3,10 +3,10 @@
 #include "core/safety/RestorePoints.h"
 #include "core/session/ParameterSession.h"
 #include "core/texts/MessageTexts.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/logs/CellTimeOverlay.h"
 #include "gui/logs/LogRecording.h"
 #include "gui/logs/LogViewer.h"
+#include "gui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -91,9 +91,9 @@ void LogCommands::OpenLogWithDialog() {
 
 bool LogCommands::OpenLog(const std::filesystem::path &path) {
     if (!viewer_) {
-        viewer_ = new LogViewer(window_.settingsFolder / "logviewer.ini",
-                                RestorePointStore::FolderBeside(window_.settingsFolder),
-                                [this] { return window_.session->image(); }, window_.window);
+        viewer_ = new LogViewer(
+            window_.settingsFolder / "logviewer.ini", RestorePointStore::FolderBeside(window_.settingsFolder),
+            [this] { return window_.session->image(); }, window_.window);
         viewer_->ApplyLanguage(language_);
         connect(viewer_, &LogViewer::cursorMoved, this, &LogCommands::RefreshMaps);
     }

@@ -42,9 +42,9 @@ public:
         QAction *fileMenuBefore = nullptr; // the log items go before it
         QMenu *toolsMenu = nullptr;
         std::filesystem::path settingsFolder;
-        std::function<long long()> nowMs;           // the clock that stamps the link's records
+        std::function<long long()> nowMs;          // the clock that stamps the link's records
         const ParameterSession *session = nullptr; // the screen's set, its file, the set the unit holds
-        std::vector<MapEditorOf> maps;              // the Advance and Servo editors
+        std::vector<MapEditorOf> maps;             // the Advance and Servo editors
     };
 
     LogCommands(Window window, QObject *parent = nullptr);

@@ -3,8 +3,8 @@
 #include "core/logs/RecordedSets.h"
 #include "core/safety/RestorePoints.h"
 #include "core/texts/MessageTexts.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/logs/LogCharts.h"
+#include "gui/widgets/Dialogs.h"
 
 #include <QBoxLayout>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "gui/mapeditor/MapEditorWidget.h"
 
 #include "core/mapeditor/EditorKeys.h"
-#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/PopupMenu.h"
 #include "core/mapeditor/input/GraphInput.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/views/ChromeRenderer.h"
 #include "core/mapeditor/views/NumberFormat.h"
 #include "gui/mapeditor/EditorAccessible.h"

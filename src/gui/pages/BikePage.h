@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/link/LinkOwner.h"
-#include "core/pages/MonitorDisplay.h"
 #include "core/pages/BikePageModel.h"
+#include "core/pages/MonitorDisplay.h"
 #include "gui/pages/BoundPage.h"
 
 class QGridLayout;

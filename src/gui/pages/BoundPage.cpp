@@ -1,9 +1,9 @@
 #include "gui/pages/BoundPage.h"
 
+#include "gui/pages/UpDownEdit.h"
 #include "gui/widgets/CaptionHelper.h"
 #include "gui/widgets/LabelColour.h"
 #include "gui/widgets/RadioGroup.h"
-#include "gui/pages/UpDownEdit.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

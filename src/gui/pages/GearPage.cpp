@@ -2,8 +2,8 @@
 
 #include "core/session/ParameterSession.h"
 #include "gui/pages/LiveText.h"
-#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

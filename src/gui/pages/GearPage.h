@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/pages/MonitorDisplay.h"
 #include "core/pages/GearPageModel.h"
+#include "core/pages/MonitorDisplay.h"
 #include "gui/pages/BoundPage.h"
 #include "gui/pages/LiveMarks.h"
 #include "gui/pages/PixelPlace.h"

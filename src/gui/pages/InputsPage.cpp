@@ -1,9 +1,9 @@
 #include "gui/pages/InputsPage.h"
 
 #include "core/session/ParameterSession.h"
-#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/SensorPanel.h"
 #include "gui/pages/UpDownEdit.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "gui/pages/MonitorPage.h"
 
 #include "core/pages/MonitorPageStates.h"
-#include "gui/widgets/CaptionHelper.h"
 #include "gui/pages/LiveText.h"
+#include "gui/widgets/CaptionHelper.h"
 #include "gui/widgets/Gauge.h"
 #include "gui/widgets/LiveLabel.h"
 

@@ -1,8 +1,8 @@
 #include "gui/pages/PowerOutPage.h"
 
 #include "core/session/ParameterSession.h"
-#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "gui/pages/RacePage.h"
 
-#include "gui/widgets/RadioGroup.h"
 #include "gui/pages/UpDownEdit.h"
+#include "gui/widgets/RadioGroup.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -5,8 +5,8 @@
 #include "core/pages/MapPageModels.h"
 #include "core/pages/PageMachine.h"
 #include "core/session/ParameterSession.h"
-#include "gui/widgets/CaptionHelper.h"
 #include "gui/mapeditor/MapEditors.h"
+#include "gui/widgets/CaptionHelper.h"
 
 #include <QPushButton>
 

@@ -7,12 +7,12 @@
 #include "core/safety/SafetyNet.h"
 #include "core/safety/SafetyTexts.h"
 #include "core/session/ParameterSession.h"
-#include "gui/widgets/Dialogs.h"
 #include "gui/mapeditor/MapEditorWidget.h"
 #include "gui/safety/CompareOverlay.h"
 #include "gui/safety/CompareWindow.h"
 #include "gui/safety/HistoryWindow.h"
 #include "gui/safety/UnitStateLabel.h"
+#include "gui/widgets/Dialogs.h"
 
 #include <QAction>
 #include <QMenu>

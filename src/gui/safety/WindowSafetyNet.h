@@ -91,9 +91,9 @@ private:
     QAction *compareUnit_ = nullptr;
     QAction *compareRestore_ = nullptr;
     QAction *showHistory_ = nullptr;
-    ParameterImage shownFor_; // the screen's set the state line was worked out for
-    int shownRevision_ = -1;  // and the safety net's revision
-    int readingTicket_ = 0;   // the compare with the unit asked for last
+    ParameterImage shownFor_;          // the screen's set the state line was worked out for
+    int shownRevision_ = -1;           // and the safety net's revision
+    int readingTicket_ = 0;            // the compare with the unit asked for last
     const LinkEngine *link_ = nullptr; // the window's link, known from its first tick
 };
 

@@ -7,9 +7,9 @@
 
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/TableCursor.h"
 #include "core/mapeditor/model/TabLayout.h"
 #include "core/mapeditor/model/TabSheets.h"
-#include "core/mapeditor/TableCursor.h"
 
 namespace zarvex1 {
 

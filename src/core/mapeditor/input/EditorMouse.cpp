@@ -1,15 +1,15 @@
 #include "core/mapeditor/input/EditorMouse.h"
 
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/model/EditorTexts.h"
-#include "core/mapeditor/model/TabLayout.h"
-#include "core/mapeditor/model/TabSheets.h"
-#include "core/mapeditor/model/TabToolbar.h"
 #include "core/mapeditor/TableCursor.h"
 #include "core/mapeditor/input/BlockDrag.h"
 #include "core/mapeditor/input/GraphInput.h"
 #include "core/mapeditor/input/SpinnerInput.h"
 #include "core/mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/model/EditorTexts.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
+#include "core/mapeditor/model/TabToolbar.h"
 
 namespace zarvex1 {
 

@@ -7,10 +7,10 @@
 
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorSteps.h"
+#include "core/mapeditor/input/ValueEntry.h"
 #include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/model/TabLayout.h"
 #include "core/mapeditor/model/TabSheets.h"
-#include "core/mapeditor/input/ValueEntry.h"
 #include "core/mapeditor/views/NumberFormat.h"
 
 namespace zarvex1 {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/mapeditor/TabGraph.h"
-#include "core/mapeditor/views/Graph2DPoints.h"
 #include "core/mapeditor/model/Scene.h"
+#include "core/mapeditor/views/Graph2DPoints.h"
 
 namespace zarvex1 {
 

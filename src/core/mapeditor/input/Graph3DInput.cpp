@@ -5,8 +5,8 @@
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorKeys.h"
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/GraphSettings.h"
+#include "core/mapeditor/model/EditorTexts.h"
 #include "core/mapeditor/model/TabLayout.h"
 #include "core/mapeditor/model/TabToolbar.h"
 

@@ -3,10 +3,10 @@
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorKeys.h"
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/model/TabLayout.h"
-#include "core/mapeditor/model/TabSheets.h"
 #include "core/mapeditor/TableCursor.h"
 #include "core/mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
 
 namespace zarvex1 {
 

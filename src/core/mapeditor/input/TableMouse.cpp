@@ -4,12 +4,12 @@
 
 #include "core/mapeditor/EditOperations.h"
 #include "core/mapeditor/EditorSteps.h"
-#include "core/mapeditor/model/TabLayout.h"
-#include "core/mapeditor/model/TabSheets.h"
 #include "core/mapeditor/TableCursor.h"
 #include "core/mapeditor/input/BlockDrag.h"
 #include "core/mapeditor/input/SpinnerInput.h"
 #include "core/mapeditor/input/ValueEntry.h"
+#include "core/mapeditor/model/TabLayout.h"
+#include "core/mapeditor/model/TabSheets.h"
 
 namespace zarvex1 {
 

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "core/mapeditor/model/EditorTypes.h"
+#include "core/mapeditor/model/Scene.h"
 #include "core/mapeditor/model/ScrollBar.h"
 #include "core/mapeditor/model/TabLayout.h"
 #include "core/mapeditor/model/TabSheets.h"
 #include "core/mapeditor/model/TabToolbar.h"
 #include "core/mapeditor/model/ValueEdit.h"
-#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

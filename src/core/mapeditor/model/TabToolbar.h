@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/mapeditor/model/Selection.h"
 #include "core/mapeditor/model/Scene.h"
+#include "core/mapeditor/model/Selection.h"
 
 namespace zarvex1 {
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/mapeditor/model/EditorView.h"
+#include "core/mapeditor/model/Scene.h"
 #include "core/mapeditor/model/TabSheets.h"
 #include "core/mapeditor/views/Graph2DLayout.h"
 #include "core/mapeditor/views/GraphRanges.h"
-#include "core/mapeditor/model/Scene.h"
 
 namespace zarvex1 {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "core/mapeditor/views/PixelTint.h"
 #include "core/mapeditor/model/Scene.h"
+#include "core/mapeditor/views/PixelTint.h"
 
 namespace zarvex1 {
 
